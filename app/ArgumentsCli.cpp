@@ -1,0 +1,186 @@
+#include "ArgumentsCli.h"
+
+#include "Frequence.h"
+
+#include <QRegularExpression>
+
+#include <map>
+
+namespace amortix {
+namespace {
+
+enum class Option { Montant, Duree, Frequence, Taux, Assurance, Frais, PremiereDate, Methode, Locale, Format, Mensualite };
+
+const std::map<QString, Option>& OptionsConnues() {
+    static const std::map<QString, Option> options = {
+        {"--amount", Option::Montant},        {"--duration", Option::Duree},   {"--frequency", Option::Frequence},
+        {"--rate", Option::Taux},             {"--insurance", Option::Assurance}, {"--fees", Option::Frais},
+        {"--first-date", Option::PremiereDate}, {"--method", Option::Methode}, {"--locale", Option::Locale},
+        {"--format", Option::Format},         {"--payment", Option::Mensualite}};
+    return options;
+}
+
+bool Accepte(CommandeCli commande, Option option) {
+    switch (option) {
+    case Option::Montant:
+    case Option::Duree:
+    case Option::Frequence:
+    case Option::Taux:
+    case Option::Locale:
+    case Option::Format:
+        return true;
+    case Option::Assurance:
+    case Option::Frais:
+    case Option::PremiereDate:
+    case Option::Methode:
+        return commande == CommandeCli::Echeancier;
+    case Option::Mensualite:
+        return commande == CommandeCli::ValeurManquante;
+    }
+    return false;
+}
+
+std::optional<QDate> LitDateIso(const QString& texte) {
+    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    const auto correspondance = iso.match(texte);
+    if (!correspondance.hasMatch())
+        return std::nullopt;
+    const QDate date(correspondance.captured(1).toInt(), correspondance.captured(2).toInt(),
+                     correspondance.captured(3).toInt());
+    if (!date.isValid() || date.year() < 1)
+        return std::nullopt;
+    return date;
+}
+
+std::optional<QLocale> LitLocale(const QString& nom) {
+    const QLocale locale(nom);
+    // QLocale falls back to "C" for names it does not know.
+    if (locale.language() == QLocale::C && nom != QLatin1String("C") && nom != QLatin1String("POSIX"))
+        return std::nullopt;
+    return locale;
+}
+
+} // namespace
+
+QString TexteUsage() {
+    return QStringLiteral(
+        "Usage :\n"
+        "  amortix-cli schedule [--amount T] [--duration T] [--frequency mois|trimestres|semestres|ans]\n"
+        "                       [--rate T] [--insurance T] [--fees T] [--first-date AAAA-MM-JJ]\n"
+        "                       [--method actuariel|proportionnel] [--locale NOM] [--format text|csv|json]\n"
+        "  amortix-cli solve [--amount T] [--duration T] [--rate T] [--payment T]\n"
+        "                    [--frequency mois|trimestres|semestres|ans] [--locale NOM] [--format text|json]\n"
+        "\n"
+        "Chaque T est lu comme la zone correspondante de la fenêtre, dans la langue choisie (par défaut\n"
+        "celle de l'environnement). Pour solve, laissez de côté la valeur à retrouver.\n");
+}
+
+AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale& localeParDefaut) {
+    AnalyseArguments analyse;
+    auto refus = [&analyse](const QString& raison) {
+        analyse.erreur = raison;
+        return analyse;
+    };
+    if (arguments.isEmpty())
+        return refus(QStringLiteral("commande manquante"));
+
+    ArgumentsCli a;
+    a.locale = localeParDefaut;
+    const QString& commande = arguments.front();
+    if (commande == QLatin1String("schedule"))
+        a.commande = CommandeCli::Echeancier;
+    else if (commande == QLatin1String("solve"))
+        a.commande = CommandeCli::ValeurManquante;
+    else if (commande == QLatin1String("--help") || commande == QLatin1String("-h") || commande == QLatin1String("help"))
+        a.commande = CommandeCli::Aide;
+    else
+        return refus(QStringLiteral("commande inconnue : %1").arg(commande));
+    if (a.commande == CommandeCli::Aide) {
+        analyse.arguments = a;
+        return analyse;
+    }
+
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString nom = arguments[i];
+        std::optional<QString> valeur;
+        if (const qsizetype egal = nom.indexOf(QLatin1Char('=')); nom.startsWith(QLatin1String("--")) && egal > 0) {
+            valeur = nom.mid(egal + 1);
+            nom.truncate(egal);
+        }
+        if (nom == QLatin1String("--help") || nom == QLatin1String("-h")) {
+            a.commande = CommandeCli::Aide;
+            analyse.arguments = a;
+            return analyse;
+        }
+        const auto option = OptionsConnues().find(nom);
+        if (option == OptionsConnues().end() || !Accepte(a.commande, option->second))
+            return refus(QStringLiteral("option inconnue pour %1 : %2").arg(commande, nom));
+        if (!valeur) {
+            if (i + 1 >= arguments.size())
+                return refus(QStringLiteral("valeur manquante après %1").arg(nom));
+            valeur = arguments[++i];
+        }
+
+        switch (option->second) {
+        case Option::Montant:
+            a.montant = *valeur;
+            break;
+        case Option::Duree:
+            a.duree = *valeur;
+            break;
+        case Option::Taux:
+            a.taux = *valeur;
+            break;
+        case Option::Assurance:
+            a.assurance = *valeur;
+            break;
+        case Option::Frais:
+            a.fraisDossier = *valeur;
+            break;
+        case Option::Mensualite:
+            a.mensualite = *valeur;
+            break;
+        case Option::Frequence: {
+            const auto libelle = std::find(LibellesEcheance.begin(), LibellesEcheance.end(), valeur->toStdString());
+            if (libelle == LibellesEcheance.end())
+                return refus(QStringLiteral("fréquence inconnue : %1 (mois, trimestres, semestres ou ans)").arg(*valeur));
+            a.indexEcheance = static_cast<int>(libelle - LibellesEcheance.begin());
+            break;
+        }
+        case Option::PremiereDate:
+            a.premiereEcheance = LitDateIso(*valeur);
+            if (!a.premiereEcheance)
+                return refus(QStringLiteral("date invalide : %1 (attendu AAAA-MM-JJ)").arg(*valeur));
+            break;
+        case Option::Methode:
+            if (*valeur == QLatin1String("actuariel"))
+                a.tegActuariel = true;
+            else if (*valeur == QLatin1String("proportionnel"))
+                a.tegActuariel = false;
+            else
+                return refus(QStringLiteral("méthode inconnue : %1 (actuariel ou proportionnel)").arg(*valeur));
+            break;
+        case Option::Locale: {
+            const auto locale = LitLocale(*valeur);
+            if (!locale)
+                return refus(QStringLiteral("langue inconnue : %1").arg(*valeur));
+            a.locale = *locale;
+            break;
+        }
+        case Option::Format:
+            if (*valeur == QLatin1String("text"))
+                a.format = FormatSortie::Texte;
+            else if (*valeur == QLatin1String("json"))
+                a.format = FormatSortie::Json;
+            else if (*valeur == QLatin1String("csv") && a.commande == CommandeCli::Echeancier)
+                a.format = FormatSortie::Csv;
+            else
+                return refus(QStringLiteral("format inconnu : %1").arg(*valeur));
+            break;
+        }
+    }
+    analyse.arguments = a;
+    return analyse;
+}
+
+} // namespace amortix

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace amortix {
+
+enum class CommandeCli { Echeancier, ValeurManquante, Aide };
+enum class FormatSortie { Texte, Csv, Json };
+
+// The command line of amortix-cli, checked. Field values stay texts: they are read later exactly as
+// the window reads its fields, in the chosen locale. A flag left out is an empty field.
+struct ArgumentsCli {
+    CommandeCli commande = CommandeCli::Aide;
+    QString montant;
+    QString duree;
+    QString taux;
+    QString assurance;
+    QString fraisDossier;
+    QString mensualite;
+    int indexEcheance = 0;
+    std::optional<QDate> premiereEcheance; // today when left out
+    bool tegActuariel = true;
+    QLocale locale;
+    FormatSortie format = FormatSortie::Texte;
+};
+
+struct AnalyseArguments {
+    std::optional<ArgumentsCli> arguments;
+    QString erreur; // why the command line is refused
+};
+
+// `arguments` without the program's name. The locale defaults to `localeParDefaut`.
+AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale& localeParDefaut);
+
+QString TexteUsage();
+
+} // namespace amortix

@@ -1,0 +1,82 @@
+#include "CommandesCli.h"
+
+#include "ArgumentsCli.h"
+#include "CalculEmprunt.h"
+#include "CalculValeurManquante.h"
+#include "ConventionsSysteme.h"
+#include "Dates.h"
+#include "RenduCsv.h"
+#include "RenduJson.h"
+#include "RenduTexte.h"
+
+namespace amortix {
+namespace {
+
+int Echeancier(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sortie, std::string& erreurs) {
+    const ConventionsLocales conventions = ConventionsDe(a.locale);
+    SaisieEmprunt saisie;
+    saisie.montant = VersUtf8(a.montant);
+    saisie.duree = VersUtf8(a.duree);
+    saisie.taux = VersUtf8(a.taux);
+    saisie.assurance = VersUtf8(a.assurance);
+    saisie.fraisDossier = VersUtf8(a.fraisDossier);
+    saisie.indexEcheance = a.indexEcheance;
+    saisie.premiereEcheance = VersDateStd(a.premiereEcheance.value_or(aujourdhui));
+
+    const CalculEmprunt calcul = CalculeEmprunt(saisie, a.tegActuariel, conventions);
+    const std::string date = FormateDateCourte(saisie.premiereEcheance, conventions);
+    switch (a.format) {
+    case FormatSortie::Json:
+        sortie += RenduJsonEcheancier(calcul, date);
+        break;
+    case FormatSortie::Csv:
+        sortie += RenduCsv(calcul.tableau.lignes, conventions);
+        break;
+    case FormatSortie::Texte:
+        sortie += RenduTexteEcheancier(calcul, date);
+        break;
+    }
+    if (calcul.erreur && a.format != FormatSortie::Json)
+        erreurs += *calcul.erreur + "\n";
+    return calcul.erreur ? StatutEchecCalcul : StatutReussi;
+}
+
+int Resolution(const ArgumentsCli& a, std::string& sortie, std::string& erreurs) {
+    const ConventionsLocales conventions = ConventionsDe(a.locale);
+    const auto resultat = CalculeValeurManquante(
+        {VersUtf8(a.montant), VersUtf8(a.duree), VersUtf8(a.taux), VersUtf8(a.mensualite)}, a.indexEcheance,
+        conventions);
+    const bool trouvee = resultat.issue == IssueValeurManquante::Trouvee;
+    if (a.format == FormatSortie::Json) {
+        sortie += RenduJsonValeurManquante(resultat);
+    } else {
+        sortie += RenduTexteValeurManquante(resultat, a.indexEcheance);
+        if (!trouvee && resultat.message)
+            erreurs += *resultat.message + "\n";
+    }
+    return trouvee ? StatutReussi : StatutEchecCalcul;
+}
+
+} // namespace
+
+int ExecuteCli(const QStringList& arguments, const QLocale& localeParDefaut, const QDate& aujourdhui,
+               std::string& sortie, std::string& erreurs) {
+    const AnalyseArguments analyse = AnalyseArgumentsCli(arguments, localeParDefaut);
+    if (!analyse.arguments) {
+        erreurs += "amortix-cli : " + VersUtf8(analyse.erreur) + "\n\n" + VersUtf8(TexteUsage());
+        return StatutUsage;
+    }
+    const ArgumentsCli& a = *analyse.arguments;
+    switch (a.commande) {
+    case CommandeCli::Aide:
+        sortie += VersUtf8(TexteUsage());
+        return StatutReussi;
+    case CommandeCli::Echeancier:
+        return Echeancier(a, aujourdhui, sortie, erreurs);
+    case CommandeCli::ValeurManquante:
+        return Resolution(a, sortie, erreurs);
+    }
+    return StatutUsage;
+}
+
+} // namespace amortix

@@ -1,0 +1,75 @@
+#include "CalculEmprunt.h"
+#include "SolveursValeurManquante.h"
+#include "TableauAmortissement.h"
+#include "TauxEffectifGlobal.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace amortix;
+using namespace std::chrono;
+
+namespace {
+
+const ConventionsLocales fr = ConventionsFrancaises();
+
+ParametresEmprunt Emprunt(std::int32_t n) {
+    ParametresEmprunt e;
+    e.montant = 1000000;
+    e.tauxAnnuel = 0.05;
+    e.assurance = 20;
+    e.fraisDossier = 500;
+    e.duree = n;
+    e.indexEcheance = 0;
+    e.premiereEcheance = 2000y / January / 31;
+    return e;
+}
+
+} // namespace
+
+// The longest schedule the calendar allows: every month from January 2000 to December 9999, with
+// every row's texts.
+void BM_Tableau96000Lignes(benchmark::State& state) {
+    const auto e = Emprunt(96000);
+    for (auto _ : state) {
+        auto tableau = CalculeTableau(e, fr);
+        benchmark::DoNotOptimize(tableau.lignes.data());
+    }
+}
+BENCHMARK(BM_Tableau96000Lignes)->Unit(benchmark::kMillisecond);
+
+void BM_Tableau360Lignes(benchmark::State& state) {
+    const auto e = Emprunt(360);
+    for (auto _ : state) {
+        auto tableau = CalculeTableau(e, fr);
+        benchmark::DoNotOptimize(tableau.lignes.data());
+    }
+}
+BENCHMARK(BM_Tableau360Lignes)->Unit(benchmark::kMicrosecond);
+
+void BM_CalculTEG(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Calcul_TEG(240, 625.98, 500, 100000, 12));
+}
+BENCHMARK(BM_CalculTEG)->Unit(benchmark::kMicrosecond);
+
+void BM_CalculTaux(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Calcul_Taux(10000, 12, 860.00, 0, fr));
+}
+BENCHMARK(BM_CalculTaux)->Unit(benchmark::kMicrosecond);
+
+// The duration search on its hardest inputs: a payment that never covers one period's interest,
+// one barely above it at a tiny rate (the answer lies near 900 000 periods), and an ordinary one.
+void BM_CalculDuree(benchmark::State& state) {
+    const double montant = 1000000, taux = static_cast<double>(state.range(0)) / 1e6;
+    const double mensualite = static_cast<double>(state.range(1)) / 100.0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Calcul_Duree(montant, taux, mensualite, 0, fr));
+}
+BENCHMARK(BM_CalculDuree)
+    ->Args({100, 833})     // 0,01 %: 8,33 never covers 8,333… of interest
+    ->Args({100, 834})     // 0,01 %: found near 855 000 periods
+    ->Args({60000, 1000000}) // 6 %: an ordinary loan
+    ->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();

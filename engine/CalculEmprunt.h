@@ -1,0 +1,29 @@
+#pragma once
+
+#include "SaisieEmprunt.h"
+#include "TableauAmortissement.h"
+#include "TauxEffectifGlobal.h"
+
+#include <optional>
+#include <string>
+
+namespace amortix {
+
+// Everything one computation of the main window shows, in the order it shows it: the rewritten
+// fields, the rows and costs, then the effective rate. On a failure, what was produced before it
+// stays and `erreur` holds the message to show.
+struct CalculEmprunt {
+    bool lu = false;                    // the fields were read, and so rewritten
+    SaisieEmprunt champs;               // the fields afterwards
+    std::optional<ParametresEmprunt> parametres;
+    TableauAmortissement tableau;       // rows listed; costs once complete
+    std::optional<TauxEffectif> teg;
+    std::optional<TextesTEG> textesTEG; // only when the search succeeded
+    std::string tegAffiche;             // the text beside the rate and kept for the outputs
+    std::optional<std::string> erreur;
+    bool tableauComplet() const { return lu && tableau.complet(); }
+};
+
+CalculEmprunt CalculeEmprunt(const SaisieEmprunt& saisie, bool tegActuariel, const ConventionsLocales& conventions);
+
+} // namespace amortix

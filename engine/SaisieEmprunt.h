@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ConventionsLocales.h"
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace amortix {
+
+// The main window's inputs as their fields hold them.
+struct SaisieEmprunt {
+    std::string montant;      // txtMontant
+    std::string duree;        // txtMensualite: a number of periods, not of months
+    std::string taux;         // txtTaux, a percentage
+    std::string assurance;    // txtAssurance, per payment
+    std::string fraisDossier; // txtFraisDossier
+    int indexEcheance = 0;    // cboEcheance
+    std::chrono::year_month_day premiereEcheance{std::chrono::year{2000}, std::chrono::January,
+                                                 std::chrono::day{1}};
+    bool operator==(const SaisieEmprunt&) const = default;
+};
+
+// The loan as numbers.
+struct ParametresEmprunt {
+    double montant = 0.0;      // M
+    double tauxAnnuel = 0.0;   // r, a fraction: 5 % is 0.05
+    double assurance = 0.0;    // A
+    double fraisDossier = 0.0; // F
+    std::int32_t duree = 0;    // n
+    int indexEcheance = 0;
+    std::chrono::year_month_day premiereEcheance;
+};
+
+struct LectureSaisie {
+    ParametresEmprunt parametres;
+    SaisieEmprunt champsReecrits; // the four decimal fields in format "0.00"
+};
+
+// Reads the fields in their order; nothing when one of them is incomplete or incorrect. Insurance
+// and fees left blank count as 0; a rate equal to 0 is exactly 0. The numbers go on as read: a rate
+// typed 5,125 is used at 5.125 % while its field then shows 5,13.
+std::optional<LectureSaisie> LitSaisie(const SaisieEmprunt& saisie, const ConventionsLocales& conventions);
+
+} // namespace amortix

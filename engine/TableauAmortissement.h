@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ConventionsLocales.h"
+#include "SaisieEmprunt.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace amortix {
+
+// The columns of the schedule, in list order.
+enum class Colonne { Numero, Date, Montant, Interets, Assurance, CapitalAmorti, CapitalRestant };
+inline constexpr int NombreColonnes = 7;
+inline constexpr std::array<std::string_view, NombreColonnes> EntetesColonnes = {
+    "N°", "Date", "Montant éch.", "Intérêts", "Assurance", "Capital amorti", "Capital restant dû"};
+
+// One row as the list shows it: the payment number, the short date and five amounts in "0.00".
+using LigneTableau = std::array<std::string, NombreColonnes>;
+
+// The four cost labels, in "0.00".
+struct CoutsCredit {
+    std::string total;
+    std::string interets;
+    std::string assurance;
+    std::string fraisDossier;
+    bool operator==(const CoutsCredit&) const = default;
+};
+
+enum class CauseEchec {
+    Aucune,
+    DureeNonPositive, // no payment can be spread over zero or fewer periods
+    Arithmetique,     // a division by zero, an overflow, an undefined result, no frequency selected
+    Calendrier,       // a payment date past 31/12/9999
+};
+
+struct TableauAmortissement {
+    std::vector<LigneTableau> lignes; // the rows listed, also those before a failure
+    std::optional<CoutsCredit> couts; // only once every row was listed
+    double echeanceAffichee = 0.0;    // the regular instalment as displayed, Fmt2(P + A) read back
+    CauseEchec echec = CauseEchec::Aucune;
+    bool complet() const { return echec == CauseEchec::Aucune; }
+};
+
+// The payment, the rows and the cost of the credit. The costs follow the rows: the total is what
+// the listed payments add up to, minus the amount, plus the fees, so that the labels agree with the
+// schedule to the cent.
+TableauAmortissement CalculeTableau(const ParametresEmprunt& emprunt, const ConventionsLocales& conventions);
+
+} // namespace amortix

@@ -1,0 +1,64 @@
+#include "TauxEffectifGlobal.h"
+
+#include "Annuite.h"
+#include "Arrondis.h"
+
+#include <cmath>
+
+namespace amortix {
+
+std::optional<TauxEffectif> Calcul_TEG(std::int32_t lngNbMois, double dblMensualite, double dblFraisDossier,
+                                       double dblMontant, int periodesParAn) {
+    const double netRecu = dblMontant - dblFraisDossier;
+    const double cible = Round2(lngNbMois * dblMensualite);
+    if (!EstFini(cible) || periodesParAn == 0)
+        return std::nullopt;
+
+    TauxEffectif teg;
+    double bas = 0.0;
+    double haut = 1.0;
+    double x = 0.5;
+    for (;;) {
+        // The instalment at x is the schedule's payment on the net amount at the annual rate k × x.
+        const auto paiement = PaiementEcheancier(netRecu, periodesParAn * x, periodesParAn, lngNbMois);
+        ++teg.evaluations;
+        if (!paiement)
+            return std::nullopt;
+        const double total = Round2(lngNbMois * *paiement);
+        if (!EstFini(total))
+            return std::nullopt;
+        if (total == cible)
+            break;
+        const double precedent = x;
+        if (*paiement > dblMensualite) {
+            haut = x;
+            x = (x + bas) / 2.0;
+        } else if (*paiement < dblMensualite) {
+            bas = x;
+            x = (x + haut) / 2.0;
+        }
+        if (x == precedent)
+            return std::nullopt;
+    }
+
+    teg.tauxPeriode = x;
+    teg.proportionnel = periodesParAn * x;
+    teg.actuariel = std::pow(1.0 + x, periodesParAn) - 1.0;
+    if (!EstFini(teg.actuariel))
+        return std::nullopt;
+    return teg;
+}
+
+TextesTEG FormateTEG(const TauxEffectif& teg, const ConventionsLocales& conventions) {
+    return {FormatePourcentage(teg.tauxPeriode, 6, conventions),
+            FormatePourcentage(teg.proportionnel, 4, conventions),
+            FormatePourcentage(teg.actuariel, 4, conventions)};
+}
+
+std::string TexteDetailsTEG(const TextesTEG& textes) {
+    return "TEG de période : " + textes.periode + "\r\nTEG proportionnel : " + textes.proportionnel +
+           "\r\nTEG actuariel : " + textes.actuariel +
+           "\r\n\r\nPour plus d'informations sur le TEG, cliquez sur le menu Outils -> Options -> Infos TEG.";
+}
+
+} // namespace amortix

@@ -1,0 +1,108 @@
+#include "RenduTexte.h"
+
+#include "Frequence.h"
+
+#include <algorithm>
+#include <array>
+
+namespace amortix {
+namespace {
+
+// Width on a terminal: one column per character, whatever its UTF-8 length.
+std::size_t Largeur(std::string_view texte) {
+    return static_cast<std::size_t>(
+        std::count_if(texte.begin(), texte.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+void AjouteCadre(std::string& texte, std::string_view valeur, std::size_t largeur, bool aDroite) {
+    const std::string marge(largeur > Largeur(valeur) ? largeur - Largeur(valeur) : 0, ' ');
+    if (aDroite)
+        texte += marge;
+    texte += valeur;
+    if (!aDroite)
+        texte += marge;
+}
+
+// "Libellé :    valeur" lines, the values aligned.
+void AjouteLignes(std::string& texte, std::initializer_list<std::pair<std::string_view, std::string>> lignes) {
+    std::size_t largeur = 0;
+    for (const auto& [libelle, valeur] : lignes)
+        largeur = std::max(largeur, Largeur(libelle));
+    for (const auto& [libelle, valeur] : lignes) {
+        AjouteCadre(texte, libelle, largeur + 1, false);
+        texte += valeur;
+        texte += '\n';
+    }
+}
+
+std::string_view LibelleEcheance(int index) {
+    return index >= 0 && index < 4 ? LibellesEcheance[index] : std::string_view();
+}
+
+} // namespace
+
+std::string RenduTexteEcheancier(const CalculEmprunt& calcul, const std::string& premiereEcheance) {
+    const SaisieEmprunt& c = calcul.champs;
+    std::string taux = c.taux + " %";
+    if (!calcul.tegAffiche.empty())
+        taux += "  (TEG = " + calcul.tegAffiche + ")";
+    std::string texte;
+    AjouteLignes(texte, {{"Montant du crédit :", c.montant},
+                         {"Amortissement :", c.duree + " " + std::string(LibelleEcheance(c.indexEcheance))},
+                         {"Première échéance :", premiereEcheance},
+                         {"Taux d'intérêt annuel :", taux},
+                         {"Assurance (fixe par éch.) :", c.assurance},
+                         {"Frais de dossier :", c.fraisDossier}});
+
+    const auto& lignes = calcul.tableau.lignes;
+    if (!lignes.empty()) {
+        std::array<std::size_t, NombreColonnes> largeurs{};
+        for (int j = 0; j < NombreColonnes; ++j)
+            largeurs[j] = Largeur(EntetesColonnes[j]);
+        for (const LigneTableau& ligne : lignes)
+            for (int j = 0; j < NombreColonnes; ++j)
+                largeurs[j] = std::max(largeurs[j], Largeur(ligne[j]));
+        texte += "\nTableau d'amortissement\n";
+        for (int j = 0; j < NombreColonnes; ++j) {
+            texte += j == 0 ? "" : "  ";
+            AjouteCadre(texte, EntetesColonnes[j], largeurs[j], j > 0);
+        }
+        texte += '\n';
+        for (const LigneTableau& ligne : lignes) {
+            for (int j = 0; j < NombreColonnes; ++j) {
+                texte += j == 0 ? "" : "  ";
+                AjouteCadre(texte, ligne[j], largeurs[j], j > 0);
+            }
+            texte += '\n';
+        }
+    }
+    if (const auto& couts = calcul.tableau.couts) {
+        texte += "\nCoût total du crédit : " + couts->total + "\n";
+        AjouteLignes(texte, {{"  Intérêts :", couts->interets},
+                             {"  Assurance :", couts->assurance},
+                             {"  Frais de dossier :", couts->fraisDossier}});
+    }
+    if (const auto& teg = calcul.textesTEG) {
+        texte += '\n';
+        AjouteLignes(texte, {{"TEG de période :", teg->periode},
+                             {"TEG proportionnel :", teg->proportionnel},
+                             {"TEG actuariel :", teg->actuariel}});
+    }
+    return texte;
+}
+
+std::string RenduTexteValeurManquante(const ValeurManquante& resultat, int indexEcheance) {
+    std::string texte;
+    AjouteLignes(texte, {{"Montant du crédit :", resultat.champs[0]},
+                         {"Amortissement :", resultat.champs[1] + " " + std::string(LibelleEcheance(indexEcheance))},
+                         {"Taux d'intérêt annuel :", resultat.champs[2] + " %"},
+                         {"Montant échéance :", resultat.champs[3]}});
+    if (resultat.issue == IssueValeurManquante::Trouvee && resultat.message) {
+        std::string message = *resultat.message;
+        std::erase(message, '\r');
+        texte += "\n" + message + "\n";
+    }
+    return texte;
+}
+
+} // namespace amortix

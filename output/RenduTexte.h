@@ -1,0 +1,17 @@
+#pragma once
+
+#include "CalculEmprunt.h"
+#include "CalculValeurManquante.h"
+
+#include <string>
+
+namespace amortix {
+
+// A computation as a readable text: the loan, the schedule as an aligned table under the list's
+// headings, the cost of the credit and the effective rates.
+std::string RenduTexteEcheancier(const CalculEmprunt& calcul, const std::string& premiereEcheance);
+
+// The four fields of a missing-value search, under the window's captions.
+std::string RenduTexteValeurManquante(const ValeurManquante& resultat, int indexEcheance);
+
+} // namespace amortix

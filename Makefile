@@ -24,6 +24,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/amortix-bench
+	$(BUILD)/bench/amortix-bench-fenetre
 
 clean:
 	rm -rf $(BUILD)

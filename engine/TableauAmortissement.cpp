@@ -38,6 +38,7 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
     if (!EstFini(paiement) || !EstFini(echeance))
         return echec(CauseEchec::Arithmetique);
     tableau.echeanceAffichee = Fmt2Valeur(echeance);
+    tableau.listeRemplacee = true;
 
     const std::string texteEcheance = Fmt2(echeance, conventions);
     const std::string texteAssurance = Fmt2(e.assurance, conventions);

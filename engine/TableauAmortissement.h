@@ -36,6 +36,7 @@ enum class CauseEchec {
 };
 
 struct TableauAmortissement {
+    bool listeRemplacee = false;      // the payment was found: `lignes` replaces the rows shown before
     std::vector<LigneTableau> lignes; // the rows listed, also those before a failure
     std::optional<CoutsCredit> couts; // only once every row was listed
     double echeanceAffichee = 0.0;    // the regular instalment as displayed, Fmt2(P + A) read back

@@ -1,0 +1,9 @@
+#!/bin/sh
+# Draws every window into PNG files under a virtual X display, to look at them:
+#   scripts/captures-ecran.sh [build] [dossier]
+set -eu
+build="${1:-build}"
+dossier="${2:-captures}"
+mkdir -p "$dossier"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$build/tests/captures-ecran" "$dossier"
+ls "$dossier"

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "Interactions.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+namespace amortix {
+
+// Records what the windows show and answers from a script, so that no test opens a real dialog.
+class InteractionsScriptees : public Interactions {
+public:
+    struct Message {
+        IconeMessage icone;
+        QString titre;
+        QString texte;
+    };
+    std::vector<Message> messages;
+    std::vector<QUrl> adresses;
+    std::vector<DemandeFichier> demandes;
+
+    // Answers, taken in order; an empty queue answers No or cancels.
+    std::deque<bool> reponses;
+    std::deque<QString> fichiers;
+    // Called while a message box would be open (a window may be inspected there).
+    std::function<void(const Message&)> pendantMessage;
+
+    void message(QWidget*, IconeMessage icone, const QString& titre, const QString& texte) override {
+        messages.push_back({icone, titre, texte});
+        if (pendantMessage)
+            pendantMessage(messages.back());
+    }
+    bool question(QWidget*, const QString& titre, const QString& texte) override {
+        messages.push_back({IconeMessage::Question, titre, texte});
+        if (reponses.empty())
+            return false;
+        const bool reponse = reponses.front();
+        reponses.pop_front();
+        return reponse;
+    }
+    QString fichierAOuvrir(QWidget*, const DemandeFichier& demande) override { return prochainFichier(demande); }
+    QString fichierAEnregistrer(QWidget*, const DemandeFichier& demande) override { return prochainFichier(demande); }
+    void ouvrirAdresse(const QUrl& adresse) override { adresses.push_back(adresse); }
+
+    QString dernierTexte() const { return messages.empty() ? QString() : messages.back().texte; }
+
+private:
+    QString prochainFichier(const DemandeFichier& demande) {
+        demandes.push_back(demande);
+        if (fichiers.empty())
+            return {};
+        QString fichier = fichiers.front();
+        fichiers.pop_front();
+        return fichier;
+    }
+};
+
+} // namespace amortix

@@ -1,0 +1,53 @@
+#include "Interactions.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace amortix {
+namespace {
+
+// Message texts keep CR LF line breaks; a Qt box wants plain line feeds.
+QString SautsDeLigne(QString texte) { return texte.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+
+QMessageBox::Icon IconeQt(IconeMessage icone) {
+    switch (icone) {
+    case IconeMessage::Information:
+        return QMessageBox::Information;
+    case IconeMessage::Question:
+        return QMessageBox::Question;
+    case IconeMessage::Avertissement:
+        return QMessageBox::Warning;
+    case IconeMessage::Critique:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void InteractionsBureau::message(QWidget* parent, IconeMessage icone, const QString& titre, const QString& texte) {
+    QMessageBox boite(IconeQt(icone), titre, SautsDeLigne(texte), QMessageBox::Ok, parent);
+    boite.exec();
+}
+
+bool InteractionsBureau::question(QWidget* parent, const QString& titre, const QString& texte) {
+    QMessageBox boite(QMessageBox::Question, titre, SautsDeLigne(texte), QMessageBox::Yes | QMessageBox::No, parent);
+    boite.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+    boite.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+    return boite.exec() == QMessageBox::Yes;
+}
+
+QString InteractionsBureau::fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) {
+    return QFileDialog::getOpenFileName(parent, demande.titre, demande.fichierPropose, demande.filtre);
+}
+
+QString InteractionsBureau::fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) {
+    // No default suffix: a name typed without extension is saved as typed.
+    return QFileDialog::getSaveFileName(parent, demande.titre, demande.fichierPropose, demande.filtre);
+}
+
+void InteractionsBureau::ouvrirAdresse(const QUrl& adresse) { QDesktopServices::openUrl(adresse); }
+
+} // namespace amortix

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace amortix {
+
+enum class IconeMessage { Information, Question, Avertissement, Critique };
+
+// Everything a window asks of the user or of the desktop outside its own controls: message boxes,
+// file dialogs, opening an address. Windows receive it from outside, so that tests can answer.
+class Interactions {
+public:
+    virtual ~Interactions() = default;
+
+    // A box with one OK button.
+    virtual void message(QWidget* parent, IconeMessage icone, const QString& titre, const QString& texte) = 0;
+    // A box with Yes and No; true for Yes.
+    virtual bool question(QWidget* parent, const QString& titre, const QString& texte) = 0;
+
+    struct DemandeFichier {
+        QString titre;
+        QString fichierPropose; // the path shown when the dialog opens
+        QString filtre;         // Qt syntax: "Fichier Amortix (*.amx)"
+    };
+    // The chosen path, or an empty text when the user cancels. Saving asks before replacing a file.
+    virtual QString fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) = 0;
+    virtual QString fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) = 0;
+
+    // Hands an address (web page, mailto:) to the desktop; the outcome is not reported.
+    virtual void ouvrirAdresse(const QUrl& adresse) = 0;
+};
+
+// The real thing: QMessageBox, QFileDialog, QDesktopServices.
+class InteractionsBureau : public Interactions {
+public:
+    void message(QWidget* parent, IconeMessage icone, const QString& titre, const QString& texte) override;
+    bool question(QWidget* parent, const QString& titre, const QString& texte) override;
+    QString fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) override;
+    QString fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) override;
+    void ouvrirAdresse(const QUrl& adresse) override;
+};
+
+} // namespace amortix

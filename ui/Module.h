@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace amortix {
+
+// The program-wide settings, one instance for the whole run: the options read at start-up and the
+// report headers read when the main window opens. The dialogs change them.
+struct Module {
+    bool blnTEGDansExcel = false;       // the TEG in the workbook and the printed report
+    bool blnAfficheEcranAccueil = true; // the welcome screen at start-up
+    bool blnTEGActuariel = true;        // actuarial TEG shown, else proportional
+    QString strEnteteImpression;
+    QString strEnteteExcel;
+    QString strCheminImage;
+};
+
+} // namespace amortix

@@ -1,0 +1,321 @@
+#include "frmEmprunt.h"
+
+#include "AjusteLargeurColonnes.h"
+#include "CalculEmprunt.h"
+#include "ConventionsSysteme.h"
+#include "CurseurAttente.h"
+#include "FiltreSeparateurDecimal.h"
+#include "Frequence.h"
+#include "Liens.h"
+#include "Messages.h"
+#include "ModeleEcheancier.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTreeView>
+
+#include <optional>
+
+namespace amortix {
+namespace {
+
+const QString TitreAmortix = DepuisUtf8(TitreApplication);
+
+// The window's client area, in twips.
+constexpr int LargeurClient = 7515;
+constexpr int HauteurClient = 7785;
+
+template <typename Controle>
+Controle* Place(Controle* controle, const char* nom, int gauche, int haut, int largeur, int hauteur) {
+    controle->setObjectName(QLatin1String(nom));
+    controle->setGeometry(RectangleTwips(gauche, haut, largeur, hauteur));
+    return controle;
+}
+
+QLabel* Libelle(QWidget* parent, const char* nom, const QString& texte, int gauche, int haut, int largeur,
+                int hauteur, Qt::Alignment alignement = Qt::AlignRight) {
+    auto* libelle = Place(new QLabel(texte, parent), nom, gauche, haut, largeur, hauteur);
+    libelle->setAlignment(alignement | Qt::AlignVCenter);
+    return libelle;
+}
+
+QPushButton* BoutonIcone(QWidget* parent, const char* nom, const char* icone, const QString& bulle, int gauche) {
+    auto* bouton = Place(new QPushButton(parent), nom, gauche, 1440, 600, 600);
+    bouton->setIcon(QIcon(QStringLiteral(":/icones/%1.svg").arg(QLatin1String(icone))));
+    bouton->setIconSize(QSize(32, 32));
+    bouton->setToolTip(bulle);
+    bouton->setAccessibleName(bulle);
+    return bouton;
+}
+
+QAction* Entree(QMenu* menu, const char* nom, const QString& texte) {
+    QAction* action = menu->addAction(texte);
+    action->setObjectName(QLatin1String(nom));
+    return action;
+}
+
+// The locale's short date format, with the year on four digits.
+QString FormatDateQuatreChiffres(const QLocale& locale) {
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    static const QRegularExpression anneeCourte(QStringLiteral("(?<!y)yy(?!y)"));
+    return format.replace(anneeCourte, QStringLiteral("yyyy"));
+}
+
+void EcritSiDifferent(QLineEdit* champ, const std::string& texte) {
+    const QString nouveau = DepuisUtf8(texte);
+    if (champ->text() != nouveau)
+        champ->setText(nouveau);
+}
+
+} // namespace
+
+frmEmprunt::frmEmprunt(Module& module, Interactions& interactions, QWidget* parent)
+    : QMainWindow(parent), module_(module), interactions_(interactions) {
+    setObjectName(QStringLiteral("frmEmprunt"));
+    setWindowTitle(TitreAmortix);
+    setWindowIcon(QIcon(QStringLiteral(":/icones/amortix.svg")));
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    CreeControles();
+    CreeMenus();
+    Form_Load();
+}
+
+void frmEmprunt::CreeControles() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("zoneClient"));
+    client->setFixedSize(Pixels(LargeurClient), Pixels(HauteurClient));
+    setCentralWidget(client);
+
+    Libelle(client, "Label1", QStringLiteral("Montant du crédit :"), 600, 330, 1575, 255);
+    txtMontant = Place(new QLineEdit(client), "txtMontant", 2250, 270, 1335, 315);
+    Libelle(client, "lblDuree", QStringLiteral("Amortissement :"), 600, 690, 1575, 255);
+    txtMensualite = Place(new QLineEdit(client), "txtMensualite", 2250, 630, 555, 315);
+    cboEcheance = Place(new QComboBox(client), "cboEcheance", 2850, 630, 1455, 315);
+    for (const std::string_view libelle : LibellesEcheance)
+        cboEcheance->addItem(DepuisUtf8(libelle));
+    Libelle(client, "Label12", QStringLiteral("Première échéance :"), 4440, 690, 1575, 255);
+    DTPicker = Place(new QDateEdit(client), "DTPicker", 6000, 630, 1305, 315);
+    DTPicker->setCalendarPopup(true);
+    DTPicker->setDisplayFormat(FormatDateQuatreChiffres(QLocale()));
+    DTPicker->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
+    Libelle(client, "Label3", QStringLiteral("Taux d'intérêt annuel :"), 360, 1050, 1815, 255);
+    txtTaux = Place(new QLineEdit(client), "txtTaux", 2250, 990, 555, 315);
+    Libelle(client, "Label5", QStringLiteral("%"), 2850, 1050, 255, 255, Qt::AlignLeft);
+    lblTEG = Libelle(client, "lblTEG", QString(), 3060, 1050, 0, 255, Qt::AlignLeft);
+    cmdDetailsTEG = Place(new QPushButton(QStringLiteral("Détails TEG"), client), "cmdDetailsTEG", 4200, 1020, 1095, 285);
+    cmdDetailsTEG->hide();
+
+    picInfo = Place(new QLabel(client), "picInfo", 7185, 150, 240, 240);
+    picInfo->setPixmap(QIcon(QStringLiteral(":/icones/info.svg")).pixmap(picInfo->size()));
+    picInfo->setToolTip(QStringLiteral("Qu'est-ce que le TEG ?"));
+    picInfo->setCursor(Qt::WhatsThisCursor);
+
+    Libelle(client, "Label4", QStringLiteral("Assurance (fixe par éch.) :"), 240, 1410, 1935, 255);
+    txtAssurance = Place(new QLineEdit(client), "txtAssurance", 2250, 1350, 750, 315);
+    Libelle(client, "Label10", QStringLiteral("Frais de dossier :"), 240, 1770, 1935, 255);
+    txtFraisDossier = Place(new QLineEdit(client), "txtFraisDossier", 2250, 1710, 750, 315);
+
+    cmdCalculer = BoutonIcone(client, "cmdCalculer", "calculer", QStringLiteral("Calculer"), 3810);
+    cmdManquant = BoutonIcone(client, "cmdManquant", "manquant", QStringLiteral("Retrouver l'information manquante"), 4410);
+    cmdImprimer = BoutonIcone(client, "cmdImprimer", "imprimer", QStringLiteral("Imprimer le tableau d'amortissement"), 5160);
+    cmdExportExcel = BoutonIcone(client, "cmdExportExcel", "exporter", QStringLiteral("Exporter le tableau vers Excel"), 5760);
+    cmdQuitter = BoutonIcone(client, "cmdQuitter", "quitter", QStringLiteral("Quitter Amortix"), 6510);
+    cmdImprimer->setEnabled(false);
+    cmdExportExcel->setEnabled(false);
+
+    QLabel* titreTableau =
+        Libelle(client, "Label7", QStringLiteral("Tableau d'amortissement"), 120, 2280, 4785, 285, Qt::AlignLeft);
+    QFont titre(QStringLiteral("Arial"), 12);
+    titre.setBold(true);
+    titreTableau->setFont(titre);
+
+    lvwListe = Place(new QTreeView(client), "lvwListe", 90, 2550, 7335, 3315);
+    modeleListe_ = new ModeleEcheancier(this);
+    lvwListe->setModel(modeleListe_);
+    lvwListe->setRootIsDecorated(false);
+    lvwListe->setUniformRowHeights(true);
+    lvwListe->setAllColumnsShowFocus(true);
+    lvwListe->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvwListe->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvwListe->header()->setStretchLastSection(false);
+    lvwListe->header()->setSectionsMovable(false);
+
+    Frame2 = Place(new QGroupBox(QStringLiteral("Coût total du crédit :"), client), "Frame2", 120, 6060, 3195, 1635);
+    Libelle(Frame2, "Label8", QStringLiteral("Intérêts :"), 120, 315, 1455, 255, Qt::AlignLeft);
+    lblCoutInterets = Libelle(Frame2, "lblCoutInterets", QString(), 1560, 315, 1455, 255);
+    Libelle(Frame2, "Label9", QStringLiteral("Assurance :"), 120, 600, 1455, 255, Qt::AlignLeft);
+    lblCoutAssurance = Libelle(Frame2, "lblCoutAssurance", QString(), 1560, 600, 1455, 255);
+    Libelle(Frame2, "Label11", QStringLiteral("Frais de dossier :"), 120, 885, 1455, 255, Qt::AlignLeft);
+    lblCoutFraisDossier = Libelle(Frame2, "lblCoutFraisDossier", QString(), 1560, 885, 1455, 255);
+    auto* trait = Place(new QFrame(Frame2), "Line1", 1560, 1185, 1455, 30);
+    trait->setFrameShape(QFrame::HLine);
+    trait->setFrameShadow(QFrame::Plain);
+    lblCoutTotal = Libelle(Frame2, "lblCoutTotal", QString(), 1560, 1260, 1455, 255);
+    QFont total(QStringLiteral("Arial"), 8);
+    total.setBold(true);
+    lblCoutTotal->setFont(total);
+
+    picLogo = Place(new QLabel(client), "picLogo", 8190, 390, 2685, 2175);
+
+    // The keyboard visits the inputs, then the buttons, then the list.
+    QWidget* const ordre[] = {txtMontant,  txtMensualite, cboEcheance,    DTPicker,   txtTaux,
+                              txtAssurance, txtFraisDossier, cmdCalculer, cmdManquant, cmdImprimer,
+                              cmdExportExcel, cmdQuitter, lvwListe};
+    for (std::size_t i = 1; i < std::size(ordre); ++i)
+        QWidget::setTabOrder(ordre[i - 1], ordre[i]);
+
+    auto* filtre = new FiltreSeparateurDecimal(this);
+    for (QLineEdit* champ : {txtMontant, txtTaux, txtAssurance, txtFraisDossier})
+        filtre->surveille(champ);
+
+    for (QLineEdit* champ : {txtMontant, txtMensualite, txtTaux, txtAssurance, txtFraisDossier})
+        connect(champ, &QLineEdit::textChanged, this, &frmEmprunt::EffacerResultats);
+    connect(cboEcheance, &QComboBox::currentIndexChanged, this, &frmEmprunt::EffacerResultats);
+    connect(DTPicker, &QDateEdit::dateChanged, this, &frmEmprunt::EffacerResultats);
+
+    connect(cmdCalculer, &QPushButton::clicked, this, &frmEmprunt::cmdCalculer_Click);
+    connect(cmdDetailsTEG, &QPushButton::clicked, this, &frmEmprunt::cmdDetailsTEG_Click);
+    connect(cmdQuitter, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmEmprunt::CreeMenus() {
+    mnuFichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    mnuFichier->setObjectName(QStringLiteral("mnuFichier"));
+    mnuOuvrir = Entree(mnuFichier, "mnuOuvrir", QStringLiteral("&Ouvrir..."));
+    mnuOuvrir->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    mnuEnregistrerSous = Entree(mnuFichier, "mnuEnregistrerSous", QStringLiteral("En&registrer sous..."));
+    mnuEnregistrerSous->setEnabled(false);
+    mnuFichier->addSeparator()->setObjectName(QStringLiteral("mnuTrait2"));
+    mnuQuitter = Entree(mnuFichier, "mnuQuitter", QStringLiteral("&Quitter"));
+
+    mnuOutils = menuBar()->addMenu(QStringLiteral("&Outils"));
+    mnuOutils->setObjectName(QStringLiteral("mnuOutils"));
+    mnuOptions = Entree(mnuOutils, "mnuOptions", QStringLiteral("&Options..."));
+    mnuPersonnaliser = Entree(mnuOutils, "mnuPersonnaliser", QStringLiteral("&Personnaliser Amortix..."));
+
+    mnuAide = menuBar()->addMenu(QStringLiteral("&?"));
+    mnuAide->setObjectName(QStringLiteral("mnuAide"));
+    mnuVisiterSiteWeb = Entree(mnuAide, "mnuVisiterSiteWeb", QStringLiteral("&Visiter le site web"));
+    mnuContacterAuteur = Entree(mnuAide, "mnuContacterAuteur", QStringLiteral("&Contacter l'auteur"));
+
+    connect(mnuQuitter, &QAction::triggered, this, &QWidget::close);
+    connect(mnuVisiterSiteWeb, &QAction::triggered, this, [this] { OuvrirUrl(interactions_, AdresseSiteWeb); });
+    connect(mnuContacterAuteur, &QAction::triggered, this, [this] { EcrireMail(interactions_, AdresseAuteur); });
+}
+
+void frmEmprunt::Form_Load() {
+    blnAucunCalcul = true;
+    AjusteLargeurColonnes(lvwListe, this);
+    DTPicker->setDate(QDate::currentDate());
+    cboEcheance->setCurrentIndex(0);
+    adjustSize();
+    setFixedSize(size());
+}
+
+SaisieEmprunt frmEmprunt::SaisieDesChamps() const {
+    SaisieEmprunt saisie;
+    saisie.montant = VersUtf8(txtMontant->text());
+    saisie.duree = VersUtf8(txtMensualite->text());
+    saisie.taux = VersUtf8(txtTaux->text());
+    saisie.assurance = VersUtf8(txtAssurance->text());
+    saisie.fraisDossier = VersUtf8(txtFraisDossier->text());
+    saisie.indexEcheance = cboEcheance->currentIndex();
+    saisie.premiereEcheance = VersDateStd(DTPicker->date());
+    return saisie;
+}
+
+int frmEmprunt::RetourneTypeEcheance() const { return amortix::RetourneTypeEcheance(cboEcheance->currentIndex()); }
+
+void frmEmprunt::cmdCalculer_Click() {
+    std::optional<CurseurAttente> attente(std::in_place);
+    const ConventionsLocales conventions = ConventionsDe(QLocale());
+    const auto lecture = LitSaisie(SaisieDesChamps(), conventions);
+    if (!lecture) {
+        attente.reset();
+        return AfficheEchecCalcul();
+    }
+    // A rewritten text is an edit: it clears the results shown so far.
+    EcritSiDifferent(txtMontant, lecture->champsReecrits.montant);
+    EcritSiDifferent(txtTaux, lecture->champsReecrits.taux);
+    EcritSiDifferent(txtAssurance, lecture->champsReecrits.assurance);
+    EcritSiDifferent(txtFraisDossier, lecture->champsReecrits.fraisDossier);
+
+    const ParametresEmprunt& emprunt = lecture->parametres;
+    TableauAmortissement tableau = CalculeTableau(emprunt, conventions);
+    if (tableau.listeRemplacee) {
+        // The costs are those of the rows about to be listed: they show once every row is there.
+        for (QLabel* cout : {lblCoutTotal, lblCoutInterets, lblCoutAssurance, lblCoutFraisDossier})
+            cout->clear();
+        // Hidden while it changes, so that it is drawn once.
+        lvwListe->setVisible(false);
+        modeleListe_->remplace(std::move(tableau.lignes));
+        AjusteLargeurColonnes(lvwListe, this);
+        lvwListe->setVisible(true);
+    }
+    if (!tableau.complet()) {
+        attente.reset();
+        return AfficheEchecCalcul();
+    }
+    lblCoutTotal->setText(DepuisUtf8(tableau.couts->total));
+    lblCoutInterets->setText(DepuisUtf8(tableau.couts->interets));
+    lblCoutAssurance->setText(DepuisUtf8(tableau.couts->assurance));
+    lblCoutFraisDossier->setText(DepuisUtf8(tableau.couts->fraisDossier));
+    cmdImprimer->setEnabled(true);
+    cmdExportExcel->setEnabled(true);
+    mnuEnregistrerSous->setEnabled(true);
+    blnAucunCalcul = false;
+
+    const bool teg = Calcul_TEG(emprunt.duree, tableau.echeanceAffichee, emprunt.fraisDossier, emprunt.montant);
+    attente.reset();
+    if (!teg)
+        AfficheEchecCalcul();
+}
+
+bool frmEmprunt::Calcul_TEG(std::int32_t lngNbMois, double dblMensualite, double dblFraisDossier, double dblMontant) {
+    const auto teg = amortix::Calcul_TEG(lngNbMois, dblMensualite, dblFraisDossier, dblMontant, RetourneTypeEcheance());
+    if (!teg)
+        return false;
+    textesTEG_ = FormateTEG(*teg, ConventionsDe(QLocale()));
+    const QString affiche = DepuisUtf8(textesTEG_.affiche(module_.blnTEGActuariel));
+    lblTEG->setText(QStringLiteral("(TEG = %1)").arg(affiche));
+    lblTEG->setProperty("tag", affiche);
+    lblTEG->adjustSize();
+    cmdDetailsTEG->move(lblTEG->x() + lblTEG->width() + Pixels(100), cmdDetailsTEG->y());
+    cmdDetailsTEG->show();
+    return true;
+}
+
+void frmEmprunt::cmdDetailsTEG_Click() {
+    cmdCalculer->setFocus();
+    interactions_.message(this, IconeMessage::Information, DepuisUtf8(TitreDetailsTEG),
+                          DepuisUtf8(TexteDetailsTEG(textesTEG_)));
+}
+
+void frmEmprunt::AfficheEchecCalcul() {
+    interactions_.message(this, IconeMessage::Information, TitreAmortix, DepuisUtf8(MessageSaisieIncorrecte));
+}
+
+void frmEmprunt::EffacerResultats() {
+    if (blnAucunCalcul)
+        return;
+    modeleListe_->vide();
+    cmdImprimer->setEnabled(false);
+    cmdExportExcel->setEnabled(false);
+    for (QLabel* texte : {lblCoutTotal, lblCoutAssurance, lblCoutFraisDossier, lblCoutInterets, lblTEG})
+        texte->clear();
+    lblTEG->setProperty("tag", QString());
+    cmdDetailsTEG->hide();
+    mnuEnregistrerSous->setEnabled(false);
+    setWindowTitle(TitreAmortix);
+}
+
+} // namespace amortix

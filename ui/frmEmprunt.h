@@ -1,0 +1,99 @@
+#pragma once
+
+#include "Interactions.h"
+#include "Module.h"
+#include "TauxEffectifGlobal.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+
+class QAction;
+class QComboBox;
+class QDateEdit;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTreeView;
+
+namespace amortix {
+
+class ModeleEcheancier;
+struct SaisieEmprunt;
+
+// The main window: the loan's inputs, the schedule, its cost and its effective rate. Results live
+// only as the texts of the controls, and any edit of an input clears them, so what is shown,
+// printed, exported or saved always belongs to the inputs on screen. Other windows set the input
+// fields directly and call the public operations.
+class frmEmprunt : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmEmprunt(Module& module, Interactions& interactions, QWidget* parent = nullptr);
+
+    // Reads the fields, rewrites the decimal ones, lists the schedule and its costs, then the TEG.
+    void cmdCalculer_Click();
+    // Periods per year of the selected frequency; 0 when none is selected.
+    int RetourneTypeEcheance() const;
+    // Finds and shows the effective rate; false when the search fails.
+    bool Calcul_TEG(std::int32_t lngNbMois, double dblMensualite, double dblFraisDossier, double dblMontant);
+
+    bool aucunCalcul() const { return blnAucunCalcul; }
+    const TextesTEG& textesTEG() const { return textesTEG_; }
+    ModeleEcheancier* modeleListe() const { return modeleListe_; }
+
+    QLineEdit* txtMontant;
+    QLineEdit* txtMensualite; // the duration, in periods of the frequency
+    QComboBox* cboEcheance;
+    QDateEdit* DTPicker;
+    QLineEdit* txtTaux;
+    QLabel* lblTEG; // its "tag" property keeps the TEG text shown, for the outputs
+    QPushButton* cmdDetailsTEG;
+    QLabel* picInfo;
+    QLineEdit* txtAssurance;
+    QLineEdit* txtFraisDossier;
+    QPushButton* cmdCalculer;
+    QPushButton* cmdManquant;
+    QPushButton* cmdImprimer;
+    QPushButton* cmdExportExcel;
+    QPushButton* cmdQuitter;
+    QTreeView* lvwListe;
+    QGroupBox* Frame2;
+    QLabel* lblCoutInterets;
+    QLabel* lblCoutAssurance;
+    QLabel* lblCoutFraisDossier;
+    QLabel* lblCoutTotal;
+    QLabel* picLogo; // holds the logo for the printed report; placed off the window, never seen
+
+    QMenu* mnuFichier;
+    QAction* mnuOuvrir;
+    QAction* mnuEnregistrerSous;
+    QAction* mnuQuitter;
+    QMenu* mnuOutils;
+    QAction* mnuOptions;
+    QAction* mnuPersonnaliser;
+    QMenu* mnuAide;
+    QAction* mnuVisiterSiteWeb;
+    QAction* mnuContacterAuteur;
+
+private:
+    void CreeControles();
+    void CreeMenus();
+    void Form_Load();
+    void EffacerResultats();
+    void cmdDetailsTEG_Click();
+    void AfficheEchecCalcul();
+    SaisieEmprunt SaisieDesChamps() const;
+
+    Module& module_;
+    Interactions& interactions_;
+    ModeleEcheancier* modeleListe_;
+    // True until the first schedule is shown; while it holds, an input change clears nothing.
+    bool blnAucunCalcul = true;
+    TextesTEG textesTEG_; // strTEGPeriode, strTEGProportionnel, strTEGActuariel
+};
+
+} // namespace amortix

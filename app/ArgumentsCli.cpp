@@ -9,15 +9,37 @@
 namespace amortix {
 namespace {
 
-enum class Option { Montant, Duree, Frequence, Taux, Assurance, Frais, PremiereDate, Methode, Locale, Format, Mensualite };
+enum class Option {
+    Montant,
+    Duree,
+    Frequence,
+    Taux,
+    Assurance,
+    Frais,
+    PremiereDate,
+    Methode,
+    Locale,
+    Format,
+    Mensualite,
+    Classeur,
+    Pdf,
+    TegDansSorties
+};
 
 const std::map<QString, Option>& OptionsConnues() {
     static const std::map<QString, Option> options = {
         {"--amount", Option::Montant},        {"--duration", Option::Duree},   {"--frequency", Option::Frequence},
         {"--rate", Option::Taux},             {"--insurance", Option::Assurance}, {"--fees", Option::Frais},
         {"--first-date", Option::PremiereDate}, {"--method", Option::Methode}, {"--locale", Option::Locale},
-        {"--format", Option::Format},         {"--payment", Option::Mensualite}};
+        {"--format", Option::Format},         {"--payment", Option::Mensualite}, {"--xlsx", Option::Classeur},
+        {"--pdf", Option::Pdf},               {"--teg-in-outputs", Option::TegDansSorties}};
     return options;
+}
+
+// The commands that compute a schedule: from flags or from a document.
+bool CalculeUnEcheancier(CommandeCli commande) {
+    return commande == CommandeCli::Echeancier || commande == CommandeCli::ExportClasseur ||
+           commande == CommandeCli::ImpressionPdf;
 }
 
 bool Accepte(CommandeCli commande, Option option) {
@@ -27,18 +49,27 @@ bool Accepte(CommandeCli commande, Option option) {
     case Option::Frequence:
     case Option::Taux:
     case Option::Locale:
-    case Option::Format:
         return true;
+    case Option::Format:
+        return commande == CommandeCli::Echeancier || commande == CommandeCli::ValeurManquante;
     case Option::Assurance:
     case Option::Frais:
     case Option::PremiereDate:
     case Option::Methode:
-        return commande == CommandeCli::Echeancier;
+        return CalculeUnEcheancier(commande);
     case Option::Mensualite:
         return commande == CommandeCli::ValeurManquante;
+    case Option::Classeur:
+        return commande == CommandeCli::ExportClasseur;
+    case Option::Pdf:
+        return commande == CommandeCli::ImpressionPdf;
+    case Option::TegDansSorties:
+        return commande == CommandeCli::ExportClasseur || commande == CommandeCli::ImpressionPdf;
     }
     return false;
 }
+
+bool SansValeur(Option option) { return option == Option::TegDansSorties; }
 
 std::optional<QDate> LitDateIso(const QString& texte) {
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
@@ -68,8 +99,11 @@ QString TexteUsage() {
         "  amortix-cli schedule [--amount T] [--duration T] [--frequency mois|trimestres|semestres|ans]\n"
         "                       [--rate T] [--insurance T] [--fees T] [--first-date AAAA-MM-JJ]\n"
         "                       [--method actuariel|proportionnel] [--locale NOM] [--format text|csv|json]\n"
+        "  amortix-cli schedule DOCUMENT.amx [--locale NOM] [--format text|csv|json]\n"
         "  amortix-cli solve [--amount T] [--duration T] [--rate T] [--payment T]\n"
         "                    [--frequency mois|trimestres|semestres|ans] [--locale NOM] [--format text|json]\n"
+        "  amortix-cli export --xlsx CLASSEUR.xlsx [DOCUMENT.amx | les options de schedule] [--teg-in-outputs]\n"
+        "  amortix-cli print --pdf RAPPORT.pdf [DOCUMENT.amx | les options de schedule] [--teg-in-outputs]\n"
         "\n"
         "Chaque T est lu comme la zone correspondante de la fenêtre, dans la langue choisie (par défaut\n"
         "celle de l'environnement). Pour solve, laissez de côté la valeur à retrouver.\n");
@@ -91,6 +125,10 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         a.commande = CommandeCli::Echeancier;
     else if (commande == QLatin1String("solve"))
         a.commande = CommandeCli::ValeurManquante;
+    else if (commande == QLatin1String("export"))
+        a.commande = CommandeCli::ExportClasseur;
+    else if (commande == QLatin1String("print"))
+        a.commande = CommandeCli::ImpressionPdf;
     else if (commande == QLatin1String("--help") || commande == QLatin1String("-h") || commande == QLatin1String("help"))
         a.commande = CommandeCli::Aide;
     else
@@ -100,6 +138,7 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         return analyse;
     }
 
+    bool champsDonnes = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         QString nom = arguments[i];
         std::optional<QString> valeur;
@@ -112,15 +151,40 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             analyse.arguments = a;
             return analyse;
         }
+        if (!nom.startsWith(QLatin1String("--")) && !valeur) {
+            if (!CalculeUnEcheancier(a.commande) || !a.document.isEmpty())
+                return refus(QStringLiteral("argument inattendu : %1").arg(nom));
+            a.document = nom;
+            continue;
+        }
         const auto option = OptionsConnues().find(nom);
         if (option == OptionsConnues().end() || !Accepte(a.commande, option->second))
             return refus(QStringLiteral("option inconnue pour %1 : %2").arg(commande, nom));
+        if (SansValeur(option->second)) {
+            if (valeur)
+                return refus(QStringLiteral("%1 ne prend pas de valeur").arg(nom));
+            a.tegDansSorties = true;
+            continue;
+        }
         if (!valeur) {
             if (i + 1 >= arguments.size())
                 return refus(QStringLiteral("valeur manquante après %1").arg(nom));
             valeur = arguments[++i];
         }
 
+        switch (option->second) {
+        case Option::Montant:
+        case Option::Duree:
+        case Option::Taux:
+        case Option::Assurance:
+        case Option::Frais:
+        case Option::Frequence:
+        case Option::PremiereDate:
+            champsDonnes = true;
+            break;
+        default:
+            break;
+        }
         switch (option->second) {
         case Option::Montant:
             a.montant = *valeur;
@@ -167,6 +231,14 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             a.locale = *locale;
             break;
         }
+        case Option::Classeur:
+        case Option::Pdf:
+            if (valeur->isEmpty())
+                return refus(QStringLiteral("chemin vide après %1").arg(nom));
+            a.fichierSortie = *valeur;
+            break;
+        case Option::TegDansSorties:
+            break;
         case Option::Format:
             if (*valeur == QLatin1String("text"))
                 a.format = FormatSortie::Texte;
@@ -179,6 +251,12 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             break;
         }
     }
+    if (champsDonnes && !a.document.isEmpty())
+        return refus(QStringLiteral("un document ou les valeurs du prêt, pas les deux"));
+    if (a.commande == CommandeCli::ExportClasseur && a.fichierSortie.isEmpty())
+        return refus(QStringLiteral("export demande --xlsx CLASSEUR.xlsx"));
+    if (a.commande == CommandeCli::ImpressionPdf && a.fichierSortie.isEmpty())
+        return refus(QStringLiteral("print demande --pdf RAPPORT.pdf"));
     analyse.arguments = a;
     return analyse;
 }

@@ -9,7 +9,7 @@
 
 namespace amortix {
 
-enum class CommandeCli { Echeancier, ValeurManquante, Aide };
+enum class CommandeCli { Echeancier, ValeurManquante, ExportClasseur, ImpressionPdf, Aide };
 enum class FormatSortie { Texte, Csv, Json };
 
 // The command line of amortix-cli, checked. Field values stay texts: they are read later exactly as
@@ -27,6 +27,9 @@ struct ArgumentsCli {
     bool tegActuariel = true;
     QLocale locale;
     FormatSortie format = FormatSortie::Texte;
+    QString document;        // a loan document (.amx) to compute instead of the flags
+    QString fichierSortie;   // --xlsx or --pdf
+    bool tegDansSorties = false; // --teg-in-outputs: the TEG in the workbook or the report
 };
 
 struct AnalyseArguments {

@@ -3,8 +3,10 @@
 #include "ArgumentsCli.h"
 #include "CalculEmprunt.h"
 #include "CalculValeurManquante.h"
+#include "CommandesSorties.h"
 #include "ConventionsSysteme.h"
 #include "Dates.h"
+#include "EnregistrementEntetes.h"
 #include "RenduCsv.h"
 #include "RenduJson.h"
 #include "RenduTexte.h"
@@ -12,8 +14,12 @@
 namespace amortix {
 namespace {
 
-int Echeancier(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sortie, std::string& erreurs) {
-    const ConventionsLocales conventions = ConventionsDe(a.locale);
+// The fields as the window would hold them: from the flags, or from a loan document.
+std::optional<SaisieEmprunt> SaisieDesArguments(const ArgumentsCli& a, const QDate& aujourdhui, std::string& erreurs) {
+    if (!a.document.isEmpty()) {
+        erreurs += "amortix-cli : la lecture des documents n'est pas encore disponible\n";
+        return std::nullopt;
+    }
     SaisieEmprunt saisie;
     saisie.montant = VersUtf8(a.montant);
     saisie.duree = VersUtf8(a.duree);
@@ -22,9 +28,16 @@ int Echeancier(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sort
     saisie.fraisDossier = VersUtf8(a.fraisDossier);
     saisie.indexEcheance = a.indexEcheance;
     saisie.premiereEcheance = VersDateStd(a.premiereEcheance.value_or(aujourdhui));
+    return saisie;
+}
 
-    const CalculEmprunt calcul = CalculeEmprunt(saisie, a.tegActuariel, conventions);
-    const std::string date = FormateDateCourte(saisie.premiereEcheance, conventions);
+int Echeancier(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sortie, std::string& erreurs) {
+    const auto saisie = SaisieDesArguments(a, aujourdhui, erreurs);
+    if (!saisie)
+        return StatutUsage;
+    const ConventionsLocales conventions = ConventionsDe(a.locale);
+    const CalculEmprunt calcul = CalculeEmprunt(*saisie, a.tegActuariel, conventions);
+    const std::string date = FormateDateCourte(saisie->premiereEcheance, conventions);
     switch (a.format) {
     case FormatSortie::Json:
         sortie += RenduJsonEcheancier(calcul, date);
@@ -39,6 +52,27 @@ int Echeancier(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sort
     if (calcul.erreur && a.format != FormatSortie::Json)
         erreurs += *calcul.erreur + "\n";
     return calcul.erreur ? StatutEchecCalcul : StatutReussi;
+}
+
+// export and print: the computation must reach the end of its schedule, as the window enables
+// these outputs only then.
+int Sortie(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sortie, std::string& erreurs) {
+    const auto saisie = SaisieDesArguments(a, aujourdhui, erreurs);
+    if (!saisie)
+        return StatutUsage;
+    const CalculEmprunt calcul = CalculeEmprunt(*saisie, a.tegActuariel, ConventionsDe(a.locale));
+    if (!calcul.tableauComplet()) {
+        erreurs += *calcul.erreur + "\n";
+        return StatutEchecCalcul;
+    }
+    Module module;
+    const EnregistrementEntetes entetes = EnregistrementEntetesParDefaut();
+    module.strEnteteImpression = entetes.enteteImpression;
+    module.strEnteteExcel = entetes.enteteExcel;
+    module.blnTEGDansExcel = a.tegDansSorties;
+    module.blnTEGActuariel = a.tegActuariel;
+    return a.commande == CommandeCli::ExportClasseur ? ExecuteExportClasseur(a, calcul, module, sortie, erreurs)
+                                                     : ExecuteImpressionPdf(a, calcul, module, sortie, erreurs);
 }
 
 int Resolution(const ArgumentsCli& a, std::string& sortie, std::string& erreurs) {
@@ -75,6 +109,9 @@ int ExecuteCli(const QStringList& arguments, const QLocale& localeParDefaut, con
         return Echeancier(a, aujourdhui, sortie, erreurs);
     case CommandeCli::ValeurManquante:
         return Resolution(a, sortie, erreurs);
+    case CommandeCli::ExportClasseur:
+    case CommandeCli::ImpressionPdf:
+        return Sortie(a, aujourdhui, sortie, erreurs);
     }
     return StatutUsage;
 }

@@ -129,9 +129,6 @@ void frmEmprunt::CreeControles() {
     cmdImprimer = BoutonIcone(client, "cmdImprimer", "imprimer", QStringLiteral("Imprimer le tableau d'amortissement"), 5160);
     cmdExportExcel = BoutonIcone(client, "cmdExportExcel", "exporter", QStringLiteral("Exporter le tableau vers Excel"), 5760);
     cmdQuitter = BoutonIcone(client, "cmdQuitter", "quitter", QStringLiteral("Quitter Amortix"), 6510);
-    cmdImprimer->setEnabled(false);
-    cmdExportExcel->setEnabled(false);
-
     QLabel* titreTableau =
         Libelle(client, "Label7", QStringLiteral("Tableau d'amortissement"), 120, 2280, 4785, 285, Qt::AlignLeft);
     QFont titre(QStringLiteral("Arial"), 12);
@@ -184,6 +181,9 @@ void frmEmprunt::CreeControles() {
 
     connect(cmdCalculer, &QPushButton::clicked, this, &frmEmprunt::cmdCalculer_Click);
     connect(cmdDetailsTEG, &QPushButton::clicked, this, &frmEmprunt::cmdDetailsTEG_Click);
+    connect(cmdManquant, &QPushButton::clicked, this, &frmEmprunt::cmdManquant_Click);
+    connect(cmdImprimer, &QPushButton::clicked, this, &frmEmprunt::cmdImprimer_Click);
+    connect(cmdExportExcel, &QPushButton::clicked, this, &frmEmprunt::cmdExportExcel_Click);
     connect(cmdQuitter, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -193,7 +193,11 @@ void frmEmprunt::CreeMenus() {
     mnuOuvrir = Entree(mnuFichier, "mnuOuvrir", QStringLiteral("&Ouvrir..."));
     mnuOuvrir->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     mnuEnregistrerSous = Entree(mnuFichier, "mnuEnregistrerSous", QStringLiteral("En&registrer sous..."));
-    mnuEnregistrerSous->setEnabled(false);
+    mnuFichier->addSeparator()->setObjectName(QStringLiteral("mnuTrait1"));
+    mnuApercuAvantImpression =
+        Entree(mnuFichier, "mnuApercuAvantImpression", QStringLiteral("&Aperçu avant impression..."));
+    mnuExporterPdf = Entree(mnuFichier, "mnuExporterPdf", QStringLiteral("Exporter en &PDF..."));
+    mnuExporterClasseur = Entree(mnuFichier, "mnuExporterClasseur", QStringLiteral("Exporter vers un &classeur..."));
     mnuFichier->addSeparator()->setObjectName(QStringLiteral("mnuTrait2"));
     mnuQuitter = Entree(mnuFichier, "mnuQuitter", QStringLiteral("&Quitter"));
 
@@ -207,13 +211,21 @@ void frmEmprunt::CreeMenus() {
     mnuVisiterSiteWeb = Entree(mnuAide, "mnuVisiterSiteWeb", QStringLiteral("&Visiter le site web"));
     mnuContacterAuteur = Entree(mnuAide, "mnuContacterAuteur", QStringLiteral("&Contacter l'auteur"));
 
+    connect(mnuOuvrir, &QAction::triggered, this, &frmEmprunt::mnuOuvrir_Click);
+    connect(mnuEnregistrerSous, &QAction::triggered, this, &frmEmprunt::mnuEnregistrerSous_Click);
+    connect(mnuApercuAvantImpression, &QAction::triggered, this, &frmEmprunt::mnuApercuAvantImpression_Click);
+    connect(mnuExporterPdf, &QAction::triggered, this, &frmEmprunt::mnuExporterPdf_Click);
+    connect(mnuExporterClasseur, &QAction::triggered, this, &frmEmprunt::mnuExporterClasseur_Click);
     connect(mnuQuitter, &QAction::triggered, this, &QWidget::close);
+    connect(mnuOptions, &QAction::triggered, this, &frmEmprunt::mnuOptions_Click);
+    connect(mnuPersonnaliser, &QAction::triggered, this, &frmEmprunt::mnuPersonnaliser_Click);
     connect(mnuVisiterSiteWeb, &QAction::triggered, this, [this] { OuvrirUrl(interactions_, AdresseSiteWeb); });
     connect(mnuContacterAuteur, &QAction::triggered, this, [this] { EcrireMail(interactions_, AdresseAuteur); });
 }
 
 void frmEmprunt::Form_Load() {
     blnAucunCalcul = true;
+    ActiveSorties(false);
     AjusteLargeurColonnes(lvwListe, this);
     DTPicker->setDate(QDate::currentDate());
     cboEcheance->setCurrentIndex(0);
@@ -269,9 +281,7 @@ void frmEmprunt::cmdCalculer_Click() {
     lblCoutInterets->setText(DepuisUtf8(tableau.couts->interets));
     lblCoutAssurance->setText(DepuisUtf8(tableau.couts->assurance));
     lblCoutFraisDossier->setText(DepuisUtf8(tableau.couts->fraisDossier));
-    cmdImprimer->setEnabled(true);
-    cmdExportExcel->setEnabled(true);
-    mnuEnregistrerSous->setEnabled(true);
+    ActiveSorties(true);
     blnAucunCalcul = false;
 
     const bool teg = Calcul_TEG(emprunt.duree, tableau.echeanceAffichee, emprunt.fraisDossier, emprunt.montant);
@@ -308,14 +318,38 @@ void frmEmprunt::EffacerResultats() {
     if (blnAucunCalcul)
         return;
     modeleListe_->vide();
-    cmdImprimer->setEnabled(false);
-    cmdExportExcel->setEnabled(false);
+    ActiveSorties(false);
     for (QLabel* texte : {lblCoutTotal, lblCoutAssurance, lblCoutFraisDossier, lblCoutInterets, lblTEG})
         texte->clear();
     lblTEG->setProperty("tag", QString());
     cmdDetailsTEG->hide();
-    mnuEnregistrerSous->setEnabled(false);
     setWindowTitle(TitreAmortix);
 }
+
+void frmEmprunt::ActiveSorties(bool actives) {
+    for (QWidget* bouton : {static_cast<QWidget*>(cmdImprimer), static_cast<QWidget*>(cmdExportExcel)})
+        bouton->setEnabled(actives);
+    for (QAction* entree : {mnuEnregistrerSous, mnuApercuAvantImpression, mnuExporterPdf, mnuExporterClasseur})
+        entree->setEnabled(actives);
+}
+
+ContenuEcheancier frmEmprunt::ContenuAffiche() const {
+    ContenuEcheancier contenu;
+    contenu.montant = txtMontant->text();
+    contenu.duree = txtMensualite->text();
+    contenu.indexEcheance = cboEcheance->currentIndex();
+    contenu.taux = txtTaux->text();
+    contenu.assurance = txtAssurance->text();
+    contenu.fraisDossier = txtFraisDossier->text();
+    contenu.tegAffiche = lblTEG->property("tag").toString();
+    contenu.coutTotal = lblCoutTotal->text();
+    contenu.coutInterets = lblCoutInterets->text();
+    contenu.coutAssurance = lblCoutAssurance->text();
+    contenu.coutFraisDossier = lblCoutFraisDossier->text();
+    contenu.lignes = modeleListe_->lignes();
+    return contenu;
+}
+
+void frmEmprunt::cmdManquant_Click() {}
 
 } // namespace amortix

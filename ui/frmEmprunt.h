@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ContenuEcheancier.h"
 #include "Interactions.h"
 #include "Module.h"
 #include "TauxEffectifGlobal.h"
@@ -41,6 +42,14 @@ public:
     // Finds and shows the effective rate; false when the search fails.
     bool Calcul_TEG(std::int32_t lngNbMois, double dblMensualite, double dblFraisDossier, double dblMontant);
 
+    // Applies the header settings and loads the logo into picLogo.
+    void AfficheCadreInfos();
+    // Puts a loan document's values into the fields, computes, and shows the file's name in the title.
+    void OuvrirFichier(const QString& strNomCompletFichier);
+
+    // What the outputs read: the fields, the cost and TEG texts and the rows, as shown.
+    ContenuEcheancier ContenuAffiche() const;
+
     bool aucunCalcul() const { return blnAucunCalcul; }
     const TextesTEG& textesTEG() const { return textesTEG_; }
     ModeleEcheancier* modeleListe() const { return modeleListe_; }
@@ -71,6 +80,9 @@ public:
     QMenu* mnuFichier;
     QAction* mnuOuvrir;
     QAction* mnuEnregistrerSous;
+    QAction* mnuApercuAvantImpression;
+    QAction* mnuExporterPdf;
+    QAction* mnuExporterClasseur;
     QAction* mnuQuitter;
     QMenu* mnuOutils;
     QAction* mnuOptions;
@@ -85,6 +97,21 @@ private:
     void Form_Load();
     void EffacerResultats();
     void cmdDetailsTEG_Click();
+    void cmdManquant_Click();
+    // Outputs of the schedule on screen (frmEmpruntImpression.cpp, frmEmpruntExport.cpp).
+    void cmdImprimer_Click();
+    void mnuApercuAvantImpression_Click();
+    void mnuExporterPdf_Click();
+    void cmdExportExcel_Click();
+    void mnuExporterClasseur_Click();
+    // Loan documents (frmEmpruntDocuments.cpp).
+    void mnuOuvrir_Click();
+    void mnuEnregistrerSous_Click();
+    // Settings dialogs (frmEmpruntReglages.cpp).
+    void mnuOptions_Click();
+    void mnuPersonnaliser_Click();
+    // The commands that need a computed schedule, enabled and disabled together.
+    void ActiveSorties(bool actives);
     void AfficheEchecCalcul();
     SaisieEmprunt SaisieDesChamps() const;
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTreeView>
 
 #include <benchmark/benchmark.h>
@@ -14,7 +15,9 @@ using namespace amortix;
 // the 96 000 rows with their texts, the list model and the column sizing. (The TEG search gives up
 // at once on so many periods: its first trial rate overflows the power, and the window says so.)
 static void BM_Fenetre96000Lignes(benchmark::State& state) {
+    QTemporaryDir reglages;
     Module module;
+    module.dossierReglages = reglages.path();
     InteractionsScriptees interactions;
     frmEmprunt fenetre(module, interactions);
     fenetre.show();

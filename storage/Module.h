@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 
 namespace amortix {
@@ -13,6 +14,12 @@ struct Module {
     QString strEnteteImpression;
     QString strEnteteExcel;
     QString strCheminImage;
+    QString dossierReglages; // where options.bin and the header store are, decided at start-up
+
+    // A settings file's path; none without a settings folder, which reads as the defaults.
+    QString fichierReglages(const QString& nom) const {
+        return dossierReglages.isEmpty() ? QString() : QDir(dossierReglages).filePath(nom);
+    }
 };
 
 } // namespace amortix

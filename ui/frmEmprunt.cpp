@@ -2,6 +2,7 @@
 
 #include "AjusteLargeurColonnes.h"
 #include "CalculEmprunt.h"
+#include "Controles.h"
 #include "ConventionsSysteme.h"
 #include "CurseurAttente.h"
 #include "FiltreSeparateurDecimal.h"
@@ -9,6 +10,7 @@
 #include "Liens.h"
 #include "Messages.h"
 #include "ModeleEcheancier.h"
+#include "RetourneCheminLong.h"
 #include "Twips.h"
 
 #include <QAction>
@@ -33,13 +35,6 @@ const QString TitreAmortix = DepuisUtf8(TitreApplication);
 // The window's client area, in twips.
 constexpr int LargeurClient = 7515;
 constexpr int HauteurClient = 7785;
-
-template <typename Controle>
-Controle* Place(Controle* controle, const char* nom, int gauche, int haut, int largeur, int hauteur) {
-    controle->setObjectName(QLatin1String(nom));
-    controle->setGeometry(RectangleTwips(gauche, haut, largeur, hauteur));
-    return controle;
-}
 
 QLabel* Libelle(QWidget* parent, const char* nom, const QString& texte, int gauche, int haut, int largeur,
                 int hauteur, Qt::Alignment alignement = Qt::AlignRight) {
@@ -78,7 +73,7 @@ void EcritSiDifferent(QLineEdit* champ, const std::string& texte) {
 
 } // namespace
 
-frmEmprunt::frmEmprunt(Module& module, Interactions& interactions, QWidget* parent)
+frmEmprunt::frmEmprunt(Module& module, Interactions& interactions, const QString& ligneDeCommande, QWidget* parent)
     : QMainWindow(parent), module_(module), interactions_(interactions) {
     setObjectName(QStringLiteral("frmEmprunt"));
     setWindowTitle(TitreAmortix);
@@ -86,7 +81,7 @@ frmEmprunt::frmEmprunt(Module& module, Interactions& interactions, QWidget* pare
     setFont(QFont(QStringLiteral("Arial"), 8));
     CreeControles();
     CreeMenus();
-    Form_Load();
+    Form_Load(ligneDeCommande);
 }
 
 void frmEmprunt::CreeControles() {
@@ -164,11 +159,8 @@ void frmEmprunt::CreeControles() {
     picLogo = Place(new QLabel(client), "picLogo", 8190, 390, 2685, 2175);
 
     // The keyboard visits the inputs, then the buttons, then the list.
-    QWidget* const ordre[] = {txtMontant,  txtMensualite, cboEcheance,    DTPicker,   txtTaux,
-                              txtAssurance, txtFraisDossier, cmdCalculer, cmdManquant, cmdImprimer,
-                              cmdExportExcel, cmdQuitter, lvwListe};
-    for (std::size_t i = 1; i < std::size(ordre); ++i)
-        QWidget::setTabOrder(ordre[i - 1], ordre[i]);
+    OrdreTabulation({txtMontant, txtMensualite, cboEcheance, DTPicker, txtTaux, txtAssurance, txtFraisDossier,
+                     cmdCalculer, cmdManquant, cmdImprimer, cmdExportExcel, cmdQuitter, lvwListe});
 
     auto* filtre = new FiltreSeparateurDecimal(this);
     for (QLineEdit* champ : {txtMontant, txtTaux, txtAssurance, txtFraisDossier})
@@ -223,14 +215,17 @@ void frmEmprunt::CreeMenus() {
     connect(mnuContacterAuteur, &QAction::triggered, this, [this] { EcrireMail(interactions_, AdresseAuteur); });
 }
 
-void frmEmprunt::Form_Load() {
+void frmEmprunt::Form_Load(const QString& ligneDeCommande) {
     blnAucunCalcul = true;
     ActiveSorties(false);
     AjusteLargeurColonnes(lvwListe, this);
     DTPicker->setDate(QDate::currentDate());
+    AfficheCadreInfos();
     cboEcheance->setCurrentIndex(0);
     adjustSize();
     setFixedSize(size());
+    if (!ligneDeCommande.isEmpty())
+        OuvrirFichier(RetourneCheminLong(ligneDeCommande));
 }
 
 SaisieEmprunt frmEmprunt::SaisieDesChamps() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ContenuEcheancier.h"
+#include "ErreurFichier.h"
 #include "Interactions.h"
 #include "Module.h"
 #include "TauxEffectifGlobal.h"
@@ -33,7 +34,9 @@ class frmEmprunt : public QMainWindow {
     Q_OBJECT
 
 public:
-    frmEmprunt(Module& module, Interactions& interactions, QWidget* parent = nullptr);
+    // `ligneDeCommande`: a loan document to open at once, as the program's command line names it.
+    frmEmprunt(Module& module, Interactions& interactions, const QString& ligneDeCommande = {},
+               QWidget* parent = nullptr);
 
     // Reads the fields, rewrites the decimal ones, lists the schedule and its costs, then the TEG.
     void cmdCalculer_Click();
@@ -44,6 +47,11 @@ public:
 
     // Applies the header settings and loads the logo into picLogo.
     void AfficheCadreInfos();
+    // Loads the logo at strCheminImage into picLogo (none for an empty path); on a failure, says so
+    // and keeps the logo shown so far.
+    void ChargeLogo();
+    // The warning box of a settings file or picture that failed; what was being done goes on.
+    void AvertitReglages(const ErreurFichier& erreur);
     // Puts a loan document's values into the fields, computes, and shows the file's name in the title.
     void OuvrirFichier(const QString& strNomCompletFichier);
 
@@ -94,7 +102,7 @@ public:
 private:
     void CreeControles();
     void CreeMenus();
-    void Form_Load();
+    void Form_Load(const QString& ligneDeCommande);
     void EffacerResultats();
     void cmdDetailsTEG_Click();
     void cmdManquant_Click();

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -24,11 +25,14 @@ const QString MessageEchec =
     QStringLiteral("Les informations saisies sont incomplètes ou incorrectes, veuillez les corriger.");
 
 struct Fenetre {
+    QTemporaryDir reglages;
     Module module;
     InteractionsScriptees interactions;
     std::unique_ptr<frmEmprunt> f;
 
-    Fenetre() : f(std::make_unique<frmEmprunt>(module, interactions)) {
+    Fenetre() {
+        module.dossierReglages = reglages.path();
+        f = std::make_unique<frmEmprunt>(module, interactions);
         f->show();
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));

@@ -1,0 +1,33 @@
+#include "Demarrage.h"
+
+#include "FichierOptions.h"
+
+
+namespace amortix {
+
+QString QuestionResolution(const QSize& ecran) {
+    return QStringLiteral("Votre résolution d'écran est de %1x%2. Amortix nécessite une résolution minimale de "
+                          "800x600. Vous pouvez continuer mais vous risquez de ne pas voir la totalité de la "
+                          "fenêtre de Amortix. Souhaitez-vous tout de même continuer ?")
+        .arg(ecran.width())
+        .arg(ecran.height());
+}
+
+PremiereFenetre Demarre(Module& module, Interactions& interactions, const QSize& ecran, bool ligneDeCommande) {
+    if (ecran.width() <= 640 &&
+        !interactions.question(nullptr, QStringLiteral("Amortix"), QuestionResolution(ecran)))
+        return PremiereFenetre::Aucune;
+
+    const Options options = LitOptions(module.fichierReglages(NomFichierOptions));
+    module.blnTEGDansExcel = options.tegDansSorties;
+    module.blnAfficheEcranAccueil = options.afficheEcranAccueil;
+    module.blnTEGActuariel = options.tegActuariel;
+
+    if (ligneDeCommande || !module.blnAfficheEcranAccueil)
+        return PremiereFenetre::Principale;
+    return PremiereFenetre::Accueil;
+}
+
+QString LigneDeCommande(const QStringList& arguments) { return arguments.mid(1).join(QLatin1Char(' ')); }
+
+} // namespace amortix

@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test bench deps configure build clean
+.PHONY: run test bench package deps configure build clean
 
 deps:
 	@scripts/installe-dependances.sh
@@ -25,6 +25,10 @@ test: build
 bench: build
 	$(BUILD)/bench/amortix-bench
 	$(BUILD)/bench/amortix-bench-fenetre
+
+# A .deb in build/ (installs under /usr).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

@@ -6,6 +6,7 @@
 #include "CommandesSorties.h"
 #include "ConventionsSysteme.h"
 #include "Dates.h"
+#include "DocumentEmprunt.h"
 #include "EnregistrementEntetes.h"
 #include "RenduCsv.h"
 #include "RenduJson.h"
@@ -14,13 +15,27 @@
 namespace amortix {
 namespace {
 
-// The fields as the window would hold them: from the flags, or from a loan document.
+// The fields as the window would hold them: from the flags, or from a loan document (checked whole,
+// as the window opens it).
 std::optional<SaisieEmprunt> SaisieDesArguments(const ArgumentsCli& a, const QDate& aujourdhui, std::string& erreurs) {
-    if (!a.document.isEmpty()) {
-        erreurs += "amortix-cli : la lecture des documents n'est pas encore disponible\n";
-        return std::nullopt;
-    }
     SaisieEmprunt saisie;
+    if (!a.document.isEmpty()) {
+        const auto lecture = LitDocument(a.document, ConventionsDe(a.locale));
+        if (const auto* raison = std::get_if<QString>(&lecture)) {
+            erreurs += "amortix-cli : le document « " + VersUtf8(a.document) + " » n'a pas pu être ouvert : " +
+                       VersUtf8(*raison) + "\n";
+            return std::nullopt;
+        }
+        const auto& document = std::get<DocumentEmprunt>(lecture);
+        saisie.montant = VersUtf8(document.montant);
+        saisie.duree = VersUtf8(document.duree);
+        saisie.indexEcheance = document.indexEcheance;
+        saisie.taux = VersUtf8(document.taux);
+        saisie.assurance = VersUtf8(document.assurance);
+        saisie.fraisDossier = VersUtf8(document.fraisDossier);
+        saisie.premiereEcheance = VersDateStd(document.premiereEcheance);
+        return saisie;
+    }
     saisie.montant = VersUtf8(a.montant);
     saisie.duree = VersUtf8(a.duree);
     saisie.taux = VersUtf8(a.taux);
@@ -34,7 +49,7 @@ std::optional<SaisieEmprunt> SaisieDesArguments(const ArgumentsCli& a, const QDa
 int Echeancier(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sortie, std::string& erreurs) {
     const auto saisie = SaisieDesArguments(a, aujourdhui, erreurs);
     if (!saisie)
-        return StatutUsage;
+        return StatutEchecCalcul;
     const ConventionsLocales conventions = ConventionsDe(a.locale);
     const CalculEmprunt calcul = CalculeEmprunt(*saisie, a.tegActuariel, conventions);
     const std::string date = FormateDateCourte(saisie->premiereEcheance, conventions);
@@ -59,7 +74,7 @@ int Echeancier(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sort
 int Sortie(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sortie, std::string& erreurs) {
     const auto saisie = SaisieDesArguments(a, aujourdhui, erreurs);
     if (!saisie)
-        return StatutUsage;
+        return StatutEchecCalcul;
     const CalculEmprunt calcul = CalculeEmprunt(*saisie, a.tegActuariel, ConventionsDe(a.locale));
     if (!calcul.tableauComplet()) {
         erreurs += *calcul.erreur + "\n";

@@ -1,6 +1,9 @@
 #include "Interactions.h"
 
+#include "AssociationFichiers.h"
+
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -49,5 +52,11 @@ QString InteractionsBureau::fichierAEnregistrer(QWidget* parent, const DemandeFi
 }
 
 void InteractionsBureau::ouvrirAdresse(const QUrl& adresse) { QDesktopServices::openUrl(adresse); }
+
+void InteractionsBureau::associeDocuments(const QString& cheminProgramme) {
+    QFile icone(QStringLiteral(":/icones/amortix.svg"));
+    const QByteArray svg = icone.open(QIODevice::ReadOnly) ? icone.readAll() : QByteArray();
+    EnregistreTypeFichier(TypeDocumentAmortix(), cheminProgramme, svg, EmplacementsBureau::DeLUtilisateur());
+}
 
 } // namespace amortix

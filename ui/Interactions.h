@@ -31,6 +31,9 @@ public:
 
     // Hands an address (web page, mailto:) to the desktop; the outcome is not reported.
     virtual void ouvrirAdresse(const QUrl& adresse) = 0;
+
+    // Ties loan documents to the program at this path on the desktop; nothing is reported.
+    virtual void associeDocuments(const QString& cheminProgramme) = 0;
 };
 
 // The real thing: QMessageBox, QFileDialog, QDesktopServices.
@@ -41,6 +44,7 @@ public:
     QString fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) override;
     QString fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) override;
     void ouvrirAdresse(const QUrl& adresse) override;
+    void associeDocuments(const QString& cheminProgramme) override;
 };
 
 } // namespace amortix

@@ -10,11 +10,12 @@
 #include "Liens.h"
 #include "Messages.h"
 #include "ModeleEcheancier.h"
-#include "RetourneCheminLong.h"
 #include "Twips.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -220,12 +221,13 @@ void frmEmprunt::Form_Load(const QString& ligneDeCommande) {
     ActiveSorties(false);
     AjusteLargeurColonnes(lvwListe, this);
     DTPicker->setDate(QDate::currentDate());
+    interactions_.associeDocuments(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("amortix")));
     AfficheCadreInfos();
     cboEcheance->setCurrentIndex(0);
     adjustSize();
     setFixedSize(size());
     if (!ligneDeCommande.isEmpty())
-        OuvrirFichier(RetourneCheminLong(ligneDeCommande));
+        OuvreLigneDeCommande(ligneDeCommande);
 }
 
 SaisieEmprunt frmEmprunt::SaisieDesChamps() const {

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -53,7 +54,8 @@ public:
     // The warning box of a settings file or picture that failed; what was being done goes on.
     void AvertitReglages(const ErreurFichier& erreur);
     // Puts a loan document's values into the fields, computes, and shows the file's name in the title.
-    void OuvrirFichier(const QString& strNomCompletFichier);
+    // A document that cannot be read, or does not hold a loan, changes nothing: the reason is returned.
+    std::optional<QString> OuvrirFichier(const QString& strNomCompletFichier);
 
     // What the outputs read: the fields, the cost and TEG texts and the rows, as shown.
     ContenuEcheancier ContenuAffiche() const;
@@ -115,6 +117,8 @@ private:
     // Loan documents (frmEmpruntDocuments.cpp).
     void mnuOuvrir_Click();
     void mnuEnregistrerSous_Click();
+    void OuvreLigneDeCommande(const QString& ligneDeCommande);
+    void SignaleDocumentIllisible(const QString& nom, const QString& raison);
     // Settings dialogs (frmEmpruntReglages.cpp).
     void mnuOptions_Click();
     void mnuPersonnaliser_Click();
@@ -129,6 +133,7 @@ private:
     // True until the first schedule is shown; while it holds, an input change clears nothing.
     bool blnAucunCalcul = true;
     TextesTEG textesTEG_; // strTEGPeriode, strTEGProportionnel, strTEGActuariel
+    QString fichierDialogue_; // the file dialog offers the last document chosen, to open or to save
 };
 
 } // namespace amortix

@@ -1,12 +1,91 @@
 // The main window's loan documents: open, save, and the document named at start-up.
 #include "frmEmprunt.h"
 
+#include "ConventionsSysteme.h"
+#include "DocumentEmprunt.h"
+#include "RetourneCheminLong.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QLineEdit>
+
 namespace amortix {
+namespace {
 
-void frmEmprunt::mnuOuvrir_Click() {}
+QString TitreDocument(const QString& chemin) { return QFileInfo(chemin).fileName() + QStringLiteral(" - Amortix"); }
 
-void frmEmprunt::mnuEnregistrerSous_Click() {}
+QString Phrase(QString texte) {
+    if (!texte.isEmpty())
+        texte[0] = texte[0].toUpper();
+    return texte;
+}
 
-void frmEmprunt::OuvrirFichier(const QString&) {}
+} // namespace
+
+void frmEmprunt::mnuEnregistrerSous_Click() {
+    // The dialog asks before replacing a file and adds no extension to the name typed.
+    const QString chemin = interactions_.fichierAEnregistrer(
+        this, {QStringLiteral("Enregistrer sous"), fichierDialogue_, FiltreDocuments});
+    if (chemin.isEmpty())
+        return;
+    fichierDialogue_ = chemin;
+    const DocumentEmprunt document{txtMontant->text(),     txtMensualite->text(), cboEcheance->currentIndex(),
+                                   txtTaux->text(),        txtAssurance->text(),  txtFraisDossier->text(),
+                                   DTPicker->date()};
+    if (const auto erreur = EnregistreDocument(chemin, document)) {
+        // Never silent: the user must not believe the loan was kept.
+        interactions_.message(this, IconeMessage::Avertissement, QStringLiteral("Amortix"),
+                              QStringLiteral("Le document « %1 » n'a pas pu être enregistré.\r\n%2")
+                                  .arg(QFileInfo(chemin).fileName(), erreur->texte()));
+        return;
+    }
+    setWindowTitle(TitreDocument(chemin));
+}
+
+void frmEmprunt::mnuOuvrir_Click() {
+    const QString chemin = interactions_.fichierAOuvrir(
+        this, {QStringLiteral("Ouvrir"), fichierDialogue_, FiltreDocuments});
+    if (chemin.isEmpty())
+        return;
+    fichierDialogue_ = chemin;
+    if (const auto raison = OuvrirFichier(chemin))
+        SignaleDocumentIllisible(QFileInfo(chemin).fileName(), *raison);
+}
+
+std::optional<QString> frmEmprunt::OuvrirFichier(const QString& strNomCompletFichier) {
+    // The whole document is checked before any field changes: a bad one changes nothing.
+    const auto lecture = LitDocument(strNomCompletFichier, ConventionsDe(QLocale()));
+    if (const auto* raison = std::get_if<QString>(&lecture))
+        return *raison;
+    const auto& document = std::get<DocumentEmprunt>(lecture);
+    // Each change clears the results as an edit would.
+    txtMontant->setText(document.montant);
+    txtMensualite->setText(document.duree);
+    cboEcheance->setCurrentIndex(document.indexEcheance);
+    txtTaux->setText(document.taux);
+    txtAssurance->setText(document.assurance);
+    txtFraisDossier->setText(document.fraisDossier);
+    DTPicker->setDate(document.premiereEcheance);
+    cmdCalculer_Click();
+    setWindowTitle(TitreDocument(strNomCompletFichier));
+    return std::nullopt;
+}
+
+void frmEmprunt::OuvreLigneDeCommande(const QString& ligneDeCommande) {
+    const QString chemin = RetourneCheminLong(ligneDeCommande);
+    const QString nom = QFileInfo(ligneDeCommande).fileName();
+    if (chemin.isEmpty())
+        return SignaleDocumentIllisible(nom.isEmpty() ? ligneDeCommande : nom,
+                                        QStringLiteral("ce fichier est introuvable : %1").arg(ligneDeCommande));
+    fichierDialogue_ = chemin;
+    if (const auto raison = OuvrirFichier(chemin))
+        SignaleDocumentIllisible(nom, *raison);
+}
+
+void frmEmprunt::SignaleDocumentIllisible(const QString& nom, const QString& raison) {
+    interactions_.message(this, IconeMessage::Avertissement, QStringLiteral("Amortix"),
+                          QStringLiteral("Le document « %1 » n'a pas pu être ouvert.\r\n%2").arg(nom, Phrase(raison)));
+}
 
 } // namespace amortix

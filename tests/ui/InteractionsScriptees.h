@@ -19,6 +19,7 @@ public:
     };
     std::vector<Message> messages;
     std::vector<QUrl> adresses;
+    QStringList associations; // the program paths documents were tied to
     std::vector<DemandeFichier> demandes;
 
     // Answers, taken in order; an empty queue answers No or cancels.
@@ -43,6 +44,7 @@ public:
     QString fichierAOuvrir(QWidget*, const DemandeFichier& demande) override { return prochainFichier(demande); }
     QString fichierAEnregistrer(QWidget*, const DemandeFichier& demande) override { return prochainFichier(demande); }
     void ouvrirAdresse(const QUrl& adresse) override { adresses.push_back(adresse); }
+    void associeDocuments(const QString& cheminProgramme) override { associations << cheminProgramme; }
 
     QString dernierTexte() const { return messages.empty() ? QString() : messages.back().texte; }
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ConventionsLocales.h"
+#include "ErreurFichier.h"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+namespace amortix {
+
+// A loan document (.amx) keeps the inputs of one loan, not its schedule: nine lines, each ended by
+// CR LF — the amount, duration, rate, insurance and fees texts as the fields show them, the index of
+// the frequency entry and the first payment's day, month and year as integers. Single-byte
+// characters in Windows-1252.
+struct DocumentEmprunt {
+    QString montant;
+    QString duree;
+    int indexEcheance = 0;
+    QString taux;
+    QString assurance;
+    QString fraisDossier;
+    QDate premiereEcheance;
+    bool operator==(const DocumentEmprunt&) const = default;
+};
+
+inline const QString FiltreDocuments = QStringLiteral("Fichier Amortix (*.amx)");
+
+QByteArray OctetsDocument(const DocumentEmprunt& document);
+
+// Writes the whole document, or nothing: the previous file stays whole when writing fails.
+std::optional<ErreurFichier> EnregistreDocument(const QString& chemin, const DocumentEmprunt& document);
+
+// The document, or why it cannot be opened. It is checked whole before anything uses it: nine lines
+// at least (later lines are ignored; a line ends at CR LF, CR or LF), a frequency entry 0 to 3, and
+// a real date from 1601 to 9999. Lines 3, 7, 8 and 9 are read as the window reads a duration: in the
+// locale, blanks around, a decimal part taken to the nearest integer.
+std::variant<DocumentEmprunt, QString> AnalyseDocument(const QByteArray& octets, const ConventionsLocales& conventions);
+std::variant<DocumentEmprunt, QString> LitDocument(const QString& chemin, const ConventionsLocales& conventions);
+
+} // namespace amortix

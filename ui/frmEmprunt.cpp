@@ -10,6 +10,7 @@
 #include "Messages.h"
 #include "ModeleEcheancier.h"
 #include "Twips.h"
+#include "frmCalculManquant.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -350,6 +351,10 @@ ContenuEcheancier frmEmprunt::ContenuAffiche() const {
     return contenu;
 }
 
-void frmEmprunt::cmdManquant_Click() {}
+void frmEmprunt::cmdManquant_Click() {
+    // A fresh window each time: it opens with empty fields.
+    frmCalculManquant fenetre(*this, interactions_);
+    fenetre.exec();
+}
 
 } // namespace amortix

@@ -1,5 +1,6 @@
 // Draws the windows into PNG files, to look at them: captures-ecran DOSSIER.
 #include "InteractionsScriptees.h"
+#include "frmCalculManquant.h"
 #include "frmEmprunt.h"
 
 #include <QApplication>
@@ -35,5 +36,17 @@ int main(int argc, char* argv[]) {
     QTest::mouseClick(fenetre.cmdCalculer, Qt::LeftButton);
     QTest::qWait(50);
     fenetre.grab().save(dossier.filePath(QStringLiteral("frmEmprunt-calcule.png")));
+
+    // The missing-value window after a rate search that re-adjusted the payment.
+    frmCalculManquant manquant(fenetre, interactions);
+    manquant.show();
+    QTest::qWait(50);
+    manquant.grab().save(dossier.filePath(QStringLiteral("frmCalculManquant-vide.png")));
+    QTest::keyClicks(manquant.txtValeur[0], QStringLiteral("10000"));
+    QTest::keyClicks(manquant.txtValeur[1], QStringLiteral("12"));
+    QTest::keyClicks(manquant.txtValeur[3], QStringLiteral("860"));
+    QTest::mouseClick(manquant.cmdCalculer, Qt::LeftButton);
+    QTest::qWait(50);
+    manquant.grab().save(dossier.filePath(QStringLiteral("frmCalculManquant-calcule.png")));
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "Messages.h"
 #include "ModeleEcheancier.h"
 #include "Twips.h"
+#include "frmCalculManquant.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -347,6 +348,10 @@ ContenuEcheancier frmEmprunt::ContenuAffiche() const {
     return contenu;
 }
 
-void frmEmprunt::cmdManquant_Click() {}
+void frmEmprunt::cmdManquant_Click() {
+    // A fresh window each time: it opens with empty fields.
+    frmCalculManquant fenetre(*this, interactions_);
+    fenetre.exec();
+}
 
 } // namespace amortix

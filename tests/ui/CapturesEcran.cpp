@@ -2,6 +2,7 @@
 #include "InteractionsScriptees.h"
 #include "frmAccueil.h"
 #include "frmCustom.h"
+#include "frmCalculManquant.h"
 #include "frmEmprunt.h"
 #include "frmOptions.h"
 
@@ -60,5 +61,17 @@ int main(int argc, char* argv[]) {
     custom.show();
     QTest::qWait(50);
     custom.grab().save(dossier.filePath(QStringLiteral("frmCustom.png")));
+
+    // The missing-value window after a rate search that re-adjusted the payment.
+    frmCalculManquant manquant(fenetre, interactions);
+    manquant.show();
+    QTest::qWait(50);
+    manquant.grab().save(dossier.filePath(QStringLiteral("frmCalculManquant-vide.png")));
+    QTest::keyClicks(manquant.txtValeur[0], QStringLiteral("10000"));
+    QTest::keyClicks(manquant.txtValeur[1], QStringLiteral("12"));
+    QTest::keyClicks(manquant.txtValeur[3], QStringLiteral("860"));
+    QTest::mouseClick(manquant.cmdCalculer, Qt::LeftButton);
+    QTest::qWait(50);
+    manquant.grab().save(dossier.filePath(QStringLiteral("frmCalculManquant-calcule.png")));
     return 0;
 }

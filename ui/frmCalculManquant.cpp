@@ -1,0 +1,188 @@
+#include "frmCalculManquant.h"
+
+#include "BoutonMultiligne.h"
+#include "CalculValeurManquante.h"
+#include "ConventionsSysteme.h"
+#include "FiltreSeparateurDecimal.h"
+#include "Frequence.h"
+#include "LectureNombres.h"
+#include "Messages.h"
+#include "Twips.h"
+#include "frmEmprunt.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace amortix {
+namespace {
+
+// The client area, in twips.
+constexpr int LargeurClient = 4755;
+constexpr int HauteurClient = 3390;
+
+template <typename Controle>
+Controle* Place(Controle* controle, const QString& nom, int gauche, int haut, int largeur, int hauteur) {
+    controle->setObjectName(nom);
+    controle->setGeometry(RectangleTwips(gauche, haut, largeur, hauteur));
+    return controle;
+}
+
+QLabel* Libelle(QWidget* parent, const char* nom, const QString& texte, int gauche, int haut, int largeur,
+                Qt::Alignment alignement = Qt::AlignRight) {
+    auto* libelle = Place(new QLabel(texte, parent), QLatin1String(nom), gauche, haut, largeur, 255);
+    libelle->setAlignment(alignement | Qt::AlignVCenter);
+    return libelle;
+}
+
+} // namespace
+
+frmCalculManquant::frmCalculManquant(frmEmprunt& principale, Interactions& interactions)
+    : QDialog(&principale, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      principale_(principale), interactions_(interactions) {
+    setObjectName(QStringLiteral("frmCalculManquant"));
+    setWindowTitle(QStringLiteral("Retrouver l'information manquante"));
+    setModal(true);
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    setFixedSize(Pixels(LargeurClient), Pixels(HauteurClient));
+    CreeControles();
+    Form_Load();
+}
+
+void frmCalculManquant::CreeControles() {
+    QLabel* consigne =
+        Place(new QLabel(QStringLiteral("Remplissez 3 zones parmi les 4 ci-dessous puis cliquer sur "
+                                        "le bouton \"Calculer la valeur manquante\" :"),
+                         this),
+              QStringLiteral("Label5"), 60, 120, 4635, 435);
+    QFont gras(QStringLiteral("Arial"));
+    gras.setPointSizeF(8.25);
+    gras.setBold(true);
+    consigne->setFont(gras);
+    consigne->setWordWrap(true);
+    consigne->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto champ = [this](int index, int haut, int largeur) {
+        auto* valeur =
+            Place(new QLineEdit(this), QStringLiteral("txtValeur%1").arg(index), 2310, haut, largeur, 315);
+        txtValeur[static_cast<std::size_t>(index)] = valeur;
+        return valeur;
+    };
+    Libelle(this, "Label1", QStringLiteral("Montant du crédit :"), 660, 750, 1575);
+    champ(0, 720, 1335);
+    Libelle(this, "Label2", QStringLiteral("Amortissement :"), 660, 1110, 1575);
+    champ(1, 1080, 555);
+    cboEcheance = Place(new QComboBox(this), QStringLiteral("cboEcheance"), 2910, 1080, 1455, 315);
+    for (const std::string_view libelle : LibellesEcheance)
+        cboEcheance->addItem(DepuisUtf8(libelle));
+    Libelle(this, "Label3", QStringLiteral("Taux d'intérêt annuel :"), 300, 1470, 1935);
+    champ(2, 1440, 555);
+    Libelle(this, "Label6", QStringLiteral("%"), 2910, 1470, 255, Qt::AlignLeft);
+    Libelle(this, "Label4", QStringLiteral("Montant échéance :"), 660, 1830, 1575);
+    champ(3, 1800, 1005);
+
+    cmdCalculer = Place(new QPushButton(QStringLiteral("&Calculer la valeur manquante"), this),
+                        QStringLiteral("cmdCalculer"), 450, 2280, 3795, 375);
+    // Enter in a field computes.
+    cmdCalculer->setDefault(true);
+    cmdTableauAmortissement =
+        Place(new BoutonMultiligne(
+                  QStringLiteral("&Utiliser ces informations pour établir le tableau d'amortissement"), this),
+              QStringLiteral("cmdTableauAmortissement"), 450, 2730, 3825, 555);
+
+    QWidget* const ordre[] = {txtValeur[0], txtValeur[1], cboEcheance,
+                              txtValeur[2], txtValeur[3], cmdCalculer};
+    for (std::size_t i = 1; i < std::size(ordre); ++i)
+        QWidget::setTabOrder(ordre[i - 1], ordre[i]);
+    QWidget::setTabOrder(cmdCalculer, cmdTableauAmortissement);
+
+    // The duration takes a decimal separator too: 12,5 periods are read, then rounded.
+    auto* filtre = new FiltreSeparateurDecimal(this);
+    for (QLineEdit* valeur : txtValeur) {
+        filtre->surveille(valeur);
+        connect(valeur, &QLineEdit::textChanged, this, &frmCalculManquant::ModificationsDonnees);
+    }
+    connect(cmdCalculer, &QPushButton::clicked, this, &frmCalculManquant::cmdCalculer_Click);
+    connect(cmdTableauAmortissement, &QPushButton::clicked, this,
+            &frmCalculManquant::cmdTableauAmortissement_Click);
+}
+
+void frmCalculManquant::Form_Load() {
+    cmdTableauAmortissement->setEnabled(false);
+    // Connected after the entries are in, so that the first selection is the one made here.
+    connect(cboEcheance, &QComboBox::currentIndexChanged, this, &frmCalculManquant::cboEcheance_Click);
+    cboEcheance->setCurrentIndex(0);
+    txtValeur[0]->setFocus();
+
+    // Centred on the screen rather than over the main window.
+    const QScreen* ecran = principale_.screen() ? principale_.screen() : QGuiApplication::primaryScreen();
+    if (ecran)
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), ecran->availableGeometry())
+                 .topLeft());
+}
+
+int frmCalculManquant::RetourneTypeEcheance() const {
+    return amortix::RetourneTypeEcheance(cboEcheance->currentIndex());
+}
+
+void frmCalculManquant::ModificationsDonnees() {
+    cmdTableauAmortissement->setEnabled(false);
+}
+
+void frmCalculManquant::cboEcheance_Click() {
+    // Another frequency changes what the duration means: with the four fields filled, the duration
+    // is the one to find again.
+    const bool toutesRemplies = std::none_of(txtValeur.begin(), txtValeur.end(), [](const QLineEdit* valeur) {
+        return EstVide(VersUtf8(valeur->text()));
+    });
+    if (!toutesRemplies)
+        return;
+    txtValeur[1]->clear();
+    txtValeur[1]->setFocus();
+}
+
+void frmCalculManquant::cmdCalculer_Click() {
+    std::array<std::string, 4> textes;
+    for (std::size_t i = 0; i < textes.size(); ++i)
+        textes[i] = VersUtf8(txtValeur[i]->text());
+    const ValeurManquante calcul =
+        CalculeValeurManquante(textes, cboEcheance->currentIndex(), ConventionsDe(QLocale()));
+
+    const bool champsLus =
+        calcul.issue == IssueValeurManquante::Trouvee || calcul.issue == IssueValeurManquante::Echec;
+    if (champsLus) {
+        // The fields are rewritten, each rewrite being a change: nothing to hand over until the
+        // compute has succeeded.
+        ModificationsDonnees();
+        for (std::size_t i = 0; i < textes.size(); ++i)
+            txtValeur[i]->setText(DepuisUtf8(calcul.champs[i]));
+    }
+    if (calcul.message)
+        AfficheMessage(DepuisUtf8(*calcul.message));
+    if (calcul.issue == IssueValeurManquante::Trouvee)
+        cmdTableauAmortissement->setEnabled(true);
+}
+
+void frmCalculManquant::cmdTableauAmortissement_Click() {
+    // The payment stays here: the main window works it out from the other three.
+    principale_.txtMontant->setText(txtValeur[0]->text());
+    principale_.txtMensualite->setText(txtValeur[1]->text());
+    principale_.txtTaux->setText(txtValeur[2]->text());
+    principale_.txtAssurance->setText(QStringLiteral("0"));
+    principale_.txtFraisDossier->setText(QStringLiteral("0"));
+    principale_.cboEcheance->setCurrentIndex(cboEcheance->currentIndex());
+    principale_.cmdCalculer_Click();
+    accept();
+}
+
+void frmCalculManquant::AfficheMessage(const QString& texte) {
+    interactions_.message(this, IconeMessage::Information, DepuisUtf8(TitreApplication), texte);
+}
+
+} // namespace amortix

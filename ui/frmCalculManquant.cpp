@@ -7,7 +7,7 @@
 #include "Frequence.h"
 #include "LectureNombres.h"
 #include "Messages.h"
-#include "Twips.h"
+#include "Controles.h"
 #include "frmEmprunt.h"
 
 #include <QComboBox>
@@ -26,16 +26,9 @@ namespace {
 constexpr int LargeurClient = 4755;
 constexpr int HauteurClient = 3390;
 
-template <typename Controle>
-Controle* Place(Controle* controle, const QString& nom, int gauche, int haut, int largeur, int hauteur) {
-    controle->setObjectName(nom);
-    controle->setGeometry(RectangleTwips(gauche, haut, largeur, hauteur));
-    return controle;
-}
-
 QLabel* Libelle(QWidget* parent, const char* nom, const QString& texte, int gauche, int haut, int largeur,
                 Qt::Alignment alignement = Qt::AlignRight) {
-    auto* libelle = Place(new QLabel(texte, parent), QLatin1String(nom), gauche, haut, largeur, 255);
+    auto* libelle = Place(new QLabel(texte, parent), nom, gauche, haut, largeur, 255);
     libelle->setAlignment(alignement | Qt::AlignVCenter);
     return libelle;
 }
@@ -60,7 +53,7 @@ void frmCalculManquant::CreeControles() {
         Place(new QLabel(QStringLiteral("Remplissez 3 zones parmi les 4 ci-dessous puis cliquer sur "
                                         "le bouton \"Calculer la valeur manquante\" :"),
                          this),
-              QStringLiteral("Label5"), 60, 120, 4635, 435);
+              "Label5", 60, 120, 4635, 435);
     QFont gras(QStringLiteral("Arial"));
     gras.setPointSizeF(8.25);
     gras.setBold(true);
@@ -69,8 +62,8 @@ void frmCalculManquant::CreeControles() {
     consigne->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto champ = [this](int index, int haut, int largeur) {
-        auto* valeur =
-            Place(new QLineEdit(this), QStringLiteral("txtValeur%1").arg(index), 2310, haut, largeur, 315);
+        const QByteArray nom = "txtValeur" + QByteArray::number(index);
+        auto* valeur = Place(new QLineEdit(this), nom.constData(), 2310, haut, largeur, 315);
         txtValeur[static_cast<std::size_t>(index)] = valeur;
         return valeur;
     };
@@ -78,7 +71,7 @@ void frmCalculManquant::CreeControles() {
     champ(0, 720, 1335);
     Libelle(this, "Label2", QStringLiteral("Amortissement :"), 660, 1110, 1575);
     champ(1, 1080, 555);
-    cboEcheance = Place(new QComboBox(this), QStringLiteral("cboEcheance"), 2910, 1080, 1455, 315);
+    cboEcheance = Place(new QComboBox(this), "cboEcheance", 2910, 1080, 1455, 315);
     for (const std::string_view libelle : LibellesEcheance)
         cboEcheance->addItem(DepuisUtf8(libelle));
     Libelle(this, "Label3", QStringLiteral("Taux d'intérêt annuel :"), 300, 1470, 1935);
@@ -88,19 +81,16 @@ void frmCalculManquant::CreeControles() {
     champ(3, 1800, 1005);
 
     cmdCalculer = Place(new QPushButton(QStringLiteral("&Calculer la valeur manquante"), this),
-                        QStringLiteral("cmdCalculer"), 450, 2280, 3795, 375);
+                        "cmdCalculer", 450, 2280, 3795, 375);
     // Enter in a field computes.
     cmdCalculer->setDefault(true);
     cmdTableauAmortissement =
         Place(new BoutonMultiligne(
                   QStringLiteral("&Utiliser ces informations pour établir le tableau d'amortissement"), this),
-              QStringLiteral("cmdTableauAmortissement"), 450, 2730, 3825, 555);
+              "cmdTableauAmortissement", 450, 2730, 3825, 555);
 
-    QWidget* const ordre[] = {txtValeur[0], txtValeur[1], cboEcheance,
-                              txtValeur[2], txtValeur[3], cmdCalculer};
-    for (std::size_t i = 1; i < std::size(ordre); ++i)
-        QWidget::setTabOrder(ordre[i - 1], ordre[i]);
-    QWidget::setTabOrder(cmdCalculer, cmdTableauAmortissement);
+    OrdreTabulation({txtValeur[0], txtValeur[1], cboEcheance, txtValeur[2], txtValeur[3], cmdCalculer,
+                     cmdTableauAmortissement});
 
     // The duration takes a decimal separator too: 12,5 periods are read, then rounded.
     auto* filtre = new FiltreSeparateurDecimal(this);

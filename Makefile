@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test bench package deps configure build clean
+.PHONY: run test bench package fuzz check-sanitize deps configure build clean
 
 deps:
 	@scripts/installe-dependances.sh
@@ -30,5 +30,21 @@ bench: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+# Each fuzz target for FUZZ_SECONDES seconds (libFuzzer, clang, ASan + UBSan).
+FUZZ_SECONDES ?= 120
+fuzz: deps
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DAMORTIX_FUZZ=ON -DAMORTIX_TESTS=OFF -DAMORTIX_BENCH=OFF
+	cmake --build build-fuzz --target fuzz
+	scripts/fuzz.sh build-fuzz $(FUZZ_SECONDES)
+
+# The whole test suite, windows included, built with ASan + UBSan.
+check-sanitize: deps
+	cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAMORTIX_SANITIZE=ON -DAMORTIX_BENCH=OFF
+	cmake --build build-sanitize
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j2
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-fuzz build-sanitize

@@ -6,6 +6,14 @@
 
 namespace amortix {
 
+Options AnalyseOptions(const QByteArray& octets) {
+    Options options;
+    options.tegDansSorties = octets.size() > 0 && octets[0] == '1';
+    options.afficheEcranAccueil = !(octets.size() > 1 && octets[1] == '0');
+    options.tegActuariel = !(octets.size() > 2 && octets[2] == '2');
+    return options;
+}
+
 Options LitOptions(const QString& chemin) {
     QFile fichier(chemin);
     if (!fichier.exists()) {
@@ -15,12 +23,7 @@ Options LitOptions(const QString& chemin) {
     }
     if (!fichier.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray octets = fichier.read(3);
-    Options options;
-    options.tegDansSorties = octets.size() > 0 && octets[0] == '1';
-    options.afficheEcranAccueil = !(octets.size() > 1 && octets[1] == '0');
-    options.tegActuariel = !(octets.size() > 2 && octets[2] == '2');
-    return options;
+    return AnalyseOptions(fichier.read(3));
 }
 
 std::optional<ErreurFichier> EcritOptions(const QString& chemin, const Options& options) {

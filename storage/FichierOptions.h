@@ -21,6 +21,9 @@ struct Options {
     bool operator==(const Options&) const = default;
 };
 
+// The options held by the first bytes of the file.
+Options AnalyseOptions(const QByteArray& octets);
+
 // Reads the options file, creating it empty when it is missing, as the program always has. A file
 // that cannot be read gives the defaults: the settings never stop the program.
 Options LitOptions(const QString& chemin);

@@ -32,6 +32,17 @@ EnregistrementEntetes TelQueStocke(const EnregistrementEntetes& entetes) {
             SansEspaces(Champ(entetes.cheminImage))};
 }
 
+EnregistrementEntetes AnalyseEnregistrementEntetes(const QByteArray& octets) {
+    if (octets.size() < LongueurEnregistrementEntetes)
+        return EnregistrementEntetesParDefaut();
+    return {SansEspaces(octets.mid(0, LongueurChampEntete)), SansEspaces(octets.mid(LongueurChampEntete, LongueurChampEntete)),
+            SansEspaces(octets.mid(2 * LongueurChampEntete, LongueurChampEntete))};
+}
+
+QByteArray OctetsEnregistrementEntetes(const EnregistrementEntetes& entetes) {
+    return Champ(entetes.enteteImpression) + Champ(entetes.enteteExcel) + Champ(entetes.cheminImage);
+}
+
 LectureEntetes LitEnregistrementEntetes(const QString& chemin) {
     LectureEntetes lecture{EnregistrementEntetesParDefaut(), std::nullopt};
     QFile fichier(chemin);
@@ -41,18 +52,12 @@ LectureEntetes LitEnregistrementEntetes(const QString& chemin) {
         lecture.erreur = ErreurDe(fichier);
         return lecture;
     }
-    const QByteArray octets = fichier.read(LongueurEnregistrementEntetes);
-    if (octets.size() < LongueurEnregistrementEntetes)
-        return lecture;
-    lecture.enregistrement = {SansEspaces(octets.mid(0, LongueurChampEntete)),
-                              SansEspaces(octets.mid(LongueurChampEntete, LongueurChampEntete)),
-                              SansEspaces(octets.mid(2 * LongueurChampEntete, LongueurChampEntete))};
+    lecture.enregistrement = AnalyseEnregistrementEntetes(fichier.read(LongueurEnregistrementEntetes));
     return lecture;
 }
 
 std::optional<ErreurFichier> EcritEnregistrementEntetes(const QString& chemin, const EnregistrementEntetes& entetes) {
-    const QByteArray enregistrement =
-        Champ(entetes.enteteImpression) + Champ(entetes.enteteExcel) + Champ(entetes.cheminImage);
+    const QByteArray enregistrement = OctetsEnregistrementEntetes(entetes);
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadWrite))
         return ErreurDe(fichier);

@@ -23,6 +23,10 @@ struct LectureEntetes {
 
 LectureEntetes LitEnregistrementEntetes(const QString& chemin);
 
+// The record held by the store's first bytes; the default record when they are fewer than a record.
+EnregistrementEntetes AnalyseEnregistrementEntetes(const QByteArray& octets);
+QByteArray OctetsEnregistrementEntetes(const EnregistrementEntetes& entetes);
+
 // The record as the store keeps it and gives it back: each text cut to 255 characters, in the
 // store's code page, without the spaces around it.
 EnregistrementEntetes TelQueStocke(const EnregistrementEntetes& entetes);

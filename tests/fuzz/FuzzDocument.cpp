@@ -1,0 +1,27 @@
+// The loan document reader: never a crash, and a document it accepts is written back to bytes that
+// read as the same document.
+#include "DocumentEmprunt.h"
+#include "Verifie.h"
+
+#include <QByteArray>
+
+#include <cstdint>
+
+using namespace amortix;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
+    const QByteArray octets(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
+    for (const ConventionsLocales& conventions : {ConventionsFrancaises(), ConventionsAmericaines()}) {
+        const auto lecture = AnalyseDocument(octets, conventions);
+        if (const auto* document = std::get_if<DocumentEmprunt>(&lecture)) {
+            VERIFIE(document->indexEcheance >= 0 && document->indexEcheance <= 3);
+            VERIFIE(document->premiereEcheance.isValid());
+            const auto relue = AnalyseDocument(OctetsDocument(*document), conventions);
+            VERIFIE(std::holds_alternative<DocumentEmprunt>(relue));
+            VERIFIE(std::get<DocumentEmprunt>(relue) == *document);
+        } else {
+            VERIFIE(!std::get<QString>(lecture).isEmpty());
+        }
+    }
+    return 0;
+}

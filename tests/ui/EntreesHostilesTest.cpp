@@ -1,0 +1,143 @@
+#include "InteractionsScriptees.h"
+#include "ModeleEcheancier.h"
+#include "frmCalculManquant.h"
+#include "frmEmprunt.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace amortix;
+
+namespace {
+
+const QString MessageEchec =
+    QStringLiteral("Les informations saisies sont incomplètes ou incorrectes, veuillez les corriger.");
+
+struct Poste {
+    QTemporaryDir dossier;
+    Module module;
+    InteractionsScriptees interactions;
+    std::unique_ptr<frmEmprunt> f;
+    Poste() {
+        module.dossierReglages = dossier.path();
+        f = std::make_unique<frmEmprunt>(module, interactions);
+        f->show();
+    }
+    void saisit(const QString& montant, const QString& duree, const QString& taux) {
+        f->txtMontant->setText(montant);
+        f->txtMensualite->setText(duree);
+        f->txtTaux->setText(taux);
+    }
+    // Computes, and says whether the outcome was the failure message (true) or a schedule (false).
+    bool echoue() {
+        interactions.messages.clear();
+        f->cmdCalculer_Click();
+        return !interactions.messages.empty() && interactions.dernierTexte() == MessageEchec;
+    }
+};
+
+} // namespace
+
+// Texts nobody types but anybody can paste: each gives the message or a schedule, never a crash and
+// never a window that stops answering.
+class EntreesHostilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+
+    void textesColles() {
+        Poste p;
+        p.f->DTPicker->setDate(QDate(2007, 1, 31));
+        p.saisit(QStringLiteral("10000"), QStringLiteral("12"), QStringLiteral("6"));
+
+        // A pasted flood of digits: too large for a number.
+        QApplication::clipboard()->setText(QString(100000, QLatin1Char('9')));
+        p.f->txtMontant->clear();
+        p.f->txtMontant->setFocus();
+        QTest::keyClick(p.f->txtMontant, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(p.f->txtMontant->text().size(), 32767); // the field's own limit
+        QVERIFY(p.echoue());
+
+        const QString nul = QStringLiteral("100") + QChar(u'\0') + QStringLiteral("00");
+        for (const QString& montant : {QStringLiteral("1e308"), QStringLiteral("∞"), QStringLiteral("NaN"), nul,
+                                       QStringLiteral("1,5,5"), QStringLiteral("--1")}) {
+            p.f->txtMontant->setText(montant);
+            QVERIFY2(p.echoue(), qPrintable(montant));
+        }
+        // A long run of decimals is a number, rounded.
+        p.f->txtMontant->setText(QStringLiteral("10000,") + QString(100000, QLatin1Char('4')));
+        QVERIFY(!p.echoue());
+        QCOMPARE(p.f->txtMontant->text(), QStringLiteral("10000,44"));
+
+        // Zero borrowed, written "-0": a schedule of zeros.
+        p.f->txtMontant->setText(QStringLiteral("-0"));
+        p.f->cmdCalculer_Click();
+        QCOMPARE(p.f->txtMontant->text(), QStringLiteral("0,00"));
+        QCOMPARE(p.f->modeleListe()->rowCount(), 12);
+        QCOMPARE(p.f->modeleListe()->texte(11, 6), QStringLiteral("0,00"));
+    }
+
+    void dureesExtremes() {
+        Poste p;
+        p.f->DTPicker->setDate(QDate(2000, 1, 31));
+        // At 5 % the power overflows before any row: the message at once.
+        p.saisit(QStringLiteral("10000"), QStringLiteral("2147483647"), QStringLiteral("5"));
+        QVERIFY(p.echoue());
+        QCOMPARE(p.f->modeleListe()->rowCount(), 0);
+        // At 0 % the calendar stops it: 96 000 rows, then the message.
+        p.f->txtTaux->setText(QStringLiteral("0"));
+        QVERIFY(p.echoue());
+        QCOMPARE(p.f->modeleListe()->rowCount(), 96000);
+
+        for (const QString& duree : {QStringLiteral("2147483648"), QStringLiteral("-2147483648"),
+                                     QStringLiteral("0"), QStringLiteral("-1")}) {
+            p.f->txtMensualite->setText(duree);
+            QVERIFY2(p.echoue(), qPrintable(duree));
+        }
+        // A date far on: the calendar ends before the schedule.
+        p.f->DTPicker->setDate(QDate(9999, 6, 30));
+        p.saisit(QStringLiteral("10000"), QStringLiteral("12"), QStringLiteral("6"));
+        QVERIFY(p.echoue());
+        QCOMPARE(p.f->modeleListe()->rowCount(), 7);
+        QVERIFY(p.f->lblCoutTotal->text().isEmpty());
+    }
+
+    void fenetreDeLaValeurManquante() {
+        Poste p;
+        frmCalculManquant manquant(*p.f, p.interactions);
+        const QStringList textes = {QString(100000, QLatin1Char('7')), QStringLiteral("∞"), QStringLiteral("1e308"),
+                                    QStringLiteral("0"), QStringLiteral("-0"), QStringLiteral("2147483647")};
+        // Every field empty in turn, the three others from the hostile texts.
+        for (int vide = 0; vide < 4; ++vide) {
+            for (const QString& texte : textes) {
+                for (int i = 0; i < 4; ++i)
+                    manquant.txtValeur[static_cast<std::size_t>(i)]->setText(i == vide ? QString() : texte);
+                p.interactions.messages.clear();
+                manquant.cmdCalculer->click();
+                QCOMPARE(p.interactions.messages.size() <= 1, true);
+            }
+        }
+        // A duration of 2 147 483 647 periods from a tiny payment answers at once.
+        for (int i = 0; i < 4; ++i)
+            manquant.txtValeur[static_cast<std::size_t>(i)]->clear();
+        manquant.txtValeur[0]->setText(QStringLiteral("1000000000"));
+        manquant.txtValeur[2]->setText(QStringLiteral("0,01"));
+        manquant.txtValeur[3]->setText(QStringLiteral("8,34"));
+        p.interactions.messages.clear();
+        manquant.cmdCalculer->click();
+        QCOMPARE(p.interactions.messages.size(), std::size_t(1));
+        QVERIFY(manquant.txtValeur[1]->text().isEmpty());
+    }
+};
+
+QTEST_MAIN(EntreesHostilesTest)
+#include "EntreesHostilesTest.moc"

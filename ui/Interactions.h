@@ -3,6 +3,10 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+#include <memory>
+
+class QPrinter;
 class QWidget;
 
 namespace amortix {
@@ -31,9 +35,16 @@ public:
 
     // Hands an address (web page, mailto:) to the desktop; the outcome is not reported.
     virtual void ouvrirAdresse(const QUrl& adresse) = 0;
+
+    // The system's default printer with its own settings; nothing when no printer is installed.
+    virtual std::unique_ptr<QPrinter> imprimanteParDefaut() = 0;
+    // A modal print preview; `dessine` draws the document on the printer it is given, as often as
+    // the preview needs it (also when the user prints from there).
+    virtual void apercuAvantImpression(QWidget* parent, const std::function<void(QPrinter&)>& dessine) = 0;
 };
 
-// The real thing: QMessageBox, QFileDialog, QDesktopServices.
+// The real thing: QMessageBox, QFileDialog, QDesktopServices, Qt Print Support (the printing part
+// in InteractionsImpression.cpp).
 class InteractionsBureau : public Interactions {
 public:
     void message(QWidget* parent, IconeMessage icone, const QString& titre, const QString& texte) override;
@@ -41,6 +52,8 @@ public:
     QString fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) override;
     QString fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) override;
     void ouvrirAdresse(const QUrl& adresse) override;
+    std::unique_ptr<QPrinter> imprimanteParDefaut() override;
+    void apercuAvantImpression(QWidget* parent, const std::function<void(QPrinter&)>& dessine) override;
 };
 
 } // namespace amortix

@@ -1,5 +1,6 @@
 // Draws the windows into PNG files, to look at them: captures-ecran DOSSIER.
 #include "InteractionsScriptees.h"
+#include "RapportPdf.h"
 #include "frmEmprunt.h"
 
 #include <QApplication>
@@ -7,7 +8,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPrinter>
 #include <QTest>
+#include <QTimer>
 
 #include <clocale>
 
@@ -35,5 +38,21 @@ int main(int argc, char* argv[]) {
     QTest::mouseClick(fenetre.cmdCalculer, Qt::LeftButton);
     QTest::qWait(50);
     fenetre.grab().save(dossier.filePath(QStringLiteral("frmEmprunt-calcule.png")));
+
+    // The printed report as a PDF (scripts/captures-ecran.sh draws its first pages), and the real
+    // print preview, drawn then closed.
+    RapportImprime rapport;
+    rapport.contenu = fenetre.ContenuAffiche();
+    rapport.strEnteteImpression = QStringLiteral("Tableau d'amortissement réalisé avec Amortix");
+    rapport.blnTEGDansExcel = true;
+    EnregistreRapportPdf(dossier.filePath(QStringLiteral("rapport.pdf")), rapport);
+    QTimer::singleShot(1000, [&dossier] {
+        if (QWidget* apercu = QApplication::activeModalWidget()) {
+            apercu->grab().save(dossier.filePath(QStringLiteral("apercu-avant-impression.png")));
+            apercu->close();
+        }
+    });
+    InteractionsBureau().apercuAvantImpression(&fenetre,
+                                               [&rapport](QPrinter& page) { ImprimeRapport(page, rapport); });
     return 0;
 }

@@ -25,6 +25,7 @@ test: build
 bench: build
 	$(BUILD)/bench/amortix-bench
 	$(BUILD)/bench/amortix-bench-fenetre
+	$(BUILD)/bench/amortix-bench-rapport
 
 # A .deb in build/ (installs under /usr).
 package: build

@@ -1,11 +1,29 @@
 #include "CommandesCli.h"
 #include "CommandesSorties.h"
+#include "ConventionsSysteme.h"
+#include "RapportPdf.h"
+
+#include <QGuiApplication>
 
 namespace amortix {
 
-int ExecuteImpressionPdf(const ArgumentsCli&, const CalculEmprunt&, const Module&, std::string&, std::string& erreurs) {
-    erreurs += "amortix-cli : print n'est pas encore disponible\n";
-    return StatutUsage;
+int ExecuteImpressionPdf(const ArgumentsCli& a, const CalculEmprunt& calcul, const Module& module,
+                         std::string&, std::string& erreurs) {
+    // Fonts need a graphical application (amortix-cli makes one on the offscreen platform).
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        erreurs += "amortix-cli : print demande une application graphique\n";
+        return StatutUsage;
+    }
+    RapportImprime rapport;
+    rapport.contenu = ContenuDuCalcul(calcul);
+    rapport.strEnteteImpression = module.strEnteteImpression;
+    rapport.blnTEGDansExcel = module.blnTEGDansExcel;
+    if (const auto erreur = EnregistreRapportPdf(a.fichierSortie, rapport)) {
+        erreurs += "amortix-cli : Erreur " + std::to_string(erreur->numero) + " : " +
+                   VersUtf8(erreur->description) + "\n";
+        return StatutEchecCalcul;
+    }
+    return StatutReussi;
 }
 
 } // namespace amortix

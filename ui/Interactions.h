@@ -3,6 +3,10 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+#include <memory>
+
+class QPrinter;
 class QWidget;
 
 namespace amortix {
@@ -34,9 +38,15 @@ public:
 
     // Ties loan documents to the program at this path on the desktop; nothing is reported.
     virtual void associeDocuments(const QString& cheminProgramme) = 0;
+    // The system's default printer with its own settings; nothing when no printer is installed.
+    virtual std::unique_ptr<QPrinter> imprimanteParDefaut() = 0;
+    // A modal print preview; `dessine` draws the document on the printer it is given, as often as
+    // the preview needs it (also when the user prints from there).
+    virtual void apercuAvantImpression(QWidget* parent, const std::function<void(QPrinter&)>& dessine) = 0;
 };
 
-// The real thing: QMessageBox, QFileDialog, QDesktopServices.
+// The real thing: QMessageBox, QFileDialog, QDesktopServices, Qt Print Support (the printing part
+// in InteractionsImpression.cpp).
 class InteractionsBureau : public Interactions {
 public:
     void message(QWidget* parent, IconeMessage icone, const QString& titre, const QString& texte) override;
@@ -45,6 +55,8 @@ public:
     QString fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) override;
     void ouvrirAdresse(const QUrl& adresse) override;
     void associeDocuments(const QString& cheminProgramme) override;
+    std::unique_ptr<QPrinter> imprimanteParDefaut() override;
+    void apercuAvantImpression(QWidget* parent, const std::function<void(QPrinter&)>& dessine) override;
 };
 
 } // namespace amortix

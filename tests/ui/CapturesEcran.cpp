@@ -3,6 +3,7 @@
 #include "frmAccueil.h"
 #include "frmCustom.h"
 #include "frmCalculManquant.h"
+#include "RapportPdf.h"
 #include "frmEmprunt.h"
 #include "frmOptions.h"
 
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QPrinter>
 #include <QTest>
 #include <QTimer>
 
@@ -73,5 +75,21 @@ int main(int argc, char* argv[]) {
     QTest::mouseClick(manquant.cmdCalculer, Qt::LeftButton);
     QTest::qWait(50);
     manquant.grab().save(dossier.filePath(QStringLiteral("frmCalculManquant-calcule.png")));
+
+    // The printed report as a PDF (scripts/captures-ecran.sh draws its first pages), and the real
+    // print preview, drawn then closed.
+    RapportImprime rapport;
+    rapport.contenu = fenetre.ContenuAffiche();
+    rapport.strEnteteImpression = QStringLiteral("Tableau d'amortissement réalisé avec Amortix");
+    rapport.blnTEGDansExcel = true;
+    EnregistreRapportPdf(dossier.filePath(QStringLiteral("rapport.pdf")), rapport);
+    QTimer::singleShot(1000, [&dossier] {
+        if (QWidget* apercu = QApplication::activeModalWidget()) {
+            apercu->grab().save(dossier.filePath(QStringLiteral("apercu-avant-impression.png")));
+            apercu->close();
+        }
+    });
+    InteractionsBureau().apercuAvantImpression(&fenetre,
+                                               [&rapport](QPrinter& page) { ImprimeRapport(page, rapport); });
     return 0;
 }

@@ -2,10 +2,12 @@
 
 #include "Interactions.h"
 
+#include <QPrinter>
 #include <QStringList>
 
 #include <deque>
 #include <functional>
+#include <memory>
 
 namespace amortix {
 
@@ -27,6 +29,11 @@ public:
     std::deque<QString> fichiers;
     // Called while a message box would be open (a window may be inspected there).
     std::function<void(const Message&)> pendantMessage;
+    // The default printer: none unless a test makes one (a printer writing a PDF file, say).
+    std::function<std::unique_ptr<QPrinter>()> imprimante;
+    // The previews asked for; each one draws on a printer from `imprimanteApercu` when there is one.
+    int apercus = 0;
+    std::function<std::unique_ptr<QPrinter>()> imprimanteApercu;
 
     void message(QWidget*, IconeMessage icone, const QString& titre, const QString& texte) override {
         messages.push_back({icone, titre, texte});
@@ -45,6 +52,12 @@ public:
     QString fichierAEnregistrer(QWidget*, const DemandeFichier& demande) override { return prochainFichier(demande); }
     void ouvrirAdresse(const QUrl& adresse) override { adresses.push_back(adresse); }
     void associeDocuments(const QString& cheminProgramme) override { associations << cheminProgramme; }
+    std::unique_ptr<QPrinter> imprimanteParDefaut() override { return imprimante ? imprimante() : nullptr; }
+    void apercuAvantImpression(QWidget*, const std::function<void(QPrinter&)>& dessine) override {
+        ++apercus;
+        if (const auto page = imprimanteApercu ? imprimanteApercu() : nullptr)
+            dessine(*page);
+    }
 
     QString dernierTexte() const { return messages.empty() ? QString() : messages.back().texte; }
 

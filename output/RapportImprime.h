@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ContenuEcheancier.h"
+
+#include <QPixmap>
+#include <QString>
+
+#include <optional>
+
+class QPagedPaintDevice;
+
+namespace amortix {
+
+// What the printed report shows: the window's texts, the print header, whether the rate line
+// carries the TEG, and the logo.
+struct RapportImprime {
+    ContenuEcheancier contenu;
+    QString strEnteteImpression;
+    bool blnTEGDansExcel = false;
+    QPixmap logo;        // picLogo's picture; null when there is none
+    int largeurLogo = 0; // the width of picLogo, in twips
+};
+
+// A failure of the printer or of the file the report goes to, with its number and description.
+struct ErreurImpression {
+    int numero = 0;
+    QString description;
+};
+
+inline constexpr int NumeroErreurImprimante = 482;
+inline constexpr int NumeroAucuneImprimante = 484;
+
+ErreurImpression ErreurAucuneImprimante();
+
+// Draws the report on the device (a printer, a PDF writer, a preview) as one document, in the
+// device's own page size and margins. Stops at the first failure of the device.
+std::optional<ErreurImpression> ImprimeRapport(QPagedPaintDevice& page, const RapportImprime& rapport);
+
+} // namespace amortix

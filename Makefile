@@ -25,6 +25,7 @@ test: build
 bench: build
 	$(BUILD)/bench/amortix-bench
 	$(BUILD)/bench/amortix-bench-fenetre
+	$(BUILD)/bench/amortix-bench-classeur
 
 clean:
 	rm -rf $(BUILD)

@@ -4,7 +4,7 @@
 set -eu
 
 paquets="build-essential cmake ninja-build pkg-config qt6-base-dev libqt6svg6 libxlsxwriter-dev libgtest-dev
-libbenchmark-dev fonts-liberation xvfb xauth poppler-utils python3-openpyxl"
+libbenchmark-dev fonts-liberation xvfb xauth poppler-utils python3-openpyxl locales"
 
 manquants=""
 for p in $paquets; do

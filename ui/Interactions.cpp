@@ -3,7 +3,9 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace amortix {
 namespace {
@@ -49,5 +51,13 @@ QString InteractionsBureau::fichierAEnregistrer(QWidget* parent, const DemandeFi
 }
 
 void InteractionsBureau::ouvrirAdresse(const QUrl& adresse) { QDesktopServices::openUrl(adresse); }
+
+QString InteractionsBureau::programmeDansChemin(const QString& nom) { return QStandardPaths::findExecutable(nom); }
+
+bool InteractionsBureau::lanceProgramme(const QString& programme, const QStringList& arguments) {
+    return QProcess::startDetached(programme, arguments);
+}
+
+bool InteractionsBureau::ouvrirDocument(const QUrl& document) { return QDesktopServices::openUrl(document); }
 
 } // namespace amortix

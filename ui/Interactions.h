@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QWidget;
@@ -31,6 +32,13 @@ public:
 
     // Hands an address (web page, mailto:) to the desktop; the outcome is not reported.
     virtual void ouvrirAdresse(const QUrl& adresse) = 0;
+
+    // The full path of a program found on the PATH, or an empty text.
+    virtual QString programmeDansChemin(const QString& nom) = 0;
+    // Starts a program that lives on after this one; false when it could not be started.
+    virtual bool lanceProgramme(const QString& programme, const QStringList& arguments) = 0;
+    // Opens a file with the desktop's application for its type; false when none took it.
+    virtual bool ouvrirDocument(const QUrl& document) = 0;
 };
 
 // The real thing: QMessageBox, QFileDialog, QDesktopServices.
@@ -41,6 +49,9 @@ public:
     QString fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) override;
     QString fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) override;
     void ouvrirAdresse(const QUrl& adresse) override;
+    QString programmeDansChemin(const QString& nom) override;
+    bool lanceProgramme(const QString& programme, const QStringList& arguments) override;
+    bool ouvrirDocument(const QUrl& document) override;
 };
 
 } // namespace amortix

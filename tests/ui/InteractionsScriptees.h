@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 
 namespace amortix {
 
@@ -20,12 +21,25 @@ public:
     std::vector<Message> messages;
     std::vector<QUrl> adresses;
     std::vector<DemandeFichier> demandes;
+    struct Lancement {
+        QString programme;
+        QStringList arguments;
+    };
+    std::vector<Lancement> lancements;
+    std::vector<QUrl> documents;
 
     // Answers, taken in order; an empty queue answers No or cancels.
     std::deque<bool> reponses;
     std::deque<QString> fichiers;
     // Called while a message box would be open (a window may be inspected there).
     std::function<void(const Message&)> pendantMessage;
+    // The desktop: programs found on the PATH (name → path), whether they start, whether a
+    // document finds an application. Nothing is ever started for real.
+    std::map<QString, QString> programmes;
+    bool lancementReussi = true;
+    bool documentOuvert = true;
+    // Called when a program would start or a document open (the window is still busy then).
+    std::function<void()> pendantLancement;
 
     void message(QWidget*, IconeMessage icone, const QString& titre, const QString& texte) override {
         messages.push_back({icone, titre, texte});
@@ -43,6 +57,22 @@ public:
     QString fichierAOuvrir(QWidget*, const DemandeFichier& demande) override { return prochainFichier(demande); }
     QString fichierAEnregistrer(QWidget*, const DemandeFichier& demande) override { return prochainFichier(demande); }
     void ouvrirAdresse(const QUrl& adresse) override { adresses.push_back(adresse); }
+    QString programmeDansChemin(const QString& nom) override {
+        const auto trouve = programmes.find(nom);
+        return trouve == programmes.end() ? QString() : trouve->second;
+    }
+    bool lanceProgramme(const QString& programme, const QStringList& arguments) override {
+        lancements.push_back({programme, arguments});
+        if (pendantLancement)
+            pendantLancement();
+        return lancementReussi;
+    }
+    bool ouvrirDocument(const QUrl& document) override {
+        documents.push_back(document);
+        if (pendantLancement)
+            pendantLancement();
+        return documentOuvert;
+    }
 
     QString dernierTexte() const { return messages.empty() ? QString() : messages.back().texte; }
 

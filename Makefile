@@ -26,6 +26,7 @@ bench: build
 	$(BUILD)/bench/amortix-bench
 	$(BUILD)/bench/amortix-bench-fenetre
 	$(BUILD)/bench/amortix-bench-rapport
+	$(BUILD)/bench/amortix-bench-classeur
 
 # A .deb in build/ (installs under /usr).
 package: build

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace amortix {
 namespace {
@@ -58,5 +60,13 @@ void InteractionsBureau::associeDocuments(const QString& cheminProgramme) {
     const QByteArray svg = icone.open(QIODevice::ReadOnly) ? icone.readAll() : QByteArray();
     EnregistreTypeFichier(TypeDocumentAmortix(), cheminProgramme, svg, EmplacementsBureau::DeLUtilisateur());
 }
+
+QString InteractionsBureau::programmeDansChemin(const QString& nom) { return QStandardPaths::findExecutable(nom); }
+
+bool InteractionsBureau::lanceProgramme(const QString& programme, const QStringList& arguments) {
+    return QProcess::startDetached(programme, arguments);
+}
+
+bool InteractionsBureau::ouvrirDocument(const QUrl& document) { return QDesktopServices::openUrl(document); }
 
 } // namespace amortix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -43,6 +44,12 @@ public:
     // A modal print preview; `dessine` draws the document on the printer it is given, as often as
     // the preview needs it (also when the user prints from there).
     virtual void apercuAvantImpression(QWidget* parent, const std::function<void(QPrinter&)>& dessine) = 0;
+    // The full path of a program found on the PATH, or an empty text.
+    virtual QString programmeDansChemin(const QString& nom) = 0;
+    // Starts a program that lives on after this one; false when it could not be started.
+    virtual bool lanceProgramme(const QString& programme, const QStringList& arguments) = 0;
+    // Opens a file with the desktop's application for its type; false when none took it.
+    virtual bool ouvrirDocument(const QUrl& document) = 0;
 };
 
 // The real thing: QMessageBox, QFileDialog, QDesktopServices, Qt Print Support (the printing part
@@ -57,6 +64,9 @@ public:
     void associeDocuments(const QString& cheminProgramme) override;
     std::unique_ptr<QPrinter> imprimanteParDefaut() override;
     void apercuAvantImpression(QWidget* parent, const std::function<void(QPrinter&)>& dessine) override;
+    QString programmeDansChemin(const QString& nom) override;
+    bool lanceProgramme(const QString& programme, const QStringList& arguments) override;
+    bool ouvrirDocument(const QUrl& document) override;
 };
 
 } // namespace amortix

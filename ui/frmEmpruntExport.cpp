@@ -1,10 +1,110 @@
 // The main window's spreadsheet export.
+#include "ClasseurEcheancier.h"
+#include "ConventionsSysteme.h"
+#include "CurseurAttente.h"
+#include "Messages.h"
 #include "frmEmprunt.h"
 
+#include <QDir>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <optional>
+
 namespace amortix {
+namespace {
 
-void frmEmprunt::cmdExportExcel_Click() {}
+// The closing sentence of every failure of the export to the spreadsheet application.
+const QString CauseExportExcel =
+    QStringLiteral("Excel n'est probablement pas installé sur votre ordinateur.");
+const QString CauseClasseurNonEnregistre = QStringLiteral("Le classeur n'a pas été enregistré.");
 
-void frmEmprunt::mnuExporterClasseur_Click() {}
+// No spreadsheet application to hand the workbook to: the number a missing one has always given.
+constexpr int ErreurAucunTableur = 429;
+
+QString TitreEchec(const ResultatClasseur& resultat) {
+    return DepuisUtf8(TitreApplication) + QStringLiteral(" - Code pour débogage : ") + resultat.etape;
+}
+
+QString TexteEchec(const ResultatClasseur& resultat, const QString& cause) {
+    return QStringLiteral("Erreur %1\r\n%2\r\n\r\n%3").arg(resultat.numero).arg(resultat.description, cause);
+}
+
+ResultatClasseur Echec(const char* etape, int numero, const QString& description) {
+    return {false, QLatin1String(etape), numero, description};
+}
+
+QString Natif(const QString& chemin) {
+    return QDir::toNativeSeparators(chemin);
+}
+
+} // namespace
+
+void frmEmprunt::cmdExportExcel_Click() {
+    std::optional<CurseurAttente> attente(std::in_place);
+    const auto echoue = [&](const ResultatClasseur& resultat) {
+        attente.reset();
+        interactions_.message(this, IconeMessage::Critique, TitreEchec(resultat),
+                              TexteEchec(resultat, CauseExportExcel));
+    };
+
+    // A folder of its own, so that each export is a new file that nothing else writes over.
+    QTemporaryDir dossier(QDir(QDir::tempPath()).filePath(QStringLiteral("amortix-XXXXXX")));
+    if (!dossier.isValid())
+        return echoue(Echec("1", ErreurAccesFichier,
+                            QStringLiteral("Impossible de créer un dossier temporaire dans « %1 » : %2")
+                                .arg(Natif(QDir::tempPath()), dossier.errorString())));
+    const QString chemin = dossier.filePath(QStringLiteral("Amortix.xlsx"));
+    const ResultatClasseur resultat = EcritClasseur(
+        ContenuAffiche(), module_.strEnteteExcel, module_.blnTEGDansExcel, ConventionsDe(QLocale()), chemin);
+    if (!resultat.reussi)
+        return echoue(resultat);
+
+    // The spreadsheet application reads the file once this command is over: the folder stays.
+    dossier.setAutoRemove(false);
+    // LibreOffice takes it as a template, so that the user gets a new, untitled workbook to keep or not;
+    // any other spreadsheet application opens the file itself.
+    const QString soffice = interactions_.programmeDansChemin(QStringLiteral("soffice"));
+    const bool ouvert =
+        (!soffice.isEmpty() &&
+         interactions_.lanceProgramme(soffice, {QStringLiteral("--calc"), QStringLiteral("-n"), chemin})) ||
+        interactions_.ouvrirDocument(QUrl::fromLocalFile(chemin));
+    if (!ouvert)
+        echoue(
+            Echec("16", ErreurAucunTableur,
+                  QStringLiteral("Aucun tableur n'a pu ouvrir le classeur ; il a été enregistré dans « %1 ».")
+                      .arg(Natif(chemin))));
+}
+
+void frmEmprunt::mnuExporterClasseur_Click() {
+    const QString dossierDocuments = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString chemin = interactions_.fichierAEnregistrer(
+        this, {QStringLiteral("Exporter vers un classeur"),
+               QDir(dossierDocuments).filePath(QStringLiteral("Tableau d'amortissement.xlsx")),
+               QStringLiteral("Classeur Excel (*.xlsx)")});
+    if (chemin.isEmpty())
+        return;
+
+    std::optional<CurseurAttente> attente(std::in_place);
+    const auto echoue = [&](const ResultatClasseur& resultat) {
+        attente.reset();
+        interactions_.message(this, IconeMessage::Critique, TitreEchec(resultat),
+                              TexteEchec(resultat, CauseClasseurNonEnregistre));
+    };
+    // Through a save file: the file the user named is replaced only by a complete workbook.
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly))
+        return echoue(Echec(
+            "1", ErreurAccesFichier,
+            QStringLiteral("Impossible de créer « %1 » : %2").arg(Natif(chemin), fichier.errorString())));
+    const ResultatClasseur resultat = EcritClasseur(
+        ContenuAffiche(), module_.strEnteteExcel, module_.blnTEGDansExcel, ConventionsDe(QLocale()), fichier);
+    if (!resultat.reussi)
+        return echoue(resultat);
+    if (!fichier.commit())
+        echoue(Echec("16", ErreurAccesFichier,
+                     QStringLiteral("Impossible d'enregistrer « %1 » : %2")
+                         .arg(Natif(chemin), fichier.errorString())));
+}
 
 } // namespace amortix

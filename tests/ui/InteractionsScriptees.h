@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <map>
 
 namespace amortix {
 
@@ -23,6 +24,12 @@ public:
     std::vector<QUrl> adresses;
     QStringList associations; // the program paths documents were tied to
     std::vector<DemandeFichier> demandes;
+    struct Lancement {
+        QString programme;
+        QStringList arguments;
+    };
+    std::vector<Lancement> lancements;
+    std::vector<QUrl> documents;
 
     // Answers, taken in order; an empty queue answers No or cancels.
     std::deque<bool> reponses;
@@ -34,6 +41,13 @@ public:
     // The previews asked for; each one draws on a printer from `imprimanteApercu` when there is one.
     int apercus = 0;
     std::function<std::unique_ptr<QPrinter>()> imprimanteApercu;
+    // The desktop: programs found on the PATH (name → path), whether they start, whether a
+    // document finds an application. Nothing is ever started for real.
+    std::map<QString, QString> programmes;
+    bool lancementReussi = true;
+    bool documentOuvert = true;
+    // Called when a program would start or a document open (the window is still busy then).
+    std::function<void()> pendantLancement;
 
     void message(QWidget*, IconeMessage icone, const QString& titre, const QString& texte) override {
         messages.push_back({icone, titre, texte});
@@ -57,6 +71,22 @@ public:
         ++apercus;
         if (const auto page = imprimanteApercu ? imprimanteApercu() : nullptr)
             dessine(*page);
+    }
+    QString programmeDansChemin(const QString& nom) override {
+        const auto trouve = programmes.find(nom);
+        return trouve == programmes.end() ? QString() : trouve->second;
+    }
+    bool lanceProgramme(const QString& programme, const QStringList& arguments) override {
+        lancements.push_back({programme, arguments});
+        if (pendantLancement)
+            pendantLancement();
+        return lancementReussi;
+    }
+    bool ouvrirDocument(const QUrl& document) override {
+        documents.push_back(document);
+        if (pendantLancement)
+            pendantLancement();
+        return documentOuvert;
     }
 
     QString dernierTexte() const { return messages.empty() ? QString() : messages.back().texte; }

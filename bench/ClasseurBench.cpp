@@ -1,0 +1,64 @@
+#include "CalculEmprunt.h"
+#include "ClasseurEcheancier.h"
+#include "ContenuEcheancier.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <clocale>
+
+using namespace amortix;
+using namespace std::chrono;
+
+namespace {
+
+const ConventionsLocales fr = ConventionsFrancaises();
+
+CalculEmprunt Calcul(const char* duree) {
+    SaisieEmprunt saisie;
+    saisie.montant = "1000000";
+    saisie.duree = duree;
+    saisie.taux = "5";
+    saisie.assurance = "20";
+    saisie.fraisDossier = "500";
+    saisie.premiereEcheance = 2000y / January / 31;
+    return CalculeEmprunt(saisie, true, fr);
+}
+
+// The whole export of a computed schedule to an .xlsx file: reading every text back as a number,
+// laying out the sheet, and libxlsxwriter making the file.
+void Exporte(benchmark::State& state, const char* duree) {
+    const CalculEmprunt calcul = Calcul(duree);
+    const ContenuEcheancier contenu = ContenuDuCalcul(calcul);
+    const QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("bench.xlsx"));
+    for (auto _ : state) {
+        const ResultatClasseur resultat =
+            EcritClasseur(contenu, QStringLiteral("Tableau Excel"), true, fr, chemin);
+        if (!resultat.reussi)
+            state.SkipWithError(resultat.description.toStdString().c_str());
+    }
+    state.counters["lignes"] = static_cast<double>(contenu.lignes.size());
+}
+
+} // namespace
+
+// The longest schedule the calendar allows: every month from January 2000 to December 9999.
+void BM_Classeur96000Lignes(benchmark::State& state) {
+    Exporte(state, "96000");
+}
+BENCHMARK(BM_Classeur96000Lignes)->Unit(benchmark::kMillisecond);
+
+void BM_Classeur360Lignes(benchmark::State& state) {
+    Exporte(state, "360");
+}
+BENCHMARK(BM_Classeur360Lignes)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ContenuEcheancier.h"
+#include "ConventionsLocales.h"
+
+#include <QString>
+
+class QIODevice;
+
+namespace amortix {
+
+// How a workbook export ended. On a failure: the stage reached ("1" to "14", "15-1", "15-2",
+// "15-3", "16"), the error's number and its description.
+struct ResultatClasseur {
+    bool reussi = true;
+    QString etape;
+    int numero = 0;
+    QString description;
+};
+
+// Our own error numbers; libxlsxwriter's failures keep theirs.
+inline constexpr int ErreurIncompatibiliteType = 13; // a text that should be a number
+inline constexpr int ErreurAccesFichier = 75;        // a file or folder that cannot be made or written
+
+// The schedule on screen as a workbook of one sheet, "Amortix": the header, the loan's summary,
+// the cost of the credit and every row, formatted for reading and printing. The amounts are read
+// from the texts with `conventions`, the way the window reads its fields; a text that is not a
+// number stops the export at its stage. Nothing is recomputed.
+//
+// The file at `chemin` is made at the last stage only; if that stage fails, the file may be left
+// incomplete.
+ResultatClasseur EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
+                               bool blnTEGDansExcel, const ConventionsLocales& conventions,
+                               const QString& chemin);
+
+// The same workbook written into `destination`, open for writing. Nothing reaches it unless the
+// whole workbook was made.
+ResultatClasseur EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
+                               bool blnTEGDansExcel, const ConventionsLocales& conventions,
+                               QIODevice& destination);
+
+} // namespace amortix

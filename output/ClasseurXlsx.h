@@ -1,0 +1,44 @@
+#pragma once
+
+#include "FeuilleClasseur.h"
+
+#include <QString>
+#include <optional>
+
+struct lxw_workbook;
+
+namespace amortix {
+
+// A failure as libxlsxwriter reports it: its error number, described in French.
+struct ErreurXlsx {
+    int numero = 0;
+    QString description;
+};
+
+// An .xlsx file made by libxlsxwriter from one FeuilleClasseur. Nothing reaches the disk before
+// `ecrit`; a workbook dropped before that leaves no file behind.
+class ClasseurXlsx {
+public:
+    explicit ClasseurXlsx(const QString& chemin);
+    ~ClasseurXlsx();
+    ClasseurXlsx(const ClasseurXlsx&) = delete;
+    ClasseurXlsx& operator=(const ClasseurXlsx&) = delete;
+
+    // False when libxlsxwriter could not even start a workbook (no memory).
+    bool pret() const { return classeur_ != nullptr; }
+    // Writes the sheet, then the file, once; the first error met, if any. When the file itself
+    // fails, what it holds is unspecified.
+    std::optional<ErreurXlsx> ecrit(const FeuilleClasseur& feuille);
+
+    // libxlsxwriter's error `numero` met while making the file at `chemin`.
+    static ErreurXlsx Erreur(int numero, const QString& chemin);
+    static ErreurXlsx ErreurMemoire();
+
+private:
+    int remplit(const FeuilleClasseur& feuille);
+
+    QString chemin_;
+    lxw_workbook* classeur_;
+};
+
+} // namespace amortix

@@ -1,0 +1,45 @@
+#include "CommandesCli.h"
+#include "LectureClasseur.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace amortix;
+
+TEST(CommandeExportClasseur, AvecEtSansLeTEGPuisDossierAbsent) {
+    QTemporaryDir dossier;
+    const auto exporte = [](const QString& chemin, const QStringList& options, std::string& erreurs) {
+        std::string sortie;
+        const QStringList arguments = {"export",     "--xlsx", chemin,   "--amount", "10000",
+                                       "--duration", "12",     "--rate", "6"};
+        return ExecuteCli(arguments + options, QLocale(QLocale::French, QLocale::France), QDate(2007, 1, 31),
+                          sortie, erreurs);
+    };
+    const auto cellule = [](const QString& chemin, const char* nom) -> QJsonValue {
+        const QJsonObject cellules = LitClasseur(chemin).value(QLatin1String("cellules")).toObject();
+        return cellules.value(QLatin1String(nom)).toObject().value(QLatin1String("valeur"));
+    };
+    const QString chemin = dossier.filePath(QStringLiteral("tableau.xlsx"));
+    std::string erreurs;
+
+    ASSERT_EQ(exporte(chemin, {"--teg-in-outputs"}, erreurs), StatutReussi) << erreurs;
+    // The worked example's actuarial TEG, the default header, the last date as listed.
+    EXPECT_EQ(cellule(chemin, "E5").toString(), QStringLiteral(" TEG: 6,1667 %"));
+    EXPECT_EQ(cellule(chemin, "A1").toString(),
+              QStringLiteral("Tableau Excel réalisé avec Amortix - https://amortix.example.org"));
+    EXPECT_EQ(cellule(chemin, "B22").toString(), QStringLiteral("31/12/2007"));
+
+    ASSERT_EQ(exporte(chemin, {}, erreurs), StatutReussi) << erreurs;
+    EXPECT_TRUE(cellule(chemin, "E5").isUndefined());
+    EXPECT_EQ(erreurs, "");
+
+    const QString absent = dossier.filePath(QStringLiteral("absent/tableau.xlsx"));
+    EXPECT_EQ(exporte(absent, {}, erreurs), StatutEchecCalcul);
+    EXPECT_EQ(erreurs.rfind("amortix-cli : Erreur 75 (étape 1) : Impossible de créer « " +
+                                absent.toStdString() + " »",
+                            0),
+              0u)
+        << erreurs;
+    EXPECT_FALSE(QFile::exists(absent));
+}

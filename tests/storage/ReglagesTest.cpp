@@ -1,3 +1,4 @@
+#include "../commun/Fichiers.h"
 #include "DossierReglages.h"
 #include "FichierOptions.h"
 #include "StockEntetes.h"
@@ -12,17 +13,6 @@
 using namespace amortix;
 
 namespace {
-
-QByteArray Contenu(const QString& chemin) {
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray("absent");
-}
-
-void Ecrit(const QString& chemin, const QByteArray& octets) {
-    QFile fichier(chemin);
-    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    fichier.write(octets);
-}
 
 struct Dossier {
     QTemporaryDir dossier;
@@ -44,7 +34,7 @@ TEST(FichierOptions, LectureSelonLesOctets) {
         {QByteArray("0\x00" "2extra", 8), Options{false, true, false}},
     };
     for (const auto& [octets, attendu] : cas) {
-        Ecrit(chemin, octets);
+        ASSERT_TRUE(Ecrit(chemin, octets));
         EXPECT_EQ(LitOptions(chemin), attendu) << octets.toStdString();
     }
     // A missing file gives the defaults and is created empty.
@@ -60,7 +50,7 @@ TEST(FichierOptions, EcritureSansRaccourcir) {
     EXPECT_EQ(Contenu(chemin), QByteArray("102"));
     ASSERT_FALSE(EcritOptions(chemin, {false, true, true}));
     EXPECT_EQ(Contenu(chemin), QByteArray("011"));
-    Ecrit(chemin, "xxxxxx");
+    ASSERT_TRUE(Ecrit(chemin, "xxxxxx"));
     ASSERT_FALSE(EcritOptions(chemin, {true, true, true}));
     EXPECT_EQ(Contenu(chemin), QByteArray("111xxx"));
     EXPECT_EQ(LitOptions(chemin), (Options{true, true, true}));
@@ -93,7 +83,7 @@ TEST(StockEntetes, DefautsEtChampsReduits) {
     EXPECT_TRUE(lecture.enregistrement.enteteImpression.contains(QStringLiteral("Amortix")));
     EXPECT_TRUE(lecture.enregistrement.enteteExcel.startsWith(QStringLiteral("Tableau Excel réalisé avec Amortix")));
     EXPECT_TRUE(lecture.enregistrement.cheminImage.isEmpty());
-    Ecrit(chemin, QByteArray(764, 'a'));
+    ASSERT_TRUE(Ecrit(chemin, QByteArray(764, 'a')));
     EXPECT_EQ(LitEnregistrementEntetes(chemin).enregistrement, EnregistrementEntetesParDefaut());
 
     // Spaces around a text are lost; an empty header stays empty once stored.
@@ -124,7 +114,7 @@ TEST(StockEntetes, LongueursEtCodage) {
     EXPECT_EQ(relu.cheminImage, accents);
 
     // Bytes beyond the record stay.
-    Ecrit(chemin, QByteArray(765, 'a') + "suite");
+    ASSERT_TRUE(Ecrit(chemin, QByteArray(765, 'a') + "suite"));
     ASSERT_FALSE(EcritEnregistrementEntetes(chemin, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     EXPECT_TRUE(Contenu(chemin).endsWith("suite"));
     EXPECT_EQ(Contenu(chemin).size(), 770);

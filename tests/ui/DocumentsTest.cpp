@@ -1,3 +1,4 @@
+#include "../commun/Fichiers.h"
 #include "InteractionsScriptees.h"
 #include "ModeleEcheancier.h"
 #include "frmEmprunt.h"
@@ -20,17 +21,6 @@ using namespace amortix;
 namespace {
 
 const QByteArray exemple = "150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n500,00\r\n5\r\n3\r\n2004\r\n";
-
-QByteArray Contenu(const QString& chemin) {
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray("absent");
-}
-
-void Ecrit(const QString& chemin, const QByteArray& octets) {
-    QFile fichier(chemin);
-    QVERIFY(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    fichier.write(octets);
-}
 
 struct Poste {
     QTemporaryDir dossier;
@@ -125,7 +115,7 @@ private slots:
         };
         for (const auto& [nom, octets] : mauvais) {
             const QString chemin = p.chemin(QString::fromUtf8(nom));
-            Ecrit(chemin, octets);
+            QVERIFY(Ecrit(chemin, octets));
             p.interactions.messages.clear();
             p.interactions.fichiers = {chemin};
             p.f->mnuOuvrir->trigger();
@@ -139,7 +129,7 @@ private slots:
         }
         // A twelve-line document with a lone CR opens like its first nine lines.
         const QString douze = p.chemin(QStringLiteral("douze.amx"));
-        Ecrit(douze, QByteArray(exemple).replace("\r\n4,50\r\n", "\r4,50\r\n") + "a\r\nb\r\nc\r\n");
+        QVERIFY(Ecrit(douze, QByteArray(exemple).replace("\r\n4,50\r\n", "\r4,50\r\n") + "a\r\nb\r\nc\r\n"));
         p.interactions.messages.clear();
         p.interactions.fichiers = {douze};
         p.f->mnuOuvrir->trigger();
@@ -171,7 +161,7 @@ private slots:
         QTemporaryDir dossier;
         QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("mes prêts")));
         const QString chemin = dossier.filePath(QStringLiteral("mes prêts/essai 1.amx"));
-        Ecrit(chemin, exemple);
+        QVERIFY(Ecrit(chemin, exemple));
         {
             // The command line joined into one path, spaces and all.
             Poste p(chemin);
@@ -194,7 +184,7 @@ private slots:
         {
             // A file that is not a loan document.
             const QString image = dossier.filePath(QStringLiteral("photo.jpg"));
-            Ecrit(image, QByteArray(5000, '\xff'));
+            QVERIFY(Ecrit(image, QByteArray(5000, '\xff')));
             Poste p(image);
             QCOMPARE(p.interactions.messages.size(), std::size_t(1));
             QVERIFY(p.f->txtMontant->text().isEmpty());

@@ -1,3 +1,4 @@
+#include "../commun/Fichiers.h"
 #include "Demarrage.h"
 #include "FichierOptions.h"
 #include "InteractionsScriptees.h"
@@ -25,17 +26,6 @@
 using namespace amortix;
 
 namespace {
-
-QByteArray Contenu(const QString& chemin) {
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray("absent");
-}
-
-void Ecrit(const QString& chemin, const QByteArray& octets) {
-    QFile fichier(chemin);
-    QVERIFY(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    fichier.write(octets);
-}
 
 // A small picture file for the logo.
 QString Logo(const QTemporaryDir& dossier, const QString& nom, QSize taille) {
@@ -100,10 +90,10 @@ private slots:
 
         // A document on the command line skips the welcome screen, and so does the option.
         QCOMPARE(Demarre(p.module, p.interactions, QSize(1280, 1024), true), PremiereFenetre::Principale);
-        Ecrit(p.options(), "002");
+        QVERIFY(Ecrit(p.options(), "002"));
         QCOMPARE(Demarre(p.module, p.interactions, QSize(1280, 1024), false), PremiereFenetre::Principale);
         QVERIFY(!p.module.blnTEGActuariel);
-        Ecrit(p.options(), "1x1");
+        QVERIFY(Ecrit(p.options(), "1x1"));
         QCOMPARE(Demarre(p.module, p.interactions, QSize(1280, 1024), false), PremiereFenetre::Accueil);
         QVERIFY(p.module.blnTEGDansExcel);
 
@@ -188,7 +178,7 @@ private slots:
         }
         {
             // The dialog shows what is in memory, not the file.
-            Ecrit(p.options(), "111");
+            QVERIFY(Ecrit(p.options(), "111"));
             frmOptions options(p.module, p.interactions, &principale);
             QVERIFY(options.optTEG0->isChecked());
             QVERIFY(!options.chkAfficheEcranAccueil->isChecked());
@@ -319,7 +309,7 @@ private slots:
         principale.ChargeLogo();
         QCOMPARE(p.logo()->pixmap().size(), QSize(30, 20));
         const QString faux = p.dossier.filePath(QStringLiteral("faux.jpg"));
-        Ecrit(faux, "pas une image");
+        QVERIFY(Ecrit(faux, "pas une image"));
         frmCustom custom(p.module, p.interactions, principale);
         custom.txtImage->setText(faux);
         QTest::mouseClick(custom.cmdOK, Qt::LeftButton);

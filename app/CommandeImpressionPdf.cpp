@@ -2,8 +2,11 @@
 #include "CommandesSorties.h"
 #include "ConventionsSysteme.h"
 #include "RapportPdf.h"
+#include "Twips.h"
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 
 namespace amortix {
 
@@ -18,6 +21,16 @@ int ExecuteImpressionPdf(const ArgumentsCli& a, const CalculEmprunt& calcul, con
     rapport.contenu = ContenuDuCalcul(calcul);
     rapport.strEnteteImpression = module.strEnteteImpression;
     rapport.blnTEGDansExcel = module.blnTEGDansExcel;
+    // The logo the window would hold, at its own size; one that cannot be loaded is left out.
+    if (!module.strCheminImage.isEmpty()) {
+        const QImage logo(module.strCheminImage);
+        if (logo.isNull()) {
+            erreurs += "amortix-cli : logo illisible, le rapport est imprimé sans : " + VersUtf8(module.strCheminImage) + "\n";
+        } else {
+            rapport.logo = QPixmap::fromImage(logo);
+            rapport.largeurLogo = Twips(logo.width());
+        }
+    }
     if (const auto erreur = EnregistreRapportPdf(a.fichierSortie, rapport)) {
         erreurs += "amortix-cli : Erreur " + std::to_string(erreur->numero) + " : " +
                    VersUtf8(erreur->description) + "\n";

@@ -7,10 +7,14 @@
 #include "ConventionsSysteme.h"
 #include "Dates.h"
 #include "DocumentEmprunt.h"
-#include "EnregistrementEntetes.h"
+#include "DossierReglages.h"
+#include "FichierOptions.h"
+#include "StockEntetes.h"
 #include "RenduCsv.h"
 #include "RenduJson.h"
 #include "RenduTexte.h"
+
+#include <QFile>
 
 namespace amortix {
 namespace {
@@ -71,7 +75,8 @@ int Echeancier(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sort
 
 // export and print: the computation must reach the end of its schedule, as the window enables
 // these outputs only then.
-int Sortie(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sortie, std::string& erreurs) {
+int Sortie(const ArgumentsCli& a, const QDate& aujourdhui, const Module& reglages, std::string& sortie,
+           std::string& erreurs) {
     const auto saisie = SaisieDesArguments(a, aujourdhui, erreurs);
     if (!saisie)
         return StatutEchecCalcul;
@@ -80,11 +85,8 @@ int Sortie(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sortie, 
         erreurs += *calcul.erreur + "\n";
         return StatutEchecCalcul;
     }
-    Module module;
-    const EnregistrementEntetes entetes = EnregistrementEntetesParDefaut();
-    module.strEnteteImpression = entetes.enteteImpression;
-    module.strEnteteExcel = entetes.enteteExcel;
-    module.blnTEGDansExcel = a.tegDansSorties;
+    Module module = reglages;
+    module.blnTEGDansExcel = module.blnTEGDansExcel || a.tegDansSorties;
     module.blnTEGActuariel = a.tegActuariel;
     return a.commande == CommandeCli::ExportClasseur ? ExecuteExportClasseur(a, calcul, module, sortie, erreurs)
                                                      : ExecuteImpressionPdf(a, calcul, module, sortie, erreurs);
@@ -108,8 +110,23 @@ int Resolution(const ArgumentsCli& a, std::string& sortie, std::string& erreurs)
 
 } // namespace
 
+Module ReglagesEnregistres() {
+    Module module;
+    module.dossierReglages = DossierReglages();
+    QFile fichierOptions(module.fichierReglages(NomFichierOptions));
+    const Options options = fichierOptions.open(QIODevice::ReadOnly) ? AnalyseOptions(fichierOptions.read(3)) : Options{};
+    module.blnTEGDansExcel = options.tegDansSorties;
+    module.blnAfficheEcranAccueil = options.afficheEcranAccueil;
+    module.blnTEGActuariel = options.tegActuariel;
+    const EnregistrementEntetes entetes = LitEnregistrementEntetes(module.fichierReglages(NomStockEntetes)).enregistrement;
+    module.strEnteteImpression = entetes.enteteImpression;
+    module.strEnteteExcel = entetes.enteteExcel;
+    module.strCheminImage = entetes.cheminImage;
+    return module;
+}
+
 int ExecuteCli(const QStringList& arguments, const QLocale& localeParDefaut, const QDate& aujourdhui,
-               std::string& sortie, std::string& erreurs) {
+               const Module& reglages, std::string& sortie, std::string& erreurs) {
     const AnalyseArguments analyse = AnalyseArgumentsCli(arguments, localeParDefaut);
     if (!analyse.arguments) {
         erreurs += "amortix-cli : " + VersUtf8(analyse.erreur) + "\n\n" + VersUtf8(TexteUsage());
@@ -126,7 +143,7 @@ int ExecuteCli(const QStringList& arguments, const QLocale& localeParDefaut, con
         return Resolution(a, sortie, erreurs);
     case CommandeCli::ExportClasseur:
     case CommandeCli::ImpressionPdf:
-        return Sortie(a, aujourdhui, sortie, erreurs);
+        return Sortie(a, aujourdhui, reglages, sortie, erreurs);
     }
     return StatutUsage;
 }

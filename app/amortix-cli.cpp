@@ -27,7 +27,8 @@ int main(int argc, char* argv[]) {
     std::string sortie;
     std::string erreurs;
     const int statut =
-        amortix::ExecuteCli(arguments, QLocale::system(), QDate::currentDate(), sortie, erreurs);
+        amortix::ExecuteCli(arguments, QLocale::system(), QDate::currentDate(), amortix::ReglagesEnregistres(), sortie,
+                            erreurs);
     std::fwrite(sortie.data(), 1, sortie.size(), stdout);
     std::fwrite(erreurs.data(), 1, erreurs.size(), stderr);
     return statut;

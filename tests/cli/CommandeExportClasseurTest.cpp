@@ -1,4 +1,5 @@
 #include "CommandesCli.h"
+#include "EnregistrementEntetes.h"
 #include "LectureClasseur.h"
 
 #include <QFile>
@@ -9,12 +10,15 @@ using namespace amortix;
 
 TEST(CommandeExportClasseur, AvecEtSansLeTEGPuisDossierAbsent) {
     QTemporaryDir dossier;
-    const auto exporte = [](const QString& chemin, const QStringList& options, std::string& erreurs) {
+    // The settings of a computer where nothing was ever stored.
+    Module reglages;
+    reglages.strEnteteExcel = EnregistrementEntetesParDefaut().enteteExcel;
+    const auto exporte = [&reglages](const QString& chemin, const QStringList& options, std::string& erreurs) {
         std::string sortie;
         const QStringList arguments = {"export",     "--xlsx", chemin,   "--amount", "10000",
                                        "--duration", "12",     "--rate", "6"};
         return ExecuteCli(arguments + options, QLocale(QLocale::French, QLocale::France), QDate(2007, 1, 31),
-                          sortie, erreurs);
+                          reglages, sortie, erreurs);
     };
     const auto cellule = [](const QString& chemin, const char* nom) -> QJsonValue {
         const QJsonObject cellules = LitClasseur(chemin).value(QLatin1String("cellules")).toObject();
@@ -33,6 +37,13 @@ TEST(CommandeExportClasseur, AvecEtSansLeTEGPuisDossierAbsent) {
     ASSERT_EQ(exporte(chemin, {}, erreurs), StatutReussi) << erreurs;
     EXPECT_TRUE(cellule(chemin, "E5").isUndefined());
     EXPECT_EQ(erreurs, "");
+
+    // The stored options and header apply as in the window.
+    reglages.blnTEGDansExcel = true;
+    reglages.strEnteteExcel = QStringLiteral("Agence du Centre");
+    ASSERT_EQ(exporte(chemin, {}, erreurs), StatutReussi) << erreurs;
+    EXPECT_EQ(cellule(chemin, "E5").toString(), QStringLiteral(" TEG: 6,1667 %"));
+    EXPECT_EQ(cellule(chemin, "A1").toString(), QStringLiteral("Agence du Centre"));
 
     const QString absent = dossier.filePath(QStringLiteral("absent/tableau.xlsx"));
     EXPECT_EQ(exporte(absent, {}, erreurs), StatutEchecCalcul);

@@ -16,7 +16,7 @@ struct Execution {
 
 Execution Execute(const QStringList& arguments, const QLocale& locale = QLocale(QLocale::French, QLocale::France)) {
     Execution e;
-    e.statut = ExecuteCli(arguments, locale, QDate(2007, 1, 31), e.sortie, e.erreurs);
+    e.statut = ExecuteCli(arguments, locale, QDate(2007, 1, 31), Module{}, e.sortie, e.erreurs);
     return e;
 }
 

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             return 0;
     }
     std::string sortie, erreurs;
-    const int statut = ExecuteCli(arguments, francais, QDate(2026, 1, 31), sortie, erreurs);
+    const int statut = ExecuteCli(arguments, francais, QDate(2026, 1, 31), Module{}, sortie, erreurs);
     VERIFIE(statut == StatutReussi || statut == StatutEchecCalcul || statut == StatutUsage);
     return 0;
 }

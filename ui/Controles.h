@@ -2,6 +2,7 @@
 
 #include "Twips.h"
 
+#include <QLabel>
 #include <QWidget>
 
 namespace amortix {
@@ -13,6 +14,14 @@ Controle* Place(Controle* controle, const char* nom, int gauche, int haut, int l
     controle->setObjectName(QLatin1String(nom));
     controle->setGeometry(RectangleTwips(gauche, haut, largeur, hauteur));
     return controle;
+}
+
+// A caption, vertically centred in its place; the captions beside fields end at their field.
+inline QLabel* Libelle(QWidget* parent, const char* nom, const QString& texte, int gauche, int haut, int largeur,
+                       int hauteur, Qt::Alignment alignement = Qt::AlignRight) {
+    auto* libelle = Place(new QLabel(texte, parent), nom, gauche, haut, largeur, hauteur);
+    libelle->setAlignment(alignement | Qt::AlignVCenter);
+    return libelle;
 }
 
 // Chains the keyboard focus through the widgets in this order.

@@ -15,7 +15,7 @@ QString QuestionResolution(const QSize& ecran) {
 
 PremiereFenetre Demarre(Module& module, Interactions& interactions, const QSize& ecran, bool ligneDeCommande) {
     if (ecran.width() <= 640 &&
-        !interactions.question(nullptr, QStringLiteral("Amortix"), QuestionResolution(ecran)))
+        !interactions.question(nullptr, TitreAmortix, QuestionResolution(ecran)))
         return PremiereFenetre::Aucune;
 
     const Options options = LitOptions(module.fichierReglages(NomFichierOptions));

@@ -14,6 +14,9 @@ namespace amortix {
 
 enum class IconeMessage { Information, Question, Avertissement, Critique };
 
+// The title of the program's boxes.
+inline const QString TitreAmortix = QStringLiteral("Amortix");
+
 // Everything a window asks of the user or of the desktop outside its own controls: message boxes,
 // file dialogs, opening an address. Windows receive it from outside, so that tests can answer.
 class Interactions {

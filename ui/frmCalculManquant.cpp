@@ -6,7 +6,6 @@
 #include "FiltreSeparateurDecimal.h"
 #include "Frequence.h"
 #include "LectureNombres.h"
-#include "Messages.h"
 #include "Controles.h"
 #include "frmEmprunt.h"
 
@@ -25,13 +24,6 @@ namespace {
 // The client area, in twips.
 constexpr int LargeurClient = 4755;
 constexpr int HauteurClient = 3390;
-
-QLabel* Libelle(QWidget* parent, const char* nom, const QString& texte, int gauche, int haut, int largeur,
-                Qt::Alignment alignement = Qt::AlignRight) {
-    auto* libelle = Place(new QLabel(texte, parent), nom, gauche, haut, largeur, 255);
-    libelle->setAlignment(alignement | Qt::AlignVCenter);
-    return libelle;
-}
 
 } // namespace
 
@@ -67,17 +59,17 @@ void frmCalculManquant::CreeControles() {
         txtValeur[static_cast<std::size_t>(index)] = valeur;
         return valeur;
     };
-    Libelle(this, "Label1", QStringLiteral("Montant du crédit :"), 660, 750, 1575);
+    Libelle(this, "Label1", QStringLiteral("Montant du crédit :"), 660, 750, 1575, 255);
     champ(0, 720, 1335);
-    Libelle(this, "Label2", QStringLiteral("Amortissement :"), 660, 1110, 1575);
+    Libelle(this, "Label2", QStringLiteral("Amortissement :"), 660, 1110, 1575, 255);
     champ(1, 1080, 555);
     cboEcheance = Place(new QComboBox(this), "cboEcheance", 2910, 1080, 1455, 315);
     for (const std::string_view libelle : LibellesEcheance)
         cboEcheance->addItem(DepuisUtf8(libelle));
-    Libelle(this, "Label3", QStringLiteral("Taux d'intérêt annuel :"), 300, 1470, 1935);
+    Libelle(this, "Label3", QStringLiteral("Taux d'intérêt annuel :"), 300, 1470, 1935, 255);
     champ(2, 1440, 555);
-    Libelle(this, "Label6", QStringLiteral("%"), 2910, 1470, 255, Qt::AlignLeft);
-    Libelle(this, "Label4", QStringLiteral("Montant échéance :"), 660, 1830, 1575);
+    Libelle(this, "Label6", QStringLiteral("%"), 2910, 1470, 255, 255, Qt::AlignLeft);
+    Libelle(this, "Label4", QStringLiteral("Montant échéance :"), 660, 1830, 1575, 255);
     champ(3, 1800, 1005);
 
     cmdCalculer = Place(new QPushButton(QStringLiteral("&Calculer la valeur manquante"), this),
@@ -115,10 +107,6 @@ void frmCalculManquant::Form_Load() {
     if (ecran)
         move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), ecran->availableGeometry())
                  .topLeft());
-}
-
-int frmCalculManquant::RetourneTypeEcheance() const {
-    return amortix::RetourneTypeEcheance(cboEcheance->currentIndex());
 }
 
 void frmCalculManquant::ModificationsDonnees() {
@@ -172,7 +160,7 @@ void frmCalculManquant::cmdTableauAmortissement_Click() {
 }
 
 void frmCalculManquant::AfficheMessage(const QString& texte) {
-    interactions_.message(this, IconeMessage::Information, DepuisUtf8(TitreApplication), texte);
+    interactions_.message(this, IconeMessage::Information, TitreAmortix, texte);
 }
 
 } // namespace amortix

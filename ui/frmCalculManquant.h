@@ -25,8 +25,6 @@ public:
 
     // Any change of a field leaves nothing to hand over until the next compute.
     void ModificationsDonnees();
-    // Periods per year of the selected frequency.
-    int RetourneTypeEcheance() const;
 
     // Indexed as the quantities: 0 amount, 1 duration (periods of the frequency), 2 rate in percent,
     // 3 payment. Their objectNames are txtValeur0 to txtValeur3.

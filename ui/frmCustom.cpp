@@ -12,12 +12,6 @@
 namespace amortix {
 namespace {
 
-QLabel* Libelle(QWidget* parent, const char* nom, const QString& texte, int gauche, int haut, int largeur, int hauteur) {
-    auto* libelle = Place(new QLabel(texte, parent), nom, gauche, haut, largeur, hauteur);
-    libelle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return libelle;
-}
-
 // A field of the header store: at most 255 characters, whether typed, pasted or set by the program.
 QLineEdit* ChampEntete(QWidget* parent, const char* nom, int gauche, int haut, int largeur, int hauteur) {
     auto* champ = Place(new QLineEdit(parent), nom, gauche, haut, largeur, hauteur);
@@ -37,9 +31,9 @@ frmCustom::frmCustom(Module& module, Interactions& interactions, frmEmprunt& pri
     setFixedSize(Pixels(7635), Pixels(3495));
 
     fraImpression = Place(new QGroupBox(QStringLiteral("Impression"), this), "fraImpression", 120, 150, 7365, 1695);
-    Libelle(fraImpression, "Label1", QStringLiteral("En-tête :"), 90, 330, 675, 225);
+    Libelle(fraImpression, "Label1", QStringLiteral("En-tête :"), 90, 330, 675, 225, Qt::AlignLeft);
     txtImpression = ChampEntete(fraImpression, "txtImpression", 810, 300, 6405, 315);
-    Libelle(fraImpression, "Label3", QStringLiteral("Image :"), 90, 810, 675, 225);
+    Libelle(fraImpression, "Label3", QStringLiteral("Image :"), 90, 810, 675, 225, Qt::AlignLeft);
     txtImage = ChampEntete(fraImpression, "txtImage", 810, 780, 5925, 315);
     cmdParcourir = Place(new QPushButton(fraImpression), "cmdParcourir", 6810, 780, 405, 315);
     cmdParcourir->setIcon(QIcon(QStringLiteral(":/icones/parcourir.svg")));
@@ -54,7 +48,7 @@ frmCustom::frmCustom(Module& module, Interactions& interactions, frmEmprunt& pri
     aide->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     fraExportation = Place(new QGroupBox(QStringLiteral("Exportation Excel"), this), "fraExportation", 120, 2010, 7365, 795);
-    Libelle(fraExportation, "Label2", QStringLiteral("En-tête :"), 120, 300, 645, 255);
+    Libelle(fraExportation, "Label2", QStringLiteral("En-tête :"), 120, 300, 645, 255, Qt::AlignLeft);
     txtExportationExcel = ChampEntete(fraExportation, "txtExportationExcel", 810, 270, 6405, 315);
 
     cmdOK = Place(new QPushButton(QStringLiteral("&OK"), this), "cmdOK", 4980, 2910, 1215, 435);
@@ -74,7 +68,7 @@ frmCustom::frmCustom(Module& module, Interactions& interactions, frmEmprunt& pri
 void frmCustom::Form_Load() {
     const LectureEntetes lecture = LitEnregistrementEntetes(module_.fichierReglages(NomStockEntetes));
     if (lecture.erreur)
-        interactions_.message(this, IconeMessage::Avertissement, QStringLiteral("Amortix"), lecture.erreur->texte());
+        interactions_.message(this, IconeMessage::Avertissement, TitreAmortix, lecture.erreur->texte());
     txtImpression->setText(lecture.enregistrement.enteteImpression);
     txtImage->setText(lecture.enregistrement.cheminImage);
     txtExportationExcel->setText(lecture.enregistrement.enteteExcel);
@@ -87,7 +81,7 @@ void frmCustom::Form_Load() {
 void frmCustom::cmdOK_Click() {
     const EnregistrementEntetes entetes{txtImpression->text(), txtExportationExcel->text(), txtImage->text()};
     if (const auto erreur = EcritEnregistrementEntetes(module_.fichierReglages(NomStockEntetes), entetes))
-        interactions_.message(this, IconeMessage::Avertissement, QStringLiteral("Amortix"), erreur->texte());
+        interactions_.message(this, IconeMessage::Avertissement, TitreAmortix, erreur->texte());
     const EnregistrementEntetes ecrit = TelQueStocke(entetes);
     module_.strEnteteImpression = ecrit.enteteImpression;
     module_.strEnteteExcel = ecrit.enteteExcel;

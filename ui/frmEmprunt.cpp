@@ -32,18 +32,9 @@
 namespace amortix {
 namespace {
 
-const QString TitreAmortix = DepuisUtf8(TitreApplication);
-
 // The window's client area, in twips.
 constexpr int LargeurClient = 7515;
 constexpr int HauteurClient = 7785;
-
-QLabel* Libelle(QWidget* parent, const char* nom, const QString& texte, int gauche, int haut, int largeur,
-                int hauteur, Qt::Alignment alignement = Qt::AlignRight) {
-    auto* libelle = Place(new QLabel(texte, parent), nom, gauche, haut, largeur, hauteur);
-    libelle->setAlignment(alignement | Qt::AlignVCenter);
-    return libelle;
-}
 
 QPushButton* BoutonIcone(QWidget* parent, const char* nom, const char* icone, const QString& bulle, int gauche) {
     auto* bouton = Place(new QPushButton(parent), nom, gauche, 1440, 600, 600);
@@ -243,24 +234,21 @@ SaisieEmprunt frmEmprunt::SaisieDesChamps() const {
     return saisie;
 }
 
-int frmEmprunt::RetourneTypeEcheance() const { return amortix::RetourneTypeEcheance(cboEcheance->currentIndex()); }
-
 void frmEmprunt::cmdCalculer_Click() {
     std::optional<CurseurAttente> attente(std::in_place);
-    const ConventionsLocales conventions = ConventionsDe(QLocale());
-    const auto lecture = LitSaisie(SaisieDesChamps(), conventions);
-    if (!lecture) {
+    // The same computation as amortix-cli's, shown step by step as it went.
+    CalculEmprunt calcul = CalculeEmprunt(SaisieDesChamps(), module_.blnTEGActuariel, ConventionsDe(QLocale()));
+    if (!calcul.lu) {
         attente.reset();
         return AfficheEchecCalcul();
     }
     // A rewritten text is an edit: it clears the results shown so far.
-    EcritSiDifferent(txtMontant, lecture->champsReecrits.montant);
-    EcritSiDifferent(txtTaux, lecture->champsReecrits.taux);
-    EcritSiDifferent(txtAssurance, lecture->champsReecrits.assurance);
-    EcritSiDifferent(txtFraisDossier, lecture->champsReecrits.fraisDossier);
+    EcritSiDifferent(txtMontant, calcul.champs.montant);
+    EcritSiDifferent(txtTaux, calcul.champs.taux);
+    EcritSiDifferent(txtAssurance, calcul.champs.assurance);
+    EcritSiDifferent(txtFraisDossier, calcul.champs.fraisDossier);
 
-    const ParametresEmprunt& emprunt = lecture->parametres;
-    TableauAmortissement tableau = CalculeTableau(emprunt, conventions);
+    TableauAmortissement& tableau = calcul.tableau;
     if (tableau.listeRemplacee) {
         // The costs are those of the rows about to be listed: they show once every row is there.
         for (QLabel* cout : {lblCoutTotal, lblCoutInterets, lblCoutAssurance, lblCoutFraisDossier})
@@ -282,24 +270,20 @@ void frmEmprunt::cmdCalculer_Click() {
     ActiveSorties(true);
     blnAucunCalcul = false;
 
-    const bool teg = Calcul_TEG(emprunt.duree, tableau.echeanceAffichee, emprunt.fraisDossier, emprunt.montant);
+    if (calcul.textesTEG)
+        AfficheTEG(*calcul.textesTEG, DepuisUtf8(calcul.tegAffiche));
     attente.reset();
-    if (!teg)
+    if (!calcul.textesTEG)
         AfficheEchecCalcul();
 }
 
-bool frmEmprunt::Calcul_TEG(std::int32_t lngNbMois, double dblMensualite, double dblFraisDossier, double dblMontant) {
-    const auto teg = amortix::Calcul_TEG(lngNbMois, dblMensualite, dblFraisDossier, dblMontant, RetourneTypeEcheance());
-    if (!teg)
-        return false;
-    textesTEG_ = FormateTEG(*teg, ConventionsDe(QLocale()));
-    const QString affiche = DepuisUtf8(textesTEG_.affiche(module_.blnTEGActuariel));
+void frmEmprunt::AfficheTEG(const TextesTEG& textes, const QString& affiche) {
+    textesTEG_ = textes;
     lblTEG->setText(QStringLiteral("(TEG = %1)").arg(affiche));
     lblTEG->setProperty("tag", affiche);
     lblTEG->adjustSize();
     cmdDetailsTEG->move(lblTEG->x() + lblTEG->width() + Pixels(100), cmdDetailsTEG->y());
     cmdDetailsTEG->show();
-    return true;
 }
 
 void frmEmprunt::cmdDetailsTEG_Click() {

@@ -8,7 +8,6 @@
 
 #include <QMainWindow>
 
-#include <cstdint>
 #include <optional>
 
 class QAction;
@@ -41,10 +40,6 @@ public:
 
     // Reads the fields, rewrites the decimal ones, lists the schedule and its costs, then the TEG.
     void cmdCalculer_Click();
-    // Periods per year of the selected frequency; 0 when none is selected.
-    int RetourneTypeEcheance() const;
-    // Finds and shows the effective rate; false when the search fails.
-    bool Calcul_TEG(std::int32_t lngNbMois, double dblMensualite, double dblFraisDossier, double dblMontant);
 
     // Applies the header settings and loads the logo into picLogo.
     void AfficheCadreInfos();
@@ -61,7 +56,6 @@ public:
     ContenuEcheancier ContenuAffiche() const;
 
     bool aucunCalcul() const { return blnAucunCalcul; }
-    const TextesTEG& textesTEG() const { return textesTEG_; }
     ModeleEcheancier* modeleListe() const { return modeleListe_; }
 
     QLineEdit* txtMontant;
@@ -106,6 +100,8 @@ private:
     void CreeMenus();
     void Form_Load(const QString& ligneDeCommande);
     void EffacerResultats();
+    // The TEG chosen in the options beside the rate, and the details button beside it.
+    void AfficheTEG(const TextesTEG& textes, const QString& affiche);
     void cmdDetailsTEG_Click();
     void cmdManquant_Click();
     // Outputs of the schedule on screen (frmEmpruntImpression.cpp, frmEmpruntExport.cpp).

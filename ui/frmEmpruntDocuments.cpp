@@ -35,7 +35,7 @@ void frmEmprunt::mnuEnregistrerSous_Click() {
                                    DTPicker->date()};
     if (const auto erreur = EnregistreDocument(chemin, document)) {
         // Never silent: the user must not believe the loan was kept.
-        interactions_.message(this, IconeMessage::Avertissement, QStringLiteral("Amortix"),
+        interactions_.message(this, IconeMessage::Avertissement, TitreAmortix,
                               QStringLiteral("Le document « %1 » n'a pas pu être enregistré.\r\n%2")
                                   .arg(QFileInfo(chemin).fileName(), erreur->texte()));
         return;
@@ -84,7 +84,7 @@ void frmEmprunt::OuvreLigneDeCommande(const QString& ligneDeCommande) {
 }
 
 void frmEmprunt::SignaleDocumentIllisible(const QString& nom, const QString& raison) {
-    interactions_.message(this, IconeMessage::Avertissement, QStringLiteral("Amortix"),
+    interactions_.message(this, IconeMessage::Avertissement, TitreAmortix,
                           QStringLiteral("Le document « %1 » n'a pas pu être ouvert.\r\n%2").arg(nom, Phrase(raison)));
 }
 

@@ -2,7 +2,6 @@
 #include "ClasseurEcheancier.h"
 #include "ConventionsSysteme.h"
 #include "CurseurAttente.h"
-#include "Messages.h"
 #include "frmEmprunt.h"
 
 #include <QDir>
@@ -23,7 +22,7 @@ const QString CauseClasseurNonEnregistre = QStringLiteral("Le classeur n'a pas �
 constexpr int ErreurAucunTableur = 429;
 
 QString TitreEchec(const ResultatClasseur& resultat) {
-    return DepuisUtf8(TitreApplication) + QStringLiteral(" - Code pour débogage : ") + resultat.etape;
+    return TitreAmortix + QStringLiteral(" - Code pour débogage : ") + resultat.etape;
 }
 
 QString TexteEchec(const ResultatClasseur& resultat, const QString& cause) {

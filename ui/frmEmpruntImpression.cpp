@@ -3,7 +3,6 @@
 
 #include "ConventionsSysteme.h"
 #include "CurseurAttente.h"
-#include "Messages.h"
 #include "RapportImprime.h"
 #include "RapportPdf.h"
 #include "Twips.h"
@@ -54,7 +53,7 @@ void frmEmprunt::cmdImprimer_Click() {
         erreur = ImprimeRapport(*imprimante, rapport);
     attente.reset();
     if (erreur)
-        interactions_.message(this, IconeMessage::Critique, DepuisUtf8(TitreApplication),
+        interactions_.message(this, IconeMessage::Critique, TitreAmortix,
                               TexteEchec(*erreur, CauseEchecImpression));
 }
 
@@ -67,7 +66,7 @@ void frmEmprunt::mnuApercuAvantImpression_Click() {
         erreur = ImprimeRapport(imprimante, rapport);
     });
     if (erreur)
-        interactions_.message(this, IconeMessage::Critique, DepuisUtf8(TitreApplication),
+        interactions_.message(this, IconeMessage::Critique, TitreAmortix,
                               TexteEchec(*erreur, CauseEchecImpression));
 }
 
@@ -80,7 +79,7 @@ void frmEmprunt::mnuExporterPdf_Click() {
     const auto erreur = EnregistreRapportPdf(chemin, RapportAffiche(*this, module_));
     attente.reset();
     if (erreur)
-        interactions_.message(this, IconeMessage::Critique, DepuisUtf8(TitreApplication),
+        interactions_.message(this, IconeMessage::Critique, TitreAmortix,
                               TexteEchec(*erreur, CauseEchecPdf));
 }
 

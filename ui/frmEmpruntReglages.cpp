@@ -48,7 +48,7 @@ void frmEmprunt::ChargeLogo() {
 }
 
 void frmEmprunt::AvertitReglages(const ErreurFichier& erreur) {
-    interactions_.message(this, IconeMessage::Avertissement, QStringLiteral("Amortix"), erreur.texte());
+    interactions_.message(this, IconeMessage::Avertissement, TitreAmortix, erreur.texte());
 }
 
 } // namespace amortix

@@ -77,7 +77,7 @@ void frmOptions::cmdOK_Click() {
     const Options options{module_.blnTEGDansExcel, module_.blnAfficheEcranAccueil, module_.blnTEGActuariel};
     // The choices hold for this run even when the file cannot keep them.
     if (const auto erreur = EcritOptions(module_.fichierReglages(NomFichierOptions), options))
-        interactions_.message(this, IconeMessage::Avertissement, QStringLiteral("Amortix"), erreur->texte());
+        interactions_.message(this, IconeMessage::Avertissement, TitreAmortix, erreur->texte());
     accept();
 }
 

@@ -1,6 +1,8 @@
 #include "CalculEmprunt.h"
+#include "LectureNombres.h"
 #include "SolveursValeurManquante.h"
 #include "TableauAmortissement.h"
+#include "TauxAnnuelEffectifGlobal.h"
 #include "TauxEffectifGlobal.h"
 
 #include <benchmark/benchmark.h>
@@ -51,6 +53,32 @@ void BM_CalculTEG(benchmark::State& state) {
         benchmark::DoNotOptimize(Calcul_TEG(240, 625.98, 500, 100000, 12));
 }
 BENCHMARK(BM_CalculTEG)->Unit(benchmark::kMicrosecond);
+
+// The legal annual rate of a 360-row schedule, its amounts as listed; then the three rates of the
+// offer (with and without insurance).
+std::vector<double> MontantsListes(const ParametresEmprunt& e) {
+    std::vector<double> montants;
+    for (const LigneTableau& ligne : CalculeTableau(e, fr).lignes)
+        montants.push_back(*LitDecimal(ligne[static_cast<int>(Colonne::Montant)], fr));
+    return montants;
+}
+
+void BM_TAEG360Lignes(benchmark::State& state) {
+    const auto e = Emprunt(360);
+    const auto montants = MontantsListes(e);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CalculeTAEG(e.montant - e.fraisDossier, montants, 12));
+}
+BENCHMARK(BM_TAEG360Lignes)->Unit(benchmark::kMicrosecond);
+
+void BM_TauxAnnuelsEffectifs360Lignes(benchmark::State& state) {
+    const auto e = Emprunt(360);
+    const auto montants = MontantsListes(e);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            CalculeTauxAnnuelsEffectifs(e.montant, e.fraisDossier, e.assurance, montants, 12));
+}
+BENCHMARK(BM_TauxAnnuelsEffectifs360Lignes)->Unit(benchmark::kMicrosecond);
 
 void BM_CalculTaux(benchmark::State& state) {
     for (auto _ : state)

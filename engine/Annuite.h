@@ -12,14 +12,27 @@ namespace amortix {
 
 inline bool EstFini(double x) { return std::isfinite(x); }
 
+// What the schedule's payment does when (1 + r / k)^n leaves the range of a double.
+enum class SiPuissanceDeborde {
+    Echoue, // the payment fails, as the schedule needs
+    Limite, // the payment is its limit M × r / k, as the effective rate's search needs
+};
+
 // The schedule's payment without insurance: q = (1 + r / k)^n, P = q × (M × r / k) / (q − 1).
 // Also the effective rate's instalment, with r = k × x. A zero rate is the caller's concern.
+// Where q × (M × r / k) overflows with q so large that q − 1 is q in doubles (an infinite q too),
+// q / (q − 1) is 1: the limit is then the period's interest M × r / k.
 inline std::optional<double> PaiementEcheancier(double montant, double tauxAnnuel, int periodesParAn,
-                                                std::int32_t n) {
+                                                std::int32_t n,
+                                                SiPuissanceDeborde siDeborde = SiPuissanceDeborde::Echoue) {
     const double q = std::pow(1.0 + tauxAnnuel / periodesParAn, static_cast<double>(n));
+    const double interetsPeriode = montant * tauxAnnuel / periodesParAn;
+    const double produit = q * interetsPeriode;
+    if (siDeborde == SiPuissanceDeborde::Limite && q - 1.0 == q && !EstFini(produit))
+        return EstFini(interetsPeriode) ? std::optional(interetsPeriode) : std::nullopt;
     if (!EstFini(q) || q - 1.0 == 0.0)
         return std::nullopt;
-    const double p = q * (montant * tauxAnnuel / periodesParAn) / (q - 1.0);
+    const double p = produit / (q - 1.0);
     return EstFini(p) ? std::optional(p) : std::nullopt;
 }
 

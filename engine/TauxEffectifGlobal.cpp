@@ -20,7 +20,10 @@ std::optional<TauxEffectif> Calcul_TEG(std::int32_t lngNbMois, double dblMensual
     double x = 0.5;
     for (;;) {
         // The instalment at x is the schedule's payment on the net amount at the annual rate k × x.
-        const auto paiement = PaiementEcheancier(netRecu, periodesParAn * x, periodesParAn, lngNbMois);
+        // Over thousands of periods the power overflows at the first values of x, where the
+        // instalment is its limit: the search goes on down to where it counts.
+        const auto paiement = PaiementEcheancier(netRecu, periodesParAn * x, periodesParAn, lngNbMois,
+                                                 SiPuissanceDeborde::Limite);
         ++teg.evaluations;
         if (!paiement)
             return std::nullopt;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 using namespace amortix;
+using namespace std::chrono;
 
 namespace {
 
@@ -26,6 +27,10 @@ TEST(TauxEffectifGlobal, ExemplesChiffres) {
              CasTEG{8, 1321.33, 0, 10000, 4, "1,249981 %", "4,9999 %", "5,0945 %", 0},
              CasTEG{240, 625.98, 500, 100000, 12, "0,369552 %", "4,4346 %", "4,5259 %", 0},
              CasTEG{12, 1000.00, 0, 12000, 12, "0,000006 %", "0,0001 %", "0,0001 %", 24},
+             // 5 000 payments of 100 on 10 000: 1 % a month less 1,01^-5000 (about 1e-24), and
+             // 1,01^12 - 1 = 12,6825 %. The power overflows at the first values of x, where the
+             // instalment is taken at its limit (32 evaluations, by the Python bisection below).
+             CasTEG{5000, 100, 0, 10000, 12, "1,000000 %", "12,0000 %", "12,6825 %", 32},
          }) {
         SCOPED_TRACE(c.echeance);
         const auto teg = Calcul_TEG(c.n, c.echeance, c.frais, c.montant, c.k);
@@ -48,8 +53,6 @@ TEST(TauxEffectifGlobal, RecherchesSansIssue) {
     EXPECT_FALSE(Calcul_TEG(12, 860.66, 10000, 10000, 12));
     // Fees close to the amount on a short loan need more than 100 % a period.
     EXPECT_FALSE(Calcul_TEG(2, 5000, 9000, 10000, 12));
-    // Thousands of periods overflow the power at the start value 0.5.
-    EXPECT_FALSE(Calcul_TEG(5000, 100, 0, 10000, 12));
     EXPECT_FALSE(Calcul_TEG(12, 860.66, 0, 10000, 0));
 }
 
@@ -62,4 +65,39 @@ TEST(TauxEffectifGlobal, DetailsEtChoixDeLaMethode) {
     EXPECT_EQ(TexteDetailsTEG(*proportionnel.textesTEG),
               "TEG de période : 0,499916 %\r\nTEG proportionnel : 5,9990 %\r\nTEG actuariel : 6,1667 %\r\n\r\n"
               "Pour plus d'informations sur le TEG, cliquez sur le menu Outils -> Options -> Infos TEG.");
+}
+
+// Loans of thousands of periods, through the whole computation. Expected values from a separate
+// re-implementation of the bisection in Python (its Round2 and Fmt2 on 15 significant digits,
+// the C library's pow, the instalment taken at x × N' where the power overflows); it also gives
+// the specified cases above, evaluation counts included.
+TEST(TauxEffectifGlobal, LongsEmprunts) {
+    struct Cas {
+        const char* duree;
+        int anneePremiereEcheance; // on 31 January
+        const char* echeance;
+        double tauxPeriode;
+        int evaluations;
+        TextesTEG textes;
+    };
+    for (const Cas& c : {
+             // 1,0025^2400 is about 400: the instalment 250,63 stays above the interest.
+             Cas{"2400", 2007, "250,63", 0.002500041446182877, 34, {"0,250004 %", "3,0000 %", "3,0416 %"}},
+             // 95 000 months, to 9916: the instalment is the month's interest to the cent.
+             Cas{"95000", 2000, "250,00", 0.002500000000509317, 39, {"0,250000 %", "3,0000 %", "3,0416 %"}},
+         }) {
+        SCOPED_TRACE(c.duree);
+        const SaisieEmprunt saisie{
+            "100000", c.duree, "3", "", "", 0, year{c.anneePremiereEcheance} / January / 31};
+        const auto calcul = CalculeEmprunt(saisie, true, fr);
+        ASSERT_FALSE(calcul.erreur) << *calcul.erreur;
+        EXPECT_EQ(calcul.tableau.lignes[0][2], c.echeance);
+        ASSERT_TRUE(calcul.teg);
+        EXPECT_EQ(calcul.teg->tauxPeriode, c.tauxPeriode);
+        EXPECT_EQ(calcul.teg->evaluations, c.evaluations);
+        EXPECT_EQ(calcul.textesTEG, c.textes);
+        EXPECT_EQ(calcul.tegAffiche, c.textes.actuariel);
+        // Without fees or insurance the rate found is the nominal rate but for the cent of rounding.
+        EXPECT_NEAR(calcul.teg->proportionnel, 0.03, 1e-5);
+    }
 }

@@ -1,3 +1,4 @@
+#include "ChargementLogo.h"
 #include "CommandesCli.h"
 #include "CommandesSorties.h"
 #include "ConventionsSysteme.h"
@@ -5,7 +6,6 @@
 #include "Twips.h"
 
 #include <QGuiApplication>
-#include <QImage>
 #include <QPixmap>
 
 namespace amortix {
@@ -23,12 +23,13 @@ int ExecuteImpressionPdf(const ArgumentsCli& a, const CalculEmprunt& calcul, con
     rapport.blnTEGDansExcel = module.blnTEGDansExcel;
     // The logo the window would hold, at its own size; one that cannot be loaded is left out.
     if (!module.strCheminImage.isEmpty()) {
-        const QImage logo(module.strCheminImage);
-        if (logo.isNull()) {
-            erreurs += "amortix-cli : logo illisible, le rapport est imprimé sans : " + VersUtf8(module.strCheminImage) + "\n";
+        const auto logo = ChargeLogo(module.strCheminImage);
+        if (const auto* erreur = std::get_if<Erreur>(&logo)) {
+            erreurs += "amortix-cli : le rapport est imprimé sans logo : Erreur " + std::to_string(erreur->numero) +
+                       " : " + VersUtf8(erreur->description) + "\n";
         } else {
-            rapport.logo = QPixmap::fromImage(logo);
-            rapport.largeurLogo = Twips(logo.width());
+            rapport.logo = QPixmap::fromImage(std::get<QImage>(logo));
+            rapport.largeurLogo = Twips(rapport.logo.width());
         }
     }
     if (const auto erreur = EnregistreRapportPdf(a.fichierSortie, rapport)) {

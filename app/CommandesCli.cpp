@@ -8,13 +8,11 @@
 #include "Dates.h"
 #include "DocumentEmprunt.h"
 #include "DossierReglages.h"
-#include "FichierOptions.h"
-#include "StockEntetes.h"
+#include "ChargementReglages.h"
 #include "RenduCsv.h"
 #include "RenduJson.h"
 #include "RenduTexte.h"
 
-#include <QFile>
 
 namespace amortix {
 namespace {
@@ -110,18 +108,14 @@ int Resolution(const ArgumentsCli& a, std::string& sortie, std::string& erreurs)
 
 } // namespace
 
-Module ReglagesEnregistres() {
+Module ReglagesEnregistres(std::string& erreurs) {
     Module module;
     module.dossierReglages = DossierReglages();
-    QFile fichierOptions(module.fichierReglages(NomFichierOptions));
-    const Options options = fichierOptions.open(QIODevice::ReadOnly) ? AnalyseOptions(fichierOptions.read(3)) : Options{};
-    module.blnTEGDansExcel = options.tegDansSorties;
-    module.blnAfficheEcranAccueil = options.afficheEcranAccueil;
-    module.blnTEGActuariel = options.tegActuariel;
-    const EnregistrementEntetes entetes = LitEnregistrementEntetes(module.fichierReglages(NomStockEntetes)).enregistrement;
-    module.strEnteteImpression = entetes.enteteImpression;
-    module.strEnteteExcel = entetes.enteteExcel;
-    module.strCheminImage = entetes.cheminImage;
+    // The warnings the window would show, so that a broken settings file is never ignored silently.
+    for (const auto& erreur : {ChargeOptions(module, false), ChargeEntetes(module)})
+        if (erreur)
+            erreurs += "amortix-cli : avertissement : Erreur " + std::to_string(erreur->numero) + " : " +
+                       VersUtf8(erreur->description) + "\n";
     return module;
 }
 

@@ -20,7 +20,8 @@ int ExecuteCli(const QStringList& arguments, const QLocale& localeParDefaut, con
                const Module& reglages, std::string& sortie, std::string& erreurs);
 
 // The settings the window would use on this computer: the options and the report headers, read
-// without creating any file.
-Module ReglagesEnregistres();
+// without creating any file. A settings file that exists but cannot be read adds its warning to
+// `erreurs` and leaves the defaults.
+Module ReglagesEnregistres(std::string& erreurs);
 
 } // namespace amortix

@@ -1,6 +1,7 @@
 #include "ClasseurEcheancier.h"
 
 #include "ClasseurXlsx.h"
+#include "FichierUtilisateur.h"
 #include "FeuilleClasseur.h"
 #include "LectureNombres.h"
 
@@ -42,7 +43,7 @@ ResultatClasseur EcritClasseur(const ContenuEcheancier& contenu, const QString& 
     etape = QStringLiteral("1");
     ClasseurXlsx classeur(chemin);
     if (!classeur.pret()) {
-        const ErreurXlsx erreur = ClasseurXlsx::ErreurMemoire();
+        const Erreur erreur = ClasseurXlsx::ErreurMemoire();
         return echec(erreur.numero, erreur.description);
     }
 
@@ -225,6 +226,23 @@ ResultatClasseur EcritClasseur(const ContenuEcheancier& contenu, const QString& 
             return echecCopie(destination.errorString());
     }
     return resultat;
+}
+
+ResultatClasseur EnregistreClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
+                                    bool blnTEGDansExcel, const ConventionsLocales& conventions,
+                                    const QString& chemin) {
+    std::optional<ResultatClasseur> classeur;
+    const auto erreur = EcritFichierUtilisateur(chemin, [&](QIODevice& destination) -> std::optional<Erreur> {
+        classeur = EcritClasseur(contenu, strEnteteExcel, blnTEGDansExcel, conventions, destination);
+        if (classeur->reussi)
+            return std::nullopt;
+        return Erreur{classeur->numero, classeur->description};
+    });
+    if (classeur && !classeur->reussi)
+        return *classeur;
+    if (erreur) // the file could not be made (stage 1) or kept (stage 16)
+        return {false, QLatin1String(classeur ? "16" : "1"), erreur->numero, erreur->description};
+    return {};
 }
 
 } // namespace amortix

@@ -39,4 +39,10 @@ ResultatClasseur EcritClasseur(const ContenuEcheancier& contenu, const QString& 
                                bool blnTEGDansExcel, const ConventionsLocales& conventions,
                                QIODevice& destination);
 
+// The workbook saved as the user's file at `chemin`, which is replaced only by a complete workbook: a
+// failure leaves the file there untouched. The window's export and amortix-cli both save this way.
+ResultatClasseur EnregistreClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
+                                    bool blnTEGDansExcel, const ConventionsLocales& conventions,
+                                    const QString& chemin);
+
 } // namespace amortix

@@ -112,15 +112,15 @@ ClasseurXlsx::~ClasseurXlsx() {
         lxw_workbook_free(classeur_);
 }
 
-std::optional<ErreurXlsx> ClasseurXlsx::ecrit(const FeuilleClasseur& feuille) {
+std::optional<Erreur> ClasseurXlsx::ecrit(const FeuilleClasseur& feuille) {
     if (!classeur_)
         return ErreurMemoire();
     const LocaleNumeriqueC localeC;
     if (const int erreur = remplit(feuille); erreur != LXW_NO_ERROR)
-        return Erreur(erreur, chemin_);
+        return ErreurDe(erreur, chemin_);
     const lxw_error erreur = workbook_close(std::exchange(classeur_, nullptr));
     if (erreur != LXW_NO_ERROR)
-        return Erreur(erreur, chemin_);
+        return ErreurDe(erreur, chemin_);
     return std::nullopt;
 }
 
@@ -235,11 +235,11 @@ int ClasseurXlsx::remplit(const FeuilleClasseur& feuille) {
     return LXW_NO_ERROR;
 }
 
-ErreurXlsx ClasseurXlsx::ErreurMemoire() {
-    return Erreur(LXW_ERROR_MEMORY_MALLOC_FAILED, QString());
+Erreur ClasseurXlsx::ErreurMemoire() {
+    return ErreurDe(LXW_ERROR_MEMORY_MALLOC_FAILED, QString());
 }
 
-ErreurXlsx ClasseurXlsx::Erreur(int numero, const QString& chemin) {
+Erreur ClasseurXlsx::ErreurDe(int numero, const QString& chemin) {
     QString description;
     switch (numero) {
     case LXW_ERROR_MEMORY_MALLOC_FAILED:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Erreur.h"
 #include "FeuilleClasseur.h"
 
 #include <QString>
@@ -8,12 +9,6 @@
 struct lxw_workbook;
 
 namespace amortix {
-
-// A failure as libxlsxwriter reports it: its error number, described in French.
-struct ErreurXlsx {
-    int numero = 0;
-    QString description;
-};
 
 // An .xlsx file made by libxlsxwriter from one FeuilleClasseur. Nothing reaches the disk before
 // `ecrit`; a workbook dropped before that leaves no file behind.
@@ -28,11 +23,11 @@ public:
     bool pret() const { return classeur_ != nullptr; }
     // Writes the sheet, then the file, once; the first error met, if any. When the file itself
     // fails, what it holds is unspecified.
-    std::optional<ErreurXlsx> ecrit(const FeuilleClasseur& feuille);
+    std::optional<Erreur> ecrit(const FeuilleClasseur& feuille);
 
-    // libxlsxwriter's error `numero` met while making the file at `chemin`.
-    static ErreurXlsx Erreur(int numero, const QString& chemin);
-    static ErreurXlsx ErreurMemoire();
+    // libxlsxwriter's error `numero` met while making the file at `chemin`, described in French.
+    static Erreur ErreurDe(int numero, const QString& chemin);
+    static Erreur ErreurMemoire();
 
 private:
     int remplit(const FeuilleClasseur& feuille);

@@ -86,13 +86,13 @@ LargeursColonnes MesureColonnes(const ImprimanteTwips& imprimante, std::span<con
 
 } // namespace
 
-ErreurImpression ErreurAucuneImprimante() {
+Erreur ErreurAucuneImprimante() {
     return {NumeroAucuneImprimante, QStringLiteral("Aucune imprimante par défaut n'est définie.")};
 }
 
-std::optional<ErreurImpression> ImprimeRapport(QPagedPaintDevice& page, const RapportImprime& rapport) {
+std::optional<Erreur> ImprimeRapport(QPagedPaintDevice& page, const RapportImprime& rapport) {
     const auto erreur = [](const QString& description) {
-        return std::optional<ErreurImpression>({NumeroErreurImprimante, description});
+        return std::optional<Erreur>({NumeroErreurImprimante, description});
     };
     ImprimanteTwips imprimante(page);
     if (!imprimante.commence())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ContenuEcheancier.h"
+#include "Erreur.h"
 
 #include <QPixmap>
 #include <QString>
@@ -21,19 +22,13 @@ struct RapportImprime {
     int largeurLogo = 0; // the width of picLogo, in twips
 };
 
-// A failure of the printer or of the file the report goes to, with its number and description.
-struct ErreurImpression {
-    int numero = 0;
-    QString description;
-};
-
 inline constexpr int NumeroErreurImprimante = 482;
 inline constexpr int NumeroAucuneImprimante = 484;
 
-ErreurImpression ErreurAucuneImprimante();
+Erreur ErreurAucuneImprimante();
 
 // Draws the report on the device (a printer, a PDF writer, a preview) as one document, in the
 // device's own page size and margins. Stops at the first failure of the device.
-std::optional<ErreurImpression> ImprimeRapport(QPagedPaintDevice& page, const RapportImprime& rapport);
+std::optional<Erreur> ImprimeRapport(QPagedPaintDevice& page, const RapportImprime& rapport);
 
 } // namespace amortix

@@ -1,10 +1,10 @@
 #include "RapportPdf.h"
 
-#include <QDir>
+#include "FichierUtilisateur.h"
+
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace amortix {
 namespace {
@@ -18,15 +18,9 @@ QPageSize FormatParDefaut() {
                                                                                 : QPageSize::A4);
 }
 
-ErreurImpression ErreurFichier(const QSaveFile& fichier, const QString& chemin) {
-    return {static_cast<int>(fichier.error()),
-            QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : %2")
-                .arg(QDir::toNativeSeparators(chemin), fichier.errorString())};
-}
-
 } // namespace
 
-std::optional<ErreurImpression> EcritRapportPdf(QIODevice& destination, const RapportImprime& rapport) {
+std::optional<Erreur> EcritRapportPdf(QIODevice& destination, const RapportImprime& rapport) {
     QPdfWriter pdf(&destination);
     pdf.setTitle(QStringLiteral("Tableau d'amortissement"));
     pdf.setCreator(QStringLiteral("Amortix"));
@@ -38,17 +32,9 @@ std::optional<ErreurImpression> EcritRapportPdf(QIODevice& destination, const Ra
     return ImprimeRapport(pdf, rapport);
 }
 
-std::optional<ErreurImpression> EnregistreRapportPdf(const QString& chemin, const RapportImprime& rapport) {
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return ErreurFichier(fichier, chemin);
-    if (auto erreur = EcritRapportPdf(fichier, rapport)) {
-        fichier.cancelWriting();
-        return erreur;
-    }
-    if (!fichier.commit())
-        return ErreurFichier(fichier, chemin);
-    return std::nullopt;
+std::optional<Erreur> EnregistreRapportPdf(const QString& chemin, const RapportImprime& rapport) {
+    return EcritFichierUtilisateur(chemin,
+                                   [&rapport](QIODevice& destination) { return EcritRapportPdf(destination, rapport); });
 }
 
 } // namespace amortix

@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     const TypeDocument type = TypeDocumentAmortix();
 
     bool reussi = Ecrit(dossier.filePath(QStringLiteral("applications/") + type.nomFichierBureau()),
-                        EntreeBureau(type, QStringLiteral("amortix")));
+                        EntreeBureau(type, QStringLiteral("amortix")).value_or(QByteArray()));
     reussi = Ecrit(dossier.filePath(QStringLiteral("mime/packages/amortix.xml")), PaquetMime(type)) && reussi;
 
     QFile svg(source);

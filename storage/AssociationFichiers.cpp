@@ -1,10 +1,10 @@
 #include "AssociationFichiers.h"
 
+#include "FichierUtilisateur.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace amortix {
@@ -17,23 +17,24 @@ QString EchappeXml(QString texte) {
         .replace(QLatin1Char('"'), QLatin1String("&quot;"));
 }
 
-QByteArray Lit(const QString& chemin, bool& present) {
-    QFile fichier(chemin);
-    present = fichier.open(QIODevice::ReadOnly);
-    return present ? fichier.readAll() : QByteArray();
+// Far more than any desktop file holds.
+constexpr qint64 TailleMaximaleEntree = 4 << 20;
+
+// One entry: read it, create its folder when it is missing, then write it whatever it held. What
+// stands there and cannot be read (a folder, a pipe, an unreadable file) is left alone. True when its
+// content changed.
+bool EcritEntree(const QString& chemin, const QByteArray& contenu, const FichierLu& avant) {
+    if (avant.present && avant.erreur)
+        return false;
+    if (!avant.present && !QDir().mkpath(QFileInfo(chemin).absolutePath()))
+        return false;
+    if (EcritFichierUtilisateur(chemin, contenu))
+        return false;
+    return !avant.present || avant.octets != contenu;
 }
 
-// One entry: read it, create its folder when it is missing, then write it whatever it held.
-// True when its content changed.
 bool EcritEntree(const QString& chemin, const QByteArray& contenu) {
-    bool present = false;
-    const QByteArray avant = Lit(chemin, present);
-    if (!present && !QDir().mkpath(QFileInfo(chemin).absolutePath()))
-        return false;
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(contenu) != contenu.size() || !fichier.commit())
-        return false;
-    return !present || avant != contenu;
+    return EcritEntree(chemin, contenu, LitFichierUtilisateur(chemin, TailleMaximaleEntree));
 }
 
 } // namespace
@@ -52,7 +53,10 @@ QByteArray PaquetMime(const TypeDocument& type) {
         .toUtf8();
 }
 
-QByteArray EntreeBureau(const TypeDocument& type, const QString& cheminProgramme) {
+std::optional<QByteArray> EntreeBureau(const TypeDocument& type, const QString& cheminProgramme) {
+    const std::optional<QString> commande = CommandeOuverture(cheminProgramme);
+    if (!commande)
+        return std::nullopt;
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=%1\n"
@@ -62,8 +66,9 @@ QByteArray EntreeBureau(const TypeDocument& type, const QString& cheminProgramme
                           "Icon=%3\n"
                           "Terminal=false\n"
                           "Categories=Office;Finance;\n"
+                          "Keywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;\n"
                           "MimeType=%4;\n")
-        .arg(type.nomType, CommandeOuverture(cheminProgramme), type.nomIcone(), type.typeMime())
+        .arg(type.nomType, *commande, type.nomIcone(), type.typeMime())
         .toUtf8();
 }
 
@@ -78,27 +83,46 @@ void LanceOutilDuBureau(const QString& programme, const QStringList& arguments) 
         QProcess::startDetached(chemin, arguments);
 }
 
-QString CommandeOuverture(const QString& cheminProgramme) {
+std::optional<QString> CommandeOuverture(const QString& cheminProgramme) {
     QString echappe;
+    bool pourcent = false;
     for (const QChar c : cheminProgramme) {
-        // Escaped for the quotes, then the backslash escaped again as in any desktop entry string.
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$'))
-            echappe += QLatin1String("\\\\");
-        if (c == QLatin1Char('\\'))
-            echappe += QLatin1String("\\\\\\");
-        if (c == QLatin1Char('%'))
-            echappe += QLatin1Char('%');
-        echappe += c;
+        // Line breaks and tabs have their escapes in a desktop entry string; no other control
+        // character can be written there, nor a name that was not valid UTF-8.
+        if (c == QLatin1Char('\n'))
+            echappe += QLatin1String("\\n");
+        else if (c == QLatin1Char('\t'))
+            echappe += QLatin1String("\\t");
+        else if (c == QLatin1Char('\r'))
+            echappe += QLatin1String("\\r");
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QChar::ReplacementCharacter)
+            return std::nullopt;
+        // Inside the quotes ", `, $ and \ take a backslash; every backslash is then doubled as in any
+        // desktop entry string.
+        else if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$'))
+            echappe += QLatin1String("\\\\") + c;
+        else if (c == QLatin1Char('\\'))
+            echappe += QLatin1String("\\\\\\\\");
+        else if (c == QLatin1Char('%')) {
+            echappe += QLatin1String("%%");
+            pourcent = true;
+        } else
+            echappe += c;
     }
-    return QLatin1Char('"') + echappe + QLatin1String("\" %f");
+    // GLib looks for the program before it turns %% into %: run through env, the path is looked for
+    // only once expanded.
+    return (pourcent ? QStringLiteral("env \"") : QStringLiteral("\"")) + echappe + QStringLiteral("\" %f");
 }
 
-QString AvecApplicationParDefaut(const QString& mimeapps, const QString& type, const QString& fichierBureau) {
-    const QString section = QStringLiteral("[Default Applications]");
-    const QString ligneType = type + QLatin1Char('=') + fichierBureau;
-    QStringList lignes = mimeapps.split(QLatin1Char('\n'));
-    if (!lignes.isEmpty() && lignes.back().isEmpty())
+QByteArray AvecApplicationParDefaut(const QByteArray& mimeapps, const QByteArray& type, const QByteArray& fichierBureau) {
+    const QByteArray section = "[Default Applications]";
+    const QByteArray ligneType = type + '=' + fichierBureau;
+    QList<QByteArray> lignes = mimeapps.split('\n');
+    // The last line break ends the last line rather than starting an empty one.
+    const bool finParSaut = mimeapps.isEmpty() || mimeapps.endsWith('\n');
+    if (finParSaut)
         lignes.removeLast();
+    const auto resultat = [&] { return lignes.join('\n') + (finParSaut ? "\n" : ""); };
 
     qsizetype debut = -1;
     for (qsizetype i = 0; i < lignes.size(); ++i)
@@ -106,28 +130,31 @@ QString AvecApplicationParDefaut(const QString& mimeapps, const QString& type, c
             debut = i;
     if (debut < 0) {
         if (!lignes.isEmpty() && !lignes.back().trimmed().isEmpty())
-            lignes << QString();
+            lignes << QByteArray();
         lignes << section << ligneType;
-        return lignes.join(QLatin1Char('\n')) + QLatin1Char('\n');
+        return lignes.join('\n') + '\n';
     }
     qsizetype fin = debut + 1;
-    while (fin < lignes.size() && !lignes[fin].trimmed().startsWith(QLatin1Char('[')))
+    while (fin < lignes.size() && !lignes[fin].trimmed().startsWith('['))
         ++fin;
     for (qsizetype i = debut + 1; i < fin; ++i) {
-        if (lignes[i].section(QLatin1Char('='), 0, 0).trimmed() == type) {
+        const qsizetype egal = lignes[i].indexOf('=');
+        if (egal >= 0 && lignes[i].left(egal).trimmed() == type) {
             lignes[i] = ligneType;
-            return lignes.join(QLatin1Char('\n')) + QLatin1Char('\n');
+            return resultat();
         }
     }
     lignes.insert(debut + 1, ligneType);
-    return lignes.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return resultat();
 }
 
 RapportAssociation EnregistreTypeFichier(const TypeDocument& type, const QString& cheminProgramme,
                                          const QByteArray& iconeSvg, const EmplacementsBureau& emplacements,
                                          const LanceurOutil& lanceur) {
     RapportAssociation rapport;
-    if (emplacements.donnees.isEmpty() || emplacements.configuration.isEmpty())
+    const std::optional<QByteArray> entreeBureau = EntreeBureau(type, cheminProgramme);
+    // A program path that no desktop entry can express gets no association rather than a wrong one.
+    if (emplacements.donnees.isEmpty() || emplacements.configuration.isEmpty() || !entreeBureau)
         return rapport;
     const QDir donnees(emplacements.donnees);
 
@@ -135,13 +162,14 @@ RapportAssociation EnregistreTypeFichier(const TypeDocument& type, const QString
     if (EcritEntree(paquet, PaquetMime(type)))
         rapport.fichiersChanges << paquet;
     const QString bureau = donnees.filePath(QStringLiteral("applications/") + type.nomFichierBureau());
-    if (EcritEntree(bureau, EntreeBureau(type, cheminProgramme)))
+    if (EcritEntree(bureau, *entreeBureau))
         rapport.fichiersChanges << bureau;
 
     const QString mimeapps = QDir(emplacements.configuration).filePath(QStringLiteral("mimeapps.list"));
-    bool present = false;
-    const QString avant = QString::fromUtf8(Lit(mimeapps, present));
-    if (EcritEntree(mimeapps, AvecApplicationParDefaut(avant, type.typeMime(), type.nomFichierBureau()).toUtf8()))
+    const FichierLu avant = LitFichierUtilisateur(mimeapps, TailleMaximaleEntree);
+    if (EcritEntree(mimeapps,
+                    AvecApplicationParDefaut(avant.octets, type.typeMime().toUtf8(), type.nomFichierBureau().toUtf8()),
+                    avant))
         rapport.fichiersChanges << mimeapps;
 
     const QString icone = donnees.filePath(QStringLiteral("icons/hicolor/scalable/apps/%1.svg").arg(type.nomIcone()));

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace amortix {
 
@@ -42,23 +43,25 @@ inline TypeDocument TypeDocumentAmortix() {
 
 // The shared-mime-info package of the type: its glob, its description and its icon.
 QByteArray PaquetMime(const TypeDocument& type);
-// The desktop entry that opens documents of the type with the program.
-QByteArray EntreeBureau(const TypeDocument& type, const QString& cheminProgramme);
+// The desktop entry that opens documents of the type with the program; none for a path that cannot
+// be written in one.
+std::optional<QByteArray> EntreeBureau(const TypeDocument& type, const QString& cheminProgramme);
 
 // Ties the type to the program on the user's desktop, through four entries rewritten at every start,
 // each read, created when missing, then written: the MIME package, the desktop entry, the user's
 // default application for the type, and the icon (an SVG). The MIME and desktop databases are
 // refreshed only when their entry changed. Nothing here is reported: a desktop without these
-// folders or tools simply has no association.
+// folders or tools simply has no association. Every entry is replaced only by a complete new one.
 RapportAssociation EnregistreTypeFichier(const TypeDocument& type, const QString& cheminProgramme,
                                          const QByteArray& iconeSvg, const EmplacementsBureau& emplacements,
                                          const LanceurOutil& lanceur = LanceOutilDuBureau);
 
 // The Exec= value of a desktop entry for a program path: quoted and escaped as desktop entries
-// require, followed by %f.
-QString CommandeOuverture(const QString& cheminProgramme);
+// require, followed by %f. None for a path holding a character that an entry cannot hold.
+std::optional<QString> CommandeOuverture(const QString& cheminProgramme);
 
-// mimeapps.list with `type=fichierBureau` under [Default Applications], every other line kept.
-QString AvecApplicationParDefaut(const QString& mimeapps, const QString& type, const QString& fichierBureau);
+// mimeapps.list with `type=fichierBureau` under [Default Applications], every other line kept byte
+// for byte.
+QByteArray AvecApplicationParDefaut(const QByteArray& mimeapps, const QByteArray& type, const QByteArray& fichierBureau);
 
 } // namespace amortix

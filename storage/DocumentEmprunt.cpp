@@ -1,17 +1,12 @@
 #include "DocumentEmprunt.h"
 
-#include "ErreursQt.h"
+#include "FichierUtilisateur.h"
 #include "LectureNombres.h"
 #include "Windows1252.h"
 
-#include <QFile>
-#include <QSaveFile>
 
 namespace amortix {
 namespace {
-
-// Far beyond any real document; a larger file is not one.
-constexpr qint64 TailleMaximale = 1 << 20;
 
 std::vector<QByteArray> Lignes(const QByteArray& octets) {
     std::vector<QByteArray> lignes;
@@ -49,14 +44,8 @@ QByteArray OctetsDocument(const DocumentEmprunt& d) {
     return octets;
 }
 
-std::optional<ErreurFichier> EnregistreDocument(const QString& chemin, const DocumentEmprunt& document) {
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return ErreurDe(fichier);
-    const QByteArray octets = OctetsDocument(document);
-    if (fichier.write(octets) != octets.size() || !fichier.commit())
-        return ErreurDe(fichier);
-    return std::nullopt;
+std::optional<Erreur> EnregistreDocument(const QString& chemin, const DocumentEmprunt& document) {
+    return EcritFichierUtilisateur(chemin, OctetsDocument(document));
 }
 
 std::variant<DocumentEmprunt, QString> AnalyseDocument(const QByteArray& octets, const ConventionsLocales& conventions) {
@@ -81,15 +70,10 @@ std::variant<DocumentEmprunt, QString> AnalyseDocument(const QByteArray& octets,
 }
 
 std::variant<DocumentEmprunt, QString> LitDocument(const QString& chemin, const ConventionsLocales& conventions) {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return ErreurDe(fichier).description;
-    if (fichier.size() > TailleMaximale)
-        return QStringLiteral("le fichier est bien trop volumineux pour être un document Amortix.");
-    const QByteArray octets = fichier.readAll();
-    if (fichier.error() != QFileDevice::NoError)
-        return ErreurDe(fichier).description;
-    return AnalyseDocument(octets, conventions);
+    const FichierLu fichier = LitFichierUtilisateur(chemin, TailleMaximaleFichierAmortix);
+    if (fichier.erreur)
+        return fichier.erreur->description;
+    return AnalyseDocument(fichier.octets, conventions);
 }
 
 } // namespace amortix

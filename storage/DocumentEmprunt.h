@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ConventionsLocales.h"
-#include "ErreurFichier.h"
+#include "Erreur.h"
 
 #include <QDate>
 #include <QString>
@@ -31,7 +31,7 @@ inline const QString FiltreDocuments = QStringLiteral("Fichier Amortix (*.amx)")
 QByteArray OctetsDocument(const DocumentEmprunt& document);
 
 // Writes the whole document, or nothing: the previous file stays whole when writing fails.
-std::optional<ErreurFichier> EnregistreDocument(const QString& chemin, const DocumentEmprunt& document);
+std::optional<Erreur> EnregistreDocument(const QString& chemin, const DocumentEmprunt& document);
 
 // The document, or why it cannot be opened. It is checked whole before anything uses it: nine lines
 // at least (later lines are ignored; a line ends at CR LF, CR or LF), a frequency entry 0 to 3, and

@@ -1,8 +1,6 @@
 #include "FichierOptions.h"
 
-#include "ErreursQt.h"
-
-#include <QFile>
+#include "FichierUtilisateur.h"
 
 namespace amortix {
 
@@ -14,28 +12,23 @@ Options AnalyseOptions(const QByteArray& octets) {
     return options;
 }
 
-Options LitOptions(const QString& chemin) {
-    QFile fichier(chemin);
-    if (!fichier.exists()) {
-        if (fichier.open(QIODevice::WriteOnly))
-            fichier.close();
+LectureOptions LitOptions(const QString& chemin, bool creeSiAbsent) {
+    const FichierLu fichier = LitFichierUtilisateur(chemin, TailleMaximaleFichierAmortix);
+    if (!fichier.present) {
+        // Created empty, as it always is at start-up; a folder that refuses it changes nothing.
+        if (creeSiAbsent)
+            EcritFichierUtilisateur(chemin, QByteArray());
         return {};
     }
-    if (!fichier.open(QIODevice::ReadOnly))
-        return {};
-    return AnalyseOptions(fichier.read(3));
+    if (fichier.erreur)
+        return {{}, fichier.erreur};
+    return {AnalyseOptions(fichier.octets), std::nullopt};
 }
 
-std::optional<ErreurFichier> EcritOptions(const QString& chemin, const Options& options) {
-    QFile fichier(chemin);
-    // ReadWrite neither truncates nor fails on a missing file.
-    if (!fichier.open(QIODevice::ReadWrite))
-        return ErreurDe(fichier);
+std::optional<Erreur> EcritOptions(const QString& chemin, const Options& options) {
     const char octets[3] = {options.tegDansSorties ? '1' : '0', options.afficheEcranAccueil ? '1' : '0',
                             options.tegActuariel ? '1' : '2'};
-    if (!fichier.seek(0) || fichier.write(octets, 3) != 3 || !fichier.flush())
-        return ErreurDe(fichier);
-    return std::nullopt;
+    return RemplaceDebutFichier(chemin, QByteArray(octets, 3));
 }
 
 } // namespace amortix

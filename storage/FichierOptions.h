@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ErreurFichier.h"
+#include "Erreur.h"
 
 #include <QString>
 
@@ -24,11 +24,16 @@ struct Options {
 // The options held by the first bytes of the file.
 Options AnalyseOptions(const QByteArray& octets);
 
-// Reads the options file, creating it empty when it is missing, as the program always has. A file
-// that cannot be read gives the defaults: the settings never stop the program.
-Options LitOptions(const QString& chemin);
+// Reads the options file; a missing one gives the defaults and, at start-up, is created empty. A file
+// that exists but cannot be read (not a regular file, unreadable, too large) gives the defaults and
+// the reason, which the program shows as a warning: the settings never stop it.
+struct LectureOptions {
+    Options options;
+    std::optional<Erreur> erreur;
+};
+LectureOptions LitOptions(const QString& chemin, bool creeSiAbsent);
 
 // Writes the three bytes at offset 0; bytes beyond them, if any, stay.
-std::optional<ErreurFichier> EcritOptions(const QString& chemin, const Options& options);
+std::optional<Erreur> EcritOptions(const QString& chemin, const Options& options);
 
 } // namespace amortix

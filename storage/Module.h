@@ -1,5 +1,8 @@
 #pragma once
 
+#include "EnregistrementEntetes.h"
+#include "FichierOptions.h"
+
 #include <QDir>
 #include <QString>
 
@@ -19,6 +22,18 @@ struct Module {
     // A settings file's path; none without a settings folder, which reads as the defaults.
     QString fichierReglages(const QString& nom) const {
         return dossierReglages.isEmpty() ? QString() : QDir(dossierReglages).filePath(nom);
+    }
+
+    Options options() const { return {blnTEGDansExcel, blnAfficheEcranAccueil, blnTEGActuariel}; }
+    void appliqueOptions(const Options& options) {
+        blnTEGDansExcel = options.tegDansSorties;
+        blnAfficheEcranAccueil = options.afficheEcranAccueil;
+        blnTEGActuariel = options.tegActuariel;
+    }
+    void appliqueEntetes(const EnregistrementEntetes& entetes) {
+        strEnteteImpression = entetes.enteteImpression;
+        strEnteteExcel = entetes.enteteExcel;
+        strCheminImage = entetes.cheminImage;
     }
 };
 

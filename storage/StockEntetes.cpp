@@ -1,9 +1,8 @@
 #include "StockEntetes.h"
 
-#include "ErreursQt.h"
+#include "FichierUtilisateur.h"
 #include "Windows1252.h"
 
-#include <QFile>
 
 namespace amortix {
 namespace {
@@ -44,26 +43,16 @@ QByteArray OctetsEnregistrementEntetes(const EnregistrementEntetes& entetes) {
 }
 
 LectureEntetes LitEnregistrementEntetes(const QString& chemin) {
-    LectureEntetes lecture{EnregistrementEntetesParDefaut(), std::nullopt};
-    QFile fichier(chemin);
-    if (!fichier.exists())
-        return lecture;
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        lecture.erreur = ErreurDe(fichier);
-        return lecture;
-    }
-    lecture.enregistrement = AnalyseEnregistrementEntetes(fichier.read(LongueurEnregistrementEntetes));
-    return lecture;
+    const FichierLu fichier = LitFichierUtilisateur(chemin, TailleMaximaleFichierAmortix);
+    if (!fichier.present)
+        return {EnregistrementEntetesParDefaut(), std::nullopt};
+    if (fichier.erreur)
+        return {EnregistrementEntetesParDefaut(), fichier.erreur};
+    return {AnalyseEnregistrementEntetes(fichier.octets), std::nullopt};
 }
 
-std::optional<ErreurFichier> EcritEnregistrementEntetes(const QString& chemin, const EnregistrementEntetes& entetes) {
-    const QByteArray enregistrement = OctetsEnregistrementEntetes(entetes);
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadWrite))
-        return ErreurDe(fichier);
-    if (!fichier.seek(0) || fichier.write(enregistrement) != enregistrement.size() || !fichier.flush())
-        return ErreurDe(fichier);
-    return std::nullopt;
+std::optional<Erreur> EcritEnregistrementEntetes(const QString& chemin, const EnregistrementEntetes& entetes) {
+    return RemplaceDebutFichier(chemin, OctetsEnregistrementEntetes(entetes));
 }
 
 } // namespace amortix

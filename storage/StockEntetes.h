@@ -1,7 +1,7 @@
 #pragma once
 
 #include "EnregistrementEntetes.h"
-#include "ErreurFichier.h"
+#include "Erreur.h"
 
 #include <QString>
 
@@ -18,7 +18,7 @@ inline constexpr int LongueurEnregistrementEntetes = 3 * LongueurChampEntete;
 
 struct LectureEntetes {
     EnregistrementEntetes enregistrement;  // trimmed; the default record while none is stored
-    std::optional<ErreurFichier> erreur;   // a store that exists but cannot be read
+    std::optional<Erreur> erreur;   // a store that exists but cannot be read
 };
 
 LectureEntetes LitEnregistrementEntetes(const QString& chemin);
@@ -33,6 +33,6 @@ EnregistrementEntetes TelQueStocke(const EnregistrementEntetes& entetes);
 
 // Writes the whole record at offset 0, each text cut to 255 characters or filled with spaces; bytes
 // beyond the record, if any, stay.
-std::optional<ErreurFichier> EcritEnregistrementEntetes(const QString& chemin, const EnregistrementEntetes& entetes);
+std::optional<Erreur> EcritEnregistrementEntetes(const QString& chemin, const EnregistrementEntetes& entetes);
 
 } // namespace amortix

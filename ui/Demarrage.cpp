@@ -1,7 +1,6 @@
 #include "Demarrage.h"
 
-#include "FichierOptions.h"
-
+#include "ChargementReglages.h"
 
 namespace amortix {
 
@@ -18,10 +17,9 @@ PremiereFenetre Demarre(Module& module, Interactions& interactions, const QSize&
         !interactions.question(nullptr, TitreAmortix, QuestionResolution(ecran)))
         return PremiereFenetre::Aucune;
 
-    const Options options = LitOptions(module.fichierReglages(NomFichierOptions));
-    module.blnTEGDansExcel = options.tegDansSorties;
-    module.blnAfficheEcranAccueil = options.afficheEcranAccueil;
-    module.blnTEGActuariel = options.tegActuariel;
+    // A settings file that cannot be read leaves the defaults, and the user is told why.
+    if (const auto erreur = ChargeOptions(module, true))
+        interactions.message(nullptr, IconeMessage::Avertissement, TitreAmortix, erreur->texte());
 
     if (ligneDeCommande || !module.blnAfficheEcranAccueil)
         return PremiereFenetre::Principale;

@@ -82,11 +82,8 @@ void frmCustom::cmdOK_Click() {
     const EnregistrementEntetes entetes{txtImpression->text(), txtExportationExcel->text(), txtImage->text()};
     if (const auto erreur = EcritEnregistrementEntetes(module_.fichierReglages(NomStockEntetes), entetes))
         interactions_.message(this, IconeMessage::Avertissement, TitreAmortix, erreur->texte());
-    const EnregistrementEntetes ecrit = TelQueStocke(entetes);
-    module_.strEnteteImpression = ecrit.enteteImpression;
-    module_.strEnteteExcel = ecrit.enteteExcel;
-    module_.strCheminImage = ecrit.cheminImage;
-    principale_.ChargeLogo();
+    module_.appliqueEntetes(TelQueStocke(entetes));
+    principale_.ChargePicLogo();
     accept();
 }
 

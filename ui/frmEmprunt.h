@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ContenuEcheancier.h"
-#include "ErreurFichier.h"
+#include "Erreur.h"
 #include "Interactions.h"
 #include "Module.h"
 #include "TauxEffectifGlobal.h"
@@ -45,9 +45,9 @@ public:
     void AfficheCadreInfos();
     // Loads the logo at strCheminImage into picLogo (none for an empty path); on a failure, says so
     // and keeps the logo shown so far.
-    void ChargeLogo();
+    void ChargePicLogo();
     // The warning box of a settings file or picture that failed; what was being done goes on.
-    void AvertitReglages(const ErreurFichier& erreur);
+    void AvertitReglages(const Erreur& erreur);
     // Puts a loan document's values into the fields, computes, and shows the file's name in the title.
     // A document that cannot be read, or does not hold a loan, changes nothing: the reason is returned.
     std::optional<QString> OuvrirFichier(const QString& strNomCompletFichier);

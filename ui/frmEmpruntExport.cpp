@@ -2,10 +2,12 @@
 #include "ClasseurEcheancier.h"
 #include "ConventionsSysteme.h"
 #include "CurseurAttente.h"
+#include "DossiersClasseur.h"
+#include "ErreursSysteme.h"
 #include "frmEmprunt.h"
 
 #include <QDir>
-#include <QSaveFile>
+#include <QDateTime>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <optional>
@@ -47,19 +49,21 @@ void frmEmprunt::cmdExportExcel_Click() {
                               TexteEchec(resultat, CauseExportExcel));
     };
 
+    SupprimeAnciensDossiersClasseur(QDir::tempPath(), QDateTime::currentDateTime().addDays(-1));
     // A folder of its own, so that each export is a new file that nothing else writes over.
-    QTemporaryDir dossier(QDir(QDir::tempPath()).filePath(QStringLiteral("amortix-XXXXXX")));
+    QTemporaryDir dossier(QDir(QDir::tempPath()).filePath(ModeleDossierClasseur));
     if (!dossier.isValid())
         return echoue(Echec("1", ErreurAccesFichier,
                             QStringLiteral("Impossible de créer un dossier temporaire dans « %1 » : %2")
-                                .arg(Natif(QDir::tempPath()), dossier.errorString())));
-    const QString chemin = dossier.filePath(QStringLiteral("Amortix.xlsx"));
-    const ResultatClasseur resultat = EcritClasseur(
+                                .arg(Natif(QDir::tempPath()), EnFrancais(dossier.errorString()))));
+    const QString chemin = dossier.filePath(NomClasseurTemporaire);
+    const ResultatClasseur resultat = EnregistreClasseur(
         ContenuAffiche(), module_.strEnteteExcel, module_.blnTEGDansExcel, ConventionsDe(QLocale()), chemin);
     if (!resultat.reussi)
         return echoue(resultat);
 
-    // The spreadsheet application reads the file once this command is over: the folder stays.
+    // The spreadsheet application reads the file once this command is over: the folder stays, until
+    // an export a day later clears it.
     dossier.setAutoRemove(false);
     // LibreOffice takes it as a template, so that the user gets a new, untitled workbook to keep or not;
     // any other spreadsheet application opens the file itself.
@@ -85,25 +89,12 @@ void frmEmprunt::mnuExporterClasseur_Click() {
         return;
 
     std::optional<CurseurAttente> attente(std::in_place);
-    const auto echoue = [&](const ResultatClasseur& resultat) {
-        attente.reset();
+    const ResultatClasseur resultat = EnregistreClasseur(
+        ContenuAffiche(), module_.strEnteteExcel, module_.blnTEGDansExcel, ConventionsDe(QLocale()), chemin);
+    attente.reset();
+    if (!resultat.reussi)
         interactions_.message(this, IconeMessage::Critique, TitreEchec(resultat),
                               TexteEchec(resultat, CauseClasseurNonEnregistre));
-    };
-    // Through a save file: the file the user named is replaced only by a complete workbook.
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return echoue(Echec(
-            "1", ErreurAccesFichier,
-            QStringLiteral("Impossible de créer « %1 » : %2").arg(Natif(chemin), fichier.errorString())));
-    const ResultatClasseur resultat = EcritClasseur(
-        ContenuAffiche(), module_.strEnteteExcel, module_.blnTEGDansExcel, ConventionsDe(QLocale()), fichier);
-    if (!resultat.reussi)
-        return echoue(resultat);
-    if (!fichier.commit())
-        echoue(Echec("16", ErreurAccesFichier,
-                     QStringLiteral("Impossible d'enregistrer « %1 » : %2")
-                         .arg(Natif(chemin), fichier.errorString())));
 }
 
 } // namespace amortix

@@ -22,7 +22,7 @@ const QString CauseEchecImpression =
 const QString CauseEchecPdf =
     QStringLiteral("Vérifiez que le dossier choisi existe et que vous pouvez y écrire.");
 
-QString TexteEchec(const ErreurImpression& erreur, const QString& cause) {
+QString TexteEchec(const Erreur& erreur, const QString& cause) {
     return QStringLiteral("Erreur ") + QString::number(erreur.numero) + QStringLiteral("\r\n") +
            erreur.description + QStringLiteral("\r\n\r\n") + cause;
 }
@@ -48,7 +48,7 @@ QString PdfPropose() {
 void frmEmprunt::cmdImprimer_Click() {
     std::optional<CurseurAttente> attente(std::in_place);
     const RapportImprime rapport = RapportAffiche(*this, module_);
-    std::optional<ErreurImpression> erreur = ErreurAucuneImprimante();
+    std::optional<Erreur> erreur = ErreurAucuneImprimante();
     if (const std::unique_ptr<QPrinter> imprimante = interactions_.imprimanteParDefaut())
         erreur = ImprimeRapport(*imprimante, rapport);
     attente.reset();
@@ -60,7 +60,7 @@ void frmEmprunt::cmdImprimer_Click() {
 void frmEmprunt::mnuApercuAvantImpression_Click() {
     const RapportImprime rapport = RapportAffiche(*this, module_);
     // Only the last drawing counts: the preview redraws, and printing from there draws once more.
-    std::optional<ErreurImpression> erreur;
+    std::optional<Erreur> erreur;
     interactions_.apercuAvantImpression(this, [&rapport, &erreur](QPrinter& imprimante) {
         const CurseurAttente attente;
         erreur = ImprimeRapport(imprimante, rapport);

@@ -1,8 +1,8 @@
 // The main window's settings: the options and customisation dialogs, the header and the logo.
 #include "frmEmprunt.h"
 
-#include "ChargementImage.h"
-#include "StockEntetes.h"
+#include "ChargementLogo.h"
+#include "ChargementReglages.h"
 #include "frmCustom.h"
 #include "frmOptions.h"
 
@@ -21,23 +21,18 @@ void frmEmprunt::mnuPersonnaliser_Click() {
 }
 
 void frmEmprunt::AfficheCadreInfos() {
-    const LectureEntetes lecture =
-        LitEnregistrementEntetes(module_.fichierReglages(NomStockEntetes));
-    if (lecture.erreur)
-        AvertitReglages(*lecture.erreur);
-    module_.strEnteteImpression = lecture.enregistrement.enteteImpression;
-    module_.strEnteteExcel = lecture.enregistrement.enteteExcel;
-    module_.strCheminImage = lecture.enregistrement.cheminImage;
-    ChargeLogo();
+    if (const auto erreur = ChargeEntetes(module_))
+        AvertitReglages(*erreur);
+    ChargePicLogo();
 }
 
-void frmEmprunt::ChargeLogo() {
+void frmEmprunt::ChargePicLogo() {
     if (module_.strCheminImage.isEmpty()) {
         picLogo->clear();
         return;
     }
-    auto image = ChargeImage(module_.strCheminImage);
-    if (const auto* erreur = std::get_if<ErreurFichier>(&image)) {
+    auto image = ChargeLogo(module_.strCheminImage);
+    if (const auto* erreur = std::get_if<Erreur>(&image)) {
         AvertitReglages(*erreur); // the logo shown so far stays
         return;
     }
@@ -47,7 +42,7 @@ void frmEmprunt::ChargeLogo() {
     picLogo->resize(logo.deviceIndependentSize().toSize());
 }
 
-void frmEmprunt::AvertitReglages(const ErreurFichier& erreur) {
+void frmEmprunt::AvertitReglages(const Erreur& erreur) {
     interactions_.message(this, IconeMessage::Avertissement, TitreAmortix, erreur.texte());
 }
 

@@ -74,9 +74,8 @@ void frmOptions::cmdOK_Click() {
     module_.blnTEGDansExcel = chkTEGDansExcel->isChecked();
     module_.blnTEGActuariel = !optTEG0->isChecked();
     module_.blnAfficheEcranAccueil = chkAfficheEcranAccueil->isChecked();
-    const Options options{module_.blnTEGDansExcel, module_.blnAfficheEcranAccueil, module_.blnTEGActuariel};
     // The choices hold for this run even when the file cannot keep them.
-    if (const auto erreur = EcritOptions(module_.fichierReglages(NomFichierOptions), options))
+    if (const auto erreur = EcritOptions(module_.fichierReglages(NomFichierOptions), module_.options()))
         interactions_.message(this, IconeMessage::Avertissement, TitreAmortix, erreur->texte());
     accept();
 }

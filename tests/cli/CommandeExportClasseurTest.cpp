@@ -47,8 +47,8 @@ TEST(CommandeExportClasseur, AvecEtSansLeTEGPuisDossierAbsent) {
 
     const QString absent = dossier.filePath(QStringLiteral("absent/tableau.xlsx"));
     EXPECT_EQ(exporte(absent, {}, erreurs), StatutEchecCalcul);
-    EXPECT_EQ(erreurs.rfind("amortix-cli : Erreur 75 (étape 1) : Impossible de créer « " +
-                                absent.toStdString() + " »",
+    EXPECT_EQ(erreurs.rfind("amortix-cli : Erreur 5 (étape 1) : Le fichier « " + absent.toStdString() +
+                                " » n'a pas pu être écrit : fichier ou dossier introuvable.",
                             0),
               0u)
         << erreurs;

@@ -1,10 +1,12 @@
 #include "ClasseurEcheancier.h"
+#include "DossiersClasseur.h"
 
 #include "CalculEmprunt.h"
 #include "ContenuEcheancier.h"
 #include "LectureClasseur.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <locale.h>
+#include <utime.h>
 
 using namespace amortix;
 using namespace std::chrono;
@@ -318,7 +321,10 @@ TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
     // A French C locale writes 28,5 with printf. Generated into a folder of ours when the system
     // has none.
     QTemporaryDir locales;
-    if (!newlocale(LC_NUMERIC_MASK, "fr_FR.UTF-8", static_cast<locale_t>(nullptr))) {
+    const locale_t francaise = newlocale(LC_NUMERIC_MASK, "fr_FR.UTF-8", static_cast<locale_t>(nullptr));
+    if (francaise)
+        freelocale(francaise);
+    else {
         QProcess::execute(QStringLiteral("localedef"),
                           {QStringLiteral("-i"), QStringLiteral("fr_FR"), QStringLiteral("-f"),
                            QStringLiteral("UTF-8"), locales.filePath(QStringLiteral("fr_FR.UTF-8"))});
@@ -344,6 +350,34 @@ TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
                          .toDouble(),
                      28.5);
     VerifieMiseEnPage(c);
+}
+
+// The export's folders in the temporary folder: those older than a day that hold nothing but their
+// workbook go; the others stay.
+TEST(ClasseurEcheancier, AnciensDossiersTemporaires) {
+    QTemporaryDir temporaire;
+    const QDir racine(temporaire.path());
+    const QDateTime maintenant = QDateTime::currentDateTime();
+    const auto dossier = [&](const QString& nom, const QStringList& fichiers, int jours) {
+        racine.mkdir(nom);
+        for (const QString& fichier : fichiers) {
+            QFile f(racine.filePath(nom + QLatin1Char('/') + fichier));
+            f.open(QIODevice::WriteOnly);
+        }
+        const qint64 date = maintenant.addDays(-jours).toSecsSinceEpoch();
+        const utimbuf dates{date, date};
+        ::utime(QFile::encodeName(racine.filePath(nom)).constData(), &dates);
+    };
+    dossier(QStringLiteral("amortix-AbC123"), {NomClasseurTemporaire}, 2);        // goes
+    dossier(QStringLiteral("amortix-vide12"), {}, 2);                              // goes
+    dossier(QStringLiteral("amortix-Neuf12"), {NomClasseurTemporaire}, 0);         // still in use
+    dossier(QStringLiteral("amortix-Autre1"), {QStringLiteral("lettre.odt")}, 2);  // not ours alone
+    dossier(QStringLiteral("amortix-longnom1"), {NomClasseurTemporaire}, 2);       // not our name
+    dossier(QStringLiteral("ailleurs"), {}, 0);
+    QFile::link(racine.filePath(QStringLiteral("ailleurs")), racine.filePath(QStringLiteral("amortix-Lien12")));
+    SupprimeAnciensDossiersClasseur(temporaire.path(), maintenant.addDays(-1));
+    EXPECT_EQ(racine.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+              (QStringList{"ailleurs", "amortix-Autre1", "amortix-Lien12", "amortix-Neuf12", "amortix-longnom1"}));
 }
 
 int main(int argc, char** argv) {

@@ -1,3 +1,4 @@
+#include "../commun/DisquePlein.h"
 #include "AssociationFichiers.h"
 
 #include <QDir>
@@ -49,6 +50,7 @@ TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSeulementSiChange) {
     EXPECT_EQ(Contenu(b.donnees(QStringLiteral("icons/hicolor/scalable/apps/amortix.svg"))), QStringLiteral("<svg/>"));
     EXPECT_TRUE(paquet.contains(QStringLiteral("<icon name=\"amortix\"/>")));
     EXPECT_TRUE(bureau.contains(QStringLiteral("\nIcon=amortix\n")));
+    EXPECT_TRUE(bureau.contains(QStringLiteral("\nKeywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;\n")));
 
     // Nothing changed: every entry is written again, no database is refreshed.
     b.lances.clear();
@@ -64,26 +66,30 @@ TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSeulementSiChange) {
 }
 
 TEST(AssociationFichiers, LesAutresLignesDeMimeappsRestent) {
-    const QString avant = QStringLiteral("[Added Associations]\ntext/plain=gedit.desktop;\n\n"
+    const QByteArray avant = QByteArrayLiteral("[Added Associations]\ntext/plain=gedit.desktop;\n\n"
                                          "[Default Applications]\ntext/html=firefox.desktop\n"
                                          "application/x-amortix=ancien.desktop\n\n[Removed Associations]\nimage/png=x.desktop\n");
-    EXPECT_EQ(AvecApplicationParDefaut(avant, QStringLiteral("application/x-amortix"), QStringLiteral("amortix.desktop")),
-              QStringLiteral("[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n"
-                             "text/html=firefox.desktop\napplication/x-amortix=amortix.desktop\n\n"
-                             "[Removed Associations]\nimage/png=x.desktop\n"));
-    EXPECT_EQ(AvecApplicationParDefaut(QStringLiteral("[Default Applications]\ntext/html=firefox.desktop\n"),
-                                       QStringLiteral("application/x-amortix"), QStringLiteral("amortix.desktop")),
-              QStringLiteral("[Default Applications]\napplication/x-amortix=amortix.desktop\ntext/html=firefox.desktop\n"));
-    EXPECT_EQ(AvecApplicationParDefaut(QStringLiteral("[Added Associations]\na/b=c.desktop;"),
-                                       QStringLiteral("application/x-amortix"), QStringLiteral("amortix.desktop")),
-              QStringLiteral("[Added Associations]\na/b=c.desktop;\n\n[Default Applications]\n"
-                             "application/x-amortix=amortix.desktop\n"));
+    const std::pair<QByteArray, QByteArray> cas[] = {
+        {avant, "[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n"
+                "text/html=firefox.desktop\napplication/x-amortix=amortix.desktop\n\n"
+                "[Removed Associations]\nimage/png=x.desktop\n"},
+        {"[Default Applications]\ntext/html=firefox.desktop\n",
+         "[Default Applications]\napplication/x-amortix=amortix.desktop\ntext/html=firefox.desktop\n"},
+        {"[Added Associations]\na/b=c.desktop;",
+         "[Added Associations]\na/b=c.desktop;\n\n[Default Applications]\napplication/x-amortix=amortix.desktop\n"},
+        {"", "[Default Applications]\napplication/x-amortix=amortix.desktop\n"},
+        // Other lines byte for byte, whatever their encoding or line ends.
+        {"# caf\xe9\r\n[Default Applications]\r\nx/y=\xff.desktop\r\n",
+         "# caf\xe9\r\n[Default Applications]\r\napplication/x-amortix=amortix.desktop\nx/y=\xff.desktop\r\n"},
+    };
+    for (const auto& [depart, attendu] : cas)
+        EXPECT_EQ(AvecApplicationParDefaut(depart, "application/x-amortix", "amortix.desktop"), attendu) << depart.data();
 
     Bureau b;
     QDir().mkpath(b.emplacements.configuration);
     QFile fichier(b.mimeapps());
     ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
-    fichier.write(avant.toUtf8());
+    fichier.write(avant);
     fichier.close();
     b.enregistre(QStringLiteral("/usr/bin/amortix"));
     EXPECT_TRUE(Contenu(b.mimeapps()).contains(QStringLiteral("text/plain=gedit.desktop;")));
@@ -92,8 +98,17 @@ TEST(AssociationFichiers, LesAutresLignesDeMimeappsRestent) {
 
 TEST(AssociationFichiers, CheminsAEchapperDansLaCommande) {
     EXPECT_EQ(CommandeOuverture(QStringLiteral("/a b/amortix")), QStringLiteral("\"/a b/amortix\" %f"));
+    // Quoting escapes, then every backslash doubled; %% through env, as GLib looks for the program
+    // before expanding it; a line break by its string escape.
     EXPECT_EQ(CommandeOuverture(QStringLiteral("/a$b\"c`d/100%/x\\y")),
-              QStringLiteral("\"/a\\\\$b\\\\\"c\\\\`d/100%%/x\\\\\\\\y\" %f"));
+              QStringLiteral("env \"/a\\\\$b\\\\\"c\\\\`d/100%%/x\\\\\\\\y\" %f"));
+    EXPECT_EQ(CommandeOuverture(QStringLiteral("/a\nb/amortix")), QStringLiteral("\"/a\\nb/amortix\" %f"));
+    // What an entry cannot hold: no association at all rather than a wrong one.
+    for (const QString& impossible : {QStringLiteral("/a\x01b/amortix"), QStringLiteral("/a") + QChar::ReplacementCharacter})
+        EXPECT_FALSE(CommandeOuverture(impossible));
+    Bureau b;
+    EXPECT_TRUE(b.enregistre(QStringLiteral("/a\x01b/amortix")).fichiersChanges.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(b.donnees(QStringLiteral("applications/amortix.desktop"))));
 }
 
 TEST(AssociationFichiers, SansDossiersRienNeSePasse) {
@@ -106,6 +121,26 @@ TEST(AssociationFichiers, SansDossiersRienNeSePasse) {
     bloque.close();
     b.emplacements = {b.racine.filePath(QStringLiteral("fichier/share")), b.racine.filePath(QStringLiteral("fichier/config"))};
     EXPECT_TRUE(b.enregistre(QStringLiteral("/usr/bin/amortix")).fichiersChanges.isEmpty());
+}
+
+// A full home folder at start: the user's other defaults are kept and no entry is left empty or cut.
+TEST(AssociationFichiers, DisquePleinAuDemarrage) {
+    DisquePlein disque;
+    if (!disque.pret())
+        GTEST_SKIP() << disque.raison();
+    const QByteArray mimeapps = "[Default Applications]\ntext/html=firefox.desktop\n";
+    ASSERT_TRUE(disque.place(QStringLiteral("mimeapps.list"), mimeapps));
+    disque.remplit();
+    const EmplacementsBureau emplacements{disque.chemin(QStringLiteral("share")), disque.chemin(QString())};
+    const RapportAssociation rapport =
+        EnregistreTypeFichier(TypeDocumentAmortix(), QStringLiteral("/usr/bin/amortix"), "<svg/>", emplacements,
+                              [](const QString&, const QStringList&) {});
+    EXPECT_TRUE(rapport.fichiersChanges.isEmpty());
+    QFile fichier(disque.chemin(QStringLiteral("mimeapps.list")));
+    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(fichier.readAll(), mimeapps);
+    EXPECT_EQ(disque.fichiers(), QStringList{QStringLiteral("mimeapps.list")});
+    EXPECT_FALSE(QFileInfo::exists(disque.chemin(QStringLiteral("share/applications/amortix.desktop"))));
 }
 
 // With the desktop's own tools, the type is known for a file of ours.

@@ -35,11 +35,15 @@ TEST(FichierOptions, LectureSelonLesOctets) {
     };
     for (const auto& [octets, attendu] : cas) {
         ASSERT_TRUE(Ecrit(chemin, octets));
-        EXPECT_EQ(LitOptions(chemin), attendu) << octets.toStdString();
+        EXPECT_EQ(LitOptions(chemin, true).options, attendu) << octets.toStdString();
     }
     // A missing file gives the defaults and is created empty.
     QFile::remove(chemin);
-    EXPECT_EQ(LitOptions(chemin), Options{});
+    EXPECT_EQ(LitOptions(chemin, false).options, Options{});
+    EXPECT_EQ(Contenu(chemin), QByteArray("absent"));
+    const LectureOptions absent = LitOptions(chemin, true);
+    EXPECT_EQ(absent.options, Options{});
+    EXPECT_FALSE(absent.erreur);
     EXPECT_EQ(Contenu(chemin), QByteArray());
 }
 
@@ -53,7 +57,7 @@ TEST(FichierOptions, EcritureSansRaccourcir) {
     ASSERT_TRUE(Ecrit(chemin, "xxxxxx"));
     ASSERT_FALSE(EcritOptions(chemin, {true, true, true}));
     EXPECT_EQ(Contenu(chemin), QByteArray("111xxx"));
-    EXPECT_EQ(LitOptions(chemin), (Options{true, true, true}));
+    EXPECT_EQ(LitOptions(chemin, false).options, (Options{true, true, true}));
 }
 
 // A settings file that cannot be written (here a folder stands in its place, which stops root too).
@@ -65,12 +69,17 @@ TEST(FichierOptions, FichierImpossibleAEcrire) {
     EXPECT_TRUE(erreur->texte().startsWith(QStringLiteral("Erreur ")));
     EXPECT_TRUE(erreur->texte().contains(QStringLiteral("\r\n")));
     EXPECT_TRUE(erreur->description.contains(NomFichierOptions));
-    EXPECT_EQ(LitOptions(d.chemin(NomFichierOptions)), Options{});
+    // Read, it gives the defaults and says why, for the warning.
+    const LectureOptions lecture = LitOptions(d.chemin(NomFichierOptions), true);
+    EXPECT_EQ(lecture.options, Options{});
+    ASSERT_TRUE(lecture.erreur);
+    EXPECT_TRUE(lecture.erreur->description.endsWith(QStringLiteral("c'est un dossier, pas un fichier.")));
 
     ASSERT_TRUE(QDir(d.dossier.path()).mkdir(NomStockEntetes));
     EXPECT_TRUE(EcritEnregistrementEntetes(d.chemin(NomStockEntetes), EnregistrementEntetesParDefaut()));
-    const LectureEntetes lecture = LitEnregistrementEntetes(d.chemin(NomStockEntetes));
-    EXPECT_EQ(lecture.enregistrement, EnregistrementEntetesParDefaut());
+    const LectureEntetes entetes = LitEnregistrementEntetes(d.chemin(NomStockEntetes));
+    EXPECT_EQ(entetes.enregistrement, EnregistrementEntetesParDefaut());
+    EXPECT_TRUE(entetes.erreur);
 }
 
 TEST(StockEntetes, DefautsEtChampsReduits) {
@@ -135,4 +144,9 @@ TEST(DossierReglages, LeDossierDuProgrammeSinonLaConfiguration) {
     const QString cree = configuration.filePath(QStringLiteral("amortix"));
     EXPECT_EQ(ChoisitDossierReglages(programme.filePath(QStringLiteral("absent")), cree), cree);
     EXPECT_TRUE(QFileInfo(cree).isDir());
+    // Never a system folder, even one root can write to: files there would belong to no package.
+    for (const char* systeme : {"/usr/bin", "/usr", "/opt/amortix", "/etc", "/lib64", "/sbin", "/bin"})
+        EXPECT_TRUE(EstDossierSysteme(QLatin1String(systeme))) << systeme;
+    for (const char* autre : {"/home/a/usr", "/usrlocal", "/media/cle/Amortix", "/tmp"})
+        EXPECT_FALSE(EstDossierSysteme(QLatin1String(autre))) << autre;
 }

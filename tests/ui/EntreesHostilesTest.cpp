@@ -1,3 +1,6 @@
+#include "../commun/DisquePlein.h"
+#include "../commun/Fichiers.h"
+#include "Demarrage.h"
 #include "InteractionsScriptees.h"
 #include "ModeleEcheancier.h"
 #include "frmCalculManquant.h"
@@ -13,6 +16,7 @@
 #include <QTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 using namespace amortix;
 
@@ -109,6 +113,71 @@ private slots:
         QVERIFY(p.echoue());
         QCOMPARE(p.f->modeleListe()->rowCount(), 7);
         QVERIFY(p.f->lblCoutTotal->text().isEmpty());
+    }
+
+    // Pipes and endless devices where the program expects its files: each is refused at once with
+    // its warning, and the program goes on with what it had.
+    void fichiersSpeciaux() {
+        QTemporaryDir dossier;
+        const auto chemin = [&](const char* nom) { return dossier.filePath(QLatin1String(nom)); };
+        for (const char* tube : {"options.bin", "entetes.bin", "tube.amx", "logo.gif"})
+            QCOMPARE(::mkfifo(QFile::encodeName(chemin(tube)).constData(), 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), chemin("zero.amx")));
+        const QString tubeNomme = QStringLiteral("c'est un tube nommé, pas un fichier ordinaire.");
+
+        Module module;
+        module.dossierReglages = dossier.path();
+        InteractionsScriptees interactions;
+        QCOMPARE(Demarre(module, interactions, QSize(1024, 768), false), PremiereFenetre::Accueil);
+        QCOMPARE(interactions.messages.size(), std::size_t(1));
+        QCOMPARE(interactions.messages[0].icone, IconeMessage::Avertissement);
+        QCOMPARE(interactions.dernierTexte(),
+                 QStringLiteral("Erreur 5\r\nLe fichier « %1 » n'a pas pu être lu : ").arg(chemin("options.bin")) + tubeNomme);
+
+        frmEmprunt f(module, interactions);
+        QCOMPARE(interactions.messages.size(), std::size_t(2));
+        QVERIFY(interactions.dernierTexte().contains(chemin("entetes.bin")));
+        QCOMPARE(module.strEnteteExcel, EnregistrementEntetesParDefaut().enteteExcel);
+
+        module.strCheminImage = chemin("logo.gif");
+        f.ChargePicLogo();
+        QCOMPARE(interactions.messages.size(), std::size_t(3));
+        QVERIFY(interactions.dernierTexte().endsWith(tubeNomme));
+        QVERIFY(f.picLogo->pixmap().isNull());
+
+        f.txtMontant->setText(QStringLiteral("5000"));
+        for (const char* document : {"tube.amx", "zero.amx"}) {
+            const auto raison = f.OuvrirFichier(chemin(document));
+            QVERIFY(raison);
+            QVERIFY2(raison->contains(QStringLiteral("pas un fichier ordinaire")), qPrintable(*raison));
+            QCOMPARE(f.txtMontant->text(), QStringLiteral("5000"));
+        }
+    }
+
+    // "Enregistrer sous..." on a full disk: the old document stays whole, the user is told, no
+    // temporary file is left.
+    void enregistrementSurUnDisquePlein() {
+        DisquePlein disque;
+        if (!disque.pret())
+            QSKIP(disque.raison().c_str());
+        const QByteArray ancien = "10000,00\r\n12\r\n0\r\n6,00\r\n0,00\r\n0,00\r\n31\r\n1\r\n2007\r\n";
+        QCOMPARE(ancien.size(), 48);
+        QVERIFY(disque.place(QStringLiteral("pret.amx"), ancien));
+        disque.remplit();
+
+        Poste p;
+        p.saisit(QStringLiteral("10000"), QStringLiteral("12"), QStringLiteral("6"));
+        QVERIFY(!p.echoue());
+        p.interactions.messages.clear();
+        p.interactions.fichiers.push_back(disque.chemin(QStringLiteral("pret.amx")));
+        p.f->mnuEnregistrerSous->trigger();
+        QCOMPARE(p.interactions.messages.size(), std::size_t(1));
+        QVERIFY(p.interactions.dernierTexte().startsWith(
+            QStringLiteral("Le document « pret.amx » n'a pas pu être enregistré.\r\nErreur 7\r\n")));
+        QVERIFY(p.interactions.dernierTexte().endsWith(QStringLiteral("plus d'espace disponible sur le disque.")));
+        QCOMPARE(Contenu(disque.chemin(QStringLiteral("pret.amx"))), ancien);
+        QCOMPARE(disque.fichiers(), QStringList{QStringLiteral("pret.amx")});
+        QCOMPARE(p.f->windowTitle(), QStringLiteral("Amortix"));
     }
 
     void fenetreDeLaValeurManquante() {

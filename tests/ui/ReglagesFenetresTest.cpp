@@ -306,7 +306,7 @@ private slots:
 
         // A good logo, then a file that is not a picture: stored all the same, the old logo stays.
         p.module.strCheminImage = Logo(p.dossier, QStringLiteral("bon.bmp"), QSize(30, 20));
-        principale.ChargeLogo();
+        principale.ChargePicLogo();
         QCOMPARE(p.logo()->pixmap().size(), QSize(30, 20));
         const QString faux = p.dossier.filePath(QStringLiteral("faux.jpg"));
         QVERIFY(Ecrit(faux, "pas une image"));
@@ -317,6 +317,24 @@ private slots:
         QVERIFY(p.interactions.dernierTexte().startsWith(QStringLiteral("Erreur ")));
         QCOMPARE(p.logo()->pixmap().size(), QSize(30, 20));
         QCOMPARE(LitEnregistrementEntetes(p.entetes()).enregistrement.cheminImage, faux);
+
+        // A picture too large for Qt to hold (a bitmap header of 9000 × 9000 pixels, 32 bits each):
+        // named as such, not as damaged.
+        QByteArray bmp = "BM";
+        const auto mot = [&bmp](quint32 v, int octets) {
+            for (int i = 0; i < octets; ++i)
+                bmp += char((v >> (8 * i)) & 0xFF);
+        };
+        mot(54, 4), mot(0, 4), mot(54, 4), mot(40, 4), mot(9000, 4), mot(9000, 4), mot(1, 2), mot(32, 2);
+        for (int i = 0; i < 6; ++i)
+            mot(0, 4);
+        const QString immense = p.dossier.filePath(QStringLiteral("immense.bmp"));
+        QVERIFY(Ecrit(immense, bmp));
+        p.module.strCheminImage = immense;
+        principale.ChargePicLogo();
+        QVERIFY2(p.interactions.dernierTexte().contains(QStringLiteral("Image trop grande (9000 × 9000 pixels)")),
+                 qPrintable(p.interactions.dernierTexte()));
+        QCOMPARE(p.logo()->pixmap().size(), QSize(30, 20));
     }
 
     void menusDeLaFenetrePrincipale() {

@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(w.interactions.messages.size(), 1u);
         QCOMPARE(w.interactions.messages[0].titre, QStringLiteral("Amortix - Code pour débogage : 1"));
         QVERIFY(w.interactions.messages[0].texte.startsWith(
-            QStringLiteral("Erreur 75\r\nImpossible de créer « ")));
+            QStringLiteral("Erreur 5\r\nLe fichier « ")));
     }
 };
 

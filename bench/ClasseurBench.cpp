@@ -14,7 +14,7 @@ namespace {
 
 const ConventionsLocales fr = ConventionsFrancaises();
 
-CalculEmprunt Calcul(const char* duree) {
+EmpruntCalcule Calcul(const char* duree) {
     SaisieEmprunt saisie;
     saisie.montant = "1000000";
     saisie.duree = duree;
@@ -28,15 +28,14 @@ CalculEmprunt Calcul(const char* duree) {
 // The whole export of a computed schedule to an .xlsx file: reading every text back as a number,
 // laying out the sheet, and libxlsxwriter making the file.
 void Exporte(benchmark::State& state, const char* duree) {
-    const CalculEmprunt calcul = Calcul(duree);
+    const EmpruntCalcule calcul = Calcul(duree);
     const ContenuEcheancier contenu = ContenuDuCalcul(calcul);
     const QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("bench.xlsx"));
     for (auto _ : state) {
-        const ResultatClasseur resultat =
-            EcritClasseur(contenu, QStringLiteral("Tableau Excel"), true, fr, chemin);
-        if (!resultat.reussi)
-            state.SkipWithError(resultat.description.toStdString().c_str());
+        const auto echec = EcritClasseur(contenu, QStringLiteral("Tableau Excel"), true, fr, chemin);
+        if (echec)
+            state.SkipWithError(echec->erreur.description.toStdString().c_str());
     }
     state.counters["lignes"] = static_cast<double>(contenu.lignes.size());
 }

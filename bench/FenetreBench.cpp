@@ -1,5 +1,6 @@
 #include "../tests/ui/InteractionsScriptees.h"
 #include "frmCalculManquant.h"
+#include "ModeleEcheancier.h"
 #include "frmEmprunt.h"
 
 #include <QApplication>
@@ -24,15 +25,17 @@ static void BM_Fenetre96000Lignes(benchmark::State& state) {
     InteractionsScriptees interactions;
     frmEmprunt fenetre(module, interactions);
     fenetre.show();
-    fenetre.DTPicker->setDate(QDate(2000, 1, 31));
-    fenetre.txtMensualite->setText(QStringLiteral("96000"));
-    fenetre.txtTaux->setText(QStringLiteral("5"));
+    SaisieEmprunt saisie;
+    saisie.duree = "96000";
+    saisie.taux = "5";
+    saisie.premiereEcheance = std::chrono::year{2000} / std::chrono::January / 31;
     for (auto _ : state) {
-        fenetre.txtMontant->setText(QStringLiteral("1000000"));
+        saisie.montant = "1000000";
+        fenetre.AfficheSaisie(saisie);
         fenetre.cmdCalculer_Click();
         QApplication::processEvents();
     }
-    if (fenetre.lvwListe->model()->rowCount() != 96000)
+    if (fenetre.modeleListe()->rowCount() != 96000)
         state.SkipWithError("le tableau n'est pas complet");
 }
 BENCHMARK(BM_Fenetre96000Lignes)->Unit(benchmark::kMillisecond);

@@ -21,7 +21,7 @@ ParametresEmprunt Emprunt(std::int32_t n) {
     e.assurance = 20;
     e.fraisDossier = 500;
     e.duree = n;
-    e.indexEcheance = 0;
+    e.frequence = Frequence::Mois;
     e.premiereEcheance = 2000y / January / 31;
     return e;
 }
@@ -50,7 +50,7 @@ BENCHMARK(BM_Tableau360Lignes)->Unit(benchmark::kMicrosecond);
 
 void BM_CalculTEG(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(Calcul_TEG(240, 625.98, 500, 100000, 12));
+        benchmark::DoNotOptimize(Calcul_TEG({.lngNbMois = 240, .dblMensualite = 625.98, .dblFraisDossier = 500, .dblMontant = 100000}));
 }
 BENCHMARK(BM_CalculTEG)->Unit(benchmark::kMicrosecond);
 
@@ -59,7 +59,7 @@ BENCHMARK(BM_CalculTEG)->Unit(benchmark::kMicrosecond);
 std::vector<double> MontantsListes(const ParametresEmprunt& e) {
     std::vector<double> montants;
     for (const LigneTableau& ligne : CalculeTableau(e, fr).lignes)
-        montants.push_back(*LitDecimal(ligne[static_cast<int>(Colonne::Montant)], fr));
+        montants.push_back(*LitDecimal(ligne[Colonne::Montant], fr));
     return montants;
 }
 
@@ -82,7 +82,7 @@ BENCHMARK(BM_TauxAnnuelsEffectifs360Lignes)->Unit(benchmark::kMicrosecond);
 
 void BM_CalculTaux(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(Calcul_Taux(10000, 12, 860.00, 0, fr));
+        benchmark::DoNotOptimize(Calcul_Taux(10000, 12, 860.00, Frequence::Mois, fr));
 }
 BENCHMARK(BM_CalculTaux)->Unit(benchmark::kMicrosecond);
 
@@ -92,7 +92,7 @@ void BM_CalculDuree(benchmark::State& state) {
     const double montant = 1000000, taux = static_cast<double>(state.range(0)) / 1e6;
     const double mensualite = static_cast<double>(state.range(1)) / 100.0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(Calcul_Duree(montant, taux, mensualite, 0, fr));
+        benchmark::DoNotOptimize(Calcul_Duree(montant, taux, mensualite, Frequence::Mois, fr));
 }
 BENCHMARK(BM_CalculDuree)
     ->Args({100, 833})     // 0,01 %: 8,33 never covers 8,333… of interest

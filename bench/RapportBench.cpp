@@ -12,13 +12,13 @@ using namespace std::chrono;
 namespace {
 
 // 1 000 000 at 5 % with insurance and fees, monthly from 31/01/2000.
-CalculEmprunt Calcul(const char* duree) {
-    SaisieEmprunt saisie{"1000000", duree, "5", "20", "500", 0, 2000y / January / 31};
+EmpruntCalcule Calcul(const char* duree) {
+    SaisieEmprunt saisie{"1000000", duree, "5", "20", "500", Frequence::Mois, 2000y / January / 31};
     return CalculeEmprunt(saisie, true, ConventionsFrancaises());
 }
 
 void Rapport(benchmark::State& state, const char* duree) {
-    const CalculEmprunt calcul = Calcul(duree);
+    const EmpruntCalcule calcul = Calcul(duree);
     RapportImprime rapport;
     rapport.contenu = ContenuDuCalcul(calcul);
     rapport.strEnteteImpression = QStringLiteral("Tableau d'amortissement réalisé avec Amortix");

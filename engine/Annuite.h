@@ -6,8 +6,8 @@
 
 namespace amortix {
 
-// The payment formulas, each evaluated operation for operation in doubles as the program has always
-// done, so that every cent comes out the same. An arithmetic failure (a division by zero, a result
+// The payment formulas, each evaluated operation for operation in doubles in the order written here:
+// the cents of every schedule depend on it. An arithmetic failure (a division by zero, a result
 // that is not a finite number) gives nothing.
 
 inline bool EstFini(double x) { return std::isfinite(x); }

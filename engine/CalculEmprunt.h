@@ -11,8 +11,8 @@ namespace amortix {
 
 // Everything one computation of the main window shows, in the order it shows it: the rewritten
 // fields, the rows and costs, then the effective rate. On a failure, what was produced before it
-// stays and `erreur` holds the message to show.
-struct CalculEmprunt {
+// stays; the window then shows its failure message.
+struct EmpruntCalcule {
     bool lu = false;                    // the fields were read, and so rewritten
     SaisieEmprunt champs;               // the fields afterwards
     std::optional<ParametresEmprunt> parametres;
@@ -20,10 +20,10 @@ struct CalculEmprunt {
     std::optional<TauxEffectif> teg;
     std::optional<TextesTEG> textesTEG; // only when the search succeeded
     std::string tegAffiche;             // the text beside the rate and kept for the outputs
-    std::optional<std::string> erreur;
     bool tableauComplet() const { return lu && tableau.complet(); }
+    bool reussi() const { return tableauComplet() && textesTEG.has_value(); }
 };
 
-CalculEmprunt CalculeEmprunt(const SaisieEmprunt& saisie, bool tegActuariel, const ConventionsLocales& conventions);
+EmpruntCalcule CalculeEmprunt(const SaisieEmprunt& saisie, bool tegActuariel, const ConventionsLocales& conventions);
 
 } // namespace amortix

@@ -2,14 +2,13 @@
 
 #include "Arrondis.h"
 #include "LectureNombres.h"
-#include "Messages.h"
 #include "SolveursValeurManquante.h"
 
 namespace amortix {
 
-ValeurManquante CalculeValeurManquante(const std::array<std::string, 4>& champs, int indexEcheance,
-                                       const ConventionsLocales& conventions) {
-    ValeurManquante resultat;
+RechercheValeurManquante CalculeValeurManquante(const std::array<std::string, 4>& champs, Frequence frequence,
+                                                const ConventionsLocales& conventions) {
+    RechercheValeurManquante resultat;
     resultat.champs = champs;
 
     int vides = 0;
@@ -22,18 +21,15 @@ ValeurManquante CalculeValeurManquante(const std::array<std::string, 4>& champs,
     }
     if (vides == 0) {
         resultat.issue = IssueValeurManquante::AucuneZoneVide;
-        resultat.message = std::string(MessageAucuneZoneVide);
         return resultat;
     }
     if (vides > 1) {
         resultat.issue = IssueValeurManquante::PlusieursZonesVides;
-        resultat.message = std::string(MessagePlusieursZonesVides);
         return resultat;
     }
 
     auto echec = [&resultat] {
         resultat.issue = IssueValeurManquante::Echec;
-        resultat.message = std::string(MessageSaisieIncoherente);
         return resultat;
     };
 
@@ -73,16 +69,16 @@ ValeurManquante CalculeValeurManquante(const std::array<std::string, 4>& champs,
     ResultatSolveur solveur;
     switch (vide) {
     case Grandeur::Montant:
-        solveur = Calcul_Montant(duree, taux, mensualite, indexEcheance, conventions);
+        solveur = Calcul_Montant(duree, taux, mensualite, frequence, conventions);
         break;
     case Grandeur::Duree:
-        solveur = Calcul_Duree(montant, taux, mensualite, indexEcheance, conventions);
+        solveur = Calcul_Duree(montant, taux, mensualite, frequence, conventions);
         break;
     case Grandeur::Taux:
-        solveur = Calcul_Taux(montant, duree, mensualite, indexEcheance, conventions);
+        solveur = Calcul_Taux(montant, duree, mensualite, frequence, conventions);
         break;
     case Grandeur::Mensualite:
-        solveur = Calcul_Mensualite(montant, duree, taux, indexEcheance, conventions);
+        solveur = Calcul_Mensualite(montant, duree, taux, frequence, conventions);
         break;
     }
     if (!solveur.reussi)

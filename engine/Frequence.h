@@ -6,18 +6,22 @@
 
 namespace amortix {
 
-// The entries of the frequency list, in list order; the duration is counted in these periods.
-inline constexpr std::array<std::string_view, 4> LibellesEcheance = {"mois", "trimestres", "semestres", "ans"};
+// How often the payments fall; the duration is counted in these periods, not in months.
+enum class Frequence { Mois, Trimestres, Semestres, Ans };
 
-struct Frequence {
-    int periodesParAn = 12; // k
-    int moisParPeriode = 1; // m
-};
+// The frequencies in the order of the frequency list (entries 0 to 3, as loan documents store them).
+inline constexpr std::array<Frequence, 4> Frequences = {Frequence::Mois, Frequence::Trimestres,
+                                                        Frequence::Semestres, Frequence::Ans};
 
-// The frequency of a list entry; nothing for an index outside the list (no selection).
+int PeriodesParAn(Frequence frequence);  // k: 12, 4, 2, 1
+int MoisParPeriode(Frequence frequence); // m: 1, 3, 6, 12
+// The entry of the frequency list, also the unit word of the duration: "mois" … "ans".
+std::string_view LibelleEcheance(Frequence frequence);
+// The word of the workbook's summary, where a year is "années".
+std::string_view MotClasseur(Frequence frequence);
+
+// The list entry of a frequency, and back; nothing for an index outside the list.
+int IndexDe(Frequence frequence);
 std::optional<Frequence> FrequenceDeLIndex(int index);
-
-// k for a list entry: 12, 4, 2 or 1, and 0 when nothing is selected.
-int RetourneTypeEcheance(int index);
 
 } // namespace amortix

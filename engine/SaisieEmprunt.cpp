@@ -5,7 +5,7 @@
 
 namespace amortix {
 
-std::optional<LectureSaisie> LitSaisie(const SaisieEmprunt& saisie, const ConventionsLocales& conventions) {
+std::optional<SaisieLue> LitSaisie(const SaisieEmprunt& saisie, const ConventionsLocales& conventions) {
     const std::string assurance = EstVide(saisie.assurance) ? "0" : saisie.assurance;
     const std::string frais = EstVide(saisie.fraisDossier) ? "0" : saisie.fraisDossier;
 
@@ -25,14 +25,14 @@ std::optional<LectureSaisie> LitSaisie(const SaisieEmprunt& saisie, const Conven
     if (!valeurFrais)
         return std::nullopt;
 
-    LectureSaisie lecture;
+    SaisieLue lecture;
     ParametresEmprunt& p = lecture.parametres;
     p.duree = *duree;
     p.montant = *montant;
     p.tauxAnnuel = *taux == 0.0 ? 0.0 : *taux / 100.0;
     p.assurance = *valeurAssurance;
     p.fraisDossier = *valeurFrais;
-    p.indexEcheance = saisie.indexEcheance;
+    p.frequence = saisie.frequence;
     p.premiereEcheance = saisie.premiereEcheance;
 
     lecture.champsReecrits = saisie;

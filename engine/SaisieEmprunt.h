@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConventionsLocales.h"
+#include "Frequence.h"
 
 #include <chrono>
 #include <cstdint>
@@ -9,14 +10,15 @@
 
 namespace amortix {
 
-// The main window's inputs as their fields hold them.
+// A loan's inputs as typed: the texts of the main window's fields, its frequency and its first
+// payment date. The window, loan documents, amortix-cli and the outputs all carry this one value.
 struct SaisieEmprunt {
     std::string montant;      // txtMontant
     std::string duree;        // txtMensualite: a number of periods, not of months
     std::string taux;         // txtTaux, a percentage
     std::string assurance;    // txtAssurance, per payment
     std::string fraisDossier; // txtFraisDossier
-    int indexEcheance = 0;    // cboEcheance
+    Frequence frequence = Frequence::Mois; // cboEcheance
     std::chrono::year_month_day premiereEcheance{std::chrono::year{2000}, std::chrono::January,
                                                  std::chrono::day{1}};
     bool operator==(const SaisieEmprunt&) const = default;
@@ -29,11 +31,11 @@ struct ParametresEmprunt {
     double assurance = 0.0;    // A
     double fraisDossier = 0.0; // F
     std::int32_t duree = 0;    // n
-    int indexEcheance = 0;
+    Frequence frequence = Frequence::Mois;
     std::chrono::year_month_day premiereEcheance;
 };
 
-struct LectureSaisie {
+struct SaisieLue {
     ParametresEmprunt parametres;
     SaisieEmprunt champsReecrits; // the four decimal fields in format "0.00"
 };
@@ -41,6 +43,6 @@ struct LectureSaisie {
 // Reads the fields in their order; nothing when one of them is incomplete or incorrect. Insurance
 // and fees left blank count as 0; a rate equal to 0 is exactly 0. The numbers go on as read: a rate
 // typed 5,125 is used at 5.125 % while its field then shows 5,13.
-std::optional<LectureSaisie> LitSaisie(const SaisieEmprunt& saisie, const ConventionsLocales& conventions);
+std::optional<SaisieLue> LitSaisie(const SaisieEmprunt& saisie, const ConventionsLocales& conventions);
 
 } // namespace amortix

@@ -58,10 +58,10 @@ std::optional<std::int64_t> PremierArret(std::int64_t debut, std::int64_t fin,
 
 } // namespace
 
-ResultatSolveur Calcul_Mensualite(double dblMontant, std::int32_t lngNbMois, double dblTaux, int indexEcheance,
+ResultatSolveur Calcul_Mensualite(double dblMontant, std::int32_t lngNbMois, double dblTaux, Frequence frequence,
                                   const ConventionsLocales& conventions) {
     ResultatSolveur resultat;
-    const auto paiement = PaiementSolveur(dblMontant, dblTaux, RetourneTypeEcheance(indexEcheance), lngNbMois);
+    const auto paiement = PaiementSolveur(dblMontant, dblTaux, PeriodesParAn(frequence), lngNbMois);
     if (!paiement)
         return resultat;
     resultat.champ(Grandeur::Mensualite) = Fmt2(*paiement, conventions);
@@ -69,10 +69,10 @@ ResultatSolveur Calcul_Mensualite(double dblMontant, std::int32_t lngNbMois, dou
     return resultat;
 }
 
-ResultatSolveur Calcul_Montant(std::int32_t lngNbMois, double dblTaux, double dblMensualite, int indexEcheance,
+ResultatSolveur Calcul_Montant(std::int32_t lngNbMois, double dblTaux, double dblMensualite, Frequence frequence,
                                const ConventionsLocales& conventions) {
     ResultatSolveur resultat;
-    const int k = RetourneTypeEcheance(indexEcheance);
+    const int k = PeriodesParAn(frequence);
     const double i = dblTaux / k;
     const double q = std::pow(1.0 + i, static_cast<double>(lngNbMois));
     const double diviseur = q * i;
@@ -86,10 +86,10 @@ ResultatSolveur Calcul_Montant(std::int32_t lngNbMois, double dblTaux, double db
     return resultat;
 }
 
-ResultatSolveur Calcul_Taux(double dblMontant, std::int32_t lngNbMois, double dblMensualite, int indexEcheance,
+ResultatSolveur Calcul_Taux(double dblMontant, std::int32_t lngNbMois, double dblMensualite, Frequence frequence,
                             const ConventionsLocales& conventions) {
     ResultatSolveur resultat;
-    const int k = RetourneTypeEcheance(indexEcheance);
+    const int k = PeriodesParAn(frequence);
     double taux = 0.5;
     double bas = 0.0;
     double haut = 1.0;
@@ -135,10 +135,10 @@ ResultatSolveur Calcul_Taux(double dblMontant, std::int32_t lngNbMois, double db
     return resultat;
 }
 
-ResultatSolveur Calcul_Duree(double dblMontant, double dblTaux, double dblMensualite, int indexEcheance,
+ResultatSolveur Calcul_Duree(double dblMontant, double dblTaux, double dblMensualite, Frequence frequence,
                              const ConventionsLocales& conventions) {
     ResultatSolveur resultat;
-    const int k = RetourneTypeEcheance(indexEcheance);
+    const int k = PeriodesParAn(frequence);
     const double quotient = dblMontant / dblMensualite;
     if (!EstFini(quotient))
         return resultat;
@@ -190,8 +190,7 @@ ResultatSolveur Calcul_Duree(double dblMontant, double dblTaux, double dblMensua
         return resultat;
     resultat.champ(Grandeur::Mensualite) = Fmt2(*ajuste, conventions);
     resultat.champ(Grandeur::Duree) = std::to_string(choisie);
-    const std::string_view libelle =
-        indexEcheance >= 0 && indexEcheance < 4 ? LibellesEcheance[indexEcheance] : std::string_view();
+    const std::string_view libelle = LibelleEcheance(frequence);
     resultat.message = "La durée la plus proche de la réalité est de : " + std::to_string(choisie) + " " +
                        std::string(libelle) + "." + MessageReajustement(dblMensualite, *ajuste, conventions);
     resultat.reussi = true;

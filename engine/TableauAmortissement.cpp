@@ -16,13 +16,11 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
         return std::move(tableau);
     };
 
-    const auto frequence = FrequenceDeLIndex(e.indexEcheance);
-    if (!frequence)
-        return echec(CauseEchec::Arithmetique);
     if (e.duree <= 0)
         return echec(CauseEchec::DureeNonPositive);
     const double r = e.tauxAnnuel;
-    const int k = frequence->periodesParAn;
+    const int k = PeriodesParAn(e.frequence);
+    const int m = MoisParPeriode(e.frequence);
     const std::int32_t n = e.duree;
 
     double paiement = 0.0;
@@ -49,7 +47,7 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
     // No schedule runs past the calendar, so a huge n never reserves more than it can list.
     const long long moisRestants = (static_cast<int>(AnneeMaximale) - static_cast<int>(anneeDebut) + 1) * 12LL;
     tableau.lignes.reserve(static_cast<std::size_t>(
-        std::clamp<long long>(moisRestants / frequence->moisParPeriode + 1, 0, n)));
+        std::clamp<long long>(moisRestants / m + 1, 0, n)));
 
     double restant = e.montant; // R
     double derniereEcheance = 0.0;
@@ -71,18 +69,18 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
             return echec(CauseEchec::Arithmetique);
 
         const auto date = DateEcheance(anneeDebut, moisDebut, jour,
-                                       static_cast<long long>(j - 1) * frequence->moisParPeriode);
+                                       static_cast<long long>(j - 1) * m);
         if (!date || !date->ok())
             return echec(CauseEchec::Calendrier);
 
         LigneTableau& ligne = tableau.lignes.emplace_back();
-        ligne[0] = std::to_string(j);
-        ligne[1] = FormateDateCourte(*date, conventions);
-        ligne[2] = j < n ? texteEcheance : Fmt2(montantLigne, conventions);
-        ligne[3] = Fmt2(interets, conventions);
-        ligne[4] = texteAssurance;
-        ligne[5] = Fmt2(capital, conventions);
-        ligne[6] = Fmt2(restant, conventions);
+        ligne[Colonne::Numero] = std::to_string(j);
+        ligne[Colonne::Date] = FormateDateCourte(*date, conventions);
+        ligne[Colonne::Montant] = j < n ? texteEcheance : Fmt2(montantLigne, conventions);
+        ligne[Colonne::Interets] = Fmt2(interets, conventions);
+        ligne[Colonne::Assurance] = texteAssurance;
+        ligne[Colonne::CapitalAmorti] = Fmt2(capital, conventions);
+        ligne[Colonne::CapitalRestant] = Fmt2(restant, conventions);
     }
 
     const double sommeEcheances = static_cast<double>(n - 1) * tableau.echeanceAffichee + derniereEcheance;

@@ -13,11 +13,23 @@ namespace amortix {
 // The columns of the schedule, in list order.
 enum class Colonne { Numero, Date, Montant, Interets, Assurance, CapitalAmorti, CapitalRestant };
 inline constexpr int NombreColonnes = 7;
+inline constexpr std::array<Colonne, NombreColonnes> Colonnes = {
+    Colonne::Numero,    Colonne::Date,          Colonne::Montant,       Colonne::Interets,
+    Colonne::Assurance, Colonne::CapitalAmorti, Colonne::CapitalRestant};
+// The five amounts, in list order.
+inline constexpr std::array<Colonne, 5> ColonnesMontants = {Colonne::Montant, Colonne::Interets, Colonne::Assurance,
+                                                            Colonne::CapitalAmorti, Colonne::CapitalRestant};
 inline constexpr std::array<std::string_view, NombreColonnes> EntetesColonnes = {
     "N°", "Date", "Montant éch.", "Intérêts", "Assurance", "Capital amorti", "Capital restant dû"};
+inline std::string_view EnteteColonne(Colonne colonne) { return EntetesColonnes[static_cast<std::size_t>(colonne)]; }
 
 // One row as the list shows it: the payment number, the short date and five amounts in "0.00".
-using LigneTableau = std::array<std::string, NombreColonnes>;
+struct LigneTableau {
+    std::array<std::string, NombreColonnes> textes;
+    std::string& operator[](Colonne colonne) { return textes[static_cast<std::size_t>(colonne)]; }
+    const std::string& operator[](Colonne colonne) const { return textes[static_cast<std::size_t>(colonne)]; }
+    bool operator==(const LigneTableau&) const = default;
+};
 
 // The four cost labels, in "0.00".
 struct CoutsCredit {
@@ -31,7 +43,7 @@ struct CoutsCredit {
 enum class CauseEchec {
     Aucune,
     DureeNonPositive, // no payment can be spread over zero or fewer periods
-    Arithmetique,     // a division by zero, an overflow, an undefined result, no frequency selected
+    Arithmetique,     // a division by zero, an overflow, an undefined result
     Calendrier,       // a payment date past 31/12/9999
 };
 

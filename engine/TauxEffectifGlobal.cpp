@@ -7,11 +7,13 @@
 
 namespace amortix {
 
-std::optional<TauxEffectif> Calcul_TEG(std::int32_t lngNbMois, double dblMensualite, double dblFraisDossier,
-                                       double dblMontant, int periodesParAn) {
-    const double netRecu = dblMontant - dblFraisDossier;
+std::optional<TauxEffectif> Calcul_TEG(const DonneesTEG& d) {
+    const std::int32_t lngNbMois = d.lngNbMois;
+    const double dblMensualite = d.dblMensualite;
+    const int periodesParAn = PeriodesParAn(d.frequence);
+    const double netRecu = d.dblMontant - d.dblFraisDossier;
     const double cible = Round2(lngNbMois * dblMensualite);
-    if (!EstFini(cible) || periodesParAn == 0)
+    if (!EstFini(cible))
         return std::nullopt;
 
     TauxEffectif teg;
@@ -56,12 +58,6 @@ TextesTEG FormateTEG(const TauxEffectif& teg, const ConventionsLocales& conventi
     return {FormatePourcentage(teg.tauxPeriode, 6, conventions),
             FormatePourcentage(teg.proportionnel, 4, conventions),
             FormatePourcentage(teg.actuariel, 4, conventions)};
-}
-
-std::string TexteDetailsTEG(const TextesTEG& textes) {
-    return "TEG de période : " + textes.periode + "\r\nTEG proportionnel : " + textes.proportionnel +
-           "\r\nTEG actuariel : " + textes.actuariel +
-           "\r\n\r\nPour plus d'informations sur le TEG, cliquez sur le menu Outils -> Options -> Infos TEG.";
 }
 
 } // namespace amortix

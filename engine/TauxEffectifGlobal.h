@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConventionsLocales.h"
+#include "Frequence.h"
 
 #include <cstdint>
 #include <optional>
@@ -19,8 +20,15 @@ struct TauxEffectif {
 // the fees): bisection on [0, 1] until the total repaid over the loan matches the displayed
 // instalment's total to the cent. Nothing when the arithmetic fails or when the search can no
 // longer move (no rate up to 100 % per period repays that much, or x stuck near zero).
-std::optional<TauxEffectif> Calcul_TEG(std::int32_t lngNbMois, double dblMensualite, double dblFraisDossier,
-                                       double dblMontant, int periodesParAn);
+// Named fields, so that the amounts cannot be swapped: Calcul_TEG({.lngNbMois = n, …}).
+struct DonneesTEG {
+    std::int32_t lngNbMois = 0; // n
+    double dblMensualite = 0.0; // the regular instalment as displayed, Fmt2(T) read back
+    double dblFraisDossier = 0.0;
+    double dblMontant = 0.0;
+    Frequence frequence = Frequence::Mois;
+};
+std::optional<TauxEffectif> Calcul_TEG(const DonneesTEG& donnees);
 
 struct TextesTEG {
     std::string periode;       // "0.000000 %"
@@ -31,8 +39,5 @@ struct TextesTEG {
 };
 
 TextesTEG FormateTEG(const TauxEffectif& teg, const ConventionsLocales& conventions);
-
-// The text of the details box, lines separated by CR LF.
-std::string TexteDetailsTEG(const TextesTEG& textes);
 
 } // namespace amortix

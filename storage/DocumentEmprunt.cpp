@@ -2,6 +2,7 @@
 
 #include "FichierUtilisateur.h"
 #include "LectureNombres.h"
+#include "ConventionsSysteme.h"
 #include "Windows1252.h"
 
 
@@ -26,36 +27,39 @@ std::vector<QByteArray> Lignes(const QByteArray& octets) {
 }
 
 std::optional<int> Entier(const QByteArray& ligne, const ConventionsLocales& conventions) {
-    const QString texte = DepuisWindows1252(ligne);
-    return LitEntier(texte.toStdString(), conventions);
+    return LitEntier(VersUtf8(DepuisWindows1252(ligne)), conventions);
 }
+
+std::string Texte(const QByteArray& ligne) { return VersUtf8(DepuisWindows1252(ligne)); }
 
 } // namespace
 
-QByteArray OctetsDocument(const DocumentEmprunt& d) {
+QByteArray OctetsDocument(const SaisieEmprunt& s) {
+    const std::chrono::year_month_day& date = s.premiereEcheance;
     QByteArray octets;
-    for (const QString& ligne :
-         {d.montant, d.duree, QString::number(d.indexEcheance), d.taux, d.assurance, d.fraisDossier,
-          QString::number(d.premiereEcheance.day()), QString::number(d.premiereEcheance.month()),
-          QString::number(d.premiereEcheance.year())}) {
-        octets += VersWindows1252(ligne);
+    for (const std::string& ligne :
+         {s.montant, s.duree, std::to_string(IndexDe(s.frequence)), s.taux, s.assurance, s.fraisDossier,
+          std::to_string(static_cast<unsigned>(date.day())), std::to_string(static_cast<unsigned>(date.month())),
+          std::to_string(static_cast<int>(date.year()))}) {
+        octets += VersWindows1252(DepuisUtf8(ligne));
         octets += "\r\n";
     }
     return octets;
 }
 
-std::optional<Erreur> EnregistreDocument(const QString& chemin, const DocumentEmprunt& document) {
-    return EcritFichierUtilisateur(chemin, OctetsDocument(document));
+std::optional<Erreur> EnregistreDocument(const QString& chemin, const SaisieEmprunt& saisie) {
+    return EcritFichierUtilisateur(chemin, OctetsDocument(saisie));
 }
 
-std::variant<DocumentEmprunt, QString> AnalyseDocument(const QByteArray& octets, const ConventionsLocales& conventions) {
+std::variant<SaisieEmprunt, QString> AnalyseDocument(const QByteArray& octets, const ConventionsLocales& conventions) {
     const std::vector<QByteArray> lignes = Lignes(octets);
     if (lignes.size() < 9)
         return octets.isEmpty() ? QStringLiteral("le fichier est vide.")
                                 : QStringLiteral("il compte %1 ligne(s) au lieu de neuf.").arg(lignes.size());
 
     const auto index = Entier(lignes[2], conventions);
-    if (!index || *index < 0 || *index > 3)
+    const auto frequence = index ? FrequenceDeLIndex(*index) : std::nullopt;
+    if (!frequence)
         return QStringLiteral("la ligne 3 doit donner la fréquence des échéances : 0, 1, 2 ou 3.");
     const auto jour = Entier(lignes[6], conventions);
     const auto mois = Entier(lignes[7], conventions);
@@ -64,12 +68,11 @@ std::variant<DocumentEmprunt, QString> AnalyseDocument(const QByteArray& octets,
     if (!date.isValid() || date.year() < 1601 || date.year() > 9999)
         return QStringLiteral("les lignes 7 à 9 ne forment pas une date de première échéance valide.");
 
-    return DocumentEmprunt{DepuisWindows1252(lignes[0]), DepuisWindows1252(lignes[1]), *index,
-                           DepuisWindows1252(lignes[3]), DepuisWindows1252(lignes[4]), DepuisWindows1252(lignes[5]),
-                           date};
+    return SaisieEmprunt{Texte(lignes[0]), Texte(lignes[1]), Texte(lignes[3]), Texte(lignes[4]),
+                         Texte(lignes[5]),   *frequence,       VersDateStd(date)};
 }
 
-std::variant<DocumentEmprunt, QString> LitDocument(const QString& chemin, const ConventionsLocales& conventions) {
+std::variant<SaisieEmprunt, QString> LitDocument(const QString& chemin, const ConventionsLocales& conventions) {
     const FichierLu fichier = LitFichierUtilisateur(chemin, TailleMaximaleFichierAmortix);
     if (fichier.erreur)
         return fichier.erreur->description;

@@ -2,6 +2,7 @@
 
 #include "ConventionsLocales.h"
 #include "Erreur.h"
+#include "SaisieEmprunt.h"
 
 #include <QDate>
 #include <QString>
@@ -12,32 +13,22 @@
 namespace amortix {
 
 // A loan document (.amx) keeps the inputs of one loan, not its schedule: nine lines, each ended by
-// CR LF — the amount, duration, rate, insurance and fees texts as the fields show them, the index of
-// the frequency entry and the first payment's day, month and year as integers. Single-byte
-// characters in Windows-1252.
-struct DocumentEmprunt {
-    QString montant;
-    QString duree;
-    int indexEcheance = 0;
-    QString taux;
-    QString assurance;
-    QString fraisDossier;
-    QDate premiereEcheance;
-    bool operator==(const DocumentEmprunt&) const = default;
-};
+// CR LF — the amount and duration texts as the fields show them, the index of the frequency entry,
+// the rate, insurance and fees texts, then the first payment's day, month and year as integers.
+// Single-byte characters in Windows-1252.
 
 inline const QString FiltreDocuments = QStringLiteral("Fichier Amortix (*.amx)");
 
-QByteArray OctetsDocument(const DocumentEmprunt& document);
+QByteArray OctetsDocument(const SaisieEmprunt& saisie);
 
 // Writes the whole document, or nothing: the previous file stays whole when writing fails.
-std::optional<Erreur> EnregistreDocument(const QString& chemin, const DocumentEmprunt& document);
+std::optional<Erreur> EnregistreDocument(const QString& chemin, const SaisieEmprunt& saisie);
 
 // The document, or why it cannot be opened. It is checked whole before anything uses it: nine lines
 // at least (later lines are ignored; a line ends at CR LF, CR or LF), a frequency entry 0 to 3, and
 // a real date from 1601 to 9999. Lines 3, 7, 8 and 9 are read as the window reads a duration: in the
 // locale, blanks around, a decimal part taken to the nearest integer.
-std::variant<DocumentEmprunt, QString> AnalyseDocument(const QByteArray& octets, const ConventionsLocales& conventions);
-std::variant<DocumentEmprunt, QString> LitDocument(const QString& chemin, const ConventionsLocales& conventions);
+std::variant<SaisieEmprunt, QString> AnalyseDocument(const QByteArray& octets, const ConventionsLocales& conventions);
+std::variant<SaisieEmprunt, QString> LitDocument(const QString& chemin, const ConventionsLocales& conventions);
 
 } // namespace amortix

@@ -15,7 +15,8 @@ Options AnalyseOptions(const QByteArray& octets) {
 LectureOptions LitOptions(const QString& chemin, bool creeSiAbsent) {
     const FichierLu fichier = LitFichierUtilisateur(chemin, TailleMaximaleFichierAmortix);
     if (!fichier.present) {
-        // Created empty, as it always is at start-up; a folder that refuses it changes nothing.
+        // Created empty at start-up, so that the user finds where the options go; a folder that refuses
+        // it changes nothing.
         if (creeSiAbsent)
             EcritFichierUtilisateur(chemin, QByteArray());
         return {};

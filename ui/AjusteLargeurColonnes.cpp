@@ -3,7 +3,6 @@
 #include "ModeleEcheancier.h"
 #include "Twips.h"
 
-#include <QAbstractItemModel>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QStyle>
@@ -36,8 +35,6 @@ public:
             texte_ = utf8;
         }
     }
-
-    void mesure(const QString& texte) { mesure(std::string_view(texte.toStdString())); }
 
     int largeur() const {
         if (largeur_ <= 0.0)
@@ -75,31 +72,24 @@ private:
 
 } // namespace
 
-void AjusteLargeurColonnes(QTreeView* liste, const QWidget* fenetre) {
-    QAbstractItemModel* modele = liste->model();
-    const auto* echeancier = dynamic_cast<const ModeleEcheancier*>(modele);
+void AjusteLargeurColonnes(QTreeView* liste, ModeleEcheancier& modele, const QWidget* fenetre) {
     const QFontMetrics police = fenetre->fontMetrics();
     // The margins an item view leaves on each side of a cell's text.
     const int marges = 2 * (liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1);
-    const int lignes = modele->rowCount();
+    const bool vide = modele.lignes().empty();
 
-    for (int j = 0; j < modele->columnCount(); ++j) {
+    for (int j = 0; j < modele.columnCount(); ++j) {
         PlusLargeTexte cellules(liste->font());
-        if (echeancier) {
-            for (const LigneTableau& ligne : echeancier->lignes())
-                cellules.mesure(std::string_view(ligne[static_cast<std::size_t>(j)]));
-        } else {
-            for (int i = 0; i < lignes; ++i)
-                cellules.mesure(modele->index(i, j).data().toString());
-        }
-        int largeur = lignes > 0 ? cellules.largeur() + marges : 0;
-        const int entete = police.horizontalAdvance(modele->headerData(j, Qt::Horizontal).toString());
+        for (const LigneTableau& ligne : modele.lignes())
+            cellules.mesure(std::string_view(ligne.textes[static_cast<std::size_t>(j)]));
+        int largeur = vide ? 0 : cellules.largeur() + marges;
+        const int entete = police.horizontalAdvance(modele.headerData(j, Qt::Horizontal, Qt::DisplayRole).toString());
         if (entete + Pixels(180) > largeur)
             largeur = entete + Pixels(180);
         liste->header()->resizeSection(j, largeur);
     }
-    for (int j = 0; j < modele->columnCount(); ++j)
-        modele->setHeaderData(j, Qt::Horizontal, QVariant::fromValue(j == 0 ? Qt::AlignLeft : Qt::AlignRight),
+    for (int j = 0; j < modele.columnCount(); ++j)
+        modele.setHeaderData(j, Qt::Horizontal, QVariant::fromValue(j == 0 ? Qt::AlignLeft : Qt::AlignRight),
                               Qt::TextAlignmentRole);
 }
 

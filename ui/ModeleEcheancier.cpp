@@ -9,7 +9,7 @@ int ModeleEcheancier::rowCount(const QModelIndex& parent) const {
 int ModeleEcheancier::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : NombreColonnes; }
 
 QString ModeleEcheancier::texte(int ligne, int colonne) const {
-    const std::string& cellule = lignes_[static_cast<std::size_t>(ligne)][static_cast<std::size_t>(colonne)];
+    const std::string& cellule = lignes_[static_cast<std::size_t>(ligne)].textes[static_cast<std::size_t>(colonne)];
     return QString::fromUtf8(cellule.data(), static_cast<qsizetype>(cellule.size()));
 }
 

@@ -6,6 +6,7 @@
 #include "FiltreSeparateurDecimal.h"
 #include "Frequence.h"
 #include "LectureNombres.h"
+#include "MessagesSaisie.h"
 #include "Controles.h"
 #include "frmEmprunt.h"
 
@@ -64,8 +65,8 @@ void frmCalculManquant::CreeControles() {
     Libelle(this, "Label2", QStringLiteral("Amortissement :"), 660, 1110, 1575, 255);
     champ(1, 1080, 555);
     cboEcheance = Place(new QComboBox(this), "cboEcheance", 2910, 1080, 1455, 315);
-    for (const std::string_view libelle : LibellesEcheance)
-        cboEcheance->addItem(DepuisUtf8(libelle));
+    for (const Frequence frequence : Frequences)
+        cboEcheance->addItem(DepuisUtf8(LibelleEcheance(frequence)));
     Libelle(this, "Label3", QStringLiteral("Taux d'intérêt annuel :"), 300, 1470, 1935, 255);
     champ(2, 1440, 555);
     Libelle(this, "Label6", QStringLiteral("%"), 2910, 1470, 255, 255, Qt::AlignLeft);
@@ -129,8 +130,8 @@ void frmCalculManquant::cmdCalculer_Click() {
     std::array<std::string, 4> textes;
     for (std::size_t i = 0; i < textes.size(); ++i)
         textes[i] = VersUtf8(txtValeur[i]->text());
-    const ValeurManquante calcul =
-        CalculeValeurManquante(textes, cboEcheance->currentIndex(), ConventionsDe(QLocale()));
+    const RechercheValeurManquante calcul =
+        CalculeValeurManquante(textes, FrequenceChoisie(), ConventionsDe(QLocale()));
 
     const bool champsLus =
         calcul.issue == IssueValeurManquante::Trouvee || calcul.issue == IssueValeurManquante::Echec;
@@ -141,22 +142,29 @@ void frmCalculManquant::cmdCalculer_Click() {
         for (std::size_t i = 0; i < textes.size(); ++i)
             txtValeur[i]->setText(DepuisUtf8(calcul.champs[i]));
     }
-    if (calcul.message)
-        AfficheMessage(DepuisUtf8(*calcul.message));
+    if (const auto message = MessageValeurManquante(calcul))
+        AfficheMessage(DepuisUtf8(*message));
     if (calcul.issue == IssueValeurManquante::Trouvee)
         cmdTableauAmortissement->setEnabled(true);
 }
 
 void frmCalculManquant::cmdTableauAmortissement_Click() {
-    // The payment stays here: the main window works it out from the other three.
-    principale_.txtMontant->setText(txtValeur[0]->text());
-    principale_.txtMensualite->setText(txtValeur[1]->text());
-    principale_.txtTaux->setText(txtValeur[2]->text());
-    principale_.txtAssurance->setText(QStringLiteral("0"));
-    principale_.txtFraisDossier->setText(QStringLiteral("0"));
-    principale_.cboEcheance->setCurrentIndex(cboEcheance->currentIndex());
+    // The payment stays here: the main window works it out from the other three. A loan found here
+    // has no insurance and no fees; the first payment date stays the main window's.
+    SaisieEmprunt saisie = principale_.SaisieAffichee();
+    saisie.montant = VersUtf8(txtValeur[0]->text());
+    saisie.duree = VersUtf8(txtValeur[1]->text());
+    saisie.taux = VersUtf8(txtValeur[2]->text());
+    saisie.assurance = "0";
+    saisie.fraisDossier = "0";
+    saisie.frequence = FrequenceChoisie();
+    principale_.AfficheSaisie(saisie);
     principale_.cmdCalculer_Click();
     accept();
+}
+
+Frequence frmCalculManquant::FrequenceChoisie() const {
+    return FrequenceDeLIndex(cboEcheance->currentIndex()).value_or(Frequence::Mois);
 }
 
 void frmCalculManquant::AfficheMessage(const QString& texte) {

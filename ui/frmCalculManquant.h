@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Frequence.h"
 #include "Interactions.h"
 
 #include <QDialog>
@@ -40,6 +41,7 @@ private:
     void cmdCalculer_Click();
     void cmdTableauAmortissement_Click();
     void AfficheMessage(const QString& texte);
+    Frequence FrequenceChoisie() const;
 
     frmEmprunt& principale_;
     Interactions& interactions_;

@@ -8,7 +8,7 @@
 #include "FiltreSeparateurDecimal.h"
 #include "Frequence.h"
 #include "Liens.h"
-#include "Messages.h"
+#include "MessagesSaisie.h"
 #include "ModeleEcheancier.h"
 #include "Twips.h"
 #include "frmCalculManquant.h"
@@ -64,6 +64,14 @@ void EcritSiDifferent(QLineEdit* champ, const std::string& texte) {
         champ->setText(nouveau);
 }
 
+const QString TitreDetailsTEG = QStringLiteral("Détails TEG");
+
+QString TexteDetailsTEG(const TextesTEG& textes) {
+    return QStringLiteral("TEG de période : %1\r\nTEG proportionnel : %2\r\nTEG actuariel : %3\r\n\r\n"
+                          "Pour plus d'informations sur le TEG, cliquez sur le menu Outils -> Options -> Infos TEG.")
+        .arg(DepuisUtf8(textes.periode), DepuisUtf8(textes.proportionnel), DepuisUtf8(textes.actuariel));
+}
+
 } // namespace
 
 frmEmprunt::frmEmprunt(Module& module, Interactions& interactions, const QString& ligneDeCommande, QWidget* parent)
@@ -88,8 +96,8 @@ void frmEmprunt::CreeControles() {
     Libelle(client, "lblDuree", QStringLiteral("Amortissement :"), 600, 690, 1575, 255);
     txtMensualite = Place(new QLineEdit(client), "txtMensualite", 2250, 630, 555, 315);
     cboEcheance = Place(new QComboBox(client), "cboEcheance", 2850, 630, 1455, 315);
-    for (const std::string_view libelle : LibellesEcheance)
-        cboEcheance->addItem(DepuisUtf8(libelle));
+    for (const Frequence frequence : Frequences)
+        cboEcheance->addItem(DepuisUtf8(LibelleEcheance(frequence)));
     Libelle(client, "Label12", QStringLiteral("Première échéance :"), 4440, 690, 1575, 255);
     DTPicker = Place(new QDateEdit(client), "DTPicker", 6000, 630, 1305, 315);
     DTPicker->setCalendarPopup(true);
@@ -211,7 +219,7 @@ void frmEmprunt::CreeMenus() {
 void frmEmprunt::Form_Load(const QString& ligneDeCommande) {
     blnAucunCalcul = true;
     ActiveSorties(false);
-    AjusteLargeurColonnes(lvwListe, this);
+    AjusteLargeurColonnes(lvwListe, *modeleListe_, this);
     DTPicker->setDate(QDate::currentDate());
     interactions_.associeDocuments(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("amortix")));
     AfficheCadreInfos();
@@ -222,22 +230,30 @@ void frmEmprunt::Form_Load(const QString& ligneDeCommande) {
         OuvreLigneDeCommande(ligneDeCommande);
 }
 
-SaisieEmprunt frmEmprunt::SaisieDesChamps() const {
-    SaisieEmprunt saisie;
-    saisie.montant = VersUtf8(txtMontant->text());
-    saisie.duree = VersUtf8(txtMensualite->text());
-    saisie.taux = VersUtf8(txtTaux->text());
-    saisie.assurance = VersUtf8(txtAssurance->text());
-    saisie.fraisDossier = VersUtf8(txtFraisDossier->text());
-    saisie.indexEcheance = cboEcheance->currentIndex();
-    saisie.premiereEcheance = VersDateStd(DTPicker->date());
-    return saisie;
+SaisieEmprunt frmEmprunt::SaisieAffichee() const {
+    return {VersUtf8(txtMontant->text()),
+            VersUtf8(txtMensualite->text()),
+            VersUtf8(txtTaux->text()),
+            VersUtf8(txtAssurance->text()),
+            VersUtf8(txtFraisDossier->text()),
+            FrequenceDeLIndex(cboEcheance->currentIndex()).value_or(Frequence::Mois),
+            VersDateStd(DTPicker->date())};
+}
+
+void frmEmprunt::AfficheSaisie(const SaisieEmprunt& saisie) {
+    txtMontant->setText(DepuisUtf8(saisie.montant));
+    txtMensualite->setText(DepuisUtf8(saisie.duree));
+    cboEcheance->setCurrentIndex(IndexDe(saisie.frequence));
+    txtTaux->setText(DepuisUtf8(saisie.taux));
+    txtAssurance->setText(DepuisUtf8(saisie.assurance));
+    txtFraisDossier->setText(DepuisUtf8(saisie.fraisDossier));
+    DTPicker->setDate(VersQDate(saisie.premiereEcheance));
 }
 
 void frmEmprunt::cmdCalculer_Click() {
     std::optional<CurseurAttente> attente(std::in_place);
     // The same computation as amortix-cli's, shown step by step as it went.
-    CalculEmprunt calcul = CalculeEmprunt(SaisieDesChamps(), module_.blnTEGActuariel, ConventionsDe(QLocale()));
+    EmpruntCalcule calcul = CalculeEmprunt(SaisieAffichee(), module_.blnTEGActuariel, ConventionsDe(QLocale()));
     if (!calcul.lu) {
         attente.reset();
         return AfficheEchecCalcul();
@@ -256,7 +272,7 @@ void frmEmprunt::cmdCalculer_Click() {
         // Hidden while it changes, so that it is drawn once.
         lvwListe->setVisible(false);
         modeleListe_->remplace(std::move(tableau.lignes));
-        AjusteLargeurColonnes(lvwListe, this);
+        AjusteLargeurColonnes(lvwListe, *modeleListe_, this);
         lvwListe->setVisible(true);
     }
     if (!tableau.complet()) {
@@ -288,8 +304,7 @@ void frmEmprunt::AfficheTEG(const TextesTEG& textes, const QString& affiche) {
 
 void frmEmprunt::cmdDetailsTEG_Click() {
     cmdCalculer->setFocus();
-    interactions_.message(this, IconeMessage::Information, DepuisUtf8(TitreDetailsTEG),
-                          DepuisUtf8(TexteDetailsTEG(textesTEG_)));
+    interactions_.message(this, IconeMessage::Information, TitreDetailsTEG, TexteDetailsTEG(textesTEG_));
 }
 
 void frmEmprunt::AfficheEchecCalcul() {
@@ -316,20 +331,10 @@ void frmEmprunt::ActiveSorties(bool actives) {
 }
 
 ContenuEcheancier frmEmprunt::ContenuAffiche() const {
-    ContenuEcheancier contenu;
-    contenu.montant = txtMontant->text();
-    contenu.duree = txtMensualite->text();
-    contenu.indexEcheance = cboEcheance->currentIndex();
-    contenu.taux = txtTaux->text();
-    contenu.assurance = txtAssurance->text();
-    contenu.fraisDossier = txtFraisDossier->text();
-    contenu.tegAffiche = lblTEG->property("tag").toString();
-    contenu.coutTotal = lblCoutTotal->text();
-    contenu.coutInterets = lblCoutInterets->text();
-    contenu.coutAssurance = lblCoutAssurance->text();
-    contenu.coutFraisDossier = lblCoutFraisDossier->text();
-    contenu.lignes = modeleListe_->lignes();
-    return contenu;
+    return {SaisieAffichee(), VersUtf8(lblTEG->property("tag").toString()),
+            CoutsCredit{VersUtf8(lblCoutTotal->text()), VersUtf8(lblCoutInterets->text()),
+                        VersUtf8(lblCoutAssurance->text()), VersUtf8(lblCoutFraisDossier->text())},
+            modeleListe_->lignes()};
 }
 
 void frmEmprunt::cmdManquant_Click() {

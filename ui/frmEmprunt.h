@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ContenuEcheancier.h"
+#include "RapportImprime.h"
+#include "SaisieEmprunt.h"
 #include "Erreur.h"
 #include "Interactions.h"
 #include "Module.h"
@@ -24,12 +26,11 @@ class QTreeView;
 namespace amortix {
 
 class ModeleEcheancier;
-struct SaisieEmprunt;
 
 // The main window: the loan's inputs, the schedule, its cost and its effective rate. Results live
 // only as the texts of the controls, and any edit of an input clears them, so what is shown,
-// printed, exported or saved always belongs to the inputs on screen. Other windows set the input
-// fields directly and call the public operations.
+// printed, exported or saved always belongs to the inputs on screen. Other windows go through its
+// public operations; its controls are its own (tests find them by their objectName).
 class frmEmprunt : public QMainWindow {
     Q_OBJECT
 
@@ -46,17 +47,50 @@ public:
     // Loads the logo at strCheminImage into picLogo (none for an empty path); on a failure, says so
     // and keeps the logo shown so far.
     void ChargePicLogo();
-    // The warning box of a settings file or picture that failed; what was being done goes on.
-    void AvertitReglages(const Erreur& erreur);
     // Puts a loan document's values into the fields, computes, and shows the file's name in the title.
     // A document that cannot be read, or does not hold a loan, changes nothing: the reason is returned.
     std::optional<QString> OuvrirFichier(const QString& strNomCompletFichier);
 
+    // The loan's inputs as the fields hold them.
+    SaisieEmprunt SaisieAffichee() const;
+    // Puts a loan's inputs into the fields, in the order of a loan document; each change clears the
+    // results as an edit would.
+    void AfficheSaisie(const SaisieEmprunt& saisie);
     // What the outputs read: the fields, the cost and TEG texts and the rows, as shown.
     ContenuEcheancier ContenuAffiche() const;
 
     bool aucunCalcul() const { return blnAucunCalcul; }
-    ModeleEcheancier* modeleListe() const { return modeleListe_; }
+    const ModeleEcheancier* modeleListe() const { return modeleListe_; }
+
+private:
+    void CreeControles();
+    void CreeMenus();
+    void Form_Load(const QString& ligneDeCommande);
+    void EffacerResultats();
+    // The TEG chosen in the options beside the rate, and the details button beside it.
+    void AfficheTEG(const TextesTEG& textes, const QString& affiche);
+    void cmdDetailsTEG_Click();
+    void cmdManquant_Click();
+    // Outputs of the schedule on screen (frmEmpruntImpression.cpp, frmEmpruntExport.cpp).
+    RapportImprime RapportAffiche() const;
+    void cmdImprimer_Click();
+    void mnuApercuAvantImpression_Click();
+    void mnuExporterPdf_Click();
+    void cmdExportExcel_Click();
+    void mnuExporterClasseur_Click();
+    // Loan documents (frmEmpruntDocuments.cpp).
+    void mnuOuvrir_Click();
+    void mnuEnregistrerSous_Click();
+    void OuvreLigneDeCommande(const QString& ligneDeCommande);
+    void SignaleDocumentIllisible(const QString& nom, const QString& raison);
+    // Settings dialogs (frmEmpruntReglages.cpp).
+    void mnuOptions_Click();
+    void mnuPersonnaliser_Click();
+    // The warning box of a settings file or picture that failed; what was being done goes on.
+    void AvertitReglages(const Erreur& erreur);
+    // The commands that need a computed schedule, enabled and disabled together.
+    void ActiveSorties(bool actives);
+    void AfficheEchecCalcul();
 
     QLineEdit* txtMontant;
     QLineEdit* txtMensualite; // the duration, in periods of the frequency
@@ -94,34 +128,6 @@ public:
     QMenu* mnuAide;
     QAction* mnuVisiterSiteWeb;
     QAction* mnuContacterAuteur;
-
-private:
-    void CreeControles();
-    void CreeMenus();
-    void Form_Load(const QString& ligneDeCommande);
-    void EffacerResultats();
-    // The TEG chosen in the options beside the rate, and the details button beside it.
-    void AfficheTEG(const TextesTEG& textes, const QString& affiche);
-    void cmdDetailsTEG_Click();
-    void cmdManquant_Click();
-    // Outputs of the schedule on screen (frmEmpruntImpression.cpp, frmEmpruntExport.cpp).
-    void cmdImprimer_Click();
-    void mnuApercuAvantImpression_Click();
-    void mnuExporterPdf_Click();
-    void cmdExportExcel_Click();
-    void mnuExporterClasseur_Click();
-    // Loan documents (frmEmpruntDocuments.cpp).
-    void mnuOuvrir_Click();
-    void mnuEnregistrerSous_Click();
-    void OuvreLigneDeCommande(const QString& ligneDeCommande);
-    void SignaleDocumentIllisible(const QString& nom, const QString& raison);
-    // Settings dialogs (frmEmpruntReglages.cpp).
-    void mnuOptions_Click();
-    void mnuPersonnaliser_Click();
-    // The commands that need a computed schedule, enabled and disabled together.
-    void ActiveSorties(bool actives);
-    void AfficheEchecCalcul();
-    SaisieEmprunt SaisieDesChamps() const;
 
     Module& module_;
     Interactions& interactions_;

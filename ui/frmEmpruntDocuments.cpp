@@ -5,10 +5,7 @@
 #include "DocumentEmprunt.h"
 #include "RetourneCheminLong.h"
 
-#include <QComboBox>
-#include <QDateEdit>
 #include <QFileInfo>
-#include <QLineEdit>
 
 namespace amortix {
 namespace {
@@ -30,10 +27,7 @@ void frmEmprunt::mnuEnregistrerSous_Click() {
     if (chemin.isEmpty())
         return;
     fichierDialogue_ = chemin;
-    const DocumentEmprunt document{txtMontant->text(),     txtMensualite->text(), cboEcheance->currentIndex(),
-                                   txtTaux->text(),        txtAssurance->text(),  txtFraisDossier->text(),
-                                   DTPicker->date()};
-    if (const auto erreur = EnregistreDocument(chemin, document)) {
+    if (const auto erreur = EnregistreDocument(chemin, SaisieAffichee())) {
         // Never silent: the user must not believe the loan was kept.
         interactions_.message(this, IconeMessage::Avertissement, TitreAmortix,
                               QStringLiteral("Le document « %1 » n'a pas pu être enregistré.\r\n%2")
@@ -58,15 +52,7 @@ std::optional<QString> frmEmprunt::OuvrirFichier(const QString& strNomCompletFic
     const auto lecture = LitDocument(strNomCompletFichier, ConventionsDe(QLocale()));
     if (const auto* raison = std::get_if<QString>(&lecture))
         return *raison;
-    const auto& document = std::get<DocumentEmprunt>(lecture);
-    // Each change clears the results as an edit would.
-    txtMontant->setText(document.montant);
-    txtMensualite->setText(document.duree);
-    cboEcheance->setCurrentIndex(document.indexEcheance);
-    txtTaux->setText(document.taux);
-    txtAssurance->setText(document.assurance);
-    txtFraisDossier->setText(document.fraisDossier);
-    DTPicker->setDate(document.premiereEcheance);
+    AfficheSaisie(std::get<SaisieEmprunt>(lecture));
     cmdCalculer_Click();
     setWindowTitle(TitreDocument(strNomCompletFichier));
     return std::nullopt;

@@ -20,19 +20,16 @@ const QString CauseExportExcel =
     QStringLiteral("Excel n'est probablement pas installé sur votre ordinateur.");
 const QString CauseClasseurNonEnregistre = QStringLiteral("Le classeur n'a pas été enregistré.");
 
-// No spreadsheet application to hand the workbook to: the number a missing one has always given.
+// No spreadsheet application to hand the workbook to: the automation error "cannot create the
+// object", which is what users of spreadsheet exports know it by.
 constexpr int ErreurAucunTableur = 429;
 
-QString TitreEchec(const ResultatClasseur& resultat) {
-    return TitreAmortix + QStringLiteral(" - Code pour débogage : ") + resultat.etape;
+QString TitreEchec(const EchecClasseur& echec) {
+    return TitreAmortix + QStringLiteral(" - Code pour débogage : ") + echec.etape;
 }
 
-QString TexteEchec(const ResultatClasseur& resultat, const QString& cause) {
-    return QStringLiteral("Erreur %1\r\n%2\r\n\r\n%3").arg(resultat.numero).arg(resultat.description, cause);
-}
-
-ResultatClasseur Echec(const char* etape, int numero, const QString& description) {
-    return {false, QLatin1String(etape), numero, description};
+EchecClasseur Echec(const char* etape, int numero, const QString& description) {
+    return {QLatin1String(etape), {numero, description}};
 }
 
 QString Natif(const QString& chemin) {
@@ -43,10 +40,9 @@ QString Natif(const QString& chemin) {
 
 void frmEmprunt::cmdExportExcel_Click() {
     std::optional<CurseurAttente> attente(std::in_place);
-    const auto echoue = [&](const ResultatClasseur& resultat) {
+    const auto echoue = [&](const EchecClasseur& echec) {
         attente.reset();
-        interactions_.message(this, IconeMessage::Critique, TitreEchec(resultat),
-                              TexteEchec(resultat, CauseExportExcel));
+        interactions_.message(this, IconeMessage::Critique, TitreEchec(echec), echec.erreur.texte(CauseExportExcel));
     };
 
     SupprimeAnciensDossiersClasseur(QDir::tempPath(), QDateTime::currentDateTime().addDays(-1));
@@ -57,10 +53,9 @@ void frmEmprunt::cmdExportExcel_Click() {
                             QStringLiteral("Impossible de créer un dossier temporaire dans « %1 » : %2")
                                 .arg(Natif(QDir::tempPath()), EnFrancais(dossier.errorString()))));
     const QString chemin = dossier.filePath(NomClasseurTemporaire);
-    const ResultatClasseur resultat = EnregistreClasseur(
-        ContenuAffiche(), module_.strEnteteExcel, module_.blnTEGDansExcel, ConventionsDe(QLocale()), chemin);
-    if (!resultat.reussi)
-        return echoue(resultat);
+    if (const auto echec = EnregistreClasseur(ContenuAffiche(), module_.strEnteteExcel, module_.blnTEGDansExcel,
+                                              ConventionsDe(QLocale()), chemin))
+        return echoue(*echec);
 
     // The spreadsheet application reads the file once this command is over: the folder stays, until
     // an export a day later clears it.
@@ -89,12 +84,12 @@ void frmEmprunt::mnuExporterClasseur_Click() {
         return;
 
     std::optional<CurseurAttente> attente(std::in_place);
-    const ResultatClasseur resultat = EnregistreClasseur(
-        ContenuAffiche(), module_.strEnteteExcel, module_.blnTEGDansExcel, ConventionsDe(QLocale()), chemin);
+    const auto echec = EnregistreClasseur(ContenuAffiche(), module_.strEnteteExcel, module_.blnTEGDansExcel,
+                                          ConventionsDe(QLocale()), chemin);
     attente.reset();
-    if (!resultat.reussi)
-        interactions_.message(this, IconeMessage::Critique, TitreEchec(resultat),
-                              TexteEchec(resultat, CauseClasseurNonEnregistre));
+    if (echec)
+        interactions_.message(this, IconeMessage::Critique, TitreEchec(*echec),
+                              echec->erreur.texte(CauseClasseurNonEnregistre));
 }
 
 } // namespace amortix

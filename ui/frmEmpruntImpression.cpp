@@ -5,7 +5,6 @@
 #include "CurseurAttente.h"
 #include "RapportImprime.h"
 #include "RapportPdf.h"
-#include "Twips.h"
 
 #include <QDir>
 #include <QLabel>
@@ -22,21 +21,6 @@ const QString CauseEchecImpression =
 const QString CauseEchecPdf =
     QStringLiteral("Vérifiez que le dossier choisi existe et que vous pouvez y écrire.");
 
-QString TexteEchec(const Erreur& erreur, const QString& cause) {
-    return QStringLiteral("Erreur ") + QString::number(erreur.numero) + QStringLiteral("\r\n") +
-           erreur.description + QStringLiteral("\r\n\r\n") + cause;
-}
-
-// The report of what the window shows, with the print header, the TEG option and the logo.
-RapportImprime RapportAffiche(const frmEmprunt& fenetre, const Module& module) {
-    RapportImprime rapport;
-    rapport.contenu = fenetre.ContenuAffiche();
-    rapport.strEnteteImpression = module.strEnteteImpression;
-    rapport.blnTEGDansExcel = module.blnTEGDansExcel;
-    rapport.logo = fenetre.picLogo->pixmap();
-    rapport.largeurLogo = Twips(fenetre.picLogo->width());
-    return rapport;
-}
 
 QString PdfPropose() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
@@ -45,20 +29,25 @@ QString PdfPropose() {
 
 } // namespace
 
+// The report of what the window shows, with the print header, the TEG option and picLogo's logo.
+RapportImprime frmEmprunt::RapportAffiche() const {
+    return ComposeRapport(ContenuAffiche(), module_.strEnteteImpression, module_.blnTEGDansExcel, picLogo->pixmap());
+}
+
 void frmEmprunt::cmdImprimer_Click() {
     std::optional<CurseurAttente> attente(std::in_place);
-    const RapportImprime rapport = RapportAffiche(*this, module_);
+    const RapportImprime rapport = RapportAffiche();
     std::optional<Erreur> erreur = ErreurAucuneImprimante();
     if (const std::unique_ptr<QPrinter> imprimante = interactions_.imprimanteParDefaut())
         erreur = ImprimeRapport(*imprimante, rapport);
     attente.reset();
     if (erreur)
         interactions_.message(this, IconeMessage::Critique, TitreAmortix,
-                              TexteEchec(*erreur, CauseEchecImpression));
+                              erreur->texte(CauseEchecImpression));
 }
 
 void frmEmprunt::mnuApercuAvantImpression_Click() {
-    const RapportImprime rapport = RapportAffiche(*this, module_);
+    const RapportImprime rapport = RapportAffiche();
     // Only the last drawing counts: the preview redraws, and printing from there draws once more.
     std::optional<Erreur> erreur;
     interactions_.apercuAvantImpression(this, [&rapport, &erreur](QPrinter& imprimante) {
@@ -67,7 +56,7 @@ void frmEmprunt::mnuApercuAvantImpression_Click() {
     });
     if (erreur)
         interactions_.message(this, IconeMessage::Critique, TitreAmortix,
-                              TexteEchec(*erreur, CauseEchecImpression));
+                              erreur->texte(CauseEchecImpression));
 }
 
 void frmEmprunt::mnuExporterPdf_Click() {
@@ -76,11 +65,11 @@ void frmEmprunt::mnuExporterPdf_Click() {
     if (chemin.isEmpty())
         return;
     std::optional<CurseurAttente> attente(std::in_place);
-    const auto erreur = EnregistreRapportPdf(chemin, RapportAffiche(*this, module_));
+    const auto erreur = EnregistreRapportPdf(chemin, RapportAffiche());
     attente.reset();
     if (erreur)
         interactions_.message(this, IconeMessage::Critique, TitreAmortix,
-                              TexteEchec(*erreur, CauseEchecPdf));
+                              erreur->texte(CauseEchecPdf));
 }
 
 } // namespace amortix

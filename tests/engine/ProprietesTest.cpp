@@ -23,7 +23,8 @@ struct EmpruntAuHasard {
     double montant;
     double tauxPourcent;
     std::int32_t duree;
-    int index;
+    int index; // in the frequency list
+    Frequence frequence() const { return Frequences[static_cast<std::size_t>(index)]; }
 };
 
 EmpruntAuHasard Tire(std::mt19937& hasard, int dureeMaximale) {
@@ -47,7 +48,7 @@ TEST(Proprietes, EcheanciersAuHasard) {
         p.montant = e.montant;
         p.tauxAnnuel = e.tauxPourcent / 100.0;
         p.duree = e.duree;
-        p.indexEcheance = e.index;
+        p.frequence = Frequences[e.index];
         p.assurance = assurance(hasard) / 100.0;
         p.fraisDossier = assurance(hasard) / 10.0;
         const year a{annee(hasard)};
@@ -59,7 +60,7 @@ TEST(Proprietes, EcheanciersAuHasard) {
         const auto t = CalculeTableau(p, fr);
         SCOPED_TRACE(testing::Message() << e.montant << " à " << e.tauxPourcent << " % sur " << e.duree << " index "
                                         << e.index);
-        const int k = RetourneTypeEcheance(e.index);
+        const int k = PeriodesParAn(Frequences[e.index]);
         const double q = std::pow(1.0 + p.tauxAnnuel / k, e.duree);
         if (!std::isfinite(q * (e.montant * p.tauxAnnuel / k))) {
             EXPECT_EQ(t.echec, CauseEchec::Arithmetique); // centuries at a high rate overflow the power
@@ -79,27 +80,31 @@ TEST(Proprietes, EcheanciersAuHasard) {
         long long capital = 0, paye = 0;
         sys_days precedente{};
         for (const LigneTableau& ligne : t.lignes) {
-            capital += std::llround(Valeur(ligne[5]) * 100);
-            paye += std::llround(Valeur(ligne[2]) * 100);
+            capital += std::llround(Valeur(ligne[Colonne::CapitalAmorti]) * 100);
+            paye += std::llround(Valeur(ligne[Colonne::Montant]) * 100);
             if (bienConditionne) {
-                ASSERT_GE(Valeur(ligne[6]), 0.0) << ligne[0];
+                ASSERT_GE(Valeur(ligne[Colonne::CapitalRestant]), 0.0) << ligne[Colonne::Numero];
             }
-            const year_month_day date{year{std::stoi(ligne[1].substr(6))},
-                                      month{static_cast<unsigned>(std::stoi(ligne[1].substr(3, 2)))},
-                                      day{static_cast<unsigned>(std::stoi(ligne[1].substr(0, 2)))}};
+            const year_month_day date{year{std::stoi(ligne[Colonne::Date].substr(6))},
+                                      month{static_cast<unsigned>(std::stoi(ligne[Colonne::Date].substr(3, 2)))},
+                                      day{static_cast<unsigned>(std::stoi(ligne[Colonne::Date].substr(0, 2)))}};
             ASSERT_TRUE(date.ok());
             const day fin = year_month_day_last{date.year(), month_day_last{date.month()}}.day();
-            ASSERT_TRUE(date.day() == d || (date.day() == fin && fin < d)) << ligne[1];
+            ASSERT_TRUE(date.day() == d || (date.day() == fin && fin < d)) << ligne[Colonne::Date];
             ASSERT_GT(sys_days{date}, precedente);
             precedente = sys_days{date};
         }
         EXPECT_EQ(capital, std::llround(Valeur(Fmt2(e.montant, fr)) * 100));
-        EXPECT_EQ(t.lignes.back()[6], "0,00");
+        EXPECT_EQ(t.lignes.back()[Colonne::CapitalRestant], "0,00");
         const long long frais = std::llround(Valeur(Fmt2(p.fraisDossier, fr)) * 100);
         EXPECT_EQ(std::llround(Valeur(t.couts->total) * 100), paye - std::llround(e.montant * 100) + frais);
 
         // The search of the effective rate always ends, found or given up.
-        Calcul_TEG(e.duree, t.echeanceAffichee, p.fraisDossier, e.montant, k);
+        Calcul_TEG({.lngNbMois = e.duree,
+                    .dblMensualite = t.echeanceAffichee,
+                    .dblFraisDossier = p.fraisDossier,
+                    .dblMontant = e.montant,
+                    .frequence = p.frequence});
     }
     EXPECT_GT(bienConditionnes, 300);
 }
@@ -110,7 +115,7 @@ TEST(Proprietes, LesQuatreSolveursSeRetrouvent) {
     std::mt19937 hasard(2026);
     for (int essai = 0; essai < 600; ++essai) {
         const EmpruntAuHasard e = Tire(hasard, 480);
-        const int k = RetourneTypeEcheance(e.index);
+        const int k = PeriodesParAn(Frequences[e.index]);
         const double r = e.tauxPourcent / 100.0;
         SCOPED_TRACE(testing::Message() << e.montant << " à " << e.tauxPourcent << " % sur " << e.duree << " index "
                                         << e.index);
@@ -120,17 +125,17 @@ TEST(Proprietes, LesQuatreSolveursSeRetrouvent) {
             return ArrondiAffiche(montant * i * q / (q - 1), 2);
         };
 
-        const auto mensualite = Calcul_Mensualite(e.montant, e.duree, r, e.index, fr);
+        const auto mensualite = Calcul_Mensualite(e.montant, e.duree, r, e.frequence(), fr);
         ASSERT_TRUE(mensualite.reussi);
         const double p = Valeur(*mensualite.champs[3]);
         if (p < 0.01)
             continue;
 
-        const auto montant = Calcul_Montant(e.duree, r, p, e.index, fr);
+        const auto montant = Calcul_Montant(e.duree, r, p, e.frequence(), fr);
         ASSERT_TRUE(montant.reussi);
         EXPECT_EQ(centime(Valeur(*montant.champs[0]), r, e.duree), p);
 
-        const auto taux = Calcul_Taux(e.montant, e.duree, p, e.index, fr);
+        const auto taux = Calcul_Taux(e.montant, e.duree, p, e.frequence(), fr);
         ASSERT_TRUE(taux.reussi);
         EXPECT_FALSE(taux.message) << *taux.message;
         EXPECT_LE(taux.tours, 14);
@@ -139,10 +144,10 @@ TEST(Proprietes, LesQuatreSolveursSeRetrouvent) {
         // A payment above the amount (one period) is refused by the duration search, as it starts
         // from zero periods.
         if (p > e.montant) {
-            EXPECT_FALSE(Calcul_Duree(e.montant, r, p, e.index, fr).reussi);
+            EXPECT_FALSE(Calcul_Duree(e.montant, r, p, e.frequence(), fr).reussi);
             continue;
         }
-        const auto duree = Calcul_Duree(e.montant, r, p, e.index, fr);
+        const auto duree = Calcul_Duree(e.montant, r, p, e.frequence(), fr);
         ASSERT_TRUE(duree.reussi);
         EXPECT_FALSE(duree.message) << *duree.message;
         EXPECT_EQ(centime(e.montant, r, std::stoi(*duree.champs[1])), p);

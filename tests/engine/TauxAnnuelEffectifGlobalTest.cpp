@@ -22,7 +22,7 @@ ParametresEmprunt Emprunt(double montant, double tauxPourcent, std::int32_t n, i
     e.montant = montant;
     e.tauxAnnuel = tauxPourcent / 100.0;
     e.duree = n;
-    e.indexEcheance = index;
+    e.frequence = Frequences[index];
     e.assurance = assurance;
     e.fraisDossier = frais;
     e.premiereEcheance = 2024y / March / 5;
@@ -35,7 +35,7 @@ std::vector<double> MontantsListes(const ParametresEmprunt& e) {
     EXPECT_TRUE(tableau.complet());
     std::vector<double> montants;
     for (const LigneTableau& ligne : tableau.lignes)
-        montants.push_back(*LitDecimal(ligne[static_cast<int>(Colonne::Montant)], fr));
+        montants.push_back(*LitDecimal(ligne[Colonne::Montant], fr));
     return montants;
 }
 
@@ -145,7 +145,7 @@ TEST(TauxAnnuelEffectifGlobal, EmpruntsAuHasard) {
     int sansRacine = 0;
     for (int essai = 0; essai < 400; ++essai) {
         const int index = essai % 4;
-        const int k = RetourneTypeEcheance(index);
+        const int k = PeriodesParAn(Frequences[index]);
         std::uniform_int_distribution<int> duree(1, 40 * k);
         auto e = Emprunt(static_cast<double>(centimes(hasard)) / 100.0, centiemes(hasard) / 100.0,
                          duree(hasard), index);

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     if (!a.document.isEmpty() || !a.fichierSortie.isEmpty())
         return 0;
     if (a.commande == CommandeCli::Echeancier) {
-        const auto duree = LitEntier(a.duree.toStdString(), ConventionsDe(a.locale));
+        const auto duree = LitEntier(a.saisie.duree, ConventionsDe(a.locale));
         if (duree && *duree > 600)
             return 0;
     }

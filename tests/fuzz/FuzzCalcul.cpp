@@ -15,7 +15,7 @@ using namespace std::chrono;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     if (taille < 2)
         return 0;
-    const int index = donnees[0] % 5 - 1; // -1: nothing selected
+    const Frequence frequence = Frequences[donnees[0] % Frequences.size()];
     const bool francais = donnees[1] % 2 == 0;
     const ConventionsLocales conventions = francais ? ConventionsFrancaises() : ConventionsAmericaines();
     std::vector<std::string> champs(6);
@@ -30,22 +30,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     // Long schedules only slow the search down; their limits are covered by the unit tests.
     const auto duree = LitEntier(champs[1], conventions);
     if (!duree || *duree <= 600) {
-        const SaisieEmprunt saisie{champs[0], champs[1], champs[2], champs[3], champs[4], index,
+        const SaisieEmprunt saisie{champs[0], champs[1], champs[2], champs[3], champs[4], frequence,
                                    year{2000 + donnees[1] % 50} / January / 31};
-        const CalculEmprunt calcul = CalculeEmprunt(saisie, francais, conventions);
+        const EmpruntCalcule calcul = CalculeEmprunt(saisie, francais, conventions);
         VERIFIE(calcul.lu == calcul.parametres.has_value());
         VERIFIE(calcul.tableau.complet() == calcul.tableau.couts.has_value() || !calcul.lu);
         if (calcul.tableauComplet()) {
             VERIFIE(static_cast<std::int32_t>(calcul.tableau.lignes.size()) == *duree);
-            VERIFIE(calcul.tableau.lignes.back()[6] == "0,00" || calcul.tableau.lignes.back()[6] == "0.00");
+            VERIFIE(calcul.tableau.lignes.back()[Colonne::CapitalRestant] == "0,00" ||
+                    calcul.tableau.lignes.back()[Colonne::CapitalRestant] == "0.00");
         }
-        VERIFIE(calcul.erreur.has_value() != (calcul.tableauComplet() && calcul.textesTEG.has_value()));
+        VERIFIE(calcul.reussi() == (calcul.tableauComplet() && !calcul.tegAffiche.empty()));
     }
 
     const std::array<std::string, 4> quatre = {champs[0], champs[1], champs[2], champs[5]};
-    const ValeurManquante manquante = CalculeValeurManquante(quatre, index, conventions);
-    VERIFIE(manquante.issue == IssueValeurManquante::Trouvee || manquante.message.has_value());
-    if (manquante.issue == IssueValeurManquante::Trouvee)
+    const RechercheValeurManquante manquante = CalculeValeurManquante(quatre, frequence, conventions);
+        if (manquante.issue == IssueValeurManquante::Trouvee)
         for (const std::string& texte : manquante.champs)
             VERIFIE(!EstVide(texte));
     return 0;

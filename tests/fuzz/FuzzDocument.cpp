@@ -13,12 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const QByteArray octets(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
     for (const ConventionsLocales& conventions : {ConventionsFrancaises(), ConventionsAmericaines()}) {
         const auto lecture = AnalyseDocument(octets, conventions);
-        if (const auto* document = std::get_if<DocumentEmprunt>(&lecture)) {
-            VERIFIE(document->indexEcheance >= 0 && document->indexEcheance <= 3);
-            VERIFIE(document->premiereEcheance.isValid());
+        if (const auto* document = std::get_if<SaisieEmprunt>(&lecture)) {
+            VERIFIE(document->premiereEcheance.ok());
             const auto relue = AnalyseDocument(OctetsDocument(*document), conventions);
-            VERIFIE(std::holds_alternative<DocumentEmprunt>(relue));
-            VERIFIE(std::get<DocumentEmprunt>(relue) == *document);
+            VERIFIE(std::holds_alternative<SaisieEmprunt>(relue));
+            VERIFIE(std::get<SaisieEmprunt>(relue) == *document);
         } else {
             VERIFIE(!std::get<QString>(lecture).isEmpty());
         }

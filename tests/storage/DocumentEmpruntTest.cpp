@@ -14,9 +14,9 @@ const ConventionsLocales fr = ConventionsFrancaises();
 
 const QByteArray exemple = "150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n500,00\r\n5\r\n3\r\n2004\r\n";
 
-DocumentEmprunt Exemple() {
-    return {QStringLiteral("150000,00"), QStringLiteral("240"), 0, QStringLiteral("4,50"),
-            QStringLiteral("15,00"),    QStringLiteral("500,00"), QDate(2004, 3, 5)};
+SaisieEmprunt Exemple() {
+    return {"150000,00", "240", "4,50", "15,00", "500,00", Frequence::Mois,
+            std::chrono::year{2004} / std::chrono::March / 5};
 }
 
 QString Raison(const QByteArray& octets) {
@@ -29,32 +29,33 @@ QString Raison(const QByteArray& octets) {
 TEST(DocumentEmprunt, ExempleOctetPourOctet) {
     EXPECT_EQ(OctetsDocument(Exemple()), exemple);
     const auto lu = AnalyseDocument(exemple, fr);
-    ASSERT_TRUE(std::holds_alternative<DocumentEmprunt>(lu));
-    EXPECT_EQ(std::get<DocumentEmprunt>(lu), Exemple());
+    ASSERT_TRUE(std::holds_alternative<SaisieEmprunt>(lu));
+    EXPECT_EQ(std::get<SaisieEmprunt>(lu), Exemple());
 
     // Texts in the single-byte code page; what a field shows goes back as it was.
-    DocumentEmprunt accents = Exemple();
-    accents.montant = QStringLiteral("1 000 €");
+    SaisieEmprunt accents = Exemple();
+    accents.montant = "1 000 €";
     EXPECT_TRUE(OctetsDocument(accents).startsWith("1 000 \x80\r\n"));
-    EXPECT_EQ(std::get<DocumentEmprunt>(AnalyseDocument(OctetsDocument(accents), fr)).montant, accents.montant);
+    EXPECT_EQ(std::get<SaisieEmprunt>(AnalyseDocument(OctetsDocument(accents), fr)).montant, accents.montant);
 }
 
 TEST(DocumentEmprunt, FinsDeLigneEtLignesEnTrop) {
     // Twelve lines read as their first nine; a lone CR or LF ends a line too.
     const auto douze = AnalyseDocument(exemple + "x\r\ny\r\nz\r\n", fr);
-    EXPECT_EQ(std::get<DocumentEmprunt>(douze), Exemple());
+    EXPECT_EQ(std::get<SaisieEmprunt>(douze), Exemple());
     QByteArray cr = exemple;
     cr.replace("\r\n", "\r");
-    EXPECT_EQ(std::get<DocumentEmprunt>(AnalyseDocument(cr, fr)), Exemple());
+    EXPECT_EQ(std::get<SaisieEmprunt>(AnalyseDocument(cr, fr)), Exemple());
     QByteArray lf = exemple;
     lf.replace("\r\n", "\n");
-    EXPECT_EQ(std::get<DocumentEmprunt>(AnalyseDocument(lf, fr)), Exemple());
+    EXPECT_EQ(std::get<SaisieEmprunt>(AnalyseDocument(lf, fr)), Exemple());
     // No line end after the ninth line.
-    EXPECT_EQ(std::get<DocumentEmprunt>(AnalyseDocument(exemple.chopped(2), fr)), Exemple());
+    EXPECT_EQ(std::get<SaisieEmprunt>(AnalyseDocument(exemple.chopped(2), fr)), Exemple());
     // Integers read as the window reads them: blanks, a decimal part, halves to even.
     const auto arrondi = AnalyseDocument("1\r\n2\r\n 2,5 \r\n4\r\n5\r\n6\r\n28,5\r\n2\r\n2008\r\n", fr);
-    EXPECT_EQ(std::get<DocumentEmprunt>(arrondi).indexEcheance, 2);
-    EXPECT_EQ(std::get<DocumentEmprunt>(arrondi).premiereEcheance, QDate(2008, 2, 28));
+    EXPECT_EQ(std::get<SaisieEmprunt>(arrondi).frequence, Frequence::Semestres);
+    EXPECT_EQ(std::get<SaisieEmprunt>(arrondi).premiereEcheance,
+              std::chrono::year{2008} / std::chrono::February / 28);
 }
 
 TEST(DocumentEmprunt, DocumentsRefusesEntiers) {
@@ -83,7 +84,7 @@ TEST(DocumentEmprunt, EnregistrementSurOuRienDuTout) {
     ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
     EXPECT_EQ(fichier.readAll(), exemple);
     fichier.close();
-    EXPECT_EQ(std::get<DocumentEmprunt>(LitDocument(chemin, fr)), Exemple());
+    EXPECT_EQ(std::get<SaisieEmprunt>(LitDocument(chemin, fr)), Exemple());
 
     // A target that cannot be written: an error, and the old document stays whole.
     const QString autre = dossier.filePath(QStringLiteral("dossier/pret.amx"));

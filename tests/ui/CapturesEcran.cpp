@@ -1,4 +1,5 @@
 // Draws the windows into PNG files, to look at them: captures-ecran DOSSIER.
+#include "ControlesEmprunt.h"
 #include "InteractionsScriptees.h"
 #include "frmAccueil.h"
 #include "frmCustom.h"
@@ -44,13 +45,13 @@ int main(int argc, char* argv[]) {
     QTest::qWait(50);
     fenetre.grab().save(dossier.filePath(QStringLiteral("frmEmprunt-vide.png")));
 
-    QTest::keyClicks(fenetre.txtMontant, QStringLiteral("100000"));
-    QTest::keyClicks(fenetre.txtMensualite, QStringLiteral("240"));
-    QTest::keyClicks(fenetre.txtTaux, QStringLiteral("4"));
-    QTest::keyClicks(fenetre.txtAssurance, QStringLiteral("20"));
-    QTest::keyClicks(fenetre.txtFraisDossier, QStringLiteral("500"));
-    fenetre.DTPicker->setDate(QDate(2027, 1, 31));
-    QTest::mouseClick(fenetre.cmdCalculer, Qt::LeftButton);
+    QTest::keyClicks(Controles(fenetre).txtMontant, QStringLiteral("100000"));
+    QTest::keyClicks(Controles(fenetre).txtMensualite, QStringLiteral("240"));
+    QTest::keyClicks(Controles(fenetre).txtTaux, QStringLiteral("4"));
+    QTest::keyClicks(Controles(fenetre).txtAssurance, QStringLiteral("20"));
+    QTest::keyClicks(Controles(fenetre).txtFraisDossier, QStringLiteral("500"));
+    Controles(fenetre).DTPicker->setDate(QDate(2027, 1, 31));
+    QTest::mouseClick(Controles(fenetre).cmdCalculer, Qt::LeftButton);
     QTest::qWait(50);
     fenetre.grab().save(dossier.filePath(QStringLiteral("frmEmprunt-calcule.png")));
 

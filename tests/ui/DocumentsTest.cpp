@@ -1,3 +1,4 @@
+#include "ControlesEmprunt.h"
 #include "../commun/Fichiers.h"
 #include "InteractionsScriptees.h"
 #include "ModeleEcheancier.h"
@@ -36,9 +37,9 @@ struct Poste {
     int lignes() const { return f->modeleListe()->rowCount(); }
     // The fields as the window shows them.
     QStringList champs() const {
-        return {f->txtMontant->text(), f->txtMensualite->text(), QString::number(f->cboEcheance->currentIndex()),
-                f->txtTaux->text(),    f->txtAssurance->text(),  f->txtFraisDossier->text(),
-                f->DTPicker->date().toString(Qt::ISODate)};
+        return {Controles(*f).txtMontant->text(), Controles(*f).txtMensualite->text(), QString::number(Controles(*f).cboEcheance->currentIndex()),
+                Controles(*f).txtTaux->text(),    Controles(*f).txtAssurance->text(),  Controles(*f).txtFraisDossier->text(),
+                Controles(*f).DTPicker->date().toString(Qt::ISODate)};
     }
 };
 
@@ -55,19 +56,19 @@ private slots:
         QCOMPARE(p.interactions.associations.size(), qsizetype(1));
         QVERIFY(p.interactions.associations[0].endsWith(QStringLiteral("/amortix")));
 
-        p.f->DTPicker->setDate(QDate(2004, 3, 5));
-        QTest::keyClicks(p.f->txtMontant, QStringLiteral("150000"));
-        QTest::keyClicks(p.f->txtMensualite, QStringLiteral("240"));
-        QTest::keyClicks(p.f->txtTaux, QStringLiteral("4.5"));
-        QTest::keyClicks(p.f->txtAssurance, QStringLiteral("15"));
-        QTest::keyClicks(p.f->txtFraisDossier, QStringLiteral("500"));
-        QTest::mouseClick(p.f->cmdCalculer, Qt::LeftButton);
-        QVERIFY(p.f->mnuEnregistrerSous->isEnabled());
+        Controles(*p.f).DTPicker->setDate(QDate(2004, 3, 5));
+        QTest::keyClicks(Controles(*p.f).txtMontant, QStringLiteral("150000"));
+        QTest::keyClicks(Controles(*p.f).txtMensualite, QStringLiteral("240"));
+        QTest::keyClicks(Controles(*p.f).txtTaux, QStringLiteral("4.5"));
+        QTest::keyClicks(Controles(*p.f).txtAssurance, QStringLiteral("15"));
+        QTest::keyClicks(Controles(*p.f).txtFraisDossier, QStringLiteral("500"));
+        QTest::mouseClick(Controles(*p.f).cmdCalculer, Qt::LeftButton);
+        QVERIFY(Controles(*p.f).mnuEnregistrerSous->isEnabled());
 
         // Saved as typed, without an extension added; the title names the file.
         const QString chemin = p.chemin(QStringLiteral("pret"));
         p.interactions.fichiers = {chemin};
-        p.f->mnuEnregistrerSous->trigger();
+        Controles(*p.f).mnuEnregistrerSous->trigger();
         QCOMPARE(Contenu(chemin), exemple);
         QCOMPARE(p.f->windowTitle(), QStringLiteral("pret - Amortix"));
         QCOMPARE(p.interactions.demandes.back().filtre, QStringLiteral("Fichier Amortix (*.amx)"));
@@ -77,7 +78,7 @@ private slots:
         // Another window opens it: the same fields, the same schedule, the name in the title.
         Poste q;
         q.interactions.fichiers = {chemin};
-        q.f->mnuOuvrir->trigger();
+        Controles(*q.f).mnuOuvrir->trigger();
         QVERIFY(q.interactions.messages.empty());
         QCOMPARE(q.champs(), p.champs());
         QCOMPARE(q.lignes(), 240);
@@ -85,23 +86,23 @@ private slots:
         QCOMPARE(q.f->windowTitle(), QStringLiteral("pret - Amortix"));
 
         // The dialog offers the file chosen last, for either command.
-        q.f->mnuOuvrir->trigger();
+        Controles(*q.f).mnuOuvrir->trigger();
         QCOMPARE(q.interactions.demandes.back().fichierPropose, chemin);
-        q.f->mnuEnregistrerSous->trigger();
+        Controles(*q.f).mnuEnregistrerSous->trigger();
         QCOMPARE(q.interactions.demandes.back().fichierPropose, chemin);
         QVERIFY(q.interactions.messages.empty()); // cancelled: nothing said
 
         // An edit after opening brings the title back.
-        QTest::keyClicks(q.f->txtAssurance, QStringLiteral("0"));
+        QTest::keyClicks(Controles(*q.f).txtAssurance, QStringLiteral("0"));
         QCOMPARE(q.f->windowTitle(), QStringLiteral("Amortix"));
     }
 
     void unMauvaisDocumentNeChangeRien() {
         Poste p;
-        p.f->DTPicker->setDate(QDate(2007, 1, 31));
-        p.f->txtMontant->setText(QStringLiteral("10000"));
-        p.f->txtMensualite->setText(QStringLiteral("12"));
-        p.f->txtTaux->setText(QStringLiteral("6"));
+        Controles(*p.f).DTPicker->setDate(QDate(2007, 1, 31));
+        Controles(*p.f).txtMontant->setText(QStringLiteral("10000"));
+        Controles(*p.f).txtMensualite->setText(QStringLiteral("12"));
+        Controles(*p.f).txtTaux->setText(QStringLiteral("6"));
         p.f->cmdCalculer_Click();
         const QStringList avant = p.champs();
         const QString titre = p.f->windowTitle();
@@ -118,7 +119,7 @@ private slots:
             QVERIFY(Ecrit(chemin, octets));
             p.interactions.messages.clear();
             p.interactions.fichiers = {chemin};
-            p.f->mnuOuvrir->trigger();
+            Controles(*p.f).mnuOuvrir->trigger();
             QCOMPARE(p.champs(), avant);
             QCOMPARE(p.lignes(), 12);
             QCOMPARE(p.f->windowTitle(), titre);
@@ -132,23 +133,23 @@ private slots:
         QVERIFY(Ecrit(douze, QByteArray(exemple).replace("\r\n4,50\r\n", "\r4,50\r\n") + "a\r\nb\r\nc\r\n"));
         p.interactions.messages.clear();
         p.interactions.fichiers = {douze};
-        p.f->mnuOuvrir->trigger();
+        Controles(*p.f).mnuOuvrir->trigger();
         QVERIFY(p.interactions.messages.empty());
-        QCOMPARE(p.f->txtTaux->text(), QStringLiteral("4,50"));
+        QCOMPARE(Controles(*p.f).txtTaux->text(), QStringLiteral("4,50"));
         QCOMPARE(p.lignes(), 240);
     }
 
     void unEnregistrementRateNeDetruitRien() {
         Poste p;
-        p.f->txtMontant->setText(QStringLiteral("10000"));
-        p.f->txtMensualite->setText(QStringLiteral("12"));
-        p.f->txtTaux->setText(QStringLiteral("6"));
+        Controles(*p.f).txtMontant->setText(QStringLiteral("10000"));
+        Controles(*p.f).txtMensualite->setText(QStringLiteral("12"));
+        Controles(*p.f).txtTaux->setText(QStringLiteral("6"));
         p.f->cmdCalculer_Click();
         // The chosen name is a folder: the write fails, the warning says so, the title stays.
         const QString chemin = p.chemin(QStringLiteral("ancien.amx"));
         QVERIFY(QDir(p.dossier.path()).mkpath(QStringLiteral("ancien.amx/contenu")));
         p.interactions.fichiers = {chemin};
-        p.f->mnuEnregistrerSous->trigger();
+        Controles(*p.f).mnuEnregistrerSous->trigger();
         QCOMPARE(p.interactions.messages.size(), std::size_t(1));
         QCOMPARE(p.interactions.messages[0].icone, IconeMessage::Avertissement);
         QVERIFY(p.interactions.dernierTexte().startsWith(
@@ -166,7 +167,7 @@ private slots:
             // The command line joined into one path, spaces and all.
             Poste p(chemin);
             QVERIFY(p.interactions.messages.empty());
-            QCOMPARE(p.f->txtMontant->text(), QStringLiteral("150000,00"));
+            QCOMPARE(Controles(*p.f).txtMontant->text(), QStringLiteral("150000,00"));
             QCOMPARE(p.lignes(), 240);
             QCOMPARE(p.f->windowTitle(), QStringLiteral("essai 1.amx - Amortix"));
         }
@@ -176,7 +177,7 @@ private slots:
             QCOMPARE(p.interactions.messages.size(), std::size_t(1));
             QVERIFY(p.interactions.dernierTexte().startsWith(
                 QStringLiteral("Le document « absent.amx » n'a pas pu être ouvert.")));
-            QVERIFY(p.f->txtMontant->text().isEmpty());
+            QVERIFY(Controles(*p.f).txtMontant->text().isEmpty());
             QCOMPARE(p.f->windowTitle(), QStringLiteral("Amortix"));
             p.f->show();
             QVERIFY(p.f->isVisible());
@@ -187,7 +188,7 @@ private slots:
             QVERIFY(Ecrit(image, QByteArray(5000, '\xff')));
             Poste p(image);
             QCOMPARE(p.interactions.messages.size(), std::size_t(1));
-            QVERIFY(p.f->txtMontant->text().isEmpty());
+            QVERIFY(Controles(*p.f).txtMontant->text().isEmpty());
         }
     }
 };

@@ -1,3 +1,4 @@
+#include "ControlesEmprunt.h"
 #include "../commun/DisquePlein.h"
 #include "../commun/Fichiers.h"
 #include "Demarrage.h"
@@ -36,9 +37,9 @@ struct Poste {
         f->show();
     }
     void saisit(const QString& montant, const QString& duree, const QString& taux) {
-        f->txtMontant->setText(montant);
-        f->txtMensualite->setText(duree);
-        f->txtTaux->setText(taux);
+        Controles(*f).txtMontant->setText(montant);
+        Controles(*f).txtMensualite->setText(duree);
+        Controles(*f).txtTaux->setText(taux);
     }
     // Computes, and says whether the outcome was the failure message (true) or a schedule (false).
     bool echoue() {
@@ -60,59 +61,59 @@ private slots:
 
     void textesColles() {
         Poste p;
-        p.f->DTPicker->setDate(QDate(2007, 1, 31));
+        Controles(*p.f).DTPicker->setDate(QDate(2007, 1, 31));
         p.saisit(QStringLiteral("10000"), QStringLiteral("12"), QStringLiteral("6"));
 
         // A pasted flood of digits: too large for a number.
         QApplication::clipboard()->setText(QString(100000, QLatin1Char('9')));
-        p.f->txtMontant->clear();
-        p.f->txtMontant->setFocus();
-        QTest::keyClick(p.f->txtMontant, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(p.f->txtMontant->text().size(), 32767); // the field's own limit
+        Controles(*p.f).txtMontant->clear();
+        Controles(*p.f).txtMontant->setFocus();
+        QTest::keyClick(Controles(*p.f).txtMontant, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Controles(*p.f).txtMontant->text().size(), 32767); // the field's own limit
         QVERIFY(p.echoue());
 
         const QString nul = QStringLiteral("100") + QChar(u'\0') + QStringLiteral("00");
         for (const QString& montant : {QStringLiteral("1e308"), QStringLiteral("∞"), QStringLiteral("NaN"), nul,
                                        QStringLiteral("1,5,5"), QStringLiteral("--1")}) {
-            p.f->txtMontant->setText(montant);
+            Controles(*p.f).txtMontant->setText(montant);
             QVERIFY2(p.echoue(), qPrintable(montant));
         }
         // A long run of decimals is a number, rounded.
-        p.f->txtMontant->setText(QStringLiteral("10000,") + QString(100000, QLatin1Char('4')));
+        Controles(*p.f).txtMontant->setText(QStringLiteral("10000,") + QString(100000, QLatin1Char('4')));
         QVERIFY(!p.echoue());
-        QCOMPARE(p.f->txtMontant->text(), QStringLiteral("10000,44"));
+        QCOMPARE(Controles(*p.f).txtMontant->text(), QStringLiteral("10000,44"));
 
         // Zero borrowed, written "-0": a schedule of zeros.
-        p.f->txtMontant->setText(QStringLiteral("-0"));
+        Controles(*p.f).txtMontant->setText(QStringLiteral("-0"));
         p.f->cmdCalculer_Click();
-        QCOMPARE(p.f->txtMontant->text(), QStringLiteral("0,00"));
+        QCOMPARE(Controles(*p.f).txtMontant->text(), QStringLiteral("0,00"));
         QCOMPARE(p.f->modeleListe()->rowCount(), 12);
         QCOMPARE(p.f->modeleListe()->texte(11, 6), QStringLiteral("0,00"));
     }
 
     void dureesExtremes() {
         Poste p;
-        p.f->DTPicker->setDate(QDate(2000, 1, 31));
+        Controles(*p.f).DTPicker->setDate(QDate(2000, 1, 31));
         // At 5 % the power overflows before any row: the message at once.
         p.saisit(QStringLiteral("10000"), QStringLiteral("2147483647"), QStringLiteral("5"));
         QVERIFY(p.echoue());
         QCOMPARE(p.f->modeleListe()->rowCount(), 0);
         // At 0 % the calendar stops it: 96 000 rows, then the message.
-        p.f->txtTaux->setText(QStringLiteral("0"));
+        Controles(*p.f).txtTaux->setText(QStringLiteral("0"));
         QVERIFY(p.echoue());
         QCOMPARE(p.f->modeleListe()->rowCount(), 96000);
 
         for (const QString& duree : {QStringLiteral("2147483648"), QStringLiteral("-2147483648"),
                                      QStringLiteral("0"), QStringLiteral("-1")}) {
-            p.f->txtMensualite->setText(duree);
+            Controles(*p.f).txtMensualite->setText(duree);
             QVERIFY2(p.echoue(), qPrintable(duree));
         }
         // A date far on: the calendar ends before the schedule.
-        p.f->DTPicker->setDate(QDate(9999, 6, 30));
+        Controles(*p.f).DTPicker->setDate(QDate(9999, 6, 30));
         p.saisit(QStringLiteral("10000"), QStringLiteral("12"), QStringLiteral("6"));
         QVERIFY(p.echoue());
         QCOMPARE(p.f->modeleListe()->rowCount(), 7);
-        QVERIFY(p.f->lblCoutTotal->text().isEmpty());
+        QVERIFY(Controles(*p.f).lblCoutTotal->text().isEmpty());
     }
 
     // Pipes and endless devices where the program expects its files: each is refused at once with
@@ -143,14 +144,14 @@ private slots:
         f.ChargePicLogo();
         QCOMPARE(interactions.messages.size(), std::size_t(3));
         QVERIFY(interactions.dernierTexte().endsWith(tubeNomme));
-        QVERIFY(f.picLogo->pixmap().isNull());
+        QVERIFY(Controles(f).picLogo->pixmap().isNull());
 
-        f.txtMontant->setText(QStringLiteral("5000"));
+        Controles(f).txtMontant->setText(QStringLiteral("5000"));
         for (const char* document : {"tube.amx", "zero.amx"}) {
             const auto raison = f.OuvrirFichier(chemin(document));
             QVERIFY(raison);
             QVERIFY2(raison->contains(QStringLiteral("pas un fichier ordinaire")), qPrintable(*raison));
-            QCOMPARE(f.txtMontant->text(), QStringLiteral("5000"));
+            QCOMPARE(Controles(f).txtMontant->text(), QStringLiteral("5000"));
         }
     }
 
@@ -170,7 +171,7 @@ private slots:
         QVERIFY(!p.echoue());
         p.interactions.messages.clear();
         p.interactions.fichiers.push_back(disque.chemin(QStringLiteral("pret.amx")));
-        p.f->mnuEnregistrerSous->trigger();
+        Controles(*p.f).mnuEnregistrerSous->trigger();
         QCOMPARE(p.interactions.messages.size(), std::size_t(1));
         QVERIFY(p.interactions.dernierTexte().startsWith(
             QStringLiteral("Le document « pret.amx » n'a pas pu être enregistré.\r\nErreur 7\r\n")));

@@ -1,3 +1,4 @@
+#include "ControlesEmprunt.h"
 #include "../commun/Fichiers.h"
 #include "Demarrage.h"
 #include "FichierOptions.h"
@@ -50,7 +51,7 @@ struct Poste {
         principale = std::make_unique<frmEmprunt>(module, interactions);
         return *principale;
     }
-    QLabel* logo() const { return principale->picLogo; }
+    QLabel* logo() const { return Controles(*principale).picLogo; }
 };
 
 } // namespace
@@ -348,14 +349,14 @@ private slots:
             QTest::mouseClick(options->optTEG0, Qt::LeftButton);
             QTest::mouseClick(options->cmdOK, Qt::LeftButton);
         });
-        principale.mnuOptions->trigger();
+        Controles(principale).mnuOptions->trigger();
         QVERIFY(!p.module.blnTEGActuariel);
         QTimer::singleShot(0, [] {
             auto* custom = qobject_cast<frmCustom*>(QApplication::activeModalWidget());
             QVERIFY(custom);
             QTest::mouseClick(custom->cmdAnnuler, Qt::LeftButton);
         });
-        principale.mnuPersonnaliser->trigger();
+        Controles(principale).mnuPersonnaliser->trigger();
         QVERIFY(!QFile::exists(p.entetes()));
     }
 };

@@ -1,3 +1,4 @@
+#include "ControlesEmprunt.h"
 #include "BoutonMultiligne.h"
 #include "InteractionsScriptees.h"
 #include "Twips.h"
@@ -243,9 +244,9 @@ private slots:
         w.principale->show();
         QVERIFY(QTest::qWaitForWindowActive(w.principale.get()));
         const QDate premiere(2030, 5, 31);
-        w.principale->DTPicker->setDate(premiere);
-        w.principale->txtAssurance->setText(QStringLiteral("20"));
-        w.principale->txtFraisDossier->setText(QStringLiteral("500"));
+        Controles(*w.principale).DTPicker->setDate(premiere);
+        Controles(*w.principale).txtAssurance->setText(QStringLiteral("20"));
+        Controles(*w.principale).txtFraisDossier->setText(QStringLiteral("500"));
 
         // Drives the dialog while its exec() runs, and never leaves it open.
         std::function<void()> essaie;
@@ -267,7 +268,7 @@ private slots:
         auto pilote = [&](std::function<void(frmCalculManquant&)> a) {
             actions = std::move(a);
             QTimer::singleShot(0, w.principale.get(), essaie);
-            QTest::keyClick(w.principale->cmdManquant, Qt::Key_Space);
+            QTest::keyClick(Controles(*w.principale).cmdManquant, Qt::Key_Space);
         };
 
         // By the keyboard; the close box hands nothing over.
@@ -280,8 +281,8 @@ private slots:
             QVERIFY(w.remisePossible());
             d.close();
         });
-        QVERIFY(w.principale->txtMontant->text().isEmpty());
-        QCOMPARE(w.principale->txtAssurance->text(), QStringLiteral("20"));
+        QVERIFY(Controles(*w.principale).txtMontant->text().isEmpty());
+        QCOMPARE(Controles(*w.principale).txtAssurance->text(), QStringLiteral("20"));
 
         pilote([&w](frmCalculManquant& d) {
             QCOMPARE(w.textes(), QStringList({"", "", "", ""}));
@@ -293,15 +294,15 @@ private slots:
             QTRY_VERIFY(!d.isVisible());
         });
         QVERIFY(!w.principale->findChild<frmCalculManquant*>());
-        QCOMPARE(w.principale->txtMontant->text(), QStringLiteral("10000,00"));
-        QCOMPARE(w.principale->txtMensualite->text(), QStringLiteral("20"));
-        QCOMPARE(w.principale->txtTaux->text(), QStringLiteral("5,00"));
-        QCOMPARE(w.principale->txtAssurance->text(), QStringLiteral("0,00"));
-        QCOMPARE(w.principale->txtFraisDossier->text(), QStringLiteral("0,00"));
-        QCOMPARE(w.principale->cboEcheance->currentText(), QStringLiteral("trimestres"));
-        QCOMPARE(w.principale->DTPicker->date(), premiere);
-        QCOMPARE(w.principale->lvwListe->model()->rowCount(), 20);
-        QCOMPARE(w.principale->lvwListe->model()->index(19, 1).data().toString(),
+        QCOMPARE(Controles(*w.principale).txtMontant->text(), QStringLiteral("10000,00"));
+        QCOMPARE(Controles(*w.principale).txtMensualite->text(), QStringLiteral("20"));
+        QCOMPARE(Controles(*w.principale).txtTaux->text(), QStringLiteral("5,00"));
+        QCOMPARE(Controles(*w.principale).txtAssurance->text(), QStringLiteral("0,00"));
+        QCOMPARE(Controles(*w.principale).txtFraisDossier->text(), QStringLiteral("0,00"));
+        QCOMPARE(Controles(*w.principale).cboEcheance->currentText(), QStringLiteral("trimestres"));
+        QCOMPARE(Controles(*w.principale).DTPicker->date(), premiere);
+        QCOMPARE(Controles(*w.principale).lvwListe->model()->rowCount(), 20);
+        QCOMPARE(Controles(*w.principale).lvwListe->model()->index(19, 1).data().toString(),
                  QStringLiteral("28/02/2035"));
         QVERIFY(!w.principale->aucunCalcul());
     }

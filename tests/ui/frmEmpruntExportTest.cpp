@@ -1,3 +1,4 @@
+#include "ControlesEmprunt.h"
 #include "InteractionsScriptees.h"
 #include "LectureClasseur.h"
 #include "ModeleEcheancier.h"
@@ -53,13 +54,13 @@ struct Fenetre {
     }
     // The worked example, typed: 10 000 at 6 % over 12 months from 31/01/2007.
     void calculeExemple() const {
-        f->DTPicker->setDate(QDate(2007, 1, 31));
-        QTest::keyClicks(f->txtMontant, QStringLiteral("10000"));
-        QTest::keyClicks(f->txtMensualite, QStringLiteral("12"));
-        QTest::keyClicks(f->txtTaux, QStringLiteral("6"));
-        QTest::mouseClick(f->cmdCalculer, Qt::LeftButton);
+        Controles(*f).DTPicker->setDate(QDate(2007, 1, 31));
+        QTest::keyClicks(Controles(*f).txtMontant, QStringLiteral("10000"));
+        QTest::keyClicks(Controles(*f).txtMensualite, QStringLiteral("12"));
+        QTest::keyClicks(Controles(*f).txtTaux, QStringLiteral("6"));
+        QTest::mouseClick(Controles(*f).cmdCalculer, Qt::LeftButton);
     }
-    void exporte() const { QTest::mouseClick(f->cmdExportExcel, Qt::LeftButton); }
+    void exporte() const { QTest::mouseClick(Controles(*f).cmdExportExcel, Qt::LeftButton); }
 };
 
 QString Cellule(const QJsonObject& classeur, const char* nom) {
@@ -97,8 +98,8 @@ private slots:
         Fenetre w;
         w.interactions.programmes[QStringLiteral("soffice")] = QStringLiteral("/usr/bin/soffice");
         w.calculeExemple();
-        QCOMPARE(w.f->txtMontant->text(), montant);
-        QVERIFY(w.f->cmdExportExcel->isEnabled());
+        QCOMPARE(Controles(*w.f).txtMontant->text(), montant);
+        QVERIFY(Controles(*w.f).cmdExportExcel->isEnabled());
         w.exporte();
 
         QVERIFY(w.interactions.messages.empty());
@@ -166,9 +167,10 @@ private slots:
         Fenetre w;
         w.interactions.programmes[QStringLiteral("soffice")] = QStringLiteral("/usr/bin/soffice");
         w.calculeExemple();
-        std::vector<LigneTableau> lignes = w.f->modeleListe()->lignes();
-        lignes[3][6] = "n/a";
-        w.f->modeleListe()->remplace(lignes);
+        auto* modele = w.f->findChild<ModeleEcheancier*>();
+        std::vector<LigneTableau> lignes = modele->lignes();
+        lignes[3][Colonne::CapitalRestant] = "n/a";
+        modele->remplace(lignes);
         QString curseurPendantMessage;
         w.interactions.pendantMessage = [&](const auto&) { curseurPendantMessage = Fenetre::curseur(); };
         w.exporte();
@@ -186,7 +188,7 @@ private slots:
         // The busy pointer is gone before the box, and the window is as it was.
         QCOMPARE(curseurPendantMessage, QStringLiteral("aucun"));
         QCOMPARE(w.f->modeleListe()->texte(3, 6), QStringLiteral("n/a"));
-        QVERIFY(w.f->cmdExportExcel->isEnabled());
+        QVERIFY(Controles(*w.f).cmdExportExcel->isEnabled());
     }
 
     void exporterVersUnClasseur() {
@@ -196,8 +198,8 @@ private slots:
         const QString chemin = dossier.filePath(QStringLiteral("prêt.xlsx"));
 
         // Cancelled: nothing.
-        QVERIFY(w.f->mnuExporterClasseur->isEnabled());
-        w.f->mnuExporterClasseur->trigger();
+        QVERIFY(Controles(*w.f).mnuExporterClasseur->isEnabled());
+        Controles(*w.f).mnuExporterClasseur->trigger();
         QCOMPARE(w.interactions.demandes.size(), 1u);
         QCOMPARE(w.interactions.demandes[0].titre, QStringLiteral("Exporter vers un classeur"));
         QCOMPARE(w.interactions.demandes[0].filtre, QStringLiteral("Classeur Excel (*.xlsx)"));
@@ -207,7 +209,7 @@ private slots:
 
         // Saved where asked, nothing handed to any application.
         w.interactions.fichiers.push_back(chemin);
-        w.f->mnuExporterClasseur->trigger();
+        Controles(*w.f).mnuExporterClasseur->trigger();
         QVERIFY(w.interactions.messages.empty());
         QVERIFY(w.interactions.lancements.empty() && w.interactions.documents.empty());
         const QJsonObject lu = LitClasseur(chemin);
@@ -220,9 +222,9 @@ private slots:
 
         // A failure leaves the file that was there untouched, and no stray file beside it.
         w.interactions.messages.clear();
-        w.f->lblCoutTotal->setText(QStringLiteral("beaucoup"));
+        Controles(*w.f).lblCoutTotal->setText(QStringLiteral("beaucoup"));
         w.interactions.fichiers.push_back(chemin);
-        w.f->mnuExporterClasseur->trigger();
+        Controles(*w.f).mnuExporterClasseur->trigger();
         QCOMPARE(w.interactions.messages.size(), 1u);
         QCOMPARE(w.interactions.messages[0].titre, QStringLiteral("Amortix - Code pour débogage : 7"));
         QCOMPARE(
@@ -236,7 +238,7 @@ private slots:
         // A folder that does not exist: stopped at once.
         w.interactions.messages.clear();
         w.interactions.fichiers.push_back(dossier.filePath(QStringLiteral("absent/x.xlsx")));
-        w.f->mnuExporterClasseur->trigger();
+        Controles(*w.f).mnuExporterClasseur->trigger();
         QCOMPARE(w.interactions.messages.size(), 1u);
         QCOMPARE(w.interactions.messages[0].titre, QStringLiteral("Amortix - Code pour débogage : 1"));
         QVERIFY(w.interactions.messages[0].texte.startsWith(

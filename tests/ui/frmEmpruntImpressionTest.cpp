@@ -1,4 +1,5 @@
-#include "../output/Poppler.h"
+#include "ControlesEmprunt.h"
+#include "../output/rapport/Poppler.h"
 #include "InteractionsScriptees.h"
 #include "ModeleEcheancier.h"
 #include "frmEmprunt.h"
@@ -54,13 +55,13 @@ struct Fenetre {
     }
     // The worked example: 10 000 at 6 % over 12 months from 31/01/2007, with 15 of insurance.
     void calculeExemple() const {
-        f->DTPicker->setDate(QDate(2007, 1, 31));
-        QTest::keyClicks(f->txtMontant, QStringLiteral("10000"));
-        QTest::keyClicks(f->txtMensualite, QStringLiteral("12"));
-        QTest::keyClicks(f->txtTaux, QStringLiteral("6"));
-        QTest::keyClicks(f->txtAssurance, QStringLiteral("15"));
-        QTest::mouseClick(f->cmdCalculer, Qt::LeftButton);
-        QVERIFY(f->cmdImprimer->isEnabled());
+        Controles(*f).DTPicker->setDate(QDate(2007, 1, 31));
+        QTest::keyClicks(Controles(*f).txtMontant, QStringLiteral("10000"));
+        QTest::keyClicks(Controles(*f).txtMensualite, QStringLiteral("12"));
+        QTest::keyClicks(Controles(*f).txtTaux, QStringLiteral("6"));
+        QTest::keyClicks(Controles(*f).txtAssurance, QStringLiteral("15"));
+        QTest::mouseClick(Controles(*f).cmdCalculer, Qt::LeftButton);
+        QVERIFY(Controles(*f).cmdImprimer->isEnabled());
     }
     QString chemin(const char* nom) const { return dossier.filePath(QLatin1String(nom)); }
     // The list's rows as the report prints them: number, then the six texts.
@@ -90,7 +91,7 @@ private slots:
         w.calculeExemple();
         bool curseurRendu = false;
         w.interactions.pendantMessage = [&](const auto&) { curseurRendu = !QApplication::overrideCursor(); };
-        QTest::mouseClick(w.f->cmdImprimer, Qt::LeftButton);
+        QTest::mouseClick(Controles(*w.f).cmdImprimer, Qt::LeftButton);
         QCOMPARE(w.interactions.messages.size(), std::size_t(1));
         const auto& message = w.interactions.messages.front();
         QCOMPARE(message.icone, IconeMessage::Critique);
@@ -101,7 +102,7 @@ private slots:
 
         // A printer that refuses the document.
         w.interactions.imprimante = ImprimantePdf(w.chemin("absent/imprimante.pdf"));
-        QTest::mouseClick(w.f->cmdImprimer, Qt::LeftButton);
+        QTest::mouseClick(Controles(*w.f).cmdImprimer, Qt::LeftButton);
         QCOMPARE(w.interactions.messages.size(), std::size_t(2));
         QCOMPARE(w.interactions.messages.back().icone, IconeMessage::Critique);
         QCOMPARE(w.interactions.dernierTexte(),
@@ -114,18 +115,18 @@ private slots:
         w.module.blnTEGDansExcel = true;
         QImage image(40, 30, QImage::Format_RGB32);
         image.fill(Qt::darkBlue);
-        w.f->picLogo->setPixmap(QPixmap::fromImage(image));
-        w.f->picLogo->resize(image.size());
+        Controles(*w.f).picLogo->setPixmap(QPixmap::fromImage(image));
+        Controles(*w.f).picLogo->resize(image.size());
         w.calculeExemple();
         const QString pdf = w.chemin("imprimante.pdf");
         bool curseurAttente = false;
         w.interactions.imprimante = ImprimantePdf(pdf, &curseurAttente);
-        QTest::mouseClick(w.f->cmdImprimer, Qt::LeftButton);
+        QTest::mouseClick(Controles(*w.f).cmdImprimer, Qt::LeftButton);
         QVERIFY(w.interactions.messages.empty());
         QVERIFY(curseurAttente);
         QVERIFY(!QApplication::overrideCursor());
 
-        const QString teg = w.f->lblTEG->property("tag").toString();
+        const QString teg = Controles(*w.f).lblTEG->property("tag").toString();
         QVERIFY(teg.endsWith(QStringLiteral(" %")));
         const QStringList lignes = poppler::Lignes(pdf);
         QCOMPARE(lignes.mid(0, 10),
@@ -145,7 +146,7 @@ private slots:
         w.calculeExemple();
         const QString pdf = w.chemin("anglais.pdf");
         w.interactions.imprimante = ImprimantePdf(pdf);
-        QTest::mouseClick(w.f->cmdImprimer, Qt::LeftButton);
+        QTest::mouseClick(Controles(*w.f).cmdImprimer, Qt::LeftButton);
         QVERIFY(w.interactions.messages.empty());
         const QStringList lignes = poppler::Lignes(pdf);
         QCOMPARE(lignes.at(1), QStringLiteral("Montant du crédit : 10000.00"));
@@ -157,12 +158,12 @@ private slots:
 
     void apercuAvantImpression() {
         Fenetre w;
-        QVERIFY(!w.f->mnuApercuAvantImpression->isEnabled());
+        QVERIFY(!Controles(*w.f).mnuApercuAvantImpression->isEnabled());
         w.calculeExemple();
-        QVERIFY(w.f->mnuApercuAvantImpression->isEnabled());
+        QVERIFY(Controles(*w.f).mnuApercuAvantImpression->isEnabled());
         const QString pdf = w.chemin("apercu.pdf");
         w.interactions.imprimanteApercu = ImprimantePdf(pdf);
-        w.f->mnuApercuAvantImpression->trigger();
+        Controles(*w.f).mnuApercuAvantImpression->trigger();
         QCOMPARE(w.interactions.apercus, 1);
         QVERIFY(w.interactions.messages.empty());
         const QStringList lignes = poppler::Lignes(pdf);
@@ -171,7 +172,7 @@ private slots:
 
         // Printing from the preview on a printer that fails: the same box as the print button.
         w.interactions.imprimanteApercu = ImprimantePdf(w.chemin("absent/apercu.pdf"));
-        w.f->mnuApercuAvantImpression->trigger();
+        Controles(*w.f).mnuApercuAvantImpression->trigger();
         QCOMPARE(w.interactions.dernierTexte(),
                  "Erreur 482\r\nL'impression n'a pas pu commencer." + CauseImprimante);
     }
@@ -180,7 +181,7 @@ private slots:
         Fenetre w;
         w.calculeExemple();
         // Cancelled: nothing written, nothing said.
-        w.f->mnuExporterPdf->trigger();
+        Controles(*w.f).mnuExporterPdf->trigger();
         QCOMPARE(w.interactions.demandes.size(), std::size_t(1));
         QCOMPARE(w.interactions.demandes[0].titre, QStringLiteral("Exporter en PDF"));
         QCOMPARE(w.interactions.demandes[0].filtre, QStringLiteral("Document PDF (*.pdf)"));
@@ -196,8 +197,8 @@ private slots:
         ancien.close();
         w.interactions.fichiers.push_back(pdf);
         QTest::keyClick(w.f.get(), Qt::Key_F, Qt::AltModifier);
-        QTRY_VERIFY(w.f->mnuFichier->isVisible());
-        QTest::keyClick(w.f->mnuFichier, Qt::Key_P);
+        QTRY_VERIFY(Controles(*w.f).mnuFichier->isVisible());
+        QTest::keyClick(Controles(*w.f).mnuFichier, Qt::Key_P);
         QTRY_COMPARE(w.interactions.demandes.size(), std::size_t(2));
         QVERIFY(w.interactions.messages.empty());
         const QStringList lignes = poppler::Lignes(pdf);
@@ -207,7 +208,7 @@ private slots:
         // A folder that does not exist: the box says why, the pointer is back.
         const QString absent = w.chemin("absent/export.pdf");
         w.interactions.fichiers.push_back(absent);
-        w.f->mnuExporterPdf->trigger();
+        Controles(*w.f).mnuExporterPdf->trigger();
         QCOMPARE(w.interactions.messages.size(), std::size_t(1));
         const auto& message = w.interactions.messages.front();
         QCOMPARE(message.icone, IconeMessage::Critique);

@@ -1,3 +1,4 @@
+#include "ControlesEmprunt.h"
 #include "InteractionsScriptees.h"
 #include "ModeleEcheancier.h"
 #include "Twips.h"
@@ -38,12 +39,7 @@ struct Fenetre {
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
     }
 
-    template <typename T> T* controle(const char* nom) const {
-        T* trouve = f->findChild<T*>(QLatin1String(nom));
-        if (!trouve)
-            qFatal("pas de contrôle %s", nom);
-        return trouve;
-    }
+    template <typename T> T* controle(const char* nom) const { return Controle<T>(*f, nom); }
     QLineEdit* champ(const char* nom) const { return controle<QLineEdit>(nom); }
     QPushButton* bouton(const char* nom) const { return controle<QPushButton>(nom); }
     QLabel* libelle(const char* nom) const { return controle<QLabel>(nom); }

@@ -1,5 +1,7 @@
 #include "RenduJson.h"
 
+#include "MessagesSaisie.h"
+
 #include "Frequence.h"
 
 #include <cstdio>
@@ -63,11 +65,9 @@ void AjouteObjet(std::string& json, std::initializer_list<std::pair<std::string_
 
 } // namespace
 
-std::string RenduJsonEcheancier(const CalculEmprunt& calcul, const std::string& premiereEcheance) {
+std::string RenduJsonEcheancier(const EmpruntCalcule& calcul, const std::string& premiereEcheance) {
     const SaisieEmprunt& c = calcul.champs;
-    const std::string_view frequence = c.indexEcheance >= 0 && c.indexEcheance < 4
-                                           ? LibellesEcheance[c.indexEcheance]
-                                           : std::string_view();
+    const std::string_view frequence = LibelleEcheance(c.frequence);
     std::string json;
     json.reserve(256 + calcul.tableau.lignes.size() * 96);
     json += "{\"inputs\": ";
@@ -99,31 +99,34 @@ std::string RenduJsonEcheancier(const CalculEmprunt& calcul, const std::string& 
     for (const LigneTableau& ligne : calcul.tableau.lignes) {
         json += premiereLigne ? "\n  [" : ",\n  [";
         premiereLigne = false;
-        for (std::size_t i = 0; i < ligne.size(); ++i) {
-            if (i > 0)
+        bool premiereCellule = true;
+        for (const std::string& cellule : ligne.textes) {
+            if (!premiereCellule)
                 json += ", ";
-            AjouteChaine(json, ligne[i]);
+            premiereCellule = false;
+            AjouteChaine(json, cellule);
         }
         json += ']';
     }
     json += premiereLigne ? "]" : "\n ]";
     json += ",\n \"error\": ";
-    AjouteChaineOuNull(json, calcul.erreur);
+    AjouteChaineOuNull(json, calcul.reussi() ? std::nullopt : std::optional(std::string(MessageSaisieIncorrecte)));
     json += "}\n";
     return json;
 }
 
-std::string RenduJsonValeurManquante(const ValeurManquante& resultat) {
+std::string RenduJsonValeurManquante(const RechercheValeurManquante& resultat) {
     const bool erreur = resultat.issue != IssueValeurManquante::Trouvee;
+    const std::optional<std::string> message = MessageValeurManquante(resultat);
     std::string json = "{\"fields\": ";
     AjouteObjet(json, {{"amount", resultat.champs[0]},
                        {"duration", resultat.champs[1]},
                        {"rate", resultat.champs[2]},
                        {"payment", resultat.champs[3]}});
     json += ",\n \"message\": ";
-    AjouteChaineOuNull(json, erreur ? std::nullopt : resultat.message);
+    AjouteChaineOuNull(json, erreur ? std::nullopt : message);
     json += ",\n \"error\": ";
-    AjouteChaineOuNull(json, erreur ? resultat.message : std::nullopt);
+    AjouteChaineOuNull(json, erreur ? message : std::nullopt);
     json += "}\n";
     return json;
 }

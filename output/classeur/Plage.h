@@ -12,10 +12,6 @@ struct Plage {
     int ligne2 = 1;
     int colonne2 = 1;
     bool lignesEntieres = false;
-
-    bool contient(int ligne, int colonne) const {
-        return ligne >= ligne1 && ligne <= ligne2 && colonne >= colonne1 && colonne <= colonne2;
-    }
 };
 
 // The names used here are the program's own constants: a malformed one is a programming error.

@@ -1,5 +1,7 @@
 #include "RapportImprime.h"
 
+#include "ConventionsSysteme.h"
+
 #include "Frequence.h"
 #include "ImprimanteTwips.h"
 
@@ -26,16 +28,7 @@ std::int32_t TwipsEntiers(double twips) {
     return static_cast<std::int32_t>(std::nearbyint(twips));
 }
 
-QString Texte(std::string_view texte) {
-    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
-}
-
-// The word after the duration: the frequency's, or none when nothing is selected.
-QString MotUnite(int indexEcheance) {
-    if (indexEcheance < 0 || indexEcheance >= static_cast<int>(LibellesEcheance.size()))
-        return {};
-    return QLatin1Char(' ') + Texte(LibellesEcheance[static_cast<std::size_t>(indexEcheance)]);
-}
+QString Texte(std::string_view texte) { return DepuisUtf8(texte); }
 
 // The heading row at y, then its rule; y becomes the top of the first row below.
 void ImprimeEntetes(ImprimanteTwips& imprimante, std::int32_t& y) {
@@ -49,20 +42,22 @@ void ImprimeEntetes(ImprimanteTwips& imprimante, std::int32_t& y) {
 }
 
 void ImprimeResume(ImprimanteTwips& imprimante, const RapportImprime& rapport) {
-    const ContenuEcheancier& c = rapport.contenu;
-    imprimante.imprime(QStringLiteral("Montant du crédit : ") + c.montant);
-    imprimante.imprime(QStringLiteral("Amortissement : ") + c.duree + MotUnite(c.indexEcheance));
+    const SaisieEmprunt& s = rapport.contenu.saisie;
+    const CoutsCredit& couts = rapport.contenu.couts;
+    imprimante.imprime(QStringLiteral("Montant du crédit : ") + Texte(s.montant));
+    imprimante.imprime(QStringLiteral("Amortissement : ") + Texte(s.duree) + QLatin1Char(' ') +
+                       Texte(LibelleEcheance(s.frequence)));
+    const QString taux = QStringLiteral("Taux d'intérêt : ") + Texte(s.taux);
     if (rapport.blnTEGDansExcel)
-        imprimante.imprime(QStringLiteral("Taux d'intérêt : ") + c.taux + QStringLiteral(" % (TEG: ") +
-                           c.tegAffiche + QLatin1Char(')'));
+        imprimante.imprime(taux + QStringLiteral(" % (TEG: ") + Texte(rapport.contenu.tegAffiche) + QLatin1Char(')'));
     else
-        imprimante.imprime(QStringLiteral("Taux d'intérêt : ") + c.taux + QStringLiteral(" %"));
-    imprimante.imprime(QStringLiteral("Assurance (fixe par éch.) : ") + c.assurance);
+        imprimante.imprime(taux + QStringLiteral(" %"));
+    imprimante.imprime(QStringLiteral("Assurance (fixe par éch.) : ") + Texte(s.assurance));
     imprimante.imprime({});
-    imprimante.imprime(QStringLiteral("Coût total du crédit : ") + c.coutTotal + QStringLiteral(" dont :"));
-    imprimante.imprime(QStringLiteral("Intérêts : ") + c.coutInterets);
-    imprimante.imprime(QStringLiteral("Assurance : ") + c.coutAssurance);
-    imprimante.imprime(QStringLiteral("Frais de dossier : ") + c.coutFraisDossier);
+    imprimante.imprime(QStringLiteral("Coût total du crédit : ") + Texte(couts.total) + QStringLiteral(" dont :"));
+    imprimante.imprime(QStringLiteral("Intérêts : ") + Texte(couts.interets));
+    imprimante.imprime(QStringLiteral("Assurance : ") + Texte(couts.assurance));
+    imprimante.imprime(QStringLiteral("Frais de dossier : ") + Texte(couts.fraisDossier));
     imprimante.imprime({});
     imprimante.imprime({});
 }
@@ -77,7 +72,7 @@ LargeursColonnes MesureColonnes(const ImprimanteTwips& imprimante, std::span<con
         auto& largeursLigne = largeursTextes[i];
         largeursLigne[0] = imprimante.largeurTexte(QString::number(i + 1));
         for (std::size_t j = 1; j < NombreColonnes; ++j)
-            largeursLigne[j] = imprimante.largeurTexte(Texte(lignes[i][j]));
+            largeursLigne[j] = imprimante.largeurTexte(Texte(lignes[i].textes[j]));
         for (std::size_t j = 0; j < NombreColonnes; ++j)
             largeurs[j] = std::max(largeurs[j], TwipsEntiers(largeursLigne[j]));
     }
@@ -85,6 +80,13 @@ LargeursColonnes MesureColonnes(const ImprimanteTwips& imprimante, std::span<con
 }
 
 } // namespace
+
+RapportImprime ComposeRapport(const ContenuEcheancier& contenu, const QString& strEnteteImpression,
+                              bool blnTEGDansExcel, const QPixmap& logo) {
+    constexpr int TwipsParPixel = 15;
+    return {contenu, strEnteteImpression, blnTEGDansExcel, logo,
+            logo.isNull() ? 0 : logo.deviceIndependentSize().toSize().width() * TwipsParPixel};
+}
 
 Erreur ErreurAucuneImprimante() {
     return {NumeroAucuneImprimante, QStringLiteral("Aucune imprimante par défaut n'est définie.")};
@@ -134,7 +136,7 @@ std::optional<Erreur> ImprimeRapport(QPagedPaintDevice& page, const RapportImpri
         imprimante.imprime(QString::number(i + 1));
         for (std::size_t j = 1; j < NombreColonnes; ++j) {
             imprimante.placeEn(largeurs[j] - largeursLigne[j] + static_cast<double>(j) * PasColonne, y);
-            imprimante.imprime(Texte(lignes[i][j]));
+            imprimante.imprime(Texte(lignes[i].textes[j]));
         }
         // The rule under the row, one line below its top, is also the top of the next row.
         imprimante.trait({imprimante.x(), imprimante.y()}, {LongueurTrait, imprimante.y()});

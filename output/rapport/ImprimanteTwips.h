@@ -40,8 +40,6 @@ public:
     // Draws the text with its top-left corner at the current position, then goes to the next line.
     void imprime(const QString& texte);
     double largeurTexte(const QString& texte) const;
-    // Height of a line of the current font, its leading included.
-    double hauteurLigne() const { return hauteurLigne_; }
     // A black line; the position stays at its end.
     void trait(QPointF de, QPointF a);
     // The picture at its own size, its top-left corner at (x, y); the position does not move.

@@ -45,9 +45,6 @@ struct BlocEcheancier {
     int nombreDeLignes() const { return static_cast<int>(montants.size()); }
     int derniereLigne() const { return premiereLigne + nombreDeLignes() - 1; }
     bool contientLigne(int ligne) const { return ligne >= premiereLigne && ligne <= derniereLigne(); }
-    const StyleCellule& style(int ligne, int colonne) const {
-        return styles[Variante(ligne == premiereLigne, ligne == derniereLigne())][colonne - 1];
-    }
     static int Variante(bool premiere, bool derniere) { return (premiere ? 1 : 0) + (derniere ? 2 : 0); }
 };
 

@@ -5,16 +5,16 @@
 
 namespace amortix {
 
-int ExecuteExportClasseur(const ArgumentsCli& a, const CalculEmprunt& calcul, const Module& module,
+int ExecuteExportClasseur(const ArgumentsCli& a, const EmpruntCalcule& calcul, const Module& module,
                           std::string&, std::string& erreurs) {
-    const ResultatClasseur resultat = EnregistreClasseur(ContenuDuCalcul(calcul), module.strEnteteExcel,
+    const auto echec = EnregistreClasseur(ContenuDuCalcul(calcul), module.strEnteteExcel,
                                                          module.blnTEGDansExcel, ConventionsDe(a.locale),
                                                          a.fichierSortie);
-    if (resultat.reussi)
+    if (!echec)
         return StatutReussi;
     erreurs += VersUtf8(QStringLiteral("amortix-cli : Erreur %1 (étape %2) : %3\n")
-                            .arg(resultat.numero)
-                            .arg(resultat.etape, resultat.description));
+                            .arg(echec->erreur.numero)
+                            .arg(echec->etape, echec->erreur.description));
     return StatutEchecCalcul;
 }
 

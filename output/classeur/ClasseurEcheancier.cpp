@@ -1,43 +1,34 @@
 #include "ClasseurEcheancier.h"
 
 #include "ClasseurXlsx.h"
+#include "ConventionsSysteme.h"
 #include "FichierUtilisateur.h"
+#include "ErreursSysteme.h"
 #include "FeuilleClasseur.h"
 #include "LectureNombres.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <array>
+#include <limits>
 #include <string>
 #include <vector>
 
 namespace amortix {
 namespace {
 
-// The frequency as the summary words it (the list says "ans").
-std::string MotEcheance(int index) {
-    static constexpr std::array<const char*, 4> mots = {"mois", "trimestres", "semestres", "années"};
-    return index >= 0 && index < static_cast<int>(mots.size()) ? mots[static_cast<std::size_t>(index)] : "";
-}
-
-std::string Utf8(const QString& texte) {
-    return texte.toStdString();
-}
-
 QString PasUnNombre(std::string_view texte) {
-    return QStringLiteral("Incompatibilité de type : « %1 » n'est pas un nombre.")
-        .arg(QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size())));
+    return QStringLiteral("Incompatibilité de type : « %1 » n'est pas un nombre.").arg(DepuisUtf8(texte));
 }
 
 } // namespace
 
-ResultatClasseur EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
+std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
                                bool blnTEGDansExcel, const ConventionsLocales& conventions,
                                const QString& chemin) {
     QString etape;
     const auto echec = [&etape](int numero, const QString& description) {
-        return ResultatClasseur{false, etape, numero, description};
+        return std::optional<EchecClasseur>({etape, {numero, description}});
     };
 
     etape = QStringLiteral("1");
@@ -57,22 +48,23 @@ ResultatClasseur EcritClasseur(const ContenuEcheancier& contenu, const QString& 
     etape = QStringLiteral("4");
     feuille.aligneHorizontalement("A1:G1", AlignementHorizontal::Centre);
     feuille.fusionne("A1:G1");
-    feuille.ecrit("A1", Utf8(strEnteteExcel));
+    feuille.ecrit("A1", VersUtf8(strEnteteExcel));
     feuille.metEnGras("A1");
     feuille.metEnItalique("A1");
 
     etape = QStringLiteral("5");
-    const std::string montant = Utf8(contenu.montant);
-    const std::string duree = Utf8(contenu.duree);
-    const std::string taux = Utf8(contenu.taux);
-    const std::string assurance = Utf8(contenu.assurance);
-    const std::string fraisDossier = Utf8(contenu.fraisDossier);
+    const SaisieEmprunt& saisie = contenu.saisie;
+    const std::string& montant = saisie.montant;
+    const std::string& duree = saisie.duree;
+    const std::string& taux = saisie.taux;
+    const std::string& assurance = saisie.assurance;
+    const std::string& fraisDossier = saisie.fraisDossier;
     feuille.ecrit("C3", "Montant du crédit :");
     const auto dblMontant = LitDecimal(montant, conventions);
     if (!dblMontant)
         return echec(ErreurIncompatibiliteType, PasUnNombre(montant));
     feuille.ecrit("D3", *dblMontant);
-    feuille.ecrit("C4", "Amortissement (en " + MotEcheance(contenu.indexEcheance) + ") :");
+    feuille.ecrit("C4", "Amortissement (en " + std::string(MotClasseur(saisie.frequence)) + ") :");
     const auto lngDuree = LitEntier(duree, conventions);
     if (!lngDuree)
         return echec(ErreurIncompatibiliteType, PasUnNombre(duree));
@@ -95,7 +87,7 @@ ResultatClasseur EcritClasseur(const ContenuEcheancier& contenu, const QString& 
     feuille.ecrit("D7", *dblFraisDossier);
     if (blnTEGDansExcel) {
         // The text begins with a blank, to stand apart from the rate beside it.
-        feuille.ecrit("E5", " TEG: " + Utf8(contenu.tegAffiche));
+        feuille.ecrit("E5", " TEG: " + contenu.tegAffiche);
         feuille.changeTaillePolice("E5", 8);
         feuille.aligneVerticalement("E5", AlignementVertical::Centre);
     }
@@ -109,16 +101,16 @@ ResultatClasseur EcritClasseur(const ContenuEcheancier& contenu, const QString& 
     feuille.souligne("F3");
     feuille.ecrit("F3", "Coût du crédit");
     // F7 stays empty: the total stands alone under the line drawn at stage 9.
-    const std::pair<const char*, const QString*> couts[] = {{"Intérêts :", &contenu.coutInterets},
-                                                            {"Assurance :", &contenu.coutAssurance},
-                                                            {"Frais de dossier :", &contenu.coutFraisDossier},
-                                                            {nullptr, &contenu.coutTotal}};
+    const std::pair<const char*, const std::string*> couts[] = {{"Intérêts :", &contenu.couts.interets},
+                                                                {"Assurance :", &contenu.couts.assurance},
+                                                                {"Frais de dossier :", &contenu.couts.fraisDossier},
+                                                                {nullptr, &contenu.couts.total}};
     int ligneCout = 4;
     for (const auto& [libelle, texte] : couts) {
         const std::string ligne = std::to_string(ligneCout++);
         if (libelle)
             feuille.ecrit("F" + ligne, libelle);
-        const std::string cout = Utf8(*texte);
+        const std::string& cout = *texte;
         const auto valeur = LitDecimal(cout, conventions);
         if (!valeur)
             return echec(ErreurIncompatibiliteType, PasUnNombre(cout));
@@ -162,9 +154,10 @@ ResultatClasseur EcritClasseur(const ContenuEcheancier& contenu, const QString& 
     for (const LigneTableau& ligne : contenu.lignes) {
         std::array<double, 5>& valeurs = montants.emplace_back();
         for (std::size_t k = 0; k < valeurs.size(); ++k) {
-            const auto valeur = LitDecimal(ligne[k + 2], conventions);
+            const std::string& texte = ligne[ColonnesMontants[k]];
+            const auto valeur = LitDecimal(texte, conventions);
             if (!valeur)
-                return echec(ErreurIncompatibiliteType, PasUnNombre(ligne[k + 2]));
+                return echec(ErreurIncompatibiliteType, PasUnNombre(texte));
             valeurs[k] = *valeur;
         }
     }
@@ -195,54 +188,47 @@ ResultatClasseur EcritClasseur(const ContenuEcheancier& contenu, const QString& 
     etape = QStringLiteral("16");
     if (const auto erreur = classeur.ecrit(feuille))
         return echec(erreur->numero, erreur->description);
-    return {};
+    return std::nullopt;
 }
 
-ResultatClasseur EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
-                               bool blnTEGDansExcel, const ConventionsLocales& conventions,
-                               QIODevice& destination) {
+std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
+                                           bool blnTEGDansExcel, const ConventionsLocales& conventions,
+                                           QIODevice& destination) {
+    const auto echec = [](const char* etape, const QString& description) {
+        return std::optional<EchecClasseur>({QLatin1String(etape), {ErreurAccesFichier, description}});
+    };
     const QTemporaryDir dossier;
     if (!dossier.isValid())
-        return {false, QStringLiteral("1"), ErreurAccesFichier,
-                QStringLiteral("Impossible de créer un dossier temporaire dans « %1 » : %2")
-                    .arg(QDir::toNativeSeparators(QDir::tempPath()), dossier.errorString())};
+        return echec("1", QStringLiteral("Impossible de créer un dossier temporaire dans « %1 » : %2")
+                              .arg(QDir::toNativeSeparators(QDir::tempPath()), EnFrancais(dossier.errorString())));
     const QString chemin = dossier.filePath(QStringLiteral("Amortix.xlsx"));
-    ResultatClasseur resultat = EcritClasseur(contenu, strEnteteExcel, blnTEGDansExcel, conventions, chemin);
-    if (!resultat.reussi)
-        return resultat;
+    if (auto echecClasseur = EcritClasseur(contenu, strEnteteExcel, blnTEGDansExcel, conventions, chemin))
+        return echecClasseur;
 
-    QFile fichier(chemin);
-    const auto echecCopie = [](const QString& raison) {
-        return ResultatClasseur{false, QStringLiteral("16"), ErreurAccesFichier,
-                                QStringLiteral("Impossible d'écrire le classeur : %1").arg(raison)};
-    };
-    if (!fichier.open(QIODevice::ReadOnly))
-        return echecCopie(fichier.errorString());
-    while (!fichier.atEnd()) {
-        const QByteArray morceau = fichier.read(1 << 20);
-        if (morceau.isEmpty() && !fichier.atEnd())
-            return echecCopie(fichier.errorString());
-        if (destination.write(morceau) != morceau.size())
-            return echecCopie(destination.errorString());
-    }
-    return resultat;
+    // libxlsxwriter makes a file of its own; it is copied whole into the destination.
+    const FichierLu fichier = LitFichierUtilisateur(chemin, std::numeric_limits<qint64>::max() / 2);
+    if (fichier.erreur)
+        return echec("16", fichier.erreur->description);
+    if (destination.write(fichier.octets) != fichier.octets.size())
+        return echec("16", QStringLiteral("Impossible d'écrire le classeur : %1").arg(EnFrancais(destination.errorString())));
+    return std::nullopt;
 }
 
-ResultatClasseur EnregistreClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
-                                    bool blnTEGDansExcel, const ConventionsLocales& conventions,
-                                    const QString& chemin) {
-    std::optional<ResultatClasseur> classeur;
+std::optional<EchecClasseur> EnregistreClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
+                                                bool blnTEGDansExcel, const ConventionsLocales& conventions,
+                                                const QString& chemin) {
+    std::optional<EchecClasseur> classeur;
+    bool ecrit = false;
     const auto erreur = EcritFichierUtilisateur(chemin, [&](QIODevice& destination) -> std::optional<Erreur> {
+        ecrit = true;
         classeur = EcritClasseur(contenu, strEnteteExcel, blnTEGDansExcel, conventions, destination);
-        if (classeur->reussi)
-            return std::nullopt;
-        return Erreur{classeur->numero, classeur->description};
+        return classeur ? std::optional(classeur->erreur) : std::nullopt;
     });
-    if (classeur && !classeur->reussi)
-        return *classeur;
+    if (classeur)
+        return classeur;
     if (erreur) // the file could not be made (stage 1) or kept (stage 16)
-        return {false, QLatin1String(classeur ? "16" : "1"), erreur->numero, erreur->description};
-    return {};
+        return EchecClasseur{QLatin1String(ecrit ? "16" : "1"), *erreur};
+    return std::nullopt;
 }
 
 } // namespace amortix

@@ -207,9 +207,9 @@ int ClasseurXlsx::remplit(const FeuilleClasseur& feuille) {
             const auto& f = formatsBloc[static_cast<std::size_t>(
                 BlocEcheancier::Variante(ligne == bloc.premiereLigne, ligne == bloc.derniereLigne()))];
             const LigneTableau& textes = bloc.textes[static_cast<std::size_t>(i)];
-            lxw_error erreur = worksheet_write_string(ws, r, 0, textes[0].c_str(), f[0]);
+            lxw_error erreur = worksheet_write_string(ws, r, 0, textes[Colonne::Numero].c_str(), f[0]);
             if (erreur == LXW_NO_ERROR)
-                erreur = worksheet_write_string(ws, r, 1, textes[1].c_str(), f[1]);
+                erreur = worksheet_write_string(ws, r, 1, textes[Colonne::Date].c_str(), f[1]);
             const auto& montants = bloc.montants[static_cast<std::size_t>(i)];
             for (std::size_t k = 0; k < montants.size() && erreur == LXW_NO_ERROR; ++k)
                 erreur = worksheet_write_number(ws, r, static_cast<lxw_col_t>(k + 2), montants[k], f[k + 2]);

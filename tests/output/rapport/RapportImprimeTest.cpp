@@ -23,8 +23,8 @@ constexpr int PasColonne = 1350;
 
 // The worked example: 10 000 at 6 % over 12 months from 31/01/2007, as the window shows it.
 struct Exemple {
-    CalculEmprunt calcul =
-        CalculeEmprunt({"10000", "12", "6", "", "", 0, 2007y / January / 31}, true, ConventionsFrancaises());
+    EmpruntCalcule calcul =
+        CalculeEmprunt({"10000", "12", "6", "", "", Frequence::Mois, 2007y / January / 31}, true, ConventionsFrancaises());
     RapportImprime rapport;
     Exemple() {
         rapport.contenu = ContenuDuCalcul(calcul);
@@ -146,23 +146,23 @@ TEST_F(RapportImprimeTest, TextesDansLOrdreAvecEtSansTEG) {
 
 TEST_F(RapportImprimeTest, MotDeLUniteSelonLaFrequence) {
     Exemple e;
-    const std::map<int, QString> lignes = {
-        {-1, "Amortissement : 12"},           {0, "Amortissement : 12 mois"},
-        {1, "Amortissement : 12 trimestres"}, {2, "Amortissement : 12 semestres"},
-        {3, "Amortissement : 12 ans"},        {4, "Amortissement : 12"}};
-    for (const auto& [index, attendue] : lignes) {
-        e.rapport.contenu.indexEcheance = index;
-        EXPECT_EQ(poppler::Lignes(pdf(e.rapport)).at(2), attendue) << "index " << index;
+    const std::pair<Frequence, const char*> lignes[] = {{Frequence::Mois, "Amortissement : 12 mois"},
+                                                        {Frequence::Trimestres, "Amortissement : 12 trimestres"},
+                                                        {Frequence::Semestres, "Amortissement : 12 semestres"},
+                                                        {Frequence::Ans, "Amortissement : 12 ans"}};
+    for (const auto& [frequence, attendue] : lignes) {
+        e.rapport.contenu.saisie.frequence = frequence;
+        EXPECT_EQ(poppler::Lignes(pdf(e.rapport)).at(2), QString::fromUtf8(attendue)) << attendue;
     }
 }
 
 TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
-    const CalculEmprunt calcul = CalculeEmprunt({"100000", "100", "4,5", "15", "300", 0, 2020y / March / 31},
+    const EmpruntCalcule calcul = CalculeEmprunt({"100000", "100", "4,5", "15", "300", Frequence::Mois, 2020y / March / 31},
                                                 true, ConventionsFrancaises());
     // Whatever the list's first column holds, the rows are numbered 1 to n.
     std::vector<LigneTableau> lignes = calcul.tableau.lignes;
     for (LigneTableau& ligne : lignes)
-        ligne[0] = "X";
+        ligne[Colonne::Numero] = "X";
     RapportImprime rapport;
     rapport.contenu = ContenuDuCalcul(calcul);
     rapport.contenu.lignes = lignes;
@@ -201,8 +201,8 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
     for (std::size_t i = 0; i < rangees.size(); ++i) {
         const auto& [page, cellules] = rangees[i];
         EXPECT_EQ(cellules[0].texte, QString::number(i + 1));
-        EXPECT_EQ(cellules[1].texte, QString::fromStdString(lignes[i][1]));
-        EXPECT_EQ(cellules[6].texte, QString::fromStdString(lignes[i][6]));
+        EXPECT_EQ(cellules[1].texte, QString::fromStdString(lignes[i][Colonne::Date]));
+        EXPECT_EQ(cellules[6].texte, QString::fromStdString(lignes[i][Colonne::CapitalRestant]));
         for (std::size_t j = 0; j < 7; ++j) {
             gaucheMin[j] = std::min(gaucheMin[j], cellules[j].gauche);
             droiteMin[j] = std::min(droiteMin[j], cellules[j].droite);

@@ -2,20 +2,21 @@
 
 #include "ContenuEcheancier.h"
 #include "ConventionsLocales.h"
+#include "Erreur.h"
 
 #include <QString>
+
+#include <optional>
 
 class QIODevice;
 
 namespace amortix {
 
-// How a workbook export ended. On a failure: the stage reached ("1" to "14", "15-1", "15-2",
-// "15-3", "16"), the error's number and its description.
-struct ResultatClasseur {
-    bool reussi = true;
+// A workbook export that failed: the stage reached ("1" to "14", "15-1", "15-2", "15-3", "16"), shown
+// for debugging, and the error.
+struct EchecClasseur {
     QString etape;
-    int numero = 0;
-    QString description;
+    Erreur erreur;
 };
 
 // Our own error numbers; libxlsxwriter's failures keep theirs.
@@ -29,19 +30,19 @@ inline constexpr int ErreurAccesFichier = 75;        // a file or folder that ca
 //
 // The file at `chemin` is made at the last stage only; if that stage fails, the file may be left
 // incomplete.
-ResultatClasseur EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
+std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
                                bool blnTEGDansExcel, const ConventionsLocales& conventions,
                                const QString& chemin);
 
 // The same workbook written into `destination`, open for writing. Nothing reaches it unless the
 // whole workbook was made.
-ResultatClasseur EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
+std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
                                bool blnTEGDansExcel, const ConventionsLocales& conventions,
                                QIODevice& destination);
 
 // The workbook saved as the user's file at `chemin`, which is replaced only by a complete workbook: a
 // failure leaves the file there untouched. The window's export and amortix-cli both save this way.
-ResultatClasseur EnregistreClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
+std::optional<EchecClasseur> EnregistreClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
                                     bool blnTEGDansExcel, const ConventionsLocales& conventions,
                                     const QString& chemin);
 

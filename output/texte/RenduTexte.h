@@ -9,9 +9,9 @@ namespace amortix {
 
 // A computation as a readable text: the loan, the schedule as an aligned table under the list's
 // headings, the cost of the credit and the effective rates.
-std::string RenduTexteEcheancier(const CalculEmprunt& calcul, const std::string& premiereEcheance);
+std::string RenduTexteEcheancier(const EmpruntCalcule& calcul, const std::string& premiereEcheance);
 
 // The four fields of a missing-value search, under the window's captions.
-std::string RenduTexteValeurManquante(const ValeurManquante& resultat, int indexEcheance);
+std::string RenduTexteValeurManquante(const RechercheValeurManquante& resultat, Frequence frequence);
 
 } // namespace amortix

@@ -1,9 +1,11 @@
 #include "ArgumentsCli.h"
 
+#include "ConventionsSysteme.h"
 #include "Frequence.h"
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <map>
 
 namespace amortix {
@@ -187,35 +189,41 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         }
         switch (option->second) {
         case Option::Montant:
-            a.montant = *valeur;
+            a.saisie.montant = VersUtf8(*valeur);
             break;
         case Option::Duree:
-            a.duree = *valeur;
+            a.saisie.duree = VersUtf8(*valeur);
             break;
         case Option::Taux:
-            a.taux = *valeur;
+            a.saisie.taux = VersUtf8(*valeur);
             break;
         case Option::Assurance:
-            a.assurance = *valeur;
+            a.saisie.assurance = VersUtf8(*valeur);
             break;
         case Option::Frais:
-            a.fraisDossier = *valeur;
+            a.saisie.fraisDossier = VersUtf8(*valeur);
             break;
         case Option::Mensualite:
-            a.mensualite = *valeur;
+            a.mensualite = VersUtf8(*valeur);
             break;
         case Option::Frequence: {
-            const auto libelle = std::find(LibellesEcheance.begin(), LibellesEcheance.end(), valeur->toStdString());
-            if (libelle == LibellesEcheance.end())
+            const std::string mot = VersUtf8(*valeur);
+            const auto frequence = std::find_if(Frequences.begin(), Frequences.end(),
+                                                [&](Frequence f) { return LibelleEcheance(f) == mot; });
+            if (frequence == Frequences.end())
                 return refus(QStringLiteral("fréquence inconnue : %1 (mois, trimestres, semestres ou ans)").arg(*valeur));
-            a.indexEcheance = static_cast<int>(libelle - LibellesEcheance.begin());
+            a.saisie.frequence = *frequence;
             break;
         }
         case Option::PremiereDate:
-            a.premiereEcheance = LitDateIso(*valeur);
-            if (!a.premiereEcheance)
+        {
+            const auto date = LitDateIso(*valeur);
+            if (!date)
                 return refus(QStringLiteral("date invalide : %1 (attendu AAAA-MM-JJ)").arg(*valeur));
+            a.saisie.premiereEcheance = VersDateStd(*date);
+            a.premiereEcheanceDonnee = true;
             break;
+        }
         case Option::Methode:
             if (*valeur == QLatin1String("actuariel"))
                 a.tegActuariel = true;

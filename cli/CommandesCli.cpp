@@ -7,6 +7,7 @@
 #include "ConventionsSysteme.h"
 #include "Dates.h"
 #include "DocumentEmprunt.h"
+#include "MessagesSaisie.h"
 #include "DossierReglages.h"
 #include "ChargementReglages.h"
 #include "RenduCsv.h"
@@ -20,32 +21,19 @@ namespace {
 // The fields as the window would hold them: from the flags, or from a loan document (checked whole,
 // as the window opens it).
 std::optional<SaisieEmprunt> SaisieDesArguments(const ArgumentsCli& a, const QDate& aujourdhui, std::string& erreurs) {
-    SaisieEmprunt saisie;
-    if (!a.document.isEmpty()) {
-        const auto lecture = LitDocument(a.document, ConventionsDe(a.locale));
-        if (const auto* raison = std::get_if<QString>(&lecture)) {
-            erreurs += "amortix-cli : le document « " + VersUtf8(a.document) + " » n'a pas pu être ouvert : " +
-                       VersUtf8(*raison) + "\n";
-            return std::nullopt;
-        }
-        const auto& document = std::get<DocumentEmprunt>(lecture);
-        saisie.montant = VersUtf8(document.montant);
-        saisie.duree = VersUtf8(document.duree);
-        saisie.indexEcheance = document.indexEcheance;
-        saisie.taux = VersUtf8(document.taux);
-        saisie.assurance = VersUtf8(document.assurance);
-        saisie.fraisDossier = VersUtf8(document.fraisDossier);
-        saisie.premiereEcheance = VersDateStd(document.premiereEcheance);
+    if (a.document.isEmpty()) {
+        SaisieEmprunt saisie = a.saisie;
+        if (!a.premiereEcheanceDonnee)
+            saisie.premiereEcheance = VersDateStd(aujourdhui);
         return saisie;
     }
-    saisie.montant = VersUtf8(a.montant);
-    saisie.duree = VersUtf8(a.duree);
-    saisie.taux = VersUtf8(a.taux);
-    saisie.assurance = VersUtf8(a.assurance);
-    saisie.fraisDossier = VersUtf8(a.fraisDossier);
-    saisie.indexEcheance = a.indexEcheance;
-    saisie.premiereEcheance = VersDateStd(a.premiereEcheance.value_or(aujourdhui));
-    return saisie;
+    auto lecture = LitDocument(a.document, ConventionsDe(a.locale));
+    if (const auto* raison = std::get_if<QString>(&lecture)) {
+        erreurs += "amortix-cli : le document « " + VersUtf8(a.document) + " » n'a pas pu être ouvert : " +
+                   VersUtf8(*raison) + "\n";
+        return std::nullopt;
+    }
+    return std::get<SaisieEmprunt>(std::move(lecture));
 }
 
 int Echeancier(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sortie, std::string& erreurs) {
@@ -53,7 +41,7 @@ int Echeancier(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sort
     if (!saisie)
         return StatutEchecCalcul;
     const ConventionsLocales conventions = ConventionsDe(a.locale);
-    const CalculEmprunt calcul = CalculeEmprunt(*saisie, a.tegActuariel, conventions);
+    const EmpruntCalcule calcul = CalculeEmprunt(*saisie, a.tegActuariel, conventions);
     const std::string date = FormateDateCourte(saisie->premiereEcheance, conventions);
     switch (a.format) {
     case FormatSortie::Json:
@@ -66,9 +54,11 @@ int Echeancier(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sort
         sortie += RenduTexteEcheancier(calcul, date);
         break;
     }
-    if (calcul.erreur && a.format != FormatSortie::Json)
-        erreurs += *calcul.erreur + "\n";
-    return calcul.erreur ? StatutEchecCalcul : StatutReussi;
+    if (calcul.reussi())
+        return StatutReussi;
+    if (a.format != FormatSortie::Json)
+        erreurs += std::string(MessageSaisieIncorrecte) + "\n";
+    return StatutEchecCalcul;
 }
 
 // export and print: the computation must reach the end of its schedule, as the window enables
@@ -78,9 +68,9 @@ int Sortie(const ArgumentsCli& a, const QDate& aujourdhui, const Module& reglage
     const auto saisie = SaisieDesArguments(a, aujourdhui, erreurs);
     if (!saisie)
         return StatutEchecCalcul;
-    const CalculEmprunt calcul = CalculeEmprunt(*saisie, a.tegActuariel, ConventionsDe(a.locale));
+    const EmpruntCalcule calcul = CalculeEmprunt(*saisie, a.tegActuariel, ConventionsDe(a.locale));
     if (!calcul.tableauComplet()) {
-        erreurs += *calcul.erreur + "\n";
+        erreurs += std::string(MessageSaisieIncorrecte) + "\n";
         return StatutEchecCalcul;
     }
     Module module = reglages;
@@ -93,15 +83,15 @@ int Sortie(const ArgumentsCli& a, const QDate& aujourdhui, const Module& reglage
 int Resolution(const ArgumentsCli& a, std::string& sortie, std::string& erreurs) {
     const ConventionsLocales conventions = ConventionsDe(a.locale);
     const auto resultat = CalculeValeurManquante(
-        {VersUtf8(a.montant), VersUtf8(a.duree), VersUtf8(a.taux), VersUtf8(a.mensualite)}, a.indexEcheance,
+        {a.saisie.montant, a.saisie.duree, a.saisie.taux, a.mensualite}, a.saisie.frequence,
         conventions);
     const bool trouvee = resultat.issue == IssueValeurManquante::Trouvee;
     if (a.format == FormatSortie::Json) {
         sortie += RenduJsonValeurManquante(resultat);
     } else {
-        sortie += RenduTexteValeurManquante(resultat, a.indexEcheance);
-        if (!trouvee && resultat.message)
-            erreurs += *resultat.message + "\n";
+        sortie += RenduTexteValeurManquante(resultat, a.saisie.frequence);
+        if (const auto message = MessageValeurManquante(resultat); !trouvee && message)
+            erreurs += *message + "\n";
     }
     return trouvee ? StatutReussi : StatutEchecCalcul;
 }
@@ -114,8 +104,7 @@ Module ReglagesEnregistres(std::string& erreurs) {
     // The warnings the window would show, so that a broken settings file is never ignored silently.
     for (const auto& erreur : {ChargeOptions(module, false), ChargeEntetes(module)})
         if (erreur)
-            erreurs += "amortix-cli : avertissement : Erreur " + std::to_string(erreur->numero) + " : " +
-                       VersUtf8(erreur->description) + "\n";
+            erreurs += "amortix-cli : avertissement : " + VersUtf8(erreur->ligne()) + "\n";
     return module;
 }
 

@@ -1,6 +1,7 @@
 #include "RenduTexte.h"
 
 #include "Frequence.h"
+#include "MessagesSaisie.h"
 
 #include <algorithm>
 #include <array>
@@ -35,20 +36,17 @@ void AjouteLignes(std::string& texte, std::initializer_list<std::pair<std::strin
     }
 }
 
-std::string_view LibelleEcheance(int index) {
-    return index >= 0 && index < 4 ? LibellesEcheance[index] : std::string_view();
-}
 
 } // namespace
 
-std::string RenduTexteEcheancier(const CalculEmprunt& calcul, const std::string& premiereEcheance) {
+std::string RenduTexteEcheancier(const EmpruntCalcule& calcul, const std::string& premiereEcheance) {
     const SaisieEmprunt& c = calcul.champs;
     std::string taux = c.taux + " %";
     if (!calcul.tegAffiche.empty())
         taux += "  (TEG = " + calcul.tegAffiche + ")";
     std::string texte;
     AjouteLignes(texte, {{"Montant du crédit :", c.montant},
-                         {"Amortissement :", c.duree + " " + std::string(LibelleEcheance(c.indexEcheance))},
+                         {"Amortissement :", c.duree + " " + std::string(LibelleEcheance(c.frequence))},
                          {"Première échéance :", premiereEcheance},
                          {"Taux d'intérêt annuel :", taux},
                          {"Assurance (fixe par éch.) :", c.assurance},
@@ -57,24 +55,23 @@ std::string RenduTexteEcheancier(const CalculEmprunt& calcul, const std::string&
     const auto& lignes = calcul.tableau.lignes;
     if (!lignes.empty()) {
         std::array<std::size_t, NombreColonnes> largeurs{};
-        for (int j = 0; j < NombreColonnes; ++j)
+        for (std::size_t j = 0; j < largeurs.size(); ++j)
             largeurs[j] = Largeur(EntetesColonnes[j]);
         for (const LigneTableau& ligne : lignes)
-            for (int j = 0; j < NombreColonnes; ++j)
-                largeurs[j] = std::max(largeurs[j], Largeur(ligne[j]));
-        texte += "\nTableau d'amortissement\n";
-        for (int j = 0; j < NombreColonnes; ++j) {
-            texte += j == 0 ? "" : "  ";
-            AjouteCadre(texte, EntetesColonnes[j], largeurs[j], j > 0);
-        }
-        texte += '\n';
-        for (const LigneTableau& ligne : lignes) {
-            for (int j = 0; j < NombreColonnes; ++j) {
+            for (std::size_t j = 0; j < largeurs.size(); ++j)
+                largeurs[j] = std::max(largeurs[j], Largeur(ligne.textes[j]));
+        // The number on the left, every other column on the right, as the list shows them.
+        const auto ajouteLigne = [&](const auto& cellules) {
+            for (std::size_t j = 0; j < largeurs.size(); ++j) {
                 texte += j == 0 ? "" : "  ";
-                AjouteCadre(texte, ligne[j], largeurs[j], j > 0);
+                AjouteCadre(texte, cellules[j], largeurs[j], j > 0);
             }
             texte += '\n';
-        }
+        };
+        texte += "\nTableau d'amortissement\n";
+        ajouteLigne(EntetesColonnes);
+        for (const LigneTableau& ligne : lignes)
+            ajouteLigne(ligne.textes);
     }
     if (const auto& couts = calcul.tableau.couts) {
         texte += "\nCoût total du crédit : " + couts->total + "\n";
@@ -91,10 +88,10 @@ std::string RenduTexteEcheancier(const CalculEmprunt& calcul, const std::string&
     return texte;
 }
 
-std::string RenduTexteValeurManquante(const ValeurManquante& resultat, int indexEcheance) {
+std::string RenduTexteValeurManquante(const RechercheValeurManquante& resultat, Frequence frequence) {
     std::string texte;
     AjouteLignes(texte, {{"Montant du crédit :", resultat.champs[0]},
-                         {"Amortissement :", resultat.champs[1] + " " + std::string(LibelleEcheance(indexEcheance))},
+                         {"Amortissement :", resultat.champs[1] + " " + std::string(LibelleEcheance(frequence))},
                          {"Taux d'intérêt annuel :", resultat.champs[2] + " %"},
                          {"Montant échéance :", resultat.champs[3]}});
     if (resultat.issue == IssueValeurManquante::Trouvee && resultat.message) {

@@ -36,7 +36,7 @@ std::string RenduCsv(const std::vector<LigneTableau>& lignes, const ConventionsL
     csv.reserve(80 + lignes.size() * 64);
     AjouteLigne(csv, EntetesColonnes, separateur);
     for (const LigneTableau& ligne : lignes)
-        AjouteLigne(csv, ligne, separateur);
+        AjouteLigne(csv, ligne.textes, separateur);
     return csv;
 }
 

@@ -54,14 +54,14 @@ double Nombre(std::string texte, const ConventionsLocales& conventions) {
 struct Classeur {
     QTemporaryDir dossier;
     QString chemin = dossier.filePath(QStringLiteral("export.xlsx"));
-    ResultatClasseur resultat;
+    std::optional<EchecClasseur> echec;
     QJsonObject lu;
     QString erreursLecture;
 
     Classeur(const ContenuEcheancier& contenu, bool teg, const ConventionsLocales& conventions,
              const QString& entete = EnteteDefaut) {
-        resultat = EcritClasseur(contenu, entete, teg, conventions, chemin);
-        if (resultat.reussi)
+        echec = EcritClasseur(contenu, entete, teg, conventions, chemin);
+        if (!echec)
             lu = LitClasseur(chemin, &erreursLecture);
     }
     QJsonObject cellules() const { return lu[QLatin1String("cellules")].toObject(); }
@@ -77,7 +77,7 @@ QString Colonne(int colonne) {
 
 // Every schedule row against the list: A and B the list's texts, C to G its amounts as numbers,
 // right-aligned, with a thin frame and column lines and hairlines between rows; nothing below.
-void VerifieEcheancier(const Classeur& c, const CalculEmprunt& calcul,
+void VerifieEcheancier(const Classeur& c, const EmpruntCalcule& calcul,
                        const ConventionsLocales& conventions) {
     const auto& lignes = calcul.tableau.lignes;
     const int n = static_cast<int>(lignes.size());
@@ -91,7 +91,7 @@ void VerifieEcheancier(const Classeur& c, const CalculEmprunt& calcul,
         for (int j = 0; j < 7; ++j) {
             const QString nom = Colonne(j) + ligne;
             const QString texte =
-                QString::fromStdString(lignes[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)]);
+                QString::fromStdString(lignes[static_cast<std::size_t>(i)].textes[static_cast<std::size_t>(j)]);
             const QString attendu =
                 j < 2 ? QStringLiteral("«%1» | Arial 10 | droite/- | %2").arg(texte, traits)
                       : QStringLiteral("%1 | #,##0.00 | Arial 10 | droite/- | %2")
@@ -154,11 +154,11 @@ std::map<QString, QString> EntetesDuTableau() {
 
 TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
     const ConventionsLocales fr = ConventionsFrancaises();
-    const CalculEmprunt calcul = CalculeEmprunt(Exemple(fr), true, fr);
+    const EmpruntCalcule calcul = CalculeEmprunt(Exemple(fr), true, fr);
     ASSERT_TRUE(calcul.tableauComplet());
     const ContenuEcheancier contenu = ContenuDuCalcul(calcul);
     const Classeur c(contenu, true, fr);
-    ASSERT_TRUE(c.resultat.reussi) << c.resultat.description.toStdString();
+    ASSERT_FALSE(c.echec) << c.echec->erreur.description.toStdString();
     ASSERT_FALSE(c.lu.isEmpty()) << c.erreursLecture.toStdString();
 
     std::map<QString, QString> attendues = {
@@ -169,7 +169,7 @@ TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
         {"D4", "12 | 0 | Arial 10 gras"},
         {"C5", "«Taux d'intérêt :» | Arial 10 | droite/-"},
         {"D5", "0.06 | 0.00% | Arial 10 gras"},
-        {"E5", "« TEG: " + contenu.tegAffiche + "» | Arial 8 | -/centre"},
+        {"E5", "« TEG: " + QString::fromStdString(contenu.tegAffiche) + "» | Arial 8 | -/centre"},
         {"C6", "«Assurance (fixe par éch.) :» | Arial 10 | droite/-"},
         {"D6", "10 | #,##0.00 | Arial 10 gras"},
         {"C7", "«Frais de dossier :» | Arial 10 | droite/-"},
@@ -185,7 +185,7 @@ TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
         {"A9", "«TABLEAU D'AMORTISSEMENT» | Arial 10 gras | centre/-"},
     };
     attendues.merge(EntetesDuTableau());
-    EXPECT_TRUE(contenu.tegAffiche.endsWith(QLatin1String(" %")));
+    EXPECT_TRUE(contenu.tegAffiche.ends_with(" %"));
     VerifieHaut(c, attendues);
     VerifieMiseEnPage(c);
     VerifieEcheancier(c, calcul, fr);
@@ -204,12 +204,12 @@ TEST(ClasseurEcheancier, EnAnglaisSansLeTEG) {
     saisie.montant = "2500.5";
     saisie.duree = "4";
     saisie.taux = "5";
-    saisie.indexEcheance = 1;
+    saisie.frequence = Frequences[1];
     saisie.premiereEcheance = year{2024} / March / 31;
-    const CalculEmprunt calcul = CalculeEmprunt(saisie, false, en);
+    const EmpruntCalcule calcul = CalculeEmprunt(saisie, false, en);
     ASSERT_TRUE(calcul.tableauComplet());
     const Classeur c(ContenuDuCalcul(calcul), false, en, QStringLiteral("Mon en-tête"));
-    ASSERT_TRUE(c.resultat.reussi) << c.resultat.description.toStdString();
+    ASSERT_FALSE(c.echec) << c.echec->erreur.description.toStdString();
     ASSERT_FALSE(c.lu.isEmpty()) << c.erreursLecture.toStdString();
 
     EXPECT_EQ(c.cellule("A1"), QStringLiteral("«Mon en-tête» | Arial 10 gras italique | centre/-"));
@@ -231,19 +231,18 @@ TEST(ClasseurEcheancier, MotDeLaFrequenceEtEcheancierDUneLigne) {
     const ConventionsLocales fr = ConventionsFrancaises();
     SaisieEmprunt saisie = Exemple(fr);
     saisie.duree = "1";
-    const CalculEmprunt calcul = CalculeEmprunt(saisie, true, fr);
+    const EmpruntCalcule calcul = CalculeEmprunt(saisie, true, fr);
     ASSERT_TRUE(calcul.tableauComplet());
-    // No selection leaves the word out; yearly payments are "années" although the list says "ans".
-    const std::pair<int, const char*> cas[] = {{-1, "Amortissement (en ) :"},
-                                               {2, "Amortissement (en semestres) :"},
-                                               {3, "Amortissement (en années) :"}};
-    for (const auto& [index, texte] : cas) {
+    // Yearly payments are "années" although the list says "ans".
+    const std::pair<Frequence, const char*> cas[] = {{Frequence::Semestres, "Amortissement (en semestres) :"},
+                                                     {Frequence::Ans, "Amortissement (en années) :"}};
+    for (const auto& [frequence, texte] : cas) {
         ContenuEcheancier contenu = ContenuDuCalcul(calcul);
-        contenu.indexEcheance = index;
+        contenu.saisie.frequence = frequence;
         const Classeur c(contenu, false, fr);
-        ASSERT_TRUE(c.resultat.reussi);
+        ASSERT_FALSE(c.echec);
         EXPECT_EQ(c.valeur("C4").toString(), QString::fromUtf8(texte));
-        if (index == -1) {
+        if (frequence == Frequence::Semestres) {
             // One row: the frame's top and bottom on the same row, no hairline.
             VerifieEcheancier(c, calcul, fr);
             EXPECT_EQ(c.cellule("A11"), QStringLiteral("«1» | Arial 10 | droite/- | cadre fin"));
@@ -253,9 +252,9 @@ TEST(ClasseurEcheancier, MotDeLaFrequenceEtEcheancierDUneLigne) {
 
 TEST(ClasseurEcheancier, UnTexteQuiNEstPasUnNombreArreteLExportASonEtape) {
     const ConventionsLocales fr = ConventionsFrancaises();
-    const CalculEmprunt calcul = CalculeEmprunt(Exemple(fr), true, fr);
+    const EmpruntCalcule calcul = CalculeEmprunt(Exemple(fr), true, fr);
     std::vector<LigneTableau> lignes = calcul.tableau.lignes;
-    lignes[5][4] = "1,2,3";
+    lignes[5][Colonne::Assurance] = "1,2,3";
 
     struct Cas {
         const char* etape;
@@ -263,20 +262,20 @@ TEST(ClasseurEcheancier, UnTexteQuiNEstPasUnNombreArreteLExportASonEtape) {
         const char* texte;
     };
     const Cas cas[] = {
-        {"5", [](ContenuEcheancier& c) { c.taux = QStringLiteral("6 %"); }, "6 %"},
-        {"5", [](ContenuEcheancier& c) { c.duree = QString(); }, ""},
-        {"7", [](ContenuEcheancier& c) { c.coutAssurance = QStringLiteral("120.00"); }, "120.00"},
-        {"7", [](ContenuEcheancier& c) { c.coutTotal = QStringLiteral("1e3"); }, "1e3"},
+        {"5", [](ContenuEcheancier& c) { c.saisie.taux = "6 %"; }, "6 %"},
+        {"5", [](ContenuEcheancier& c) { c.saisie.duree.clear(); }, ""},
+        {"7", [](ContenuEcheancier& c) { c.couts.assurance = "120.00"; }, "120.00"},
+        {"7", [](ContenuEcheancier& c) { c.couts.total = "1e3"; }, "1e3"},
         {"12", [&lignes](ContenuEcheancier& c) { c.lignes = lignes; }, "1,2,3"},
     };
     for (const Cas& un : cas) {
         ContenuEcheancier contenu = ContenuDuCalcul(calcul);
         un.altere(contenu);
         const Classeur c(contenu, true, fr);
-        EXPECT_FALSE(c.resultat.reussi);
-        EXPECT_EQ(c.resultat.etape, QLatin1String(un.etape));
-        EXPECT_EQ(c.resultat.numero, 13);
-        EXPECT_EQ(c.resultat.description,
+        ASSERT_TRUE(c.echec);
+        EXPECT_EQ(c.echec->etape, QLatin1String(un.etape));
+        EXPECT_EQ(c.echec->erreur.numero, 13);
+        EXPECT_EQ(c.echec->erreur.description,
                   QStringLiteral("Incompatibilité de type : « %1 » n'est pas un nombre.")
                       .arg(QString::fromUtf8(un.texte)));
         // The workbook is dropped: no file at all.
@@ -286,35 +285,36 @@ TEST(ClasseurEcheancier, UnTexteQuiNEstPasUnNombreArreteLExportASonEtape) {
 
 TEST(ClasseurEcheancier, DestinationsEtFichierImpossible) {
     const ConventionsLocales fr = ConventionsFrancaises();
-    const CalculEmprunt calcul = CalculeEmprunt(Exemple(fr), true, fr);
+    const EmpruntCalcule calcul = CalculeEmprunt(Exemple(fr), true, fr);
     const ContenuEcheancier contenu = ContenuDuCalcul(calcul);
 
     // Into a device: a whole zip archive, or nothing at all.
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(EcritClasseur(contenu, EnteteDefaut, true, fr, tampon).reussi);
+    ASSERT_FALSE(EcritClasseur(contenu, EnteteDefaut, true, fr, tampon));
     EXPECT_TRUE(tampon.data().startsWith("PK\x03\x04"));
     QTemporaryDir dossier;
 
     ContenuEcheancier faux = contenu;
-    faux.coutInterets = QStringLiteral("?");
+    faux.couts.interets = "?";
     QBuffer vide;
     vide.open(QIODevice::WriteOnly);
-    EXPECT_EQ(EcritClasseur(faux, EnteteDefaut, true, fr, vide).etape, QStringLiteral("7"));
+    EXPECT_EQ(EcritClasseur(faux, EnteteDefaut, true, fr, vide)->etape, QStringLiteral("7"));
     EXPECT_TRUE(vide.data().isEmpty());
 
     QBuffer fermeAEcriture;
     fermeAEcriture.open(QIODevice::ReadOnly);
-    const ResultatClasseur refus = EcritClasseur(contenu, EnteteDefaut, true, fr, fermeAEcriture);
-    EXPECT_EQ(refus.etape, QStringLiteral("16"));
-    EXPECT_EQ(refus.numero, 75);
+    const auto refus = EcritClasseur(contenu, EnteteDefaut, true, fr, fermeAEcriture);
+    ASSERT_TRUE(refus);
+    EXPECT_EQ(refus->etape, QStringLiteral("16"));
+    EXPECT_EQ(refus->erreur.numero, 75);
 
     // A folder that does not exist: the file is made at the last stage, and fails there.
     const QString impossible = dossier.filePath(QStringLiteral("absent/export.xlsx"));
-    const ResultatClasseur echec = EcritClasseur(contenu, EnteteDefaut, true, fr, impossible);
-    EXPECT_FALSE(echec.reussi);
-    EXPECT_EQ(echec.etape, QStringLiteral("16"));
-    EXPECT_EQ(echec.description, QStringLiteral("Impossible de créer le fichier « %1 ».").arg(impossible));
+    const auto echec = EcritClasseur(contenu, EnteteDefaut, true, fr, impossible);
+    ASSERT_TRUE(echec);
+    EXPECT_EQ(echec->etape, QStringLiteral("16"));
+    EXPECT_EQ(echec->erreur.description, QStringLiteral("Impossible de créer le fichier « %1 ».").arg(impossible));
 }
 
 TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
@@ -337,10 +337,10 @@ TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
     ASSERT_STREQ(virgule, "28,5");
 
     const ConventionsLocales fr = ConventionsFrancaises();
-    const CalculEmprunt calcul = CalculeEmprunt(Exemple(fr), true, fr);
+    const EmpruntCalcule calcul = CalculeEmprunt(Exemple(fr), true, fr);
     const Classeur c(ContenuDuCalcul(calcul), true, fr);
     std::setlocale(LC_NUMERIC, "C");
-    ASSERT_TRUE(c.resultat.reussi);
+    ASSERT_FALSE(c.echec);
     ASSERT_FALSE(c.lu.isEmpty()) << c.erreursLecture.toStdString();
     EXPECT_EQ(c.valeur("D5").toDouble(), 0.06);
     EXPECT_EQ(c.valeur("C11").toDouble(), 870.66);

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "SaisieEmprunt.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <string>
 
 namespace amortix {
 
@@ -16,14 +19,9 @@ enum class FormatSortie { Texte, Csv, Json };
 // the window reads its fields, in the chosen locale. A flag left out is an empty field.
 struct ArgumentsCli {
     CommandeCli commande = CommandeCli::Aide;
-    QString montant;
-    QString duree;
-    QString taux;
-    QString assurance;
-    QString fraisDossier;
-    QString mensualite;
-    int indexEcheance = 0;
-    std::optional<QDate> premiereEcheance; // today when left out
+    SaisieEmprunt saisie;
+    std::string mensualite;
+    bool premiereEcheanceDonnee = false; // today when left out
     bool tegActuariel = true;
     QLocale locale;
     FormatSortie format = FormatSortie::Texte;

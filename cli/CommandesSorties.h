@@ -9,11 +9,11 @@
 namespace amortix {
 
 // amortix-cli export: the workbook of the computed schedule, written to a.fichierSortie.
-int ExecuteExportClasseur(const ArgumentsCli& a, const CalculEmprunt& calcul, const Module& module,
+int ExecuteExportClasseur(const ArgumentsCli& a, const EmpruntCalcule& calcul, const Module& module,
                           std::string& sortie, std::string& erreurs);
 
 // amortix-cli print: the printed report of the computed schedule, as a PDF file at a.fichierSortie.
-int ExecuteImpressionPdf(const ArgumentsCli& a, const CalculEmprunt& calcul, const Module& module,
+int ExecuteImpressionPdf(const ArgumentsCli& a, const EmpruntCalcule& calcul, const Module& module,
                          std::string& sortie, std::string& erreurs);
 
 } // namespace amortix

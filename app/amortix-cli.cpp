@@ -4,13 +4,12 @@
 #include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
-
 #include <cerrno>
-#include <optional>
-#include <string>
 #include <clocale>
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -49,7 +48,8 @@ int main(int argc, char* argv[]) {
     const amortix::Module reglages = commande == "export" || commande == "print"
                                          ? amortix::ReglagesEnregistres(erreurs)
                                          : amortix::Module{};
-    int statut = amortix::ExecuteCli(arguments, QLocale::system(), QDate::currentDate(), reglages, sortie, erreurs);
+    int statut =
+        amortix::ExecuteCli(arguments, QLocale::system(), QDate::currentDate(), reglages, sortie, erreurs);
     if (const auto cause = Ecrit(stdout, sortie)) {
         erreurs += "amortix-cli : la sortie n'a pas pu être écrite : " +
                    amortix::DescriptionErreurSysteme(*cause).toStdString() + "\n";

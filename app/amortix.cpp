@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QScreen>
-
 #include <clocale>
 
 using namespace amortix;

@@ -1,16 +1,15 @@
 #include "../tests/ui/InteractionsScriptees.h"
-#include "frmCalculManquant.h"
 #include "ModeleEcheancier.h"
+#include "frmCalculManquant.h"
 #include "frmEmprunt.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTreeView>
-
 #include <benchmark/benchmark.h>
 
 using namespace amortix;

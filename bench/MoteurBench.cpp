@@ -50,7 +50,8 @@ BENCHMARK(BM_Tableau360Lignes)->Unit(benchmark::kMicrosecond);
 
 void BM_CalculTEG(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(Calcul_TEG({.lngNbMois = 240, .dblMensualite = 625.98, .dblFraisDossier = 500, .dblMontant = 100000}));
+        benchmark::DoNotOptimize(Calcul_TEG(
+            {.lngNbMois = 240, .dblMensualite = 625.98, .dblFraisDossier = 500, .dblMontant = 100000}));
 }
 BENCHMARK(BM_CalculTEG)->Unit(benchmark::kMicrosecond);
 
@@ -95,8 +96,8 @@ void BM_CalculDuree(benchmark::State& state) {
         benchmark::DoNotOptimize(Calcul_Duree(montant, taux, mensualite, Frequence::Mois, fr));
 }
 BENCHMARK(BM_CalculDuree)
-    ->Args({100, 833})     // 0,01 %: 8,33 never covers 8,333… of interest
-    ->Args({100, 834})     // 0,01 %: found near 855 000 periods
+    ->Args({100, 833})       // 0,01 %: 8,33 never covers 8,333… of interest
+    ->Args({100, 834})       // 0,01 %: found near 855 000 periods
     ->Args({60000, 1000000}) // 6 %: an ordinary loan
     ->Unit(benchmark::kMicrosecond);
 

@@ -3,7 +3,6 @@
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 using namespace amortix;

@@ -4,7 +4,6 @@
 #include "Frequence.h"
 
 #include <QRegularExpression>
-
 #include <algorithm>
 #include <map>
 
@@ -29,12 +28,20 @@ enum class Option {
 };
 
 const std::map<QString, Option>& OptionsConnues() {
-    static const std::map<QString, Option> options = {
-        {"--amount", Option::Montant},        {"--duration", Option::Duree},   {"--frequency", Option::Frequence},
-        {"--rate", Option::Taux},             {"--insurance", Option::Assurance}, {"--fees", Option::Frais},
-        {"--first-date", Option::PremiereDate}, {"--method", Option::Methode}, {"--locale", Option::Locale},
-        {"--format", Option::Format},         {"--payment", Option::Mensualite}, {"--xlsx", Option::Classeur},
-        {"--pdf", Option::Pdf},               {"--teg-in-outputs", Option::TegDansSorties}};
+    static const std::map<QString, Option> options = {{"--amount", Option::Montant},
+                                                      {"--duration", Option::Duree},
+                                                      {"--frequency", Option::Frequence},
+                                                      {"--rate", Option::Taux},
+                                                      {"--insurance", Option::Assurance},
+                                                      {"--fees", Option::Frais},
+                                                      {"--first-date", Option::PremiereDate},
+                                                      {"--method", Option::Methode},
+                                                      {"--locale", Option::Locale},
+                                                      {"--format", Option::Format},
+                                                      {"--payment", Option::Mensualite},
+                                                      {"--xlsx", Option::Classeur},
+                                                      {"--pdf", Option::Pdf},
+                                                      {"--teg-in-outputs", Option::TegDansSorties}};
     return options;
 }
 
@@ -71,7 +78,9 @@ bool Accepte(CommandeCli commande, Option option) {
     return false;
 }
 
-bool SansValeur(Option option) { return option == Option::TegDansSorties; }
+bool SansValeur(Option option) {
+    return option == Option::TegDansSorties;
+}
 
 std::optional<QDate> LitDateIso(const QString& texte) {
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
@@ -103,8 +112,10 @@ QString TexteUsage() {
         "                       [--method actuariel|proportionnel] [--locale NOM] [--format text|csv|json]\n"
         "  amortix-cli schedule DOCUMENT.amx [--locale NOM] [--format text|csv|json]\n"
         "  amortix-cli solve [--amount T] [--duration T] [--rate T] [--payment T]\n"
-        "                    [--frequency mois|trimestres|semestres|ans] [--locale NOM] [--format text|json]\n"
-        "  amortix-cli export --xlsx CLASSEUR.xlsx [DOCUMENT.amx | les options de schedule] [--teg-in-outputs]\n"
+        "                    [--frequency mois|trimestres|semestres|ans] [--locale NOM] [--format "
+        "text|json]\n"
+        "  amortix-cli export --xlsx CLASSEUR.xlsx [DOCUMENT.amx | les options de schedule] "
+        "[--teg-in-outputs]\n"
         "  amortix-cli print --pdf RAPPORT.pdf [DOCUMENT.amx | les options de schedule] [--teg-in-outputs]\n"
         "\n"
         "Chaque T est lu comme la zone correspondante de la fenêtre, dans la langue choisie (par défaut\n"
@@ -131,7 +142,8 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         a.commande = CommandeCli::ExportClasseur;
     else if (commande == QLatin1String("print"))
         a.commande = CommandeCli::ImpressionPdf;
-    else if (commande == QLatin1String("--help") || commande == QLatin1String("-h") || commande == QLatin1String("help"))
+    else if (commande == QLatin1String("--help") || commande == QLatin1String("-h") ||
+             commande == QLatin1String("help"))
         a.commande = CommandeCli::Aide;
     else
         return refus(QStringLiteral("commande inconnue : %1").arg(commande));
@@ -144,7 +156,8 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         QString nom = arguments[i];
         std::optional<QString> valeur;
-        if (const qsizetype egal = nom.indexOf(QLatin1Char('=')); nom.startsWith(QLatin1String("--")) && egal > 0) {
+        if (const qsizetype egal = nom.indexOf(QLatin1Char('='));
+            nom.startsWith(QLatin1String("--")) && egal > 0) {
             valeur = nom.mid(egal + 1);
             nom.truncate(egal);
         }
@@ -211,12 +224,12 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             const auto frequence = std::find_if(Frequences.begin(), Frequences.end(),
                                                 [&](Frequence f) { return LibelleEcheance(f) == mot; });
             if (frequence == Frequences.end())
-                return refus(QStringLiteral("fréquence inconnue : %1 (mois, trimestres, semestres ou ans)").arg(*valeur));
+                return refus(QStringLiteral("fréquence inconnue : %1 (mois, trimestres, semestres ou ans)")
+                                 .arg(*valeur));
             a.saisie.frequence = *frequence;
             break;
         }
-        case Option::PremiereDate:
-        {
+        case Option::PremiereDate: {
             const auto date = LitDateIso(*valeur);
             if (!date)
                 return refus(QStringLiteral("date invalide : %1 (attendu AAAA-MM-JJ)").arg(*valeur));
@@ -230,7 +243,8 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             else if (*valeur == QLatin1String("proportionnel"))
                 a.tegActuariel = false;
             else
-                return refus(QStringLiteral("méthode inconnue : %1 (actuariel ou proportionnel)").arg(*valeur));
+                return refus(
+                    QStringLiteral("méthode inconnue : %1 (actuariel ou proportionnel)").arg(*valeur));
             break;
         case Option::Locale: {
             const auto locale = LitLocale(*valeur);

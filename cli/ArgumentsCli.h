@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 #include <string>
 
@@ -25,8 +24,8 @@ struct ArgumentsCli {
     bool tegActuariel = true;
     QLocale locale;
     FormatSortie format = FormatSortie::Texte;
-    QString document;        // a loan document (.amx) to compute instead of the flags
-    QString fichierSortie;   // --xlsx or --pdf
+    QString document;            // a loan document (.amx) to compute instead of the flags
+    QString fichierSortie;       // --xlsx or --pdf
     bool tegDansSorties = false; // --teg-in-outputs: the TEG in the workbook or the report
 };
 

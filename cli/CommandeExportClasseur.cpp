@@ -8,8 +8,7 @@ namespace amortix {
 int ExecuteExportClasseur(const ArgumentsCli& a, const EmpruntCalcule& calcul, const Module& module,
                           std::string&, std::string& erreurs) {
     const auto echec = EnregistreClasseur(ContenuDuCalcul(calcul), module.strEnteteExcel,
-                                                         module.blnTEGDansExcel, ConventionsDe(a.locale),
-                                                         a.fichierSortie);
+                                          module.blnTEGDansExcel, ConventionsDe(a.locale), a.fichierSortie);
     if (!echec)
         return StatutReussi;
     erreurs += VersUtf8(QStringLiteral("amortix-cli : Erreur %1 (étape %2) : %3\n")

@@ -3,24 +3,24 @@
 #include "ArgumentsCli.h"
 #include "CalculEmprunt.h"
 #include "CalculValeurManquante.h"
+#include "ChargementReglages.h"
 #include "CommandesSorties.h"
 #include "ConventionsSysteme.h"
 #include "Dates.h"
 #include "DocumentEmprunt.h"
-#include "MessagesSaisie.h"
 #include "DossierReglages.h"
-#include "ChargementReglages.h"
+#include "MessagesSaisie.h"
 #include "RenduCsv.h"
 #include "RenduJson.h"
 #include "RenduTexte.h"
-
 
 namespace amortix {
 namespace {
 
 // The fields as the window would hold them: from the flags, or from a loan document (checked whole,
 // as the window opens it).
-std::optional<SaisieEmprunt> SaisieDesArguments(const ArgumentsCli& a, const QDate& aujourdhui, std::string& erreurs) {
+std::optional<SaisieEmprunt> SaisieDesArguments(const ArgumentsCli& a, const QDate& aujourdhui,
+                                                std::string& erreurs) {
     if (a.document.isEmpty()) {
         SaisieEmprunt saisie = a.saisie;
         if (!a.premiereEcheanceDonnee)
@@ -29,8 +29,8 @@ std::optional<SaisieEmprunt> SaisieDesArguments(const ArgumentsCli& a, const QDa
     }
     auto lecture = LitDocument(a.document, ConventionsDe(a.locale));
     if (const auto* raison = std::get_if<QString>(&lecture)) {
-        erreurs += "amortix-cli : le document « " + VersUtf8(a.document) + " » n'a pas pu être ouvert : " +
-                   VersUtf8(*raison) + "\n";
+        erreurs += "amortix-cli : le document « " + VersUtf8(a.document) +
+                   " » n'a pas pu être ouvert : " + VersUtf8(*raison) + "\n";
         return std::nullopt;
     }
     return std::get<SaisieEmprunt>(std::move(lecture));
@@ -76,15 +76,15 @@ int Sortie(const ArgumentsCli& a, const QDate& aujourdhui, const Module& reglage
     Module module = reglages;
     module.blnTEGDansExcel = module.blnTEGDansExcel || a.tegDansSorties;
     module.blnTEGActuariel = a.tegActuariel;
-    return a.commande == CommandeCli::ExportClasseur ? ExecuteExportClasseur(a, calcul, module, sortie, erreurs)
-                                                     : ExecuteImpressionPdf(a, calcul, module, sortie, erreurs);
+    return a.commande == CommandeCli::ExportClasseur
+               ? ExecuteExportClasseur(a, calcul, module, sortie, erreurs)
+               : ExecuteImpressionPdf(a, calcul, module, sortie, erreurs);
 }
 
 int Resolution(const ArgumentsCli& a, std::string& sortie, std::string& erreurs) {
     const ConventionsLocales conventions = ConventionsDe(a.locale);
     const auto resultat = CalculeValeurManquante(
-        {a.saisie.montant, a.saisie.duree, a.saisie.taux, a.mensualite}, a.saisie.frequence,
-        conventions);
+        {a.saisie.montant, a.saisie.duree, a.saisie.taux, a.mensualite}, a.saisie.frequence, conventions);
     const bool trouvee = resultat.issue == IssueValeurManquante::Trouvee;
     if (a.format == FormatSortie::Json) {
         sortie += RenduJsonValeurManquante(resultat);

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "Module.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QStringList>
-
-#include "Module.h"
-
 #include <string>
 
 namespace amortix {

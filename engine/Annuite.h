@@ -10,7 +10,9 @@ namespace amortix {
 // the cents of every schedule depend on it. An arithmetic failure (a division by zero, a result
 // that is not a finite number) gives nothing.
 
-inline bool EstFini(double x) { return std::isfinite(x); }
+inline bool EstFini(double x) {
+    return std::isfinite(x);
+}
 
 // What the schedule's payment does when (1 + r / k)^n leaves the range of a double.
 enum class SiPuissanceDeborde {

@@ -117,9 +117,13 @@ double Arrondi(double x, int decimales, Mode mode) {
 
 } // namespace
 
-double Round2(double x) { return Arrondi(x, 2, Mode::PairLePlusProche); }
+double Round2(double x) {
+    return Arrondi(x, 2, Mode::PairLePlusProche);
+}
 
-double ArrondiAffiche(double x, int decimales) { return Arrondi(x, decimales, Mode::LoinDeZero); }
+double ArrondiAffiche(double x, int decimales) {
+    return Arrondi(x, decimales, Mode::LoinDeZero);
+}
 
 std::string FormateDecimales(double x, int decimales, const ConventionsLocales& conventions) {
     Decimal d;

@@ -25,7 +25,9 @@ std::string FormateDecimales(double x, int decimales, const ConventionsLocales& 
 inline std::string Fmt2(double x, const ConventionsLocales& conventions) {
     return FormateDecimales(x, 2, conventions);
 }
-inline double Fmt2Valeur(double x) { return ArrondiAffiche(x, 2); }
+inline double Fmt2Valeur(double x) {
+    return ArrondiAffiche(x, 2);
+}
 
 // A fraction as a percentage: x × 100 with the given decimals, a space and "%" ("0.0000 %").
 std::string FormatePourcentage(double x, int decimales, const ConventionsLocales& conventions);

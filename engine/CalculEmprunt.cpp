@@ -2,7 +2,8 @@
 
 namespace amortix {
 
-EmpruntCalcule CalculeEmprunt(const SaisieEmprunt& saisie, bool tegActuariel, const ConventionsLocales& conventions) {
+EmpruntCalcule CalculeEmprunt(const SaisieEmprunt& saisie, bool tegActuariel,
+                              const ConventionsLocales& conventions) {
     EmpruntCalcule calcul;
     calcul.champs = saisie;
     const auto lecture = LitSaisie(saisie, conventions);

@@ -13,10 +13,10 @@ namespace amortix {
 // fields, the rows and costs, then the effective rate. On a failure, what was produced before it
 // stays; the window then shows its failure message.
 struct EmpruntCalcule {
-    bool lu = false;                    // the fields were read, and so rewritten
-    SaisieEmprunt champs;               // the fields afterwards
+    bool lu = false;      // the fields were read, and so rewritten
+    SaisieEmprunt champs; // the fields afterwards
     std::optional<ParametresEmprunt> parametres;
-    TableauAmortissement tableau;       // rows listed; costs once complete
+    TableauAmortissement tableau; // rows listed; costs once complete
     std::optional<TauxEffectif> teg;
     std::optional<TextesTEG> textesTEG; // only when the search succeeded
     std::string tegAffiche;             // the text beside the rate and kept for the outputs
@@ -24,6 +24,7 @@ struct EmpruntCalcule {
     bool reussi() const { return tableauComplet() && textesTEG.has_value(); }
 };
 
-EmpruntCalcule CalculeEmprunt(const SaisieEmprunt& saisie, bool tegActuariel, const ConventionsLocales& conventions);
+EmpruntCalcule CalculeEmprunt(const SaisieEmprunt& saisie, bool tegActuariel,
+                              const ConventionsLocales& conventions);
 
 } // namespace amortix

@@ -10,10 +10,10 @@
 namespace amortix {
 
 enum class IssueValeurManquante {
-    Trouvee,            // the empty field was filled; the loan can be handed over
-    AucuneZoneVide,     // nothing to look for; nothing changed
+    Trouvee,             // the empty field was filled; the loan can be handed over
+    AucuneZoneVide,      // nothing to look for; nothing changed
     PlusieursZonesVides, // too much to look for; nothing changed
-    Echec,              // a field that is not a number, or a solver that failed
+    Echec,               // a field that is not a number, or a solver that failed
 };
 
 struct RechercheValeurManquante {

@@ -29,11 +29,15 @@ struct ConventionsLocales {
 };
 
 // The conventions of a French desktop: comma, thin space grouping, dd/MM/yyyy.
-inline ConventionsLocales ConventionsFrancaises() { return {}; }
+inline ConventionsLocales ConventionsFrancaises() {
+    return {};
+}
 
 // The conventions of an English (United States) desktop: point, comma grouping, M/d/yyyy.
 inline ConventionsLocales ConventionsAmericaines() {
-    return {".", ",", "-",
+    return {".",
+            ",",
+            "-",
             {{ChampDate::Mois, {}},
              {ChampDate::Litteral, "/"},
              {ChampDate::Jour, {}},

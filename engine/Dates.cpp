@@ -2,11 +2,11 @@
 
 namespace amortix {
 
-std::optional<std::chrono::year_month_day> DateEcheance(std::chrono::year annee, std::chrono::month moisDepart,
-                                                        std::chrono::day jour, long long mois) {
+std::optional<std::chrono::year_month_day>
+DateEcheance(std::chrono::year annee, std::chrono::month moisDepart, std::chrono::day jour, long long mois) {
     using namespace std::chrono;
-    const long long rang = static_cast<long long>(static_cast<int>(annee)) * 12 +
-                           (static_cast<unsigned>(moisDepart) - 1) + mois;
+    const long long rang =
+        static_cast<long long>(static_cast<int>(annee)) * 12 + (static_cast<unsigned>(moisDepart) - 1) + mois;
     const long long anneeCible = rang >= 0 ? rang / 12 : (rang - 11) / 12;
     if (anneeCible > static_cast<int>(AnneeMaximale) || anneeCible < 1)
         return std::nullopt;
@@ -33,7 +33,8 @@ void AjouteNombre(std::string& texte, unsigned valeur, int largeurMinimale) {
 
 } // namespace
 
-std::string FormateDateCourte(const std::chrono::year_month_day& date, const ConventionsLocales& conventions) {
+std::string FormateDateCourte(const std::chrono::year_month_day& date,
+                              const ConventionsLocales& conventions) {
     std::string texte;
     texte.reserve(12);
     for (const ElementDate& element : conventions.formatDateCourt) {

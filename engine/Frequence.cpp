@@ -17,15 +17,27 @@ constexpr std::array<Proprietes, 4> Table = {{
     {1, 12, "ans", "années"},
 }};
 
-const Proprietes& De(Frequence frequence) { return Table[static_cast<std::size_t>(frequence)]; }
+const Proprietes& De(Frequence frequence) {
+    return Table[static_cast<std::size_t>(frequence)];
+}
 
 } // namespace
 
-int PeriodesParAn(Frequence frequence) { return De(frequence).periodesParAn; }
-int MoisParPeriode(Frequence frequence) { return De(frequence).moisParPeriode; }
-std::string_view LibelleEcheance(Frequence frequence) { return De(frequence).libelle; }
-std::string_view MotClasseur(Frequence frequence) { return De(frequence).motClasseur; }
-int IndexDe(Frequence frequence) { return static_cast<int>(frequence); }
+int PeriodesParAn(Frequence frequence) {
+    return De(frequence).periodesParAn;
+}
+int MoisParPeriode(Frequence frequence) {
+    return De(frequence).moisParPeriode;
+}
+std::string_view LibelleEcheance(Frequence frequence) {
+    return De(frequence).libelle;
+}
+std::string_view MotClasseur(Frequence frequence) {
+    return De(frequence).motClasseur;
+}
+int IndexDe(Frequence frequence) {
+    return static_cast<int>(frequence);
+}
 
 std::optional<Frequence> FrequenceDeLIndex(int index) {
     if (index < 0 || index >= static_cast<int>(Frequences.size()))

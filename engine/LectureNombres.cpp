@@ -27,7 +27,9 @@ bool EstBlanc(std::string_view separateur) {
     return separateur.size() == LongueurBlanc(separateur, 0) && !separateur.empty();
 }
 
-bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
+bool EstChiffre(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A number as read: the sign and the decimal digits on each side of the separator.
 struct NombreDecimal {
@@ -39,8 +41,8 @@ struct NombreDecimal {
 std::optional<NombreDecimal> Analyse(std::string_view texte, const ConventionsLocales& conventions) {
     texte = SansBlancs(texte);
     NombreDecimal nombre;
-    for (std::string_view signe : {std::string_view(conventions.signeMoins), std::string_view("-"),
-                                   std::string_view("\u2212")}) {
+    for (std::string_view signe :
+         {std::string_view(conventions.signeMoins), std::string_view("-"), std::string_view("\u2212")}) {
         if (!signe.empty() && texte.starts_with(signe)) {
             nombre.negatif = true;
             texte.remove_prefix(signe.size());
@@ -97,7 +99,9 @@ std::optional<NombreDecimal> Analyse(std::string_view texte, const ConventionsLo
     return nombre;
 }
 
-bool QueDesZeros(std::string_view chiffres) { return chiffres.find_first_not_of('0') == std::string_view::npos; }
+bool QueDesZeros(std::string_view chiffres) {
+    return chiffres.find_first_not_of('0') == std::string_view::npos;
+}
 
 } // namespace
 
@@ -109,7 +113,9 @@ std::string_view SansBlancs(std::string_view texte) {
     return texte;
 }
 
-bool EstVide(std::string_view texte) { return SansBlancs(texte).empty(); }
+bool EstVide(std::string_view texte) {
+    return SansBlancs(texte).empty();
+}
 
 std::optional<double> LitDecimal(std::string_view texte, const ConventionsLocales& conventions) {
     const auto nombre = Analyse(texte, conventions);
@@ -160,7 +166,8 @@ std::optional<std::int32_t> LitEntier(std::string_view texte, const ConventionsL
     }
     if (nombre->negatif)
         valeur = -valeur;
-    if (valeur < std::numeric_limits<std::int32_t>::min() || valeur > std::numeric_limits<std::int32_t>::max())
+    if (valeur < std::numeric_limits<std::int32_t>::min() ||
+        valeur > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
     return static_cast<std::int32_t>(valeur);
 }

@@ -13,11 +13,11 @@ namespace amortix {
 // A loan's inputs as typed: the texts of the main window's fields, its frequency and its first
 // payment date. The window, loan documents, amortix-cli and the outputs all carry this one value.
 struct SaisieEmprunt {
-    std::string montant;      // txtMontant
-    std::string duree;        // txtMensualite: a number of periods, not of months
-    std::string taux;         // txtTaux, a percentage
-    std::string assurance;    // txtAssurance, per payment
-    std::string fraisDossier; // txtFraisDossier
+    std::string montant;                   // txtMontant
+    std::string duree;                     // txtMensualite: a number of periods, not of months
+    std::string taux;                      // txtTaux, a percentage
+    std::string assurance;                 // txtAssurance, per payment
+    std::string fraisDossier;              // txtFraisDossier
     Frequence frequence = Frequence::Mois; // cboEcheance
     std::chrono::year_month_day premiereEcheance{std::chrono::year{2000}, std::chrono::January,
                                                  std::chrono::day{1}};

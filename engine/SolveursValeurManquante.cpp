@@ -11,7 +11,9 @@
 namespace amortix {
 namespace {
 
-double Arrondi4(double x) { return ArrondiAffiche(x, 4); }
+double Arrondi4(double x) {
+    return ArrondiAffiche(x, 4);
+}
 
 // The payment at (r, n) to the cent, as its field would show it.
 std::optional<double> PaiementCentime(double montant, double taux, std::int32_t n, int k) {
@@ -58,8 +60,8 @@ std::optional<std::int64_t> PremierArret(std::int64_t debut, std::int64_t fin,
 
 } // namespace
 
-ResultatSolveur Calcul_Mensualite(double dblMontant, std::int32_t lngNbMois, double dblTaux, Frequence frequence,
-                                  const ConventionsLocales& conventions) {
+ResultatSolveur Calcul_Mensualite(double dblMontant, std::int32_t lngNbMois, double dblTaux,
+                                  Frequence frequence, const ConventionsLocales& conventions) {
     ResultatSolveur resultat;
     const auto paiement = PaiementSolveur(dblMontant, dblTaux, PeriodesParAn(frequence), lngNbMois);
     if (!paiement)
@@ -69,8 +71,8 @@ ResultatSolveur Calcul_Mensualite(double dblMontant, std::int32_t lngNbMois, dou
     return resultat;
 }
 
-ResultatSolveur Calcul_Montant(std::int32_t lngNbMois, double dblTaux, double dblMensualite, Frequence frequence,
-                               const ConventionsLocales& conventions) {
+ResultatSolveur Calcul_Montant(std::int32_t lngNbMois, double dblTaux, double dblMensualite,
+                               Frequence frequence, const ConventionsLocales& conventions) {
     ResultatSolveur resultat;
     const int k = PeriodesParAn(frequence);
     const double i = dblTaux / k;
@@ -86,8 +88,8 @@ ResultatSolveur Calcul_Montant(std::int32_t lngNbMois, double dblTaux, double db
     return resultat;
 }
 
-ResultatSolveur Calcul_Taux(double dblMontant, std::int32_t lngNbMois, double dblMensualite, Frequence frequence,
-                            const ConventionsLocales& conventions) {
+ResultatSolveur Calcul_Taux(double dblMontant, std::int32_t lngNbMois, double dblMensualite,
+                            Frequence frequence, const ConventionsLocales& conventions) {
     ResultatSolveur resultat;
     const int k = PeriodesParAn(frequence);
     double taux = 0.5;
@@ -129,8 +131,8 @@ ResultatSolveur Calcul_Taux(double dblMontant, std::int32_t lngNbMois, double db
         return resultat;
     resultat.champ(Grandeur::Mensualite) = Fmt2(*ajuste, conventions);
     resultat.champ(Grandeur::Taux) = Fmt2(taux * 100.0, conventions);
-    resultat.message = "Le taux le plus proche de la réalité est de : " + Fmt2(taux * 100.0, conventions) + "%" +
-                       MessageReajustement(dblMensualite, *ajuste, conventions);
+    resultat.message = "Le taux le plus proche de la réalité est de : " + Fmt2(taux * 100.0, conventions) +
+                       "%" + MessageReajustement(dblMensualite, *ajuste, conventions);
     resultat.reussi = true;
     return resultat;
 }

@@ -22,15 +22,16 @@ struct ResultatSolveur {
     std::optional<std::string>& champ(Grandeur g) { return champs[static_cast<int>(g)]; }
 };
 
-// The solvers take the numbers as typed (unrounded), the rate as a fraction, and the frequency. Rate and duration are searched over displayed values (0,01 % and whole periods);
-// when no such value gives the entered payment to the cent, the closest one is kept, the payment is
-// re-adjusted and the message explains it. A failure writes no field.
-ResultatSolveur Calcul_Mensualite(double dblMontant, std::int32_t lngNbMois, double dblTaux, Frequence frequence,
-                                  const ConventionsLocales& conventions);
-ResultatSolveur Calcul_Montant(std::int32_t lngNbMois, double dblTaux, double dblMensualite, Frequence frequence,
-                               const ConventionsLocales& conventions);
-ResultatSolveur Calcul_Taux(double dblMontant, std::int32_t lngNbMois, double dblMensualite, Frequence frequence,
-                            const ConventionsLocales& conventions);
+// The solvers take the numbers as typed (unrounded), the rate as a fraction, and the frequency. Rate and
+// duration are searched over displayed values (0,01 % and whole periods); when no such value gives the
+// entered payment to the cent, the closest one is kept, the payment is re-adjusted and the message explains
+// it. A failure writes no field.
+ResultatSolveur Calcul_Mensualite(double dblMontant, std::int32_t lngNbMois, double dblTaux,
+                                  Frequence frequence, const ConventionsLocales& conventions);
+ResultatSolveur Calcul_Montant(std::int32_t lngNbMois, double dblTaux, double dblMensualite,
+                               Frequence frequence, const ConventionsLocales& conventions);
+ResultatSolveur Calcul_Taux(double dblMontant, std::int32_t lngNbMois, double dblMensualite,
+                            Frequence frequence, const ConventionsLocales& conventions);
 ResultatSolveur Calcul_Duree(double dblMontant, double dblTaux, double dblMensualite, Frequence frequence,
                              const ConventionsLocales& conventions);
 

@@ -45,9 +45,9 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
     const std::chrono::day jour = e.premiereEcheance.day();
 
     // No schedule runs past the calendar, so a huge n never reserves more than it can list.
-    const long long moisRestants = (static_cast<int>(AnneeMaximale) - static_cast<int>(anneeDebut) + 1) * 12LL;
-    tableau.lignes.reserve(static_cast<std::size_t>(
-        std::clamp<long long>(moisRestants / m + 1, 0, n)));
+    const long long moisRestants =
+        (static_cast<int>(AnneeMaximale) - static_cast<int>(anneeDebut) + 1) * 12LL;
+    tableau.lignes.reserve(static_cast<std::size_t>(std::clamp<long long>(moisRestants / m + 1, 0, n)));
 
     double restant = e.montant; // R
     double derniereEcheance = 0.0;
@@ -68,8 +68,7 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
         if (!EstFini(interets) || !EstFini(capital) || !EstFini(restant) || !EstFini(montantLigne))
             return echec(CauseEchec::Arithmetique);
 
-        const auto date = DateEcheance(anneeDebut, moisDebut, jour,
-                                       static_cast<long long>(j - 1) * m);
+        const auto date = DateEcheance(anneeDebut, moisDebut, jour, static_cast<long long>(j - 1) * m);
         if (!date || !date->ok())
             return echec(CauseEchec::Calendrier);
 
@@ -88,8 +87,9 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
     const double coutAssurance = Fmt2Valeur(n * e.assurance);
     if (!EstFini(total) || !EstFini(coutAssurance))
         return echec(CauseEchec::Arithmetique);
-    tableau.couts = CoutsCredit{Fmt2(total, conventions), Fmt2(total - coutAssurance - e.fraisDossier, conventions),
-                                Fmt2(coutAssurance, conventions), Fmt2(e.fraisDossier, conventions)};
+    tableau.couts =
+        CoutsCredit{Fmt2(total, conventions), Fmt2(total - coutAssurance - e.fraisDossier, conventions),
+                    Fmt2(coutAssurance, conventions), Fmt2(e.fraisDossier, conventions)};
     return tableau;
 }
 

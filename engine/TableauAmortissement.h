@@ -17,11 +17,13 @@ inline constexpr std::array<Colonne, NombreColonnes> Colonnes = {
     Colonne::Numero,    Colonne::Date,          Colonne::Montant,       Colonne::Interets,
     Colonne::Assurance, Colonne::CapitalAmorti, Colonne::CapitalRestant};
 // The five amounts, in list order.
-inline constexpr std::array<Colonne, 5> ColonnesMontants = {Colonne::Montant, Colonne::Interets, Colonne::Assurance,
-                                                            Colonne::CapitalAmorti, Colonne::CapitalRestant};
+inline constexpr std::array<Colonne, 5> ColonnesMontants = {
+    Colonne::Montant, Colonne::Interets, Colonne::Assurance, Colonne::CapitalAmorti, Colonne::CapitalRestant};
 inline constexpr std::array<std::string_view, NombreColonnes> EntetesColonnes = {
     "N°", "Date", "Montant éch.", "Intérêts", "Assurance", "Capital amorti", "Capital restant dû"};
-inline std::string_view EnteteColonne(Colonne colonne) { return EntetesColonnes[static_cast<std::size_t>(colonne)]; }
+inline std::string_view EnteteColonne(Colonne colonne) {
+    return EntetesColonnes[static_cast<std::size_t>(colonne)];
+}
 
 // One row as the list shows it: the payment number, the short date and five amounts in "0.00".
 struct LigneTableau {

@@ -34,7 +34,9 @@ struct TextesTEG {
     std::string periode;       // "0.000000 %"
     std::string proportionnel; // "0.0000 %"
     std::string actuariel;     // "0.0000 %"
-    const std::string& affiche(bool actuarielChoisi) const { return actuarielChoisi ? actuariel : proportionnel; }
+    const std::string& affiche(bool actuarielChoisi) const {
+        return actuarielChoisi ? actuariel : proportionnel;
+    }
     bool operator==(const TextesTEG&) const = default;
 };
 

@@ -39,7 +39,9 @@ constexpr std::array<Traduction, 22> Traductions = {{
     {EINVAL, nullptr, "argument invalide"},
 }};
 
-QString TexteC(int numero) { return QString::fromLocal8Bit(std::strerror(numero)); }
+QString TexteC(int numero) {
+    return QString::fromLocal8Bit(std::strerror(numero));
+}
 
 } // namespace
 

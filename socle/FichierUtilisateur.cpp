@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
-
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,10 +14,13 @@
 namespace amortix {
 namespace {
 
-QString Natif(const QString& chemin) { return QDir::toNativeSeparators(chemin); }
+QString Natif(const QString& chemin) {
+    return QDir::toNativeSeparators(chemin);
+}
 
 Erreur ErreurEcrit(int numero, const QString& chemin, const QString& cause) {
-    return {numero, QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : %2.").arg(Natif(chemin), cause)};
+    return {numero,
+            QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : %2.").arg(Natif(chemin), cause)};
 }
 
 Erreur ErreurLu(int numero, const QString& chemin, const QString& cause) {
@@ -48,7 +50,8 @@ std::optional<Erreur> EcritFichierUtilisateur(const QString& chemin, const Ecrit
     struct stat etat {};
     // Renaming over a device or a pipe would replace it by a plain file.
     if (::stat(nom.constData(), &etat) == 0 && !S_ISREG(etat.st_mode))
-        return ErreurEcrit(ErreurOuverture, chemin, Nature(etat.st_mode) + QStringLiteral(" ; il est laissé tel quel"));
+        return ErreurEcrit(ErreurOuverture, chemin,
+                           Nature(etat.st_mode) + QStringLiteral(" ; il est laissé tel quel"));
 
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly))

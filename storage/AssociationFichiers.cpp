@@ -114,7 +114,8 @@ std::optional<QString> CommandeOuverture(const QString& cheminProgramme) {
     return (pourcent ? QStringLiteral("env \"") : QStringLiteral("\"")) + echappe + QStringLiteral("\" %f");
 }
 
-QByteArray AvecApplicationParDefaut(const QByteArray& mimeapps, const QByteArray& type, const QByteArray& fichierBureau) {
+QByteArray AvecApplicationParDefaut(const QByteArray& mimeapps, const QByteArray& type,
+                                    const QByteArray& fichierBureau) {
     const QByteArray section = "[Default Applications]";
     const QByteArray ligneType = type + '=' + fichierBureau;
     QList<QByteArray> lignes = mimeapps.split('\n');
@@ -158,7 +159,8 @@ RapportAssociation EnregistreTypeFichier(const TypeDocument& type, const QString
         return rapport;
     const QDir donnees(emplacements.donnees);
 
-    const QString paquet = donnees.filePath(QStringLiteral("mime/packages/%1.xml").arg(type.nomType.toLower()));
+    const QString paquet =
+        donnees.filePath(QStringLiteral("mime/packages/%1.xml").arg(type.nomType.toLower()));
     if (EcritEntree(paquet, PaquetMime(type)))
         rapport.fichiersChanges << paquet;
     const QString bureau = donnees.filePath(QStringLiteral("applications/") + type.nomFichierBureau());
@@ -168,11 +170,13 @@ RapportAssociation EnregistreTypeFichier(const TypeDocument& type, const QString
     const QString mimeapps = QDir(emplacements.configuration).filePath(QStringLiteral("mimeapps.list"));
     const FichierLu avant = LitFichierUtilisateur(mimeapps, TailleMaximaleEntree);
     if (EcritEntree(mimeapps,
-                    AvecApplicationParDefaut(avant.octets, type.typeMime().toUtf8(), type.nomFichierBureau().toUtf8()),
+                    AvecApplicationParDefaut(avant.octets, type.typeMime().toUtf8(),
+                                             type.nomFichierBureau().toUtf8()),
                     avant))
         rapport.fichiersChanges << mimeapps;
 
-    const QString icone = donnees.filePath(QStringLiteral("icons/hicolor/scalable/apps/%1.svg").arg(type.nomIcone()));
+    const QString icone =
+        donnees.filePath(QStringLiteral("icons/hicolor/scalable/apps/%1.svg").arg(type.nomIcone()));
     if (!iconeSvg.isEmpty() && EcritEntree(icone, iconeSvg))
         rapport.fichiersChanges << icone;
 
@@ -182,7 +186,8 @@ RapportAssociation EnregistreTypeFichier(const TypeDocument& type, const QString
     }
     if (rapport.fichiersChanges.contains(bureau)) {
         rapport.outils << QStringLiteral("update-desktop-database");
-        lanceur(QStringLiteral("update-desktop-database"), {donnees.filePath(QStringLiteral("applications"))});
+        lanceur(QStringLiteral("update-desktop-database"),
+                {donnees.filePath(QStringLiteral("applications"))});
     }
     return rapport;
 }

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <optional>
 
@@ -62,6 +61,7 @@ std::optional<QString> CommandeOuverture(const QString& cheminProgramme);
 
 // mimeapps.list with `type=fichierBureau` under [Default Applications], every other line kept byte
 // for byte.
-QByteArray AvecApplicationParDefaut(const QByteArray& mimeapps, const QByteArray& type, const QByteArray& fichierBureau);
+QByteArray AvecApplicationParDefaut(const QByteArray& mimeapps, const QByteArray& type,
+                                    const QByteArray& fichierBureau);
 
 } // namespace amortix

@@ -1,10 +1,9 @@
 #include "DocumentEmprunt.h"
 
+#include "ConventionsSysteme.h"
 #include "FichierUtilisateur.h"
 #include "LectureNombres.h"
-#include "ConventionsSysteme.h"
 #include "Windows1252.h"
-
 
 namespace amortix {
 namespace {
@@ -30,7 +29,9 @@ std::optional<int> Entier(const QByteArray& ligne, const ConventionsLocales& con
     return LitEntier(VersUtf8(DepuisWindows1252(ligne)), conventions);
 }
 
-std::string Texte(const QByteArray& ligne) { return VersUtf8(DepuisWindows1252(ligne)); }
+std::string Texte(const QByteArray& ligne) {
+    return VersUtf8(DepuisWindows1252(ligne));
+}
 
 } // namespace
 
@@ -39,7 +40,8 @@ QByteArray OctetsDocument(const SaisieEmprunt& s) {
     QByteArray octets;
     for (const std::string& ligne :
          {s.montant, s.duree, std::to_string(IndexDe(s.frequence)), s.taux, s.assurance, s.fraisDossier,
-          std::to_string(static_cast<unsigned>(date.day())), std::to_string(static_cast<unsigned>(date.month())),
+          std::to_string(static_cast<unsigned>(date.day())),
+          std::to_string(static_cast<unsigned>(date.month())),
           std::to_string(static_cast<int>(date.year()))}) {
         octets += VersWindows1252(DepuisUtf8(ligne));
         octets += "\r\n";
@@ -51,7 +53,8 @@ std::optional<Erreur> EnregistreDocument(const QString& chemin, const SaisieEmpr
     return EcritFichierUtilisateur(chemin, OctetsDocument(saisie));
 }
 
-std::variant<SaisieEmprunt, QString> AnalyseDocument(const QByteArray& octets, const ConventionsLocales& conventions) {
+std::variant<SaisieEmprunt, QString> AnalyseDocument(const QByteArray& octets,
+                                                     const ConventionsLocales& conventions) {
     const std::vector<QByteArray> lignes = Lignes(octets);
     if (lignes.size() < 9)
         return octets.isEmpty() ? QStringLiteral("le fichier est vide.")
@@ -69,10 +72,11 @@ std::variant<SaisieEmprunt, QString> AnalyseDocument(const QByteArray& octets, c
         return QStringLiteral("les lignes 7 à 9 ne forment pas une date de première échéance valide.");
 
     return SaisieEmprunt{Texte(lignes[0]), Texte(lignes[1]), Texte(lignes[3]), Texte(lignes[4]),
-                         Texte(lignes[5]),   *frequence,       VersDateStd(date)};
+                         Texte(lignes[5]), *frequence,       VersDateStd(date)};
 }
 
-std::variant<SaisieEmprunt, QString> LitDocument(const QString& chemin, const ConventionsLocales& conventions) {
+std::variant<SaisieEmprunt, QString> LitDocument(const QString& chemin,
+                                                 const ConventionsLocales& conventions) {
     const FichierLu fichier = LitFichierUtilisateur(chemin, TailleMaximaleFichierAmortix);
     if (fichier.erreur)
         return fichier.erreur->description;

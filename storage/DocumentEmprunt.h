@@ -6,7 +6,6 @@
 
 #include <QDate>
 #include <QString>
-
 #include <optional>
 #include <variant>
 
@@ -28,7 +27,9 @@ std::optional<Erreur> EnregistreDocument(const QString& chemin, const SaisieEmpr
 // at least (later lines are ignored; a line ends at CR LF, CR or LF), a frequency entry 0 to 3, and
 // a real date from 1601 to 9999. Lines 3, 7, 8 and 9 are read as the window reads a duration: in the
 // locale, blanks around, a decimal part taken to the nearest integer.
-std::variant<SaisieEmprunt, QString> AnalyseDocument(const QByteArray& octets, const ConventionsLocales& conventions);
-std::variant<SaisieEmprunt, QString> LitDocument(const QString& chemin, const ConventionsLocales& conventions);
+std::variant<SaisieEmprunt, QString> AnalyseDocument(const QByteArray& octets,
+                                                     const ConventionsLocales& conventions);
+std::variant<SaisieEmprunt, QString> LitDocument(const QString& chemin,
+                                                 const ConventionsLocales& conventions);
 
 } // namespace amortix

@@ -28,9 +28,9 @@ QString ChoisitDossierReglages(const QString& dossierProgramme, const QString& d
 }
 
 QString DossierReglages() {
-    return ChoisitDossierReglages(
-        QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/amortix"));
+    return ChoisitDossierReglages(QCoreApplication::applicationDirPath(),
+                                  QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                      QStringLiteral("/amortix"));
 }
 
 } // namespace amortix

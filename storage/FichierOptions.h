@@ -3,7 +3,6 @@
 #include "Erreur.h"
 
 #include <QString>
-
 #include <optional>
 
 namespace amortix {

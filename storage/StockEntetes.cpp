@@ -3,7 +3,6 @@
 #include "FichierUtilisateur.h"
 #include "Windows1252.h"
 
-
 namespace amortix {
 namespace {
 
@@ -34,7 +33,8 @@ EnregistrementEntetes TelQueStocke(const EnregistrementEntetes& entetes) {
 EnregistrementEntetes AnalyseEnregistrementEntetes(const QByteArray& octets) {
     if (octets.size() < LongueurEnregistrementEntetes)
         return EnregistrementEntetesParDefaut();
-    return {SansEspaces(octets.mid(0, LongueurChampEntete)), SansEspaces(octets.mid(LongueurChampEntete, LongueurChampEntete)),
+    return {SansEspaces(octets.mid(0, LongueurChampEntete)),
+            SansEspaces(octets.mid(LongueurChampEntete, LongueurChampEntete)),
             SansEspaces(octets.mid(2 * LongueurChampEntete, LongueurChampEntete))};
 }
 
@@ -51,7 +51,8 @@ LectureEntetes LitEnregistrementEntetes(const QString& chemin) {
     return {AnalyseEnregistrementEntetes(fichier.octets), std::nullopt};
 }
 
-std::optional<Erreur> EcritEnregistrementEntetes(const QString& chemin, const EnregistrementEntetes& entetes) {
+std::optional<Erreur> EcritEnregistrementEntetes(const QString& chemin,
+                                                 const EnregistrementEntetes& entetes) {
     return RemplaceDebutFichier(chemin, OctetsEnregistrementEntetes(entetes));
 }
 

@@ -4,7 +4,6 @@
 #include "Erreur.h"
 
 #include <QString>
-
 #include <optional>
 
 namespace amortix {
@@ -17,8 +16,8 @@ inline constexpr int LongueurChampEntete = 255;
 inline constexpr int LongueurEnregistrementEntetes = 3 * LongueurChampEntete;
 
 struct LectureEntetes {
-    EnregistrementEntetes enregistrement;  // trimmed; the default record while none is stored
-    std::optional<Erreur> erreur;   // a store that exists but cannot be read
+    EnregistrementEntetes enregistrement; // trimmed; the default record while none is stored
+    std::optional<Erreur> erreur;         // a store that exists but cannot be read
 };
 
 LectureEntetes LitEnregistrementEntetes(const QString& chemin);

@@ -7,7 +7,6 @@
 #include <QHeaderView>
 #include <QStyle>
 #include <QTreeView>
-
 #include <array>
 #include <cmath>
 #include <unordered_map>
@@ -20,7 +19,9 @@ namespace {
 // separators and signs do not kern), and only the widest is then shaped for the exact width.
 class PlusLargeTexte {
 public:
-    explicit PlusLargeTexte(const QFont& police) : metriques_(police), metriquesEntieres_(police) { ascii_.fill(-1.0); }
+    explicit PlusLargeTexte(const QFont& police) : metriques_(police), metriquesEntieres_(police) {
+        ascii_.fill(-1.0);
+    }
 
     void mesure(std::string_view utf8) {
         double total = 0.0;
@@ -58,8 +59,8 @@ private:
         const auto trouve = autres_.find(cle);
         if (trouve != autres_.end())
             return trouve->second;
-        return autres_[cle] =
-                   metriques_.horizontalAdvance(QString::fromUtf8(cle.data(), static_cast<qsizetype>(cle.size())));
+        return autres_[cle] = metriques_.horizontalAdvance(
+                   QString::fromUtf8(cle.data(), static_cast<qsizetype>(cle.size())));
     }
 
     QFontMetricsF metriques_;
@@ -83,14 +84,15 @@ void AjusteLargeurColonnes(QTreeView* liste, ModeleEcheancier& modele, const QWi
         for (const LigneTableau& ligne : modele.lignes())
             cellules.mesure(std::string_view(ligne.textes[static_cast<std::size_t>(j)]));
         int largeur = vide ? 0 : cellules.largeur() + marges;
-        const int entete = police.horizontalAdvance(modele.headerData(j, Qt::Horizontal, Qt::DisplayRole).toString());
+        const int entete =
+            police.horizontalAdvance(modele.headerData(j, Qt::Horizontal, Qt::DisplayRole).toString());
         if (entete + Pixels(180) > largeur)
             largeur = entete + Pixels(180);
         liste->header()->resizeSection(j, largeur);
     }
     for (int j = 0; j < modele.columnCount(); ++j)
         modele.setHeaderData(j, Qt::Horizontal, QVariant::fromValue(j == 0 ? Qt::AlignLeft : Qt::AlignRight),
-                              Qt::TextAlignmentRole);
+                             Qt::TextAlignmentRole);
 }
 
 } // namespace amortix

@@ -17,8 +17,8 @@ Controle* Place(Controle* controle, const char* nom, int gauche, int haut, int l
 }
 
 // A caption, vertically centred in its place; the captions beside fields end at their field.
-inline QLabel* Libelle(QWidget* parent, const char* nom, const QString& texte, int gauche, int haut, int largeur,
-                       int hauteur, Qt::Alignment alignement = Qt::AlignRight) {
+inline QLabel* Libelle(QWidget* parent, const char* nom, const QString& texte, int gauche, int haut,
+                       int largeur, int hauteur, Qt::Alignment alignement = Qt::AlignRight) {
     auto* libelle = Place(new QLabel(texte, parent), nom, gauche, haut, largeur, hauteur);
     libelle->setAlignment(alignement | Qt::AlignVCenter);
     return libelle;

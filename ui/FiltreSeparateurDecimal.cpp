@@ -6,7 +6,9 @@
 
 namespace amortix {
 
-void FiltreSeparateurDecimal::surveille(QLineEdit* champ) { champ->installEventFilter(this); }
+void FiltreSeparateurDecimal::surveille(QLineEdit* champ) {
+    champ->installEventFilter(this);
+}
 
 bool FiltreSeparateurDecimal::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() != QEvent::KeyPress)

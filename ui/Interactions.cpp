@@ -14,7 +14,9 @@ namespace amortix {
 namespace {
 
 // Message texts keep CR LF line breaks; a Qt box wants plain line feeds.
-QString SautsDeLigne(QString texte) { return texte.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+QString SautsDeLigne(QString texte) {
+    return texte.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
 
 QMessageBox::Icon IconeQt(IconeMessage icone) {
     switch (icone) {
@@ -32,13 +34,15 @@ QMessageBox::Icon IconeQt(IconeMessage icone) {
 
 } // namespace
 
-void InteractionsBureau::message(QWidget* parent, IconeMessage icone, const QString& titre, const QString& texte) {
+void InteractionsBureau::message(QWidget* parent, IconeMessage icone, const QString& titre,
+                                 const QString& texte) {
     QMessageBox boite(IconeQt(icone), titre, SautsDeLigne(texte), QMessageBox::Ok, parent);
     boite.exec();
 }
 
 bool InteractionsBureau::question(QWidget* parent, const QString& titre, const QString& texte) {
-    QMessageBox boite(QMessageBox::Question, titre, SautsDeLigne(texte), QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox boite(QMessageBox::Question, titre, SautsDeLigne(texte), QMessageBox::Yes | QMessageBox::No,
+                      parent);
     boite.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
     boite.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
     return boite.exec() == QMessageBox::Yes;
@@ -53,7 +57,9 @@ QString InteractionsBureau::fichierAEnregistrer(QWidget* parent, const DemandeFi
     return QFileDialog::getSaveFileName(parent, demande.titre, demande.fichierPropose, demande.filtre);
 }
 
-void InteractionsBureau::ouvrirAdresse(const QUrl& adresse) { QDesktopServices::openUrl(adresse); }
+void InteractionsBureau::ouvrirAdresse(const QUrl& adresse) {
+    QDesktopServices::openUrl(adresse);
+}
 
 void InteractionsBureau::associeDocuments(const QString& cheminProgramme) {
     QFile icone(QStringLiteral(":/icones/amortix.svg"));
@@ -61,12 +67,16 @@ void InteractionsBureau::associeDocuments(const QString& cheminProgramme) {
     EnregistreTypeFichier(TypeDocumentAmortix(), cheminProgramme, svg, EmplacementsBureau::DeLUtilisateur());
 }
 
-QString InteractionsBureau::programmeDansChemin(const QString& nom) { return QStandardPaths::findExecutable(nom); }
+QString InteractionsBureau::programmeDansChemin(const QString& nom) {
+    return QStandardPaths::findExecutable(nom);
+}
 
 bool InteractionsBureau::lanceProgramme(const QString& programme, const QStringList& arguments) {
     return QProcess::startDetached(programme, arguments);
 }
 
-bool InteractionsBureau::ouvrirDocument(const QUrl& document) { return QDesktopServices::openUrl(document); }
+bool InteractionsBureau::ouvrirDocument(const QUrl& document) {
+    return QDesktopServices::openUrl(document);
+}
 
 } // namespace amortix

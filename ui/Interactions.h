@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-
 #include <functional>
 #include <memory>
 

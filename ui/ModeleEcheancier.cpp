@@ -6,10 +6,13 @@ int ModeleEcheancier::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(lignes_.size());
 }
 
-int ModeleEcheancier::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : NombreColonnes; }
+int ModeleEcheancier::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : NombreColonnes;
+}
 
 QString ModeleEcheancier::texte(int ligne, int colonne) const {
-    const std::string& cellule = lignes_[static_cast<std::size_t>(ligne)].textes[static_cast<std::size_t>(colonne)];
+    const std::string& cellule =
+        lignes_[static_cast<std::size_t>(ligne)].textes[static_cast<std::size_t>(colonne)];
     return QString::fromUtf8(cellule.data(), static_cast<qsizetype>(cellule.size()));
 }
 
@@ -40,10 +43,13 @@ QVariant ModeleEcheancier::headerData(int section, Qt::Orientation orientation, 
     return {};
 }
 
-bool ModeleEcheancier::setHeaderData(int section, Qt::Orientation orientation, const QVariant& valeur, int role) {
-    if (orientation != Qt::Horizontal || role != Qt::TextAlignmentRole || section < 0 || section >= NombreColonnes)
+bool ModeleEcheancier::setHeaderData(int section, Qt::Orientation orientation, const QVariant& valeur,
+                                     int role) {
+    if (orientation != Qt::Horizontal || role != Qt::TextAlignmentRole || section < 0 ||
+        section >= NombreColonnes)
         return false;
-    alignements_[static_cast<std::size_t>(section)] = valeur.value<Qt::Alignment>() & Qt::AlignHorizontal_Mask;
+    alignements_[static_cast<std::size_t>(section)] =
+        valeur.value<Qt::Alignment>() & Qt::AlignHorizontal_Mask;
     emit headerDataChanged(orientation, section, section);
     if (!lignes_.empty())
         emit dataChanged(index(0, section), index(rowCount() - 1, section), {Qt::TextAlignmentRole});
@@ -56,6 +62,8 @@ void ModeleEcheancier::remplace(std::vector<LigneTableau> lignes) {
     endResetModel();
 }
 
-void ModeleEcheancier::vide() { remplace({}); }
+void ModeleEcheancier::vide() {
+    remplace({});
+}
 
 } // namespace amortix

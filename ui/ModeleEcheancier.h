@@ -3,7 +3,6 @@
 #include "TableauAmortissement.h"
 
 #include <QAbstractTableModel>
-
 #include <array>
 #include <vector>
 

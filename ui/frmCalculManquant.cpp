@@ -2,12 +2,12 @@
 
 #include "BoutonMultiligne.h"
 #include "CalculValeurManquante.h"
+#include "Controles.h"
 #include "ConventionsSysteme.h"
 #include "FiltreSeparateurDecimal.h"
 #include "Frequence.h"
 #include "LectureNombres.h"
 #include "MessagesSaisie.h"
-#include "Controles.h"
 #include "frmEmprunt.h"
 
 #include <QComboBox>
@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
-
 #include <algorithm>
 
 namespace amortix {
@@ -73,8 +72,8 @@ void frmCalculManquant::CreeControles() {
     Libelle(this, "Label4", QStringLiteral("Montant échéance :"), 660, 1830, 1575, 255);
     champ(3, 1800, 1005);
 
-    cmdCalculer = Place(new QPushButton(QStringLiteral("&Calculer la valeur manquante"), this),
-                        "cmdCalculer", 450, 2280, 3795, 375);
+    cmdCalculer = Place(new QPushButton(QStringLiteral("&Calculer la valeur manquante"), this), "cmdCalculer",
+                        450, 2280, 3795, 375);
     // Enter in a field computes.
     cmdCalculer->setDefault(true);
     cmdTableauAmortissement =

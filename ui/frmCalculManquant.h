@@ -4,7 +4,6 @@
 #include "Interactions.h"
 
 #include <QDialog>
-
 #include <array>
 
 class QComboBox;

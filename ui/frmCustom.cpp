@@ -30,7 +30,8 @@ frmCustom::frmCustom(Module& module, Interactions& interactions, frmEmprunt& pri
     setFont(QFont(QStringLiteral("Arial"), 8));
     setFixedSize(Pixels(7635), Pixels(3495));
 
-    fraImpression = Place(new QGroupBox(QStringLiteral("Impression"), this), "fraImpression", 120, 150, 7365, 1695);
+    fraImpression =
+        Place(new QGroupBox(QStringLiteral("Impression"), this), "fraImpression", 120, 150, 7365, 1695);
     Libelle(fraImpression, "Label1", QStringLiteral("En-tête :"), 90, 330, 675, 225, Qt::AlignLeft);
     txtImpression = ChampEntete(fraImpression, "txtImpression", 810, 300, 6405, 315);
     Libelle(fraImpression, "Label3", QStringLiteral("Image :"), 90, 810, 675, 225, Qt::AlignLeft);
@@ -39,20 +40,23 @@ frmCustom::frmCustom(Module& module, Interactions& interactions, frmEmprunt& pri
     cmdParcourir->setIcon(QIcon(QStringLiteral(":/icones/parcourir.svg")));
     cmdParcourir->setToolTip(QStringLiteral("Parcourir"));
     cmdParcourir->setAccessibleName(QStringLiteral("Parcourir"));
-    auto* aide = Libelle(fraImpression, "Label4",
-                         QStringLiteral("Vous pouvez indiquer ci-dessus le chemin d'accès à une image correspondant "
-                                        "au logo de votre société. Celui-ci apparaîtra en haut à droite de "
-                                        "l'impression."),
-                         810, 1170, 5925, 465);
+    auto* aide =
+        Libelle(fraImpression, "Label4",
+                QStringLiteral("Vous pouvez indiquer ci-dessus le chemin d'accès à une image correspondant "
+                               "au logo de votre société. Celui-ci apparaîtra en haut à droite de "
+                               "l'impression."),
+                810, 1170, 5925, 465);
     aide->setWordWrap(true);
     aide->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    fraExportation = Place(new QGroupBox(QStringLiteral("Exportation Excel"), this), "fraExportation", 120, 2010, 7365, 795);
+    fraExportation = Place(new QGroupBox(QStringLiteral("Exportation Excel"), this), "fraExportation", 120,
+                           2010, 7365, 795);
     Libelle(fraExportation, "Label2", QStringLiteral("En-tête :"), 120, 300, 645, 255, Qt::AlignLeft);
     txtExportationExcel = ChampEntete(fraExportation, "txtExportationExcel", 810, 270, 6405, 315);
 
     cmdOK = Place(new QPushButton(QStringLiteral("&OK"), this), "cmdOK", 4980, 2910, 1215, 435);
-    cmdAnnuler = Place(new QPushButton(QStringLiteral("&Annuler"), this), "cmdAnnuler", 6270, 2910, 1215, 435);
+    cmdAnnuler =
+        Place(new QPushButton(QStringLiteral("&Annuler"), this), "cmdAnnuler", 6270, 2910, 1215, 435);
     // No default button: Enter in a field does not close the dialog; Escape cancels it.
     for (QPushButton* bouton : {cmdOK, cmdAnnuler, cmdParcourir})
         bouton->setAutoDefault(false);

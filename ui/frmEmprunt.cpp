@@ -16,8 +16,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QDateEdit>
+#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,7 +26,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTreeView>
-
 #include <optional>
 
 namespace amortix {
@@ -36,7 +35,8 @@ namespace {
 constexpr int LargeurClient = 7515;
 constexpr int HauteurClient = 7785;
 
-QPushButton* BoutonIcone(QWidget* parent, const char* nom, const char* icone, const QString& bulle, int gauche) {
+QPushButton* BoutonIcone(QWidget* parent, const char* nom, const char* icone, const QString& bulle,
+                         int gauche) {
     auto* bouton = Place(new QPushButton(parent), nom, gauche, 1440, 600, 600);
     bouton->setIcon(QIcon(QStringLiteral(":/icones/%1.svg").arg(QLatin1String(icone))));
     bouton->setIconSize(QSize(32, 32));
@@ -67,14 +67,16 @@ void EcritSiDifferent(QLineEdit* champ, const std::string& texte) {
 const QString TitreDetailsTEG = QStringLiteral("Détails TEG");
 
 QString TexteDetailsTEG(const TextesTEG& textes) {
-    return QStringLiteral("TEG de période : %1\r\nTEG proportionnel : %2\r\nTEG actuariel : %3\r\n\r\n"
-                          "Pour plus d'informations sur le TEG, cliquez sur le menu Outils -> Options -> Infos TEG.")
+    return QStringLiteral(
+               "TEG de période : %1\r\nTEG proportionnel : %2\r\nTEG actuariel : %3\r\n\r\n"
+               "Pour plus d'informations sur le TEG, cliquez sur le menu Outils -> Options -> Infos TEG.")
         .arg(DepuisUtf8(textes.periode), DepuisUtf8(textes.proportionnel), DepuisUtf8(textes.actuariel));
 }
 
 } // namespace
 
-frmEmprunt::frmEmprunt(Module& module, Interactions& interactions, const QString& ligneDeCommande, QWidget* parent)
+frmEmprunt::frmEmprunt(Module& module, Interactions& interactions, const QString& ligneDeCommande,
+                       QWidget* parent)
     : QMainWindow(parent), module_(module), interactions_(interactions) {
     setObjectName(QStringLiteral("frmEmprunt"));
     setWindowTitle(TitreAmortix);
@@ -107,7 +109,8 @@ void frmEmprunt::CreeControles() {
     txtTaux = Place(new QLineEdit(client), "txtTaux", 2250, 990, 555, 315);
     Libelle(client, "Label5", QStringLiteral("%"), 2850, 1050, 255, 255, Qt::AlignLeft);
     lblTEG = Libelle(client, "lblTEG", QString(), 3060, 1050, 0, 255, Qt::AlignLeft);
-    cmdDetailsTEG = Place(new QPushButton(QStringLiteral("Détails TEG"), client), "cmdDetailsTEG", 4200, 1020, 1095, 285);
+    cmdDetailsTEG =
+        Place(new QPushButton(QStringLiteral("Détails TEG"), client), "cmdDetailsTEG", 4200, 1020, 1095, 285);
     cmdDetailsTEG->hide();
 
     picInfo = Place(new QLabel(client), "picInfo", 7185, 150, 240, 240);
@@ -121,12 +124,15 @@ void frmEmprunt::CreeControles() {
     txtFraisDossier = Place(new QLineEdit(client), "txtFraisDossier", 2250, 1710, 750, 315);
 
     cmdCalculer = BoutonIcone(client, "cmdCalculer", "calculer", QStringLiteral("Calculer"), 3810);
-    cmdManquant = BoutonIcone(client, "cmdManquant", "manquant", QStringLiteral("Retrouver l'information manquante"), 4410);
-    cmdImprimer = BoutonIcone(client, "cmdImprimer", "imprimer", QStringLiteral("Imprimer le tableau d'amortissement"), 5160);
-    cmdExportExcel = BoutonIcone(client, "cmdExportExcel", "exporter", QStringLiteral("Exporter le tableau vers Excel"), 5760);
+    cmdManquant = BoutonIcone(client, "cmdManquant", "manquant",
+                              QStringLiteral("Retrouver l'information manquante"), 4410);
+    cmdImprimer = BoutonIcone(client, "cmdImprimer", "imprimer",
+                              QStringLiteral("Imprimer le tableau d'amortissement"), 5160);
+    cmdExportExcel = BoutonIcone(client, "cmdExportExcel", "exporter",
+                                 QStringLiteral("Exporter le tableau vers Excel"), 5760);
     cmdQuitter = BoutonIcone(client, "cmdQuitter", "quitter", QStringLiteral("Quitter Amortix"), 6510);
-    QLabel* titreTableau =
-        Libelle(client, "Label7", QStringLiteral("Tableau d'amortissement"), 120, 2280, 4785, 285, Qt::AlignLeft);
+    QLabel* titreTableau = Libelle(client, "Label7", QStringLiteral("Tableau d'amortissement"), 120, 2280,
+                                   4785, 285, Qt::AlignLeft);
     QFont titre(QStringLiteral("Arial"), 12);
     titre.setBold(true);
     titreTableau->setFont(titre);
@@ -142,7 +148,8 @@ void frmEmprunt::CreeControles() {
     lvwListe->header()->setStretchLastSection(false);
     lvwListe->header()->setSectionsMovable(false);
 
-    Frame2 = Place(new QGroupBox(QStringLiteral("Coût total du crédit :"), client), "Frame2", 120, 6060, 3195, 1635);
+    Frame2 = Place(new QGroupBox(QStringLiteral("Coût total du crédit :"), client), "Frame2", 120, 6060, 3195,
+                   1635);
     Libelle(Frame2, "Label8", QStringLiteral("Intérêts :"), 120, 315, 1455, 255, Qt::AlignLeft);
     lblCoutInterets = Libelle(Frame2, "lblCoutInterets", QString(), 1560, 315, 1455, 255);
     Libelle(Frame2, "Label9", QStringLiteral("Assurance :"), 120, 600, 1455, 255, Qt::AlignLeft);
@@ -190,7 +197,8 @@ void frmEmprunt::CreeMenus() {
     mnuApercuAvantImpression =
         Entree(mnuFichier, "mnuApercuAvantImpression", QStringLiteral("&Aperçu avant impression..."));
     mnuExporterPdf = Entree(mnuFichier, "mnuExporterPdf", QStringLiteral("Exporter en &PDF..."));
-    mnuExporterClasseur = Entree(mnuFichier, "mnuExporterClasseur", QStringLiteral("Exporter vers un &classeur..."));
+    mnuExporterClasseur =
+        Entree(mnuFichier, "mnuExporterClasseur", QStringLiteral("Exporter vers un &classeur..."));
     mnuFichier->addSeparator()->setObjectName(QStringLiteral("mnuTrait2"));
     mnuQuitter = Entree(mnuFichier, "mnuQuitter", QStringLiteral("&Quitter"));
 
@@ -212,8 +220,10 @@ void frmEmprunt::CreeMenus() {
     connect(mnuQuitter, &QAction::triggered, this, &QWidget::close);
     connect(mnuOptions, &QAction::triggered, this, &frmEmprunt::mnuOptions_Click);
     connect(mnuPersonnaliser, &QAction::triggered, this, &frmEmprunt::mnuPersonnaliser_Click);
-    connect(mnuVisiterSiteWeb, &QAction::triggered, this, [this] { OuvrirUrl(interactions_, AdresseSiteWeb); });
-    connect(mnuContacterAuteur, &QAction::triggered, this, [this] { EcrireMail(interactions_, AdresseAuteur); });
+    connect(mnuVisiterSiteWeb, &QAction::triggered, this,
+            [this] { OuvrirUrl(interactions_, AdresseSiteWeb); });
+    connect(mnuContacterAuteur, &QAction::triggered, this,
+            [this] { EcrireMail(interactions_, AdresseAuteur); });
 }
 
 void frmEmprunt::Form_Load(const QString& ligneDeCommande) {
@@ -221,7 +231,8 @@ void frmEmprunt::Form_Load(const QString& ligneDeCommande) {
     ActiveSorties(false);
     AjusteLargeurColonnes(lvwListe, *modeleListe_, this);
     DTPicker->setDate(QDate::currentDate());
-    interactions_.associeDocuments(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("amortix")));
+    interactions_.associeDocuments(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("amortix")));
     AfficheCadreInfos();
     cboEcheance->setCurrentIndex(0);
     adjustSize();
@@ -253,7 +264,8 @@ void frmEmprunt::AfficheSaisie(const SaisieEmprunt& saisie) {
 void frmEmprunt::cmdCalculer_Click() {
     std::optional<CurseurAttente> attente(std::in_place);
     // The same computation as amortix-cli's, shown step by step as it went.
-    EmpruntCalcule calcul = CalculeEmprunt(SaisieAffichee(), module_.blnTEGActuariel, ConventionsDe(QLocale()));
+    EmpruntCalcule calcul =
+        CalculeEmprunt(SaisieAffichee(), module_.blnTEGActuariel, ConventionsDe(QLocale()));
     if (!calcul.lu) {
         attente.reset();
         return AfficheEchecCalcul();
@@ -326,7 +338,8 @@ void frmEmprunt::EffacerResultats() {
 void frmEmprunt::ActiveSorties(bool actives) {
     for (QWidget* bouton : {static_cast<QWidget*>(cmdImprimer), static_cast<QWidget*>(cmdExportExcel)})
         bouton->setEnabled(actives);
-    for (QAction* entree : {mnuEnregistrerSous, mnuApercuAvantImpression, mnuExporterPdf, mnuExporterClasseur})
+    for (QAction* entree :
+         {mnuEnregistrerSous, mnuApercuAvantImpression, mnuExporterPdf, mnuExporterClasseur})
         entree->setEnabled(actives);
 }
 

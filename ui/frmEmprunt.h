@@ -1,15 +1,14 @@
 #pragma once
 
 #include "ContenuEcheancier.h"
-#include "RapportImprime.h"
-#include "SaisieEmprunt.h"
 #include "Erreur.h"
 #include "Interactions.h"
 #include "Module.h"
+#include "RapportImprime.h"
+#include "SaisieEmprunt.h"
 #include "TauxEffectifGlobal.h"
 
 #include <QMainWindow>
-
 #include <optional>
 
 class QAction;
@@ -134,7 +133,7 @@ private:
     ModeleEcheancier* modeleListe_;
     // True until the first schedule is shown; while it holds, an input change clears nothing.
     bool blnAucunCalcul = true;
-    TextesTEG textesTEG_; // strTEGPeriode, strTEGProportionnel, strTEGActuariel
+    TextesTEG textesTEG_;     // strTEGPeriode, strTEGProportionnel, strTEGActuariel
     QString fichierDialogue_; // the file dialog offers the last document chosen, to open or to save
 };
 

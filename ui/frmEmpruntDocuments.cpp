@@ -1,16 +1,17 @@
 // The main window's loan documents: open, save, and the document named at start-up.
-#include "frmEmprunt.h"
-
 #include "ConventionsSysteme.h"
 #include "DocumentEmprunt.h"
 #include "RetourneCheminLong.h"
+#include "frmEmprunt.h"
 
 #include <QFileInfo>
 
 namespace amortix {
 namespace {
 
-QString TitreDocument(const QString& chemin) { return QFileInfo(chemin).fileName() + QStringLiteral(" - Amortix"); }
+QString TitreDocument(const QString& chemin) {
+    return QFileInfo(chemin).fileName() + QStringLiteral(" - Amortix");
+}
 
 QString Phrase(QString texte) {
     if (!texte.isEmpty())
@@ -38,8 +39,8 @@ void frmEmprunt::mnuEnregistrerSous_Click() {
 }
 
 void frmEmprunt::mnuOuvrir_Click() {
-    const QString chemin = interactions_.fichierAOuvrir(
-        this, {QStringLiteral("Ouvrir"), fichierDialogue_, FiltreDocuments});
+    const QString chemin =
+        interactions_.fichierAOuvrir(this, {QStringLiteral("Ouvrir"), fichierDialogue_, FiltreDocuments});
     if (chemin.isEmpty())
         return;
     fichierDialogue_ = chemin;
@@ -62,16 +63,18 @@ void frmEmprunt::OuvreLigneDeCommande(const QString& ligneDeCommande) {
     const QString chemin = RetourneCheminLong(ligneDeCommande);
     const QString nom = QFileInfo(ligneDeCommande).fileName();
     if (chemin.isEmpty())
-        return SignaleDocumentIllisible(nom.isEmpty() ? ligneDeCommande : nom,
-                                        QStringLiteral("ce fichier est introuvable : %1").arg(ligneDeCommande));
+        return SignaleDocumentIllisible(
+            nom.isEmpty() ? ligneDeCommande : nom,
+            QStringLiteral("ce fichier est introuvable : %1").arg(ligneDeCommande));
     fichierDialogue_ = chemin;
     if (const auto raison = OuvrirFichier(chemin))
         SignaleDocumentIllisible(nom, *raison);
 }
 
 void frmEmprunt::SignaleDocumentIllisible(const QString& nom, const QString& raison) {
-    interactions_.message(this, IconeMessage::Avertissement, TitreAmortix,
-                          QStringLiteral("Le document « %1 » n'a pas pu être ouvert.\r\n%2").arg(nom, Phrase(raison)));
+    interactions_.message(
+        this, IconeMessage::Avertissement, TitreAmortix,
+        QStringLiteral("Le document « %1 » n'a pas pu être ouvert.\r\n%2").arg(nom, Phrase(raison)));
 }
 
 } // namespace amortix

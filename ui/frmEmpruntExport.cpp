@@ -6,8 +6,8 @@
 #include "ErreursSysteme.h"
 #include "frmEmprunt.h"
 
-#include <QDir>
 #include <QDateTime>
+#include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <optional>
@@ -42,7 +42,8 @@ void frmEmprunt::cmdExportExcel_Click() {
     std::optional<CurseurAttente> attente(std::in_place);
     const auto echoue = [&](const EchecClasseur& echec) {
         attente.reset();
-        interactions_.message(this, IconeMessage::Critique, TitreEchec(echec), echec.erreur.texte(CauseExportExcel));
+        interactions_.message(this, IconeMessage::Critique, TitreEchec(echec),
+                              echec.erreur.texte(CauseExportExcel));
     };
 
     SupprimeAnciensDossiersClasseur(QDir::tempPath(), QDateTime::currentDateTime().addDays(-1));
@@ -53,8 +54,8 @@ void frmEmprunt::cmdExportExcel_Click() {
                             QStringLiteral("Impossible de créer un dossier temporaire dans « %1 » : %2")
                                 .arg(Natif(QDir::tempPath()), EnFrancais(dossier.errorString()))));
     const QString chemin = dossier.filePath(NomClasseurTemporaire);
-    if (const auto echec = EnregistreClasseur(ContenuAffiche(), module_.strEnteteExcel, module_.blnTEGDansExcel,
-                                              ConventionsDe(QLocale()), chemin))
+    if (const auto echec = EnregistreClasseur(ContenuAffiche(), module_.strEnteteExcel,
+                                              module_.blnTEGDansExcel, ConventionsDe(QLocale()), chemin))
         return echoue(*echec);
 
     // The spreadsheet application reads the file once this command is over: the folder stays, until

@@ -1,16 +1,14 @@
 // The main window's printed report: print, print preview, PDF.
-#include "frmEmprunt.h"
-
 #include "ConventionsSysteme.h"
 #include "CurseurAttente.h"
 #include "RapportImprime.h"
 #include "RapportPdf.h"
+#include "frmEmprunt.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QPrinter>
 #include <QStandardPaths>
-
 #include <optional>
 
 namespace amortix {
@@ -21,7 +19,6 @@ const QString CauseEchecImpression =
 const QString CauseEchecPdf =
     QStringLiteral("Vérifiez que le dossier choisi existe et que vous pouvez y écrire.");
 
-
 QString PdfPropose() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
         .filePath(QStringLiteral("Tableau d'amortissement.pdf"));
@@ -31,7 +28,8 @@ QString PdfPropose() {
 
 // The report of what the window shows, with the print header, the TEG option and picLogo's logo.
 RapportImprime frmEmprunt::RapportAffiche() const {
-    return ComposeRapport(ContenuAffiche(), module_.strEnteteImpression, module_.blnTEGDansExcel, picLogo->pixmap());
+    return ComposeRapport(ContenuAffiche(), module_.strEnteteImpression, module_.blnTEGDansExcel,
+                          picLogo->pixmap());
 }
 
 void frmEmprunt::cmdImprimer_Click() {
@@ -68,8 +66,7 @@ void frmEmprunt::mnuExporterPdf_Click() {
     const auto erreur = EnregistreRapportPdf(chemin, RapportAffiche());
     attente.reset();
     if (erreur)
-        interactions_.message(this, IconeMessage::Critique, TitreAmortix,
-                              erreur->texte(CauseEchecPdf));
+        interactions_.message(this, IconeMessage::Critique, TitreAmortix, erreur->texte(CauseEchecPdf));
 }
 
 } // namespace amortix

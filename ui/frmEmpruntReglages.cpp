@@ -1,9 +1,8 @@
 // The main window's settings: the options and customisation dialogs, the header and the logo.
-#include "frmEmprunt.h"
-
 #include "ChargementLogo.h"
 #include "ChargementReglages.h"
 #include "frmCustom.h"
+#include "frmEmprunt.h"
 #include "frmOptions.h"
 
 #include <QLabel>

@@ -2,9 +2,9 @@
 
 #include "ClasseurXlsx.h"
 #include "ConventionsSysteme.h"
-#include "FichierUtilisateur.h"
 #include "ErreursSysteme.h"
 #include "FeuilleClasseur.h"
+#include "FichierUtilisateur.h"
 #include "LectureNombres.h"
 
 #include <QDir>
@@ -24,8 +24,8 @@ QString PasUnNombre(std::string_view texte) {
 } // namespace
 
 std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
-                               bool blnTEGDansExcel, const ConventionsLocales& conventions,
-                               const QString& chemin) {
+                                           bool blnTEGDansExcel, const ConventionsLocales& conventions,
+                                           const QString& chemin) {
     QString etape;
     const auto echec = [&etape](int numero, const QString& description) {
         return std::optional<EchecClasseur>({etape, {numero, description}});
@@ -101,10 +101,11 @@ std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, con
     feuille.souligne("F3");
     feuille.ecrit("F3", "Coût du crédit");
     // F7 stays empty: the total stands alone under the line drawn at stage 9.
-    const std::pair<const char*, const std::string*> couts[] = {{"Intérêts :", &contenu.couts.interets},
-                                                                {"Assurance :", &contenu.couts.assurance},
-                                                                {"Frais de dossier :", &contenu.couts.fraisDossier},
-                                                                {nullptr, &contenu.couts.total}};
+    const std::pair<const char*, const std::string*> couts[] = {
+        {"Intérêts :", &contenu.couts.interets},
+        {"Assurance :", &contenu.couts.assurance},
+        {"Frais de dossier :", &contenu.couts.fraisDossier},
+        {nullptr, &contenu.couts.total}};
     int ligneCout = 4;
     for (const auto& [libelle, texte] : couts) {
         const std::string ligne = std::to_string(ligneCout++);
@@ -199,8 +200,9 @@ std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, con
     };
     const QTemporaryDir dossier;
     if (!dossier.isValid())
-        return echec("1", QStringLiteral("Impossible de créer un dossier temporaire dans « %1 » : %2")
-                              .arg(QDir::toNativeSeparators(QDir::tempPath()), EnFrancais(dossier.errorString())));
+        return echec("1",
+                     QStringLiteral("Impossible de créer un dossier temporaire dans « %1 » : %2")
+                         .arg(QDir::toNativeSeparators(QDir::tempPath()), EnFrancais(dossier.errorString())));
     const QString chemin = dossier.filePath(QStringLiteral("Amortix.xlsx"));
     if (auto echecClasseur = EcritClasseur(contenu, strEnteteExcel, blnTEGDansExcel, conventions, chemin))
         return echecClasseur;
@@ -210,12 +212,14 @@ std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, con
     if (fichier.erreur)
         return echec("16", fichier.erreur->description);
     if (destination.write(fichier.octets) != fichier.octets.size())
-        return echec("16", QStringLiteral("Impossible d'écrire le classeur : %1").arg(EnFrancais(destination.errorString())));
+        return echec("16", QStringLiteral("Impossible d'écrire le classeur : %1")
+                               .arg(EnFrancais(destination.errorString())));
     return std::nullopt;
 }
 
-std::optional<EchecClasseur> EnregistreClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
-                                                bool blnTEGDansExcel, const ConventionsLocales& conventions,
+std::optional<EchecClasseur> EnregistreClasseur(const ContenuEcheancier& contenu,
+                                                const QString& strEnteteExcel, bool blnTEGDansExcel,
+                                                const ConventionsLocales& conventions,
                                                 const QString& chemin) {
     std::optional<EchecClasseur> classeur;
     bool ecrit = false;

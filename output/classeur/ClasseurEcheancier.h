@@ -5,7 +5,6 @@
 #include "Erreur.h"
 
 #include <QString>
-
 #include <optional>
 
 class QIODevice;
@@ -31,19 +30,19 @@ inline constexpr int ErreurAccesFichier = 75;        // a file or folder that ca
 // The file at `chemin` is made at the last stage only; if that stage fails, the file may be left
 // incomplete.
 std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
-                               bool blnTEGDansExcel, const ConventionsLocales& conventions,
-                               const QString& chemin);
+                                           bool blnTEGDansExcel, const ConventionsLocales& conventions,
+                                           const QString& chemin);
 
 // The same workbook written into `destination`, open for writing. Nothing reaches it unless the
 // whole workbook was made.
 std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
-                               bool blnTEGDansExcel, const ConventionsLocales& conventions,
-                               QIODevice& destination);
+                                           bool blnTEGDansExcel, const ConventionsLocales& conventions,
+                                           QIODevice& destination);
 
 // The workbook saved as the user's file at `chemin`, which is replaced only by a complete workbook: a
 // failure leaves the file there untouched. The window's export and amortix-cli both save this way.
-std::optional<EchecClasseur> EnregistreClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
-                                    bool blnTEGDansExcel, const ConventionsLocales& conventions,
-                                    const QString& chemin);
+std::optional<EchecClasseur> EnregistreClasseur(const ContenuEcheancier& contenu,
+                                                const QString& strEnteteExcel, bool blnTEGDansExcel,
+                                                const ConventionsLocales& conventions, const QString& chemin);
 
 } // namespace amortix

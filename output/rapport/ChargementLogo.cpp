@@ -17,7 +17,8 @@ std::variant<QImage, Erreur> ChargeLogo(const QString& chemin) {
     QImageReader lecteur(&octets);
     lecteur.setAutoTransform(true);
     const auto echec = [&chemin](QImageReader::ImageReaderError numero, const QString& cause) {
-        return Erreur{static_cast<int>(numero), QStringLiteral("%1 : %2").arg(cause, QDir::toNativeSeparators(chemin))};
+        return Erreur{static_cast<int>(numero),
+                      QStringLiteral("%1 : %2").arg(cause, QDir::toNativeSeparators(chemin))};
     };
     const QSize taille = lecteur.size();
     const QImage::Format format = lecteur.imageFormat();
@@ -29,8 +30,9 @@ std::variant<QImage, Erreur> ChargeLogo(const QString& chemin) {
     const qint64 bits = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
     const qint64 limite = qint64(QImageReader::allocationLimit()) << 20;
     if (taille.isValid() && limite > 0 && qint64(taille.width()) * taille.height() * bits / 8 > limite)
-        return echec(QImageReader::InvalidDataError,
-                     QStringLiteral("Image trop grande (%1 × %2 pixels)").arg(taille.width()).arg(taille.height()));
+        return echec(
+            QImageReader::InvalidDataError,
+            QStringLiteral("Image trop grande (%1 × %2 pixels)").arg(taille.width()).arg(taille.height()));
     switch (lecteur.error()) {
     case QImageReader::UnsupportedFormatError:
         return echec(lecteur.error(), QStringLiteral("Ce fichier n'est pas une image reconnue"));

@@ -5,7 +5,6 @@
 #include <QPaintEngine>
 #include <QPen>
 #include <QPixmap>
-
 #include <algorithm>
 
 namespace amortix {

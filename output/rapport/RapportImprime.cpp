@@ -1,12 +1,10 @@
 #include "RapportImprime.h"
 
 #include "ConventionsSysteme.h"
-
 #include "Frequence.h"
 #include "ImprimanteTwips.h"
 
 #include <QPrinter>
-
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -28,7 +26,9 @@ std::int32_t TwipsEntiers(double twips) {
     return static_cast<std::int32_t>(std::nearbyint(twips));
 }
 
-QString Texte(std::string_view texte) { return DepuisUtf8(texte); }
+QString Texte(std::string_view texte) {
+    return DepuisUtf8(texte);
+}
 
 // The heading row at y, then its rule; y becomes the top of the first row below.
 void ImprimeEntetes(ImprimanteTwips& imprimante, std::int32_t& y) {
@@ -49,12 +49,14 @@ void ImprimeResume(ImprimanteTwips& imprimante, const RapportImprime& rapport) {
                        Texte(LibelleEcheance(s.frequence)));
     const QString taux = QStringLiteral("Taux d'intérêt : ") + Texte(s.taux);
     if (rapport.blnTEGDansExcel)
-        imprimante.imprime(taux + QStringLiteral(" % (TEG: ") + Texte(rapport.contenu.tegAffiche) + QLatin1Char(')'));
+        imprimante.imprime(taux + QStringLiteral(" % (TEG: ") + Texte(rapport.contenu.tegAffiche) +
+                           QLatin1Char(')'));
     else
         imprimante.imprime(taux + QStringLiteral(" %"));
     imprimante.imprime(QStringLiteral("Assurance (fixe par éch.) : ") + Texte(s.assurance));
     imprimante.imprime({});
-    imprimante.imprime(QStringLiteral("Coût total du crédit : ") + Texte(couts.total) + QStringLiteral(" dont :"));
+    imprimante.imprime(QStringLiteral("Coût total du crédit : ") + Texte(couts.total) +
+                       QStringLiteral(" dont :"));
     imprimante.imprime(QStringLiteral("Intérêts : ") + Texte(couts.interets));
     imprimante.imprime(QStringLiteral("Assurance : ") + Texte(couts.assurance));
     imprimante.imprime(QStringLiteral("Frais de dossier : ") + Texte(couts.fraisDossier));

@@ -5,7 +5,6 @@
 
 #include <QPixmap>
 #include <QString>
-
 #include <optional>
 
 class QPagedPaintDevice;

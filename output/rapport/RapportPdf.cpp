@@ -33,8 +33,8 @@ std::optional<Erreur> EcritRapportPdf(QIODevice& destination, const RapportImpri
 }
 
 std::optional<Erreur> EnregistreRapportPdf(const QString& chemin, const RapportImprime& rapport) {
-    return EcritFichierUtilisateur(chemin,
-                                   [&rapport](QIODevice& destination) { return EcritRapportPdf(destination, rapport); });
+    return EcritFichierUtilisateur(
+        chemin, [&rapport](QIODevice& destination) { return EcritRapportPdf(destination, rapport); });
 }
 
 } // namespace amortix

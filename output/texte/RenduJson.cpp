@@ -1,8 +1,7 @@
 #include "RenduJson.h"
 
-#include "MessagesSaisie.h"
-
 #include "Frequence.h"
+#include "MessagesSaisie.h"
 
 #include <cstdio>
 
@@ -49,7 +48,8 @@ void AjouteChaineOuNull(std::string& json, const std::optional<std::string>& tex
 }
 
 // {"a": "…", "b": "…"} from pairs of names and texts.
-void AjouteObjet(std::string& json, std::initializer_list<std::pair<std::string_view, std::string_view>> champs) {
+void AjouteObjet(std::string& json,
+                 std::initializer_list<std::pair<std::string_view, std::string_view>> champs) {
     json += '{';
     bool premier = true;
     for (const auto& [nom, valeur] : champs) {
@@ -110,7 +110,8 @@ std::string RenduJsonEcheancier(const EmpruntCalcule& calcul, const std::string&
     }
     json += premiereLigne ? "]" : "\n ]";
     json += ",\n \"error\": ";
-    AjouteChaineOuNull(json, calcul.reussi() ? std::nullopt : std::optional(std::string(MessageSaisieIncorrecte)));
+    AjouteChaineOuNull(json,
+                       calcul.reussi() ? std::nullopt : std::optional(std::string(MessageSaisieIncorrecte)));
     json += "}\n";
     return json;
 }

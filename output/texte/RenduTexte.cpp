@@ -11,8 +11,8 @@ namespace {
 
 // Width on a terminal: one column per character, whatever its UTF-8 length.
 std::size_t Largeur(std::string_view texte) {
-    return static_cast<std::size_t>(
-        std::count_if(texte.begin(), texte.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(
+        texte.begin(), texte.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 void AjouteCadre(std::string& texte, std::string_view valeur, std::size_t largeur, bool aDroite) {
@@ -25,7 +25,8 @@ void AjouteCadre(std::string& texte, std::string_view valeur, std::size_t largeu
 }
 
 // "Libellé :    valeur" lines, the values aligned.
-void AjouteLignes(std::string& texte, std::initializer_list<std::pair<std::string_view, std::string>> lignes) {
+void AjouteLignes(std::string& texte,
+                  std::initializer_list<std::pair<std::string_view, std::string>> lignes) {
     std::size_t largeur = 0;
     for (const auto& [libelle, valeur] : lignes)
         largeur = std::max(largeur, Largeur(libelle));
@@ -35,7 +36,6 @@ void AjouteLignes(std::string& texte, std::initializer_list<std::pair<std::strin
         texte += '\n';
     }
 }
-
 
 } // namespace
 
@@ -90,10 +90,11 @@ std::string RenduTexteEcheancier(const EmpruntCalcule& calcul, const std::string
 
 std::string RenduTexteValeurManquante(const RechercheValeurManquante& resultat, Frequence frequence) {
     std::string texte;
-    AjouteLignes(texte, {{"Montant du crédit :", resultat.champs[0]},
-                         {"Amortissement :", resultat.champs[1] + " " + std::string(LibelleEcheance(frequence))},
-                         {"Taux d'intérêt annuel :", resultat.champs[2] + " %"},
-                         {"Montant échéance :", resultat.champs[3]}});
+    AjouteLignes(texte,
+                 {{"Montant du crédit :", resultat.champs[0]},
+                  {"Amortissement :", resultat.champs[1] + " " + std::string(LibelleEcheance(frequence))},
+                  {"Taux d'intérêt annuel :", resultat.champs[2] + " %"},
+                  {"Montant échéance :", resultat.champs[3]}});
     if (resultat.issue == IssueValeurManquante::Trouvee && resultat.message) {
         std::string message = *resultat.message;
         std::erase(message, '\r');

@@ -13,7 +13,8 @@ TEST(CommandeExportClasseur, AvecEtSansLeTEGPuisDossierAbsent) {
     // The settings of a computer where nothing was ever stored.
     Module reglages;
     reglages.strEnteteExcel = EnregistrementEntetesParDefaut().enteteExcel;
-    const auto exporte = [&reglages](const QString& chemin, const QStringList& options, std::string& erreurs) {
+    const auto exporte = [&reglages](const QString& chemin, const QStringList& options,
+                                     std::string& erreurs) {
         std::string sortie;
         const QStringList arguments = {"export",     "--xlsx", chemin,   "--amount", "10000",
                                        "--duration", "12",     "--rate", "6"};

@@ -1,7 +1,6 @@
 #include "CommandesCli.h"
 
 #include <QStringList>
-
 #include <gtest/gtest.h>
 
 using namespace amortix;
@@ -14,7 +13,8 @@ struct Execution {
     std::string erreurs;
 };
 
-Execution Execute(const QStringList& arguments, const QLocale& locale = QLocale(QLocale::French, QLocale::France)) {
+Execution Execute(const QStringList& arguments,
+                  const QLocale& locale = QLocale(QLocale::French, QLocale::France)) {
     Execution e;
     e.statut = ExecuteCli(arguments, locale, QDate(2007, 1, 31), Module{}, e.sortie, e.erreurs);
     return e;
@@ -28,16 +28,23 @@ TEST(CommandesCli, EcheancierEnJson) {
     const auto e = Execute(exemple + QStringList{"--format", "json"});
     EXPECT_EQ(e.statut, StatutReussi);
     EXPECT_EQ(e.erreurs, "");
-    EXPECT_NE(e.sortie.find(R"({"inputs": {"amount": "10000,00", "duration": "12", "frequency": "mois", "rate": "6,00", )"
-                            R"("insurance": "0,00", "fees": "0,00", "first_date": "31/01/2007"})"),
+    EXPECT_NE(
+        e.sortie.find(
+            R"({"inputs": {"amount": "10000,00", "duration": "12", "frequency": "mois", "rate": "6,00", )"
+            R"("insurance": "0,00", "fees": "0,00", "first_date": "31/01/2007"})"),
+        std::string::npos);
+    EXPECT_NE(
+        e.sortie.find(
+            R"("costs": {"total": "327,96", "interest": "327,96", "insurance": "0,00", "fees": "0,00"})"),
+        std::string::npos);
+    EXPECT_NE(e.sortie.find(
+                  R"("teg": {"period": "0,499916 %", "proportional": "5,9990 %", "actuarial": "6,1667 %", )"
+                  R"("shown": "6,1667 %"})"),
               std::string::npos);
-    EXPECT_NE(e.sortie.find(R"("costs": {"total": "327,96", "interest": "327,96", "insurance": "0,00", "fees": "0,00"})"),
+    EXPECT_NE(e.sortie.find(R"(["1", "31/01/2007", "860,66", "50,00", "0,00", "810,66", "9189,34"])"),
               std::string::npos);
-    EXPECT_NE(e.sortie.find(R"("teg": {"period": "0,499916 %", "proportional": "5,9990 %", "actuarial": "6,1667 %", )"
-                            R"("shown": "6,1667 %"})"),
+    EXPECT_NE(e.sortie.find(R"(["12", "31/12/2007", "860,70", "4,28", "0,00", "856,42", "0,00"])"),
               std::string::npos);
-    EXPECT_NE(e.sortie.find(R"(["1", "31/01/2007", "860,66", "50,00", "0,00", "810,66", "9189,34"])"), std::string::npos);
-    EXPECT_NE(e.sortie.find(R"(["12", "31/12/2007", "860,70", "4,28", "0,00", "856,42", "0,00"])"), std::string::npos);
     EXPECT_NE(e.sortie.find(R"("error": null})"), std::string::npos);
 
     const auto proportionnel = Execute(exemple + QStringList{"--format=json", "--method", "proportionnel"});
@@ -50,18 +57,22 @@ TEST(CommandesCli, EchecsEtUsage) {
     EXPECT_EQ(e.statut, StatutEchecCalcul);
     EXPECT_NE(e.sortie.find(R"("amount": "10000", "duration": "")"), std::string::npos);
     EXPECT_NE(e.sortie.find(R"("costs": null)"), std::string::npos);
-    EXPECT_NE(e.sortie.find(R"("error": "Les informations saisies sont incomplètes ou incorrectes, veuillez les corriger."})"),
-              std::string::npos);
+    EXPECT_NE(
+        e.sortie.find(
+            R"("error": "Les informations saisies sont incomplètes ou incorrectes, veuillez les corriger."})"),
+        std::string::npos);
 
     e = Execute({"schedule", "--amount", "1000", "--duration", "3", "--rate", "0"});
     EXPECT_EQ(e.statut, StatutEchecCalcul);
     EXPECT_NE(e.sortie.find("333,33"), std::string::npos);
-    EXPECT_EQ(e.erreurs, "Les informations saisies sont incomplètes ou incorrectes, veuillez les corriger.\n");
+    EXPECT_EQ(e.erreurs,
+              "Les informations saisies sont incomplètes ou incorrectes, veuillez les corriger.\n");
 
     for (const QStringList& arguments :
          {QStringList{"schedule", "--unknown", "1"}, QStringList{"schedule", "--first-date", "2007-02-30"},
-          QStringList{"schedule", "--first-date", "31/01/2007"}, QStringList{"schedule", "--frequency", "jours"},
-          QStringList{"schedule", "--amount"}, QStringList{"solve", "--fees", "1"}, QStringList{"solve", "--format", "csv"},
+          QStringList{"schedule", "--first-date", "31/01/2007"},
+          QStringList{"schedule", "--frequency", "jours"}, QStringList{"schedule", "--amount"},
+          QStringList{"solve", "--fees", "1"}, QStringList{"solve", "--format", "csv"},
           QStringList{"schedule", "--locale", "zz_ZZ"}, QStringList{"bake"}, QStringList{}}) {
         e = Execute(arguments);
         EXPECT_EQ(e.statut, StatutUsage) << arguments.join(' ').toStdString();
@@ -72,33 +83,39 @@ TEST(CommandesCli, EchecsEtUsage) {
 
 TEST(CommandesCli, LocalesEtCsv) {
     const QLocale anglais(QLocale::English, QLocale::UnitedStates);
-    auto e = Execute({"schedule", "--amount", "10,000", "--duration", "8", "--rate", "5", "--frequency", "trimestres",
-                      "--first-date", "2008-08-31", "--format", "csv"},
+    auto e = Execute({"schedule", "--amount", "10,000", "--duration", "8", "--rate", "5", "--frequency",
+                      "trimestres", "--first-date", "2008-08-31", "--format", "csv"},
                      anglais);
     EXPECT_EQ(e.statut, StatutReussi);
-    EXPECT_TRUE(e.sortie.starts_with("N°,Date,Montant éch.,Intérêts,Assurance,Capital amorti,Capital restant dû\n"
-                                     "1,8/31/2008,1321.33,125.00,0.00,1196.33,8803.67\n2,11/30/2008,"))
+    EXPECT_TRUE(
+        e.sortie.starts_with("N°,Date,Montant éch.,Intérêts,Assurance,Capital amorti,Capital restant dû\n"
+                             "1,8/31/2008,1321.33,125.00,0.00,1196.33,8803.67\n2,11/30/2008,"))
         << e.sortie;
 
-    e = Execute({"schedule", "--amount", "10000", "--duration", "8", "--rate", "5", "--frequency", "trimestres",
-                 "--first-date", "2008-08-31", "--format", "csv", "--locale", "de_DE"},
+    e = Execute({"schedule", "--amount", "10000", "--duration", "8", "--rate", "5", "--frequency",
+                 "trimestres", "--first-date", "2008-08-31", "--format", "csv", "--locale", "de_DE"},
                 anglais);
-    EXPECT_NE(e.sortie.find("\n1;31.08.2008;1321,33;125,00;0,00;1196,33;8803,67\n"), std::string::npos) << e.sortie;
+    EXPECT_NE(e.sortie.find("\n1;31.08.2008;1321,33;125,00;0,00;1196,33;8803,67\n"), std::string::npos)
+        << e.sortie;
 }
 
 TEST(CommandesCli, ValeurManquante) {
-    auto e = Execute({"solve", "--amount", "10000", "--duration", "12", "--payment", "860", "--format", "json"});
+    auto e =
+        Execute({"solve", "--amount", "10000", "--duration", "12", "--payment", "860", "--format", "json"});
     EXPECT_EQ(e.statut, StatutReussi);
-    EXPECT_EQ(e.sortie, "{\"fields\": {\"amount\": \"10000,00\", \"duration\": \"12\", \"rate\": \"5,86\", \"payment\": \"860,02\"},\n"
-                        " \"message\": \"Le taux le plus proche de la réalité est de : 5,86%\\r\\nLa mensualité a donc été "
-                        "réajustée pour en tenir compte passant ainsi de 860,00 à 860,02.\",\n \"error\": null}\n");
+    EXPECT_EQ(
+        e.sortie,
+        "{\"fields\": {\"amount\": \"10000,00\", \"duration\": \"12\", \"rate\": \"5,86\", \"payment\": "
+        "\"860,02\"},\n"
+        " \"message\": \"Le taux le plus proche de la réalité est de : 5,86%\\r\\nLa mensualité a donc été "
+        "réajustée pour en tenir compte passant ainsi de 860,00 à 860,02.\",\n \"error\": null}\n");
 
     e = Execute({"solve", "--amount", "10000", "--rate", "6"});
     EXPECT_EQ(e.statut, StatutEchecCalcul);
     EXPECT_EQ(e.erreurs, "Une seule zone doit être vide pour que Amortix recherche la valeur manquante.\n");
 
-    e = Execute({"solve", "--amount", "100000", "--rate", "5", "--payment", "1000", "--frequency", "trimestres",
-                 "--format", "json"});
+    e = Execute({"solve", "--amount", "100000", "--rate", "5", "--payment", "1000", "--frequency",
+                 "trimestres", "--format", "json"});
     EXPECT_EQ(e.statut, StatutEchecCalcul);
     EXPECT_NE(e.sortie.find(R"("duration": "")"), std::string::npos);
     EXPECT_NE(e.sortie.find("incohérentes"), std::string::npos);

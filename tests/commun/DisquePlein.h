@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
-
 #include <cerrno>
 #include <cstring>
 #include <sys/mount.h>
@@ -43,7 +42,8 @@ public:
     // Puts a file on the disk while it still has room.
     bool place(const QString& nom, const QByteArray& octets) const {
         QFile fichier(chemin(nom));
-        return fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size() && fichier.flush();
+        return fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size() &&
+               fichier.flush();
     }
     // Fills what is left, so that the next byte written anywhere on it fails.
     void remplit() const {
@@ -58,7 +58,9 @@ public:
         }
     }
     // The files on the disk, but the filler: no temporary file may be left among them.
-    QStringList fichiers() const { return QDir(racine_.path()).entryList(QDir::Files | QDir::NoDotAndDotDot); }
+    QStringList fichiers() const {
+        return QDir(racine_.path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
+    }
 
 private:
     QTemporaryDir racine_;

@@ -1,9 +1,9 @@
 #include "Arrondis.h"
+
 #include "LectureNombres.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 using namespace amortix;
 

@@ -9,8 +9,8 @@ namespace {
 
 SaisieEmprunt Saisie(std::string montant, std::string duree, std::string taux, std::string assurance = "",
                      std::string frais = "", Frequence frequence = Frequence::Mois) {
-    return {std::move(montant), std::move(duree), std::move(taux), std::move(assurance), std::move(frais), frequence,
-            2007y / January / 31};
+    return {std::move(montant), std::move(duree), std::move(taux),     std::move(assurance),
+            std::move(frais),   frequence,        2007y / January / 31};
 }
 
 const ConventionsLocales fr = ConventionsFrancaises();
@@ -84,7 +84,8 @@ TEST(CalculEmprunt, LocaleAmericaine) {
     const auto calcul = CalculeEmprunt(saisie, true, ConventionsAmericaines());
     ASSERT_TRUE(calcul.reussi());
     EXPECT_EQ(calcul.champs.montant, "10000.00");
-    EXPECT_EQ(calcul.tableau.lignes[0], (LigneTableau{"1", "1/15/2007", "865.66", "50.00", "5.00", "810.66", "9189.34"}));
+    EXPECT_EQ(calcul.tableau.lignes[0],
+              (LigneTableau{"1", "1/15/2007", "865.66", "50.00", "5.00", "810.66", "9189.34"}));
     EXPECT_EQ(calcul.tableau.couts->total, "487.96");
     EXPECT_EQ(calcul.tegAffiche, "9.3548 %");
 }

@@ -1,5 +1,6 @@
-#include "ConventionsLocales.h"
 #include "Dates.h"
+
+#include "ConventionsLocales.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
 #include "LectureNombres.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 using namespace amortix;
@@ -23,45 +22,44 @@ void Verifie(const ConventionsLocales& conventions, std::initializer_list<CasDec
 } // namespace
 
 TEST(LectureNombres, DecimalEnFrancais) {
-    Verifie(ConventionsFrancaises(),
-            {{"10000", 10000.0},
-             {"  10000,50\t", 10000.5},
-             {"10 000", 10000.0},
-             {"10\u00a0000,25", 10000.25},
-             {"1\u202f234\u202f567,5", 1234567.5},
-             {"-0", 0.0},
-             {"-12,5", -12.5},
-             {"+3", 3.0},
-             {",5", 0.5},
-             {"7,", 7.0},
-             {"\u22124", -4.0},
-             // Not numbers in a comma locale.
-             {"1.5", std::nullopt},
-             {"1e3", std::nullopt},
-             {"1E3", std::nullopt},
-             {"∞", std::nullopt},
-             {"inf", std::nullopt},
-             {"nan", std::nullopt},
-             {"", std::nullopt},
-             {"   ", std::nullopt},
-             {"-", std::nullopt},
-             {",", std::nullopt},
-             {"12 34", std::nullopt},
-             {"1 0000", std::nullopt},
-             {"10 000 ", 10000.0},
-             {"1,2,3", std::nullopt},
-             {"5 %", std::nullopt},
-             {"--5", std::nullopt},
-             {"abc", std::nullopt}});
+    Verifie(ConventionsFrancaises(), {{"10000", 10000.0},
+                                      {"  10000,50\t", 10000.5},
+                                      {"10 000", 10000.0},
+                                      {"10\u00a0000,25", 10000.25},
+                                      {"1\u202f234\u202f567,5", 1234567.5},
+                                      {"-0", 0.0},
+                                      {"-12,5", -12.5},
+                                      {"+3", 3.0},
+                                      {",5", 0.5},
+                                      {"7,", 7.0},
+                                      {"\u22124", -4.0},
+                                      // Not numbers in a comma locale.
+                                      {"1.5", std::nullopt},
+                                      {"1e3", std::nullopt},
+                                      {"1E3", std::nullopt},
+                                      {"∞", std::nullopt},
+                                      {"inf", std::nullopt},
+                                      {"nan", std::nullopt},
+                                      {"", std::nullopt},
+                                      {"   ", std::nullopt},
+                                      {"-", std::nullopt},
+                                      {",", std::nullopt},
+                                      {"12 34", std::nullopt},
+                                      {"1 0000", std::nullopt},
+                                      {"10 000 ", 10000.0},
+                                      {"1,2,3", std::nullopt},
+                                      {"5 %", std::nullopt},
+                                      {"--5", std::nullopt},
+                                      {"abc", std::nullopt}});
 }
 
 TEST(LectureNombres, DecimalEnAnglais) {
     Verifie(ConventionsAmericaines(), {{"10000.50", 10000.5},
-                                      {"10,000.50", 10000.5},
-                                      {"1,5", std::nullopt},
-                                      {"10000,50", std::nullopt},
-                                      {"10 000", std::nullopt},
-                                      {"-.25", -0.25}});
+                                       {"10,000.50", 10000.5},
+                                       {"1,5", std::nullopt},
+                                       {"10000,50", std::nullopt},
+                                       {"10 000", std::nullopt},
+                                       {"-.25", -0.25}});
 }
 
 TEST(LectureNombres, DecimalAuxLimitesDuDouble) {
@@ -73,7 +71,10 @@ TEST(LectureNombres, DecimalAuxLimitesDuDouble) {
     // A pasted flood of digits, a NUL byte.
     EXPECT_FALSE(LitDecimal(std::string(100000, '9'), fr));
     EXPECT_EQ(LitDecimal("1," + std::string(100000, '5'), fr), 1.5555555555555556);
-    EXPECT_FALSE(LitDecimal(std::string("12\0" "3", 4), fr));
+    EXPECT_FALSE(LitDecimal(std::string("12\0"
+                                        "3",
+                                        4),
+                            fr));
 }
 
 TEST(LectureNombres, EntierArrondiAuPairLePlusProche) {

@@ -6,7 +6,6 @@
 #include "TauxEffectifGlobal.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 using namespace amortix;
@@ -16,7 +15,9 @@ namespace {
 
 const ConventionsLocales fr = ConventionsFrancaises();
 
-double Valeur(const std::string& texte) { return *LitDecimal(texte, fr); }
+double Valeur(const std::string& texte) {
+    return *LitDecimal(texte, fr);
+}
 
 // A random loan as a user could type it: cents, rates to the hundredth of a percent.
 struct EmpruntAuHasard {
@@ -30,7 +31,8 @@ struct EmpruntAuHasard {
 EmpruntAuHasard Tire(std::mt19937& hasard, int dureeMaximale) {
     std::uniform_int_distribution<long long> centimes(1000'00, 1'000'000'00);
     std::uniform_int_distribution<int> centiemes(1, 9900), duree(1, dureeMaximale), index(0, 3);
-    return {static_cast<double>(centimes(hasard)) / 100.0, centiemes(hasard) / 100.0, duree(hasard), index(hasard)};
+    return {static_cast<double>(centimes(hasard)) / 100.0, centiemes(hasard) / 100.0, duree(hasard),
+            index(hasard)};
 }
 
 } // namespace
@@ -58,8 +60,8 @@ TEST(Proprietes, EcheanciersAuHasard) {
         p.premiereEcheance = year_month_day{a, m, d};
 
         const auto t = CalculeTableau(p, fr);
-        SCOPED_TRACE(testing::Message() << e.montant << " à " << e.tauxPourcent << " % sur " << e.duree << " index "
-                                        << e.index);
+        SCOPED_TRACE(testing::Message()
+                     << e.montant << " à " << e.tauxPourcent << " % sur " << e.duree << " index " << e.index);
         const int k = PeriodesParAn(Frequences[e.index]);
         const double q = std::pow(1.0 + p.tauxAnnuel / k, e.duree);
         if (!std::isfinite(q * (e.montant * p.tauxAnnuel / k))) {
@@ -85,9 +87,10 @@ TEST(Proprietes, EcheanciersAuHasard) {
             if (bienConditionne) {
                 ASSERT_GE(Valeur(ligne[Colonne::CapitalRestant]), 0.0) << ligne[Colonne::Numero];
             }
-            const year_month_day date{year{std::stoi(ligne[Colonne::Date].substr(6))},
-                                      month{static_cast<unsigned>(std::stoi(ligne[Colonne::Date].substr(3, 2)))},
-                                      day{static_cast<unsigned>(std::stoi(ligne[Colonne::Date].substr(0, 2)))}};
+            const year_month_day date{
+                year{std::stoi(ligne[Colonne::Date].substr(6))},
+                month{static_cast<unsigned>(std::stoi(ligne[Colonne::Date].substr(3, 2)))},
+                day{static_cast<unsigned>(std::stoi(ligne[Colonne::Date].substr(0, 2)))}};
             ASSERT_TRUE(date.ok());
             const day fin = year_month_day_last{date.year(), month_day_last{date.month()}}.day();
             ASSERT_TRUE(date.day() == d || (date.day() == fin && fin < d)) << ligne[Colonne::Date];
@@ -117,8 +120,8 @@ TEST(Proprietes, LesQuatreSolveursSeRetrouvent) {
         const EmpruntAuHasard e = Tire(hasard, 480);
         const int k = PeriodesParAn(Frequences[e.index]);
         const double r = e.tauxPourcent / 100.0;
-        SCOPED_TRACE(testing::Message() << e.montant << " à " << e.tauxPourcent << " % sur " << e.duree << " index "
-                                        << e.index);
+        SCOPED_TRACE(testing::Message()
+                     << e.montant << " à " << e.tauxPourcent << " % sur " << e.duree << " index " << e.index);
         auto centime = [&](double montant, double taux, std::int32_t n) {
             const double i = taux / k;
             const double q = std::pow(1 + i, n);

@@ -1,9 +1,9 @@
-#include "Arrondis.h"
-#include "CalculValeurManquante.h"
 #include "SolveursValeurManquante.h"
 
-#include <gtest/gtest.h>
+#include "Arrondis.h"
+#include "CalculValeurManquante.h"
 
+#include <gtest/gtest.h>
 #include <random>
 
 using namespace amortix;
@@ -45,8 +45,9 @@ TEST(SolveursValeurManquante, TauxExactOuLePlusProche) {
     r = Calcul_Taux(10000, 12, 860.00, mois, fr);
     ASSERT_TRUE(r.reussi);
     EXPECT_EQ(r.champs, (Champs{std::nullopt, std::nullopt, "5,86", "860,02"}));
-    EXPECT_EQ(r.message, "Le taux le plus proche de la réalité est de : 5,86%\r\n"
-                         "La mensualité a donc été réajustée pour en tenir compte passant ainsi de 860,00 à 860,02.");
+    EXPECT_EQ(r.message,
+              "Le taux le plus proche de la réalité est de : 5,86%\r\n"
+              "La mensualité a donc été réajustée pour en tenir compte passant ainsi de 860,00 à 860,02.");
 
     // More than 100 % a year: the upper bound, 100,00, with its payment.
     r = Calcul_Taux(10000, 12, 1500, mois, fr);
@@ -73,8 +74,9 @@ TEST(SolveursValeurManquante, DureeExacteOuLaPlusProche) {
     r = Calcul_Duree(10000, 0.06, 500, mois, fr);
     ASSERT_TRUE(r.reussi);
     EXPECT_EQ(r.champs, (Champs{std::nullopt, "21", std::nullopt, "502,82"}));
-    EXPECT_EQ(r.message, "La durée la plus proche de la réalité est de : 21 mois.\r\n"
-                         "La mensualité a donc été réajustée pour en tenir compte passant ainsi de 500,00 à 502,82.");
+    EXPECT_EQ(r.message,
+              "La durée la plus proche de la réalité est de : 21 mois.\r\n"
+              "La mensualité a donc été réajustée pour en tenir compte passant ainsi de 500,00 à 502,82.");
 
     // A payment equal to the amount: 1 period (10050,00) is closer than 2 (5037,53).
     r = Calcul_Duree(10000, 0.06, 10000, mois, fr);
@@ -118,7 +120,9 @@ TEST(SolveursValeurManquante, LaDureeEgaleCelleDuParcoursPasAPas) {
         const double p = std::round(m * part(hasard) * 100) / 100;
         const int index = essai % 4;
         const int k = std::array{12, 4, 2, 1}[index];
-        auto centime = [&](std::int32_t n) { return ArrondiAffiche(m * (r / k) * std::pow(1 + r / k, n) / (std::pow(1 + r / k, n) - 1), 2); };
+        auto centime = [&](std::int32_t n) {
+            return ArrondiAffiche(m * (r / k) * std::pow(1 + r / k, n) / (std::pow(1 + r / k, n) - 1), 2);
+        };
         std::optional<std::int32_t> attendu;
         if (p > m * r / k + 0.005 && static_cast<std::int32_t>(m / p) >= 1) {
             std::int32_t n = static_cast<std::int32_t>(m / p) - 1;

@@ -1,11 +1,11 @@
+#include "TableauAmortissement.h"
+
 #include "Arrondis.h"
 #include "Frequence.h"
 #include "LectureNombres.h"
 #include "SaisieEmprunt.h"
-#include "TableauAmortissement.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 #include <random>
 
@@ -14,8 +14,8 @@ using namespace std::chrono;
 
 namespace {
 
-ParametresEmprunt Emprunt(double montant, double tauxPourcent, std::int32_t n, int index, year_month_day debut,
-                          double assurance = 0.0, double frais = 0.0) {
+ParametresEmprunt Emprunt(double montant, double tauxPourcent, std::int32_t n, int index,
+                          year_month_day debut, double assurance = 0.0, double frais = 0.0) {
     ParametresEmprunt e;
     e.montant = montant;
     e.tauxAnnuel = tauxPourcent / 100.0;
@@ -106,7 +106,8 @@ TEST(TableauAmortissement, TrimestresDepuisLe31Aout) {
 TEST(TableauAmortissement, AnsDepuisUn29Fevrier) {
     const auto t = CalculeTableau(Emprunt(10000, 6, 3, 3, 2008y / February / 29), fr);
     ASSERT_TRUE(t.complet());
-    EXPECT_EQ(ValeursDe(t, Colonne::Date), (std::vector<std::string>{"29/02/2008", "28/02/2009", "28/02/2010"}));
+    EXPECT_EQ(ValeursDe(t, Colonne::Date),
+              (std::vector<std::string>{"29/02/2008", "28/02/2009", "28/02/2010"}));
     EXPECT_EQ(ValeursDe(t, Colonne::Montant), (std::vector<std::string>{"3741,10", "3741,10", "3741,09"}));
 }
 
@@ -114,7 +115,8 @@ TEST(TableauAmortissement, UneSeuleEcheanceEstLaDerniere) {
     const auto t = CalculeTableau(Emprunt(10000, 6, 1, 0, 2007y / January / 31, 5), fr);
     ASSERT_TRUE(t.complet());
     ASSERT_EQ(t.lignes.size(), 1u);
-    EXPECT_EQ(t.lignes[0], (LigneTableau{"1", "31/01/2007", "10055,00", "50,00", "5,00", "10000,00", "0,00"}));
+    EXPECT_EQ(t.lignes[0],
+              (LigneTableau{"1", "31/01/2007", "10055,00", "50,00", "5,00", "10000,00", "0,00"}));
 }
 
 TEST(TableauAmortissement, DureesRefuseesEtDepassements) {
@@ -125,7 +127,8 @@ TEST(TableauAmortissement, DureesRefuseesEtDepassements) {
         EXPECT_FALSE(t.couts);
     }
     // A power that overflows.
-    auto t = CalculeTableau(Emprunt(10000, 6, std::numeric_limits<std::int32_t>::max(), 0, 2007y / January / 31), fr);
+    auto t = CalculeTableau(
+        Emprunt(10000, 6, std::numeric_limits<std::int32_t>::max(), 0, 2007y / January / 31), fr);
     EXPECT_EQ(t.echec, CauseEchec::Arithmetique);
     EXPECT_TRUE(t.lignes.empty());
     t = CalculeTableau(Emprunt(1e308, 600, 12, 0, 2007y / January / 31), fr);
@@ -135,7 +138,8 @@ TEST(TableauAmortissement, DureesRefuseesEtDepassements) {
 TEST(TableauAmortissement, LeCalendrierArreteLeTableau) {
     // Every month from January 2000 to December 9999, then the calendar ends: the rows listed stay,
     // the costs are not shown.
-    auto t = CalculeTableau(Emprunt(1e6, 0, std::numeric_limits<std::int32_t>::max(), 0, 2000y / January / 31), fr);
+    auto t = CalculeTableau(
+        Emprunt(1e6, 0, std::numeric_limits<std::int32_t>::max(), 0, 2000y / January / 31), fr);
     EXPECT_EQ(t.echec, CauseEchec::Calendrier);
     EXPECT_EQ(t.lignes.size(), 96000u);
     EXPECT_EQ(t.lignes.back()[Colonne::Date], "31/12/9999");
@@ -163,16 +167,19 @@ TEST(TableauAmortissement, InvariantsSurDesEmpruntsAuHasard) {
     std::uniform_int_distribution<int> assurance(0, 5000);
     for (int essai = 0; essai < 300; ++essai) {
         const int i = index(hasard);
-        year_month_day debut{year{annee(hasard)}, month{static_cast<unsigned>(index(hasard) * 3 + 2)}, day{1}};
-        debut = year_month_day{debut.year(), debut.month(),
-                               std::min(day{static_cast<unsigned>(jour(hasard))},
-                                        year_month_day_last{debut.year(), month_day_last{debut.month()}}.day())};
+        year_month_day debut{year{annee(hasard)}, month{static_cast<unsigned>(index(hasard) * 3 + 2)},
+                             day{1}};
+        debut =
+            year_month_day{debut.year(), debut.month(),
+                           std::min(day{static_cast<unsigned>(jour(hasard))},
+                                    year_month_day_last{debut.year(), month_day_last{debut.month()}}.day())};
         const double montant = static_cast<double>(centimes(hasard)) / 100.0;
         const double tauxPourcent = essai % 10 == 0 ? 0.0 : std::round(taux(hasard) * 100.0) / 100.0;
         const auto e = Emprunt(montant, tauxPourcent, duree(hasard), i, debut, assurance(hasard) / 100.0,
                                assurance(hasard));
         const auto t = CalculeTableau(e, fr);
-        SCOPED_TRACE(testing::Message() << montant << " à " << tauxPourcent << " % sur " << e.duree << " index " << i);
+        SCOPED_TRACE(testing::Message()
+                     << montant << " à " << tauxPourcent << " % sur " << e.duree << " index " << i);
         const double q = std::pow(1.0 + e.tauxAnnuel / PeriodesParAn(Frequences[i]), e.duree);
         if (!std::isfinite(q)) {
             EXPECT_EQ(t.echec, CauseEchec::Arithmetique); // centuries at 90 % overflow the power
@@ -196,12 +203,14 @@ TEST(TableauAmortissement, InvariantsSurDesEmpruntsAuHasard) {
                 ASSERT_GE(cents(ligne[Colonne::CapitalRestant]), 0) << ligne[Colonne::Numero];
             }
             const int j = std::stoi(ligne[Colonne::Numero]);
-            const auto date = year_month_day{year{std::stoi(ligne[Colonne::Date].substr(6))},
-                                             month{static_cast<unsigned>(std::stoi(ligne[Colonne::Date].substr(3, 2)))},
-                                             day{static_cast<unsigned>(std::stoi(ligne[Colonne::Date].substr(0, 2)))}};
+            const auto date =
+                year_month_day{year{std::stoi(ligne[Colonne::Date].substr(6))},
+                               month{static_cast<unsigned>(std::stoi(ligne[Colonne::Date].substr(3, 2)))},
+                               day{static_cast<unsigned>(std::stoi(ligne[Colonne::Date].substr(0, 2)))}};
             ASSERT_TRUE(date.ok());
             const auto dernierJour = year_month_day_last{date.year(), month_day_last{date.month()}}.day();
-            ASSERT_TRUE(date.day() == debut.day() || (date.day() == dernierJour && dernierJour < debut.day()));
+            ASSERT_TRUE(date.day() == debut.day() ||
+                        (date.day() == dernierJour && dernierJour < debut.day()));
             if (j > 1) {
                 ASSERT_GT(sys_days{date}, sys_days{precedente});
                 const int ecart = (static_cast<int>(date.year()) - static_cast<int>(precedente.year())) * 12 +

@@ -1,5 +1,6 @@
-#include "CalculEmprunt.h"
 #include "TauxEffectifGlobal.h"
+
+#include "CalculEmprunt.h"
 
 #include <gtest/gtest.h>
 
@@ -47,16 +48,19 @@ TEST(TauxEffectifGlobal, ExemplesChiffres) {
             EXPECT_EQ(teg->evaluations, c.evaluations);
         }
     }
-    EXPECT_EQ(Calcul_TEG({.lngNbMois = 12, .dblMensualite = 860.66, .dblMontant = 10000})->tauxPeriode, 0.0049991607666015625);
+    EXPECT_EQ(Calcul_TEG({.lngNbMois = 12, .dblMensualite = 860.66, .dblMontant = 10000})->tauxPeriode,
+              0.0049991607666015625);
 }
 
 TEST(TauxEffectifGlobal, RecherchesSansIssue) {
     // 1 000 at 0 % over 3 months: 333,33 a month repays less than any positive rate would.
     EXPECT_FALSE(Calcul_TEG({.lngNbMois = 3, .dblMensualite = 333.33, .dblMontant = 1000}));
     // Fees equal to the amount: nothing is received, no rate matches; the search must still end.
-    EXPECT_FALSE(Calcul_TEG({.lngNbMois = 12, .dblMensualite = 860.66, .dblFraisDossier = 10000, .dblMontant = 10000}));
+    EXPECT_FALSE(Calcul_TEG(
+        {.lngNbMois = 12, .dblMensualite = 860.66, .dblFraisDossier = 10000, .dblMontant = 10000}));
     // Fees close to the amount on a short loan need more than 100 % a period.
-    EXPECT_FALSE(Calcul_TEG({.lngNbMois = 2, .dblMensualite = 5000, .dblFraisDossier = 9000, .dblMontant = 10000}));
+    EXPECT_FALSE(
+        Calcul_TEG({.lngNbMois = 2, .dblMensualite = 5000, .dblFraisDossier = 9000, .dblMontant = 10000}));
 }
 
 TEST(TauxEffectifGlobal, DetailsEtChoixDeLaMethode) {

@@ -8,7 +8,6 @@
 
 #include <QByteArray>
 #include <QStringList>
-
 #include <cstdint>
 
 using namespace amortix;

@@ -5,7 +5,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <cstdint>
 #include <optional>
 
@@ -22,7 +21,7 @@ std::optional<QString> CheminDeLaCommande(const QString& commande) {
             continue;
         }
         const QChar suivant = commande[++i];
-        valeur += suivant == QLatin1Char('n') ? QChar(u'\n')
+        valeur += suivant == QLatin1Char('n')   ? QChar(u'\n')
                   : suivant == QLatin1Char('t') ? QChar(u'\t')
                   : suivant == QLatin1Char('r') ? QChar(u'\r')
                   : suivant == QLatin1Char('s') ? QChar(u' ')

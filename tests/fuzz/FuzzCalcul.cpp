@@ -30,7 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     // Long schedules only slow the search down; their limits are covered by the unit tests.
     const auto duree = LitEntier(champs[1], conventions);
     if (!duree || *duree <= 600) {
-        const SaisieEmprunt saisie{champs[0], champs[1], champs[2], champs[3], champs[4], frequence,
+        const SaisieEmprunt saisie{champs[0],
+                                   champs[1],
+                                   champs[2],
+                                   champs[3],
+                                   champs[4],
+                                   frequence,
                                    year{2000 + donnees[1] % 50} / January / 31};
         const EmpruntCalcule calcul = CalculeEmprunt(saisie, francais, conventions);
         VERIFIE(calcul.lu == calcul.parametres.has_value());
@@ -45,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 
     const std::array<std::string, 4> quatre = {champs[0], champs[1], champs[2], champs[5]};
     const RechercheValeurManquante manquante = CalculeValeurManquante(quatre, frequence, conventions);
-        if (manquante.issue == IssueValeurManquante::Trouvee)
+    if (manquante.issue == IssueValeurManquante::Trouvee)
         for (const std::string& texte : manquante.champs)
             VERIFIE(!EstVide(texte));
     return 0;

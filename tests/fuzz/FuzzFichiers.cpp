@@ -9,7 +9,6 @@
 
 #include <QByteArray>
 #include <QTemporaryDir>
-
 #include <cstdint>
 
 using namespace amortix;

@@ -4,7 +4,6 @@
 #include "Verifie.h"
 
 #include <QByteArray>
-
 #include <cstdint>
 
 using namespace amortix;

@@ -1,14 +1,13 @@
+#include "FichierUtilisateur.h"
+
 #include "../commun/DisquePlein.h"
 #include "../commun/Fichiers.h"
 #include "ErreursSysteme.h"
-#include "FichierUtilisateur.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <cerrno>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -65,7 +64,8 @@ TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
         EXPECT_TRUE(lu.octets.isEmpty());
         EXPECT_TRUE(lu.erreur->description.startsWith(
             QStringLiteral("Le fichier « %1 » n'a pas pu être lu : ").arg(chemin(c.nom))));
-        EXPECT_TRUE(lu.erreur->description.endsWith(QString::fromUtf8(c.cause))) << lu.erreur->description.toStdString();
+        EXPECT_TRUE(lu.erreur->description.endsWith(QString::fromUtf8(c.cause)))
+            << lu.erreur->description.toStdString();
     }
 }
 
@@ -142,6 +142,7 @@ TEST(ErreursSysteme, EnFrancais) {
     EXPECT_EQ(EnFrancais(QStringLiteral("No space left on device")),
               QStringLiteral("plus d'espace disponible sur le disque"));
     EXPECT_EQ(EnFrancais(QStringLiteral("Permission denied")), QStringLiteral("permission refusée"));
-    EXPECT_EQ(EnFrancais(QString::fromLocal8Bit(std::strerror(EROFS))), QStringLiteral("le disque est en lecture seule"));
+    EXPECT_EQ(EnFrancais(QString::fromLocal8Bit(std::strerror(EROFS))),
+              QStringLiteral("le disque est en lecture seule"));
     EXPECT_EQ(EnFrancais(QStringLiteral("déjà en français")), QStringLiteral("déjà en français"));
 }

@@ -1,12 +1,12 @@
-#include "../commun/DisquePlein.h"
 #include "AssociationFichiers.h"
+
+#include "../commun/DisquePlein.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace amortix;
@@ -15,12 +15,14 @@ namespace {
 
 QString Contenu(const QString& chemin) {
     QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? QString::fromUtf8(fichier.readAll()) : QStringLiteral("absent");
+    return fichier.open(QIODevice::ReadOnly) ? QString::fromUtf8(fichier.readAll())
+                                             : QStringLiteral("absent");
 }
 
 struct Bureau {
     QTemporaryDir racine;
-    EmplacementsBureau emplacements{racine.filePath(QStringLiteral("share")), racine.filePath(QStringLiteral("config"))};
+    EmplacementsBureau emplacements{racine.filePath(QStringLiteral("share")),
+                                    racine.filePath(QStringLiteral("config"))};
     QStringList lances;
     LanceurOutil lanceur = [this](const QString& programme, const QStringList&) { lances << programme; };
 
@@ -28,7 +30,9 @@ struct Bureau {
         return EnregistreTypeFichier(TypeDocumentAmortix(), programme, "<svg/>", emplacements, lanceur);
     }
     QString donnees(const QString& chemin) const { return QDir(emplacements.donnees).filePath(chemin); }
-    QString mimeapps() const { return QDir(emplacements.configuration).filePath(QStringLiteral("mimeapps.list")); }
+    QString mimeapps() const {
+        return QDir(emplacements.configuration).filePath(QStringLiteral("mimeapps.list"));
+    }
 };
 
 } // namespace
@@ -46,11 +50,14 @@ TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSeulementSiChange) {
     const QString bureau = Contenu(b.donnees(QStringLiteral("applications/amortix.desktop")));
     EXPECT_TRUE(bureau.contains(QStringLiteral("\nExec=\"/opt/amortix/amortix\" %f\n")));
     EXPECT_TRUE(bureau.contains(QStringLiteral("\nMimeType=application/x-amortix;\n")));
-    EXPECT_EQ(Contenu(b.mimeapps()), QStringLiteral("[Default Applications]\napplication/x-amortix=amortix.desktop\n"));
-    EXPECT_EQ(Contenu(b.donnees(QStringLiteral("icons/hicolor/scalable/apps/amortix.svg"))), QStringLiteral("<svg/>"));
+    EXPECT_EQ(Contenu(b.mimeapps()),
+              QStringLiteral("[Default Applications]\napplication/x-amortix=amortix.desktop\n"));
+    EXPECT_EQ(Contenu(b.donnees(QStringLiteral("icons/hicolor/scalable/apps/amortix.svg"))),
+              QStringLiteral("<svg/>"));
     EXPECT_TRUE(paquet.contains(QStringLiteral("<icon name=\"amortix\"/>")));
     EXPECT_TRUE(bureau.contains(QStringLiteral("\nIcon=amortix\n")));
-    EXPECT_TRUE(bureau.contains(QStringLiteral("\nKeywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;\n")));
+    EXPECT_TRUE(
+        bureau.contains(QStringLiteral("\nKeywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;\n")));
 
     // Nothing changed: every entry is written again, no database is refreshed.
     b.lances.clear();
@@ -59,31 +66,35 @@ TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSeulementSiChange) {
 
     // Started from elsewhere: the command follows the program.
     const RapportAssociation deplace = b.enregistre(QStringLiteral("/home/a/Mes programmes/amortix"));
-    EXPECT_EQ(deplace.fichiersChanges, QStringList{b.donnees(QStringLiteral("applications/amortix.desktop"))});
+    EXPECT_EQ(deplace.fichiersChanges,
+              QStringList{b.donnees(QStringLiteral("applications/amortix.desktop"))});
     EXPECT_EQ(b.lances, QStringList{"update-desktop-database"});
     EXPECT_TRUE(Contenu(b.donnees(QStringLiteral("applications/amortix.desktop")))
                     .contains(QStringLiteral("Exec=\"/home/a/Mes programmes/amortix\" %f")));
 }
 
 TEST(AssociationFichiers, LesAutresLignesDeMimeappsRestent) {
-    const QByteArray avant = QByteArrayLiteral("[Added Associations]\ntext/plain=gedit.desktop;\n\n"
-                                         "[Default Applications]\ntext/html=firefox.desktop\n"
-                                         "application/x-amortix=ancien.desktop\n\n[Removed Associations]\nimage/png=x.desktop\n");
+    const QByteArray avant = QByteArrayLiteral(
+        "[Added Associations]\ntext/plain=gedit.desktop;\n\n"
+        "[Default Applications]\ntext/html=firefox.desktop\n"
+        "application/x-amortix=ancien.desktop\n\n[Removed Associations]\nimage/png=x.desktop\n");
     const std::pair<QByteArray, QByteArray> cas[] = {
         {avant, "[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n"
                 "text/html=firefox.desktop\napplication/x-amortix=amortix.desktop\n\n"
                 "[Removed Associations]\nimage/png=x.desktop\n"},
         {"[Default Applications]\ntext/html=firefox.desktop\n",
          "[Default Applications]\napplication/x-amortix=amortix.desktop\ntext/html=firefox.desktop\n"},
-        {"[Added Associations]\na/b=c.desktop;",
-         "[Added Associations]\na/b=c.desktop;\n\n[Default Applications]\napplication/x-amortix=amortix.desktop\n"},
+        {"[Added Associations]\na/b=c.desktop;", "[Added Associations]\na/b=c.desktop;\n\n[Default "
+                                                 "Applications]\napplication/x-amortix=amortix.desktop\n"},
         {"", "[Default Applications]\napplication/x-amortix=amortix.desktop\n"},
         // Other lines byte for byte, whatever their encoding or line ends.
         {"# caf\xe9\r\n[Default Applications]\r\nx/y=\xff.desktop\r\n",
-         "# caf\xe9\r\n[Default Applications]\r\napplication/x-amortix=amortix.desktop\nx/y=\xff.desktop\r\n"},
+         "# caf\xe9\r\n[Default "
+         "Applications]\r\napplication/x-amortix=amortix.desktop\nx/y=\xff.desktop\r\n"},
     };
     for (const auto& [depart, attendu] : cas)
-        EXPECT_EQ(AvecApplicationParDefaut(depart, "application/x-amortix", "amortix.desktop"), attendu) << depart.data();
+        EXPECT_EQ(AvecApplicationParDefaut(depart, "application/x-amortix", "amortix.desktop"), attendu)
+            << depart.data();
 
     Bureau b;
     QDir().mkpath(b.emplacements.configuration);
@@ -104,7 +115,8 @@ TEST(AssociationFichiers, CheminsAEchapperDansLaCommande) {
               QStringLiteral("env \"/a\\\\$b\\\\\"c\\\\`d/100%%/x\\\\\\\\y\" %f"));
     EXPECT_EQ(CommandeOuverture(QStringLiteral("/a\nb/amortix")), QStringLiteral("\"/a\\nb/amortix\" %f"));
     // What an entry cannot hold: no association at all rather than a wrong one.
-    for (const QString& impossible : {QStringLiteral("/a\x01b/amortix"), QStringLiteral("/a") + QChar::ReplacementCharacter})
+    for (const QString& impossible :
+         {QStringLiteral("/a\x01b/amortix"), QStringLiteral("/a") + QChar::ReplacementCharacter})
         EXPECT_FALSE(CommandeOuverture(impossible));
     Bureau b;
     EXPECT_TRUE(b.enregistre(QStringLiteral("/a\x01b/amortix")).fichiersChanges.isEmpty());
@@ -119,7 +131,8 @@ TEST(AssociationFichiers, SansDossiersRienNeSePasse) {
     QFile bloque(b.racine.filePath(QStringLiteral("fichier")));
     ASSERT_TRUE(bloque.open(QIODevice::WriteOnly));
     bloque.close();
-    b.emplacements = {b.racine.filePath(QStringLiteral("fichier/share")), b.racine.filePath(QStringLiteral("fichier/config"))};
+    b.emplacements = {b.racine.filePath(QStringLiteral("fichier/share")),
+                      b.racine.filePath(QStringLiteral("fichier/config"))};
     EXPECT_TRUE(b.enregistre(QStringLiteral("/usr/bin/amortix")).fichiersChanges.isEmpty());
 }
 
@@ -133,8 +146,8 @@ TEST(AssociationFichiers, DisquePleinAuDemarrage) {
     disque.remplit();
     const EmplacementsBureau emplacements{disque.chemin(QStringLiteral("share")), disque.chemin(QString())};
     const RapportAssociation rapport =
-        EnregistreTypeFichier(TypeDocumentAmortix(), QStringLiteral("/usr/bin/amortix"), "<svg/>", emplacements,
-                              [](const QString&, const QStringList&) {});
+        EnregistreTypeFichier(TypeDocumentAmortix(), QStringLiteral("/usr/bin/amortix"), "<svg/>",
+                              emplacements, [](const QString&, const QStringList&) {});
     EXPECT_TRUE(rapport.fichiersChanges.isEmpty());
     QFile fichier(disque.chemin(QStringLiteral("mimeapps.list")));
     ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
@@ -161,10 +174,12 @@ TEST(AssociationFichiers, LeBureauReconnaitLeType) {
     QProcess requete;
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
     environnement.insert(QStringLiteral("XDG_DATA_HOME"), b.emplacements.donnees);
-    environnement.insert(QStringLiteral("XDG_DATA_DIRS"), b.emplacements.donnees + QStringLiteral(":/usr/share"));
+    environnement.insert(QStringLiteral("XDG_DATA_DIRS"),
+                         b.emplacements.donnees + QStringLiteral(":/usr/share"));
     environnement.insert(QStringLiteral("XDG_CONFIG_HOME"), b.emplacements.configuration);
     requete.setProcessEnvironment(environnement);
     requete.start(xdgMime, {QStringLiteral("query"), QStringLiteral("filetype"), document});
     ASSERT_TRUE(requete.waitForFinished(20000));
-    EXPECT_EQ(QString::fromUtf8(requete.readAllStandardOutput()).trimmed(), QStringLiteral("application/x-amortix"));
+    EXPECT_EQ(QString::fromUtf8(requete.readAllStandardOutput()).trimmed(),
+              QStringLiteral("application/x-amortix"));
 }

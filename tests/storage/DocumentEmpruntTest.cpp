@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace amortix;
@@ -15,7 +14,12 @@ const ConventionsLocales fr = ConventionsFrancaises();
 const QByteArray exemple = "150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n500,00\r\n5\r\n3\r\n2004\r\n";
 
 SaisieEmprunt Exemple() {
-    return {"150000,00", "240", "4,50", "15,00", "500,00", Frequence::Mois,
+    return {"150000,00",
+            "240",
+            "4,50",
+            "15,00",
+            "500,00",
+            Frequence::Mois,
             std::chrono::year{2004} / std::chrono::March / 5};
 }
 
@@ -66,10 +70,10 @@ TEST(DocumentEmprunt, DocumentsRefusesEntiers) {
     EXPECT_TRUE(Raison(mauvais.replace("\r\n0\r\n", "\r\n7\r\n")).contains(QStringLiteral("ligne 3")));
     mauvais = exemple;
     EXPECT_TRUE(Raison(mauvais.replace("\r\n0\r\n", "\r\nabc\r\n")).contains(QStringLiteral("ligne 3")));
-    for (const QByteArray& date : {QByteArray("31\r\n2\r\n2004"), QByteArray("0\r\n1\r\n2004"),
-                                   QByteArray("1\r\n13\r\n2004"), QByteArray("1\r\n1\r\n10000"),
-                                   QByteArray("1\r\n1\r\n1600"), QByteArray("a\r\n1\r\n2004"),
-                                   QByteArray("29\r\n2\r\n2100")}) {
+    for (const QByteArray& date :
+         {QByteArray("31\r\n2\r\n2004"), QByteArray("0\r\n1\r\n2004"), QByteArray("1\r\n13\r\n2004"),
+          QByteArray("1\r\n1\r\n10000"), QByteArray("1\r\n1\r\n1600"), QByteArray("a\r\n1\r\n2004"),
+          QByteArray("29\r\n2\r\n2100")}) {
         EXPECT_TRUE(Raison(exemple.left(exemple.indexOf("5\r\n3\r\n")) + date + "\r\n")
                         .contains(QStringLiteral("lignes 7 à 9")))
             << date.toStdString();
@@ -94,7 +98,8 @@ TEST(DocumentEmprunt, EnregistrementSurOuRienDuTout) {
     EXPECT_TRUE(erreur->texte().startsWith(QStringLiteral("Erreur ")));
     EXPECT_TRUE(QFileInfo(autre).isDir());
 
-    EXPECT_TRUE(std::holds_alternative<QString>(LitDocument(dossier.filePath(QStringLiteral("absent.amx")), fr)));
+    EXPECT_TRUE(
+        std::holds_alternative<QString>(LitDocument(dossier.filePath(QStringLiteral("absent.amx")), fr)));
     EXPECT_TRUE(std::get<QString>(LitDocument(dossier.filePath(QStringLiteral("absent.amx")), fr))
                     .contains(QStringLiteral("absent.amx")));
 }

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace amortix;
@@ -26,12 +25,15 @@ TEST(FichierOptions, LectureSelonLesOctets) {
     const QString chemin = d.chemin(NomFichierOptions);
     const std::pair<QByteArray, Options> cas[] = {
         {"", Options{false, true, true}},
-        {"1x1", Options{true, true, true}},   // only "0" turns the welcome screen off
+        {"1x1", Options{true, true, true}}, // only "0" turns the welcome screen off
         {"002", Options{false, false, false}},
         {"111", Options{true, true, true}},
         {"2", Options{false, true, true}},
         {"10", Options{true, false, true}},
-        {QByteArray("0\x00" "2extra", 8), Options{false, true, false}},
+        {QByteArray("0\x00"
+                    "2extra",
+                    8),
+         Options{false, true, false}},
     };
     for (const auto& [octets, attendu] : cas) {
         ASSERT_TRUE(Ecrit(chemin, octets));
@@ -90,19 +92,22 @@ TEST(StockEntetes, DefautsEtChampsReduits) {
     EXPECT_EQ(lecture.enregistrement, EnregistrementEntetesParDefaut());
     EXPECT_FALSE(lecture.erreur);
     EXPECT_TRUE(lecture.enregistrement.enteteImpression.contains(QStringLiteral("Amortix")));
-    EXPECT_TRUE(lecture.enregistrement.enteteExcel.startsWith(QStringLiteral("Tableau Excel réalisé avec Amortix")));
+    EXPECT_TRUE(
+        lecture.enregistrement.enteteExcel.startsWith(QStringLiteral("Tableau Excel réalisé avec Amortix")));
     EXPECT_TRUE(lecture.enregistrement.cheminImage.isEmpty());
     ASSERT_TRUE(Ecrit(chemin, QByteArray(764, 'a')));
     EXPECT_EQ(LitEnregistrementEntetes(chemin).enregistrement, EnregistrementEntetesParDefaut());
 
     // Spaces around a text are lost; an empty header stays empty once stored.
-    ASSERT_FALSE(EcritEnregistrementEntetes(chemin, {QStringLiteral("  Banque Dupont"), QString(), QStringLiteral("/a/logo.gif ")}));
+    ASSERT_FALSE(EcritEnregistrementEntetes(
+        chemin, {QStringLiteral("  Banque Dupont"), QString(), QStringLiteral("/a/logo.gif ")}));
     const QByteArray octets = Contenu(chemin);
     ASSERT_EQ(octets.size(), 765);
     EXPECT_EQ(octets.left(16), QByteArray("  Banque Dupont "));
     EXPECT_EQ(octets.mid(255, 255), QByteArray(255, ' '));
-    EXPECT_EQ(LitEnregistrementEntetes(chemin).enregistrement,
-              (EnregistrementEntetes{QStringLiteral("Banque Dupont"), QString(), QStringLiteral("/a/logo.gif")}));
+    EXPECT_EQ(
+        LitEnregistrementEntetes(chemin).enregistrement,
+        (EnregistrementEntetes{QStringLiteral("Banque Dupont"), QString(), QStringLiteral("/a/logo.gif")}));
 }
 
 TEST(StockEntetes, LongueursEtCodage) {
@@ -124,7 +129,8 @@ TEST(StockEntetes, LongueursEtCodage) {
 
     // Bytes beyond the record stay.
     ASSERT_TRUE(Ecrit(chemin, QByteArray(765, 'a') + "suite"));
-    ASSERT_FALSE(EcritEnregistrementEntetes(chemin, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    ASSERT_FALSE(
+        EcritEnregistrementEntetes(chemin, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     EXPECT_TRUE(Contenu(chemin).endsWith("suite"));
     EXPECT_EQ(Contenu(chemin).size(), 770);
 }

@@ -1,10 +1,10 @@
 // Draws the windows into PNG files, to look at them: captures-ecran DOSSIER.
 #include "ControlesEmprunt.h"
 #include "InteractionsScriptees.h"
-#include "frmAccueil.h"
-#include "frmCustom.h"
-#include "frmCalculManquant.h"
 #include "RapportPdf.h"
+#include "frmAccueil.h"
+#include "frmCalculManquant.h"
+#include "frmCustom.h"
 #include "frmEmprunt.h"
 #include "frmOptions.h"
 
@@ -12,12 +12,11 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QPrinter>
 #include <QTest>
 #include <QTimer>
-
 #include <clocale>
 
 using namespace amortix;

@@ -28,10 +28,8 @@ struct ControlesEmprunt {
     explicit ControlesEmprunt(const frmEmprunt& f)
         : txtMontant(Controle<QLineEdit>(f, "txtMontant")),
           txtMensualite(Controle<QLineEdit>(f, "txtMensualite")),
-          cboEcheance(Controle<QComboBox>(f, "cboEcheance")),
-          DTPicker(Controle<QDateEdit>(f, "DTPicker")),
-          txtTaux(Controle<QLineEdit>(f, "txtTaux")),
-          lblTEG(Controle<QLabel>(f, "lblTEG")),
+          cboEcheance(Controle<QComboBox>(f, "cboEcheance")), DTPicker(Controle<QDateEdit>(f, "DTPicker")),
+          txtTaux(Controle<QLineEdit>(f, "txtTaux")), lblTEG(Controle<QLabel>(f, "lblTEG")),
           cmdDetailsTEG(Controle<QPushButton>(f, "cmdDetailsTEG")),
           txtAssurance(Controle<QLineEdit>(f, "txtAssurance")),
           txtFraisDossier(Controle<QLineEdit>(f, "txtFraisDossier")),
@@ -39,16 +37,12 @@ struct ControlesEmprunt {
           cmdManquant(Controle<QPushButton>(f, "cmdManquant")),
           cmdImprimer(Controle<QPushButton>(f, "cmdImprimer")),
           cmdExportExcel(Controle<QPushButton>(f, "cmdExportExcel")),
-          cmdQuitter(Controle<QPushButton>(f, "cmdQuitter")),
-          lvwListe(Controle<QTreeView>(f, "lvwListe")),
-          Frame2(Controle<QGroupBox>(f, "Frame2")),
-          lblCoutInterets(Controle<QLabel>(f, "lblCoutInterets")),
+          cmdQuitter(Controle<QPushButton>(f, "cmdQuitter")), lvwListe(Controle<QTreeView>(f, "lvwListe")),
+          Frame2(Controle<QGroupBox>(f, "Frame2")), lblCoutInterets(Controle<QLabel>(f, "lblCoutInterets")),
           lblCoutAssurance(Controle<QLabel>(f, "lblCoutAssurance")),
           lblCoutFraisDossier(Controle<QLabel>(f, "lblCoutFraisDossier")),
-          lblCoutTotal(Controle<QLabel>(f, "lblCoutTotal")),
-          picLogo(Controle<QLabel>(f, "picLogo")),
-          mnuFichier(Controle<QMenu>(f, "mnuFichier")),
-          mnuOuvrir(Controle<QAction>(f, "mnuOuvrir")),
+          lblCoutTotal(Controle<QLabel>(f, "lblCoutTotal")), picLogo(Controle<QLabel>(f, "picLogo")),
+          mnuFichier(Controle<QMenu>(f, "mnuFichier")), mnuOuvrir(Controle<QAction>(f, "mnuOuvrir")),
           mnuEnregistrerSous(Controle<QAction>(f, "mnuEnregistrerSous")),
           mnuApercuAvantImpression(Controle<QAction>(f, "mnuApercuAvantImpression")),
           mnuExporterPdf(Controle<QAction>(f, "mnuExporterPdf")),
@@ -87,6 +81,8 @@ struct ControlesEmprunt {
     QAction* mnuPersonnaliser;
 };
 
-inline ControlesEmprunt Controles(const frmEmprunt& f) { return ControlesEmprunt(f); }
+inline ControlesEmprunt Controles(const frmEmprunt& f) {
+    return ControlesEmprunt(f);
+}
 
 } // namespace amortix

@@ -1,5 +1,5 @@
-#include "ControlesEmprunt.h"
 #include "../commun/Fichiers.h"
+#include "ControlesEmprunt.h"
 #include "InteractionsScriptees.h"
 #include "ModeleEcheancier.h"
 #include "frmEmprunt.h"
@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 
 using namespace amortix;
@@ -37,8 +36,12 @@ struct Poste {
     int lignes() const { return f->modeleListe()->rowCount(); }
     // The fields as the window shows them.
     QStringList champs() const {
-        return {Controles(*f).txtMontant->text(), Controles(*f).txtMensualite->text(), QString::number(Controles(*f).cboEcheance->currentIndex()),
-                Controles(*f).txtTaux->text(),    Controles(*f).txtAssurance->text(),  Controles(*f).txtFraisDossier->text(),
+        return {Controles(*f).txtMontant->text(),
+                Controles(*f).txtMensualite->text(),
+                QString::number(Controles(*f).cboEcheance->currentIndex()),
+                Controles(*f).txtTaux->text(),
+                Controles(*f).txtAssurance->text(),
+                Controles(*f).txtFraisDossier->text(),
                 Controles(*f).DTPicker->date().toString(Qt::ISODate)};
     }
 };
@@ -82,7 +85,8 @@ private slots:
         QVERIFY(q.interactions.messages.empty());
         QCOMPARE(q.champs(), p.champs());
         QCOMPARE(q.lignes(), 240);
-        QCOMPARE(QStringList({q.f->modeleListe()->texte(0, 1), q.f->modeleListe()->texte(0, 2)}), premiereLigne);
+        QCOMPARE(QStringList({q.f->modeleListe()->texte(0, 1), q.f->modeleListe()->texte(0, 2)}),
+                 premiereLigne);
         QCOMPARE(q.f->windowTitle(), QStringLiteral("pret - Amortix"));
 
         // The dialog offers the file chosen last, for either command.
@@ -126,7 +130,8 @@ private slots:
             QCOMPARE(p.interactions.messages.size(), std::size_t(1));
             QCOMPARE(p.interactions.messages[0].icone, IconeMessage::Avertissement);
             QVERIFY(p.interactions.dernierTexte().startsWith(
-                QStringLiteral("Le document « %1 » n'a pas pu être ouvert.\r\n").arg(QString::fromUtf8(nom))));
+                QStringLiteral("Le document « %1 » n'a pas pu être ouvert.\r\n")
+                    .arg(QString::fromUtf8(nom))));
         }
         // A twelve-line document with a lone CR opens like its first nine lines.
         const QString douze = p.chemin(QStringLiteral("douze.amx"));

@@ -1,6 +1,6 @@
-#include "ControlesEmprunt.h"
 #include "../commun/DisquePlein.h"
 #include "../commun/Fichiers.h"
+#include "ControlesEmprunt.h"
 #include "Demarrage.h"
 #include "InteractionsScriptees.h"
 #include "ModeleEcheancier.h"
@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 #include <sys/stat.h>
 
@@ -73,8 +72,8 @@ private slots:
         QVERIFY(p.echoue());
 
         const QString nul = QStringLiteral("100") + QChar(u'\0') + QStringLiteral("00");
-        for (const QString& montant : {QStringLiteral("1e308"), QStringLiteral("∞"), QStringLiteral("NaN"), nul,
-                                       QStringLiteral("1,5,5"), QStringLiteral("--1")}) {
+        for (const QString& montant : {QStringLiteral("1e308"), QStringLiteral("∞"), QStringLiteral("NaN"),
+                                       nul, QStringLiteral("1,5,5"), QStringLiteral("--1")}) {
             Controles(*p.f).txtMontant->setText(montant);
             QVERIFY2(p.echoue(), qPrintable(montant));
         }
@@ -132,8 +131,10 @@ private slots:
         QCOMPARE(Demarre(module, interactions, QSize(1024, 768), false), PremiereFenetre::Accueil);
         QCOMPARE(interactions.messages.size(), std::size_t(1));
         QCOMPARE(interactions.messages[0].icone, IconeMessage::Avertissement);
-        QCOMPARE(interactions.dernierTexte(),
-                 QStringLiteral("Erreur 5\r\nLe fichier « %1 » n'a pas pu être lu : ").arg(chemin("options.bin")) + tubeNomme);
+        QCOMPARE(
+            interactions.dernierTexte(),
+            QStringLiteral("Erreur 5\r\nLe fichier « %1 » n'a pas pu être lu : ").arg(chemin("options.bin")) +
+                tubeNomme);
 
         frmEmprunt f(module, interactions);
         QCOMPARE(interactions.messages.size(), std::size_t(2));
@@ -175,7 +176,8 @@ private slots:
         QCOMPARE(p.interactions.messages.size(), std::size_t(1));
         QVERIFY(p.interactions.dernierTexte().startsWith(
             QStringLiteral("Le document « pret.amx » n'a pas pu être enregistré.\r\nErreur 7\r\n")));
-        QVERIFY(p.interactions.dernierTexte().endsWith(QStringLiteral("plus d'espace disponible sur le disque.")));
+        QVERIFY(p.interactions.dernierTexte().endsWith(
+            QStringLiteral("plus d'espace disponible sur le disque.")));
         QCOMPARE(Contenu(disque.chemin(QStringLiteral("pret.amx"))), ancien);
         QCOMPARE(disque.fichiers(), QStringList{QStringLiteral("pret.amx")});
         QCOMPARE(p.f->windowTitle(), QStringLiteral("Amortix"));
@@ -184,8 +186,12 @@ private slots:
     void fenetreDeLaValeurManquante() {
         Poste p;
         frmCalculManquant manquant(*p.f, p.interactions);
-        const QStringList textes = {QString(100000, QLatin1Char('7')), QStringLiteral("∞"), QStringLiteral("1e308"),
-                                    QStringLiteral("0"), QStringLiteral("-0"), QStringLiteral("2147483647")};
+        const QStringList textes = {QString(100000, QLatin1Char('7')),
+                                    QStringLiteral("∞"),
+                                    QStringLiteral("1e308"),
+                                    QStringLiteral("0"),
+                                    QStringLiteral("-0"),
+                                    QStringLiteral("2147483647")};
         // Every field empty in turn, the three others from the hostile texts.
         for (int vide = 0; vide < 4; ++vide) {
             for (const QString& texte : textes) {

@@ -4,11 +4,10 @@
 
 #include <QPrinter>
 #include <QStringList>
-
 #include <deque>
 #include <functional>
-#include <memory>
 #include <map>
+#include <memory>
 
 namespace amortix {
 
@@ -62,8 +61,12 @@ public:
         reponses.pop_front();
         return reponse;
     }
-    QString fichierAOuvrir(QWidget*, const DemandeFichier& demande) override { return prochainFichier(demande); }
-    QString fichierAEnregistrer(QWidget*, const DemandeFichier& demande) override { return prochainFichier(demande); }
+    QString fichierAOuvrir(QWidget*, const DemandeFichier& demande) override {
+        return prochainFichier(demande);
+    }
+    QString fichierAEnregistrer(QWidget*, const DemandeFichier& demande) override {
+        return prochainFichier(demande);
+    }
     void ouvrirAdresse(const QUrl& adresse) override { adresses.push_back(adresse); }
     void associeDocuments(const QString& cheminProgramme) override { associations << cheminProgramme; }
     std::unique_ptr<QPrinter> imprimanteParDefaut() override { return imprimante ? imprimante() : nullptr; }

@@ -1,5 +1,5 @@
-#include "ControlesEmprunt.h"
 #include "../commun/Fichiers.h"
+#include "ControlesEmprunt.h"
 #include "Demarrage.h"
 #include "FichierOptions.h"
 #include "InteractionsScriptees.h"
@@ -21,7 +21,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-
 #include <memory>
 
 using namespace amortix;
@@ -70,10 +69,10 @@ private slots:
         QCOMPARE(p.interactions.messages.size(), std::size_t(1));
         QCOMPARE(p.interactions.messages[0].titre, QStringLiteral("Amortix"));
         QCOMPARE(p.interactions.messages[0].icone, IconeMessage::Question);
-        QVERIFY(p.interactions.messages[0].texte.startsWith(
-            QStringLiteral("Votre résolution d'écran est de 640x480. Amortix nécessite une résolution minimale de "
-                           "800x600. Vous pouvez continuer mais vous risquez de ne pas voir la totalité de la fenêtre "
-                           "de Amortix. Souhaitez-vous tout de même continuer ?")));
+        QVERIFY(p.interactions.messages[0].texte.startsWith(QStringLiteral(
+            "Votre résolution d'écran est de 640x480. Amortix nécessite une résolution minimale de "
+            "800x600. Vous pouvez continuer mais vous risquez de ne pas voir la totalité de la fenêtre "
+            "de Amortix. Souhaitez-vous tout de même continuer ?")));
         QVERIFY(!QFile::exists(p.options()));
 
         // Yes goes on: no options file yet, so it is created empty and the defaults hold.
@@ -98,7 +97,8 @@ private slots:
         QCOMPARE(Demarre(p.module, p.interactions, QSize(1280, 1024), false), PremiereFenetre::Accueil);
         QVERIFY(p.module.blnTEGDansExcel);
 
-        QCOMPARE(LigneDeCommande({"amortix", "/home/a/mes", "prêts/essai.amx"}), QStringLiteral("/home/a/mes prêts/essai.amx"));
+        QCOMPARE(LigneDeCommande({"amortix", "/home/a/mes", "prêts/essai.amx"}),
+                 QStringLiteral("/home/a/mes prêts/essai.amx"));
         QCOMPARE(LigneDeCommande({"amortix"}), QString());
     }
 
@@ -192,7 +192,8 @@ private slots:
             QVERIFY(paragraphes[1].isEmpty());
             QVERIFY(paragraphes[3].startsWith(QStringLiteral("Dans Amortix, le TEG prend donc en compte")));
             QVERIFY(paragraphes[4].isEmpty() && paragraphes[6].isEmpty());
-            QVERIFY(paragraphes[7].endsWith(QStringLiteral("il faut donc que la méthode de calcul du TEG soit identique.")));
+            QVERIFY(paragraphes[7].endsWith(
+                QStringLiteral("il faut donc que la méthode de calcul du TEG soit identique.")));
         }
         // The focus order starts with the buttons.
         frmOptions options(p.module, p.interactions, &principale);
@@ -241,7 +242,8 @@ private slots:
             custom.txtImage->setText(QStringLiteral("tapé"));
             QTest::mouseClick(custom.cmdParcourir, Qt::LeftButton);
             QCOMPARE(custom.txtImage->text(), QStringLiteral("tapé"));
-            QCOMPARE(p.interactions.demandes.back().filtre, QStringLiteral("Fichiers image (*.jpg *.bmp *.gif)"));
+            QCOMPARE(p.interactions.demandes.back().filtre,
+                     QStringLiteral("Fichiers image (*.jpg *.bmp *.gif)"));
             QVERIFY(p.interactions.demandes.back().fichierPropose.isEmpty());
             p.interactions.fichiers = {logo};
             QTest::mouseClick(custom.cmdParcourir, Qt::LeftButton);
@@ -295,7 +297,8 @@ private slots:
     void logoIntrouvableOuIllisible() {
         Poste p;
         // A stored path to a file that is gone: the warning at start-up, then the window without a logo.
-        EcritEnregistrementEntetes(p.entetes(), {QStringLiteral("a"), QStringLiteral("b"), p.dossier.filePath(QStringLiteral("disparu.gif"))});
+        EcritEnregistrementEntetes(p.entetes(), {QStringLiteral("a"), QStringLiteral("b"),
+                                                 p.dossier.filePath(QStringLiteral("disparu.gif"))});
         frmEmprunt& principale = p.ouvre();
         QCOMPARE(p.interactions.messages.size(), std::size_t(1));
         QCOMPARE(p.interactions.messages[0].icone, IconeMessage::Avertissement);
@@ -333,8 +336,9 @@ private slots:
         QVERIFY(Ecrit(immense, bmp));
         p.module.strCheminImage = immense;
         principale.ChargePicLogo();
-        QVERIFY2(p.interactions.dernierTexte().contains(QStringLiteral("Image trop grande (9000 × 9000 pixels)")),
-                 qPrintable(p.interactions.dernierTexte()));
+        QVERIFY2(
+            p.interactions.dernierTexte().contains(QStringLiteral("Image trop grande (9000 × 9000 pixels)")),
+            qPrintable(p.interactions.dernierTexte()));
         QCOMPARE(p.logo()->pixmap().size(), QSize(30, 20));
     }
 

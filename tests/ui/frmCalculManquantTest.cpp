@@ -1,8 +1,9 @@
-#include "ControlesEmprunt.h"
+#include "frmCalculManquant.h"
+
 #include "BoutonMultiligne.h"
+#include "ControlesEmprunt.h"
 #include "InteractionsScriptees.h"
 #include "Twips.h"
-#include "frmCalculManquant.h"
 #include "frmEmprunt.h"
 
 #include <QComboBox>
@@ -13,7 +14,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
-
 #include <functional>
 #include <memory>
 

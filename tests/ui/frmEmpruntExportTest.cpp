@@ -241,8 +241,7 @@ private slots:
         Controles(*w.f).mnuExporterClasseur->trigger();
         QCOMPARE(w.interactions.messages.size(), 1u);
         QCOMPARE(w.interactions.messages[0].titre, QStringLiteral("Amortix - Code pour débogage : 1"));
-        QVERIFY(w.interactions.messages[0].texte.startsWith(
-            QStringLiteral("Erreur 5\r\nLe fichier « ")));
+        QVERIFY(w.interactions.messages[0].texte.startsWith(QStringLiteral("Erreur 5\r\nLe fichier « ")));
     }
 };
 

@@ -1,5 +1,5 @@
-#include "ControlesEmprunt.h"
 #include "../output/rapport/Poppler.h"
+#include "ControlesEmprunt.h"
 #include "InteractionsScriptees.h"
 #include "ModeleEcheancier.h"
 #include "frmEmprunt.h"
@@ -14,7 +14,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
-
 #include <memory>
 
 using namespace amortix;

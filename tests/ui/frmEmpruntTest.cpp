@@ -1,8 +1,9 @@
+#include "frmEmprunt.h"
+
 #include "ControlesEmprunt.h"
 #include "InteractionsScriptees.h"
 #include "ModeleEcheancier.h"
 #include "Twips.h"
-#include "frmEmprunt.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
-
 #include <memory>
 
 using namespace amortix;
@@ -68,11 +68,13 @@ struct Fenetre {
     }
     bool resultatsEffaces() const {
         return lignes() == 0 && libelle("lblCoutTotal")->text().isEmpty() &&
-               libelle("lblCoutInterets")->text().isEmpty() && libelle("lblCoutAssurance")->text().isEmpty() &&
+               libelle("lblCoutInterets")->text().isEmpty() &&
+               libelle("lblCoutAssurance")->text().isEmpty() &&
                libelle("lblCoutFraisDossier")->text().isEmpty() && libelle("lblTEG")->text().isEmpty() &&
-               libelle("lblTEG")->property("tag").toString().isEmpty() && !bouton("cmdDetailsTEG")->isVisible() &&
-               !bouton("cmdImprimer")->isEnabled() && !bouton("cmdExportExcel")->isEnabled() &&
-               !action("mnuEnregistrerSous")->isEnabled() && f->windowTitle() == QLatin1String("Amortix");
+               libelle("lblTEG")->property("tag").toString().isEmpty() &&
+               !bouton("cmdDetailsTEG")->isVisible() && !bouton("cmdImprimer")->isEnabled() &&
+               !bouton("cmdExportExcel")->isEnabled() && !action("mnuEnregistrerSous")->isEnabled() &&
+               f->windowTitle() == QLatin1String("Amortix");
     }
 };
 
@@ -150,12 +152,12 @@ private slots:
             ordre << courant->objectName();
             do
                 courant = courant->nextInFocusChain();
-            while (courant->focusPolicy() == Qt::NoFocus || !courant->isVisible() || courant->objectName().isEmpty() ||
-                   courant->objectName().startsWith(QLatin1String("qt_")));
+            while (courant->focusPolicy() == Qt::NoFocus || !courant->isVisible() ||
+                   courant->objectName().isEmpty() || courant->objectName().startsWith(QLatin1String("qt_")));
         }
         QCOMPARE(ordre, QStringList({"txtMontant", "txtMensualite", "cboEcheance", "DTPicker", "txtTaux",
-                                     "txtAssurance", "txtFraisDossier", "cmdCalculer", "cmdManquant", "cmdImprimer",
-                                     "cmdExportExcel", "cmdQuitter", "lvwListe"}));
+                                     "txtAssurance", "txtFraisDossier", "cmdCalculer", "cmdManquant",
+                                     "cmdImprimer", "cmdExportExcel", "cmdQuitter", "lvwListe"}));
 
         // Empty list: each column 180 twips (12 px) wider than its header, the last one the widest.
         const QFontMetrics police = w.f->fontMetrics();
@@ -180,14 +182,20 @@ private slots:
         QCOMPARE(w.champ("txtFraisDossier")->text(), QStringLiteral("0,00"));
 
         QCOMPARE(w.lignes(), 12);
-        QCOMPARE(w.rangee(0), QStringList({"1", "31/01/2007", "860,66", "50,00", "0,00", "810,66", "9189,34"}));
-        QCOMPARE(w.rangee(1), QStringList({"2", "28/02/2007", "860,66", "45,95", "0,00", "814,71", "8374,63"}));
+        QCOMPARE(w.rangee(0),
+                 QStringList({"1", "31/01/2007", "860,66", "50,00", "0,00", "810,66", "9189,34"}));
+        QCOMPARE(w.rangee(1),
+                 QStringList({"2", "28/02/2007", "860,66", "45,95", "0,00", "814,71", "8374,63"}));
         QCOMPARE(w.rangee(11), QStringList({"12", "31/12/2007", "860,70", "4,28", "0,00", "856,42", "0,00"}));
-        QCOMPARE(w.liste()->model()->index(0, 0).data(ModeleEcheancier::RoleCle).toString(), QStringLiteral("1A"));
-        QCOMPARE(w.liste()->model()->index(11, 3).data(ModeleEcheancier::RoleCle).toString(), QStringLiteral("12A"));
-        QCOMPARE(w.liste()->model()->index(0, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask,
+        QCOMPARE(w.liste()->model()->index(0, 0).data(ModeleEcheancier::RoleCle).toString(),
+                 QStringLiteral("1A"));
+        QCOMPARE(w.liste()->model()->index(11, 3).data(ModeleEcheancier::RoleCle).toString(),
+                 QStringLiteral("12A"));
+        QCOMPARE(w.liste()->model()->index(0, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                     Qt::AlignHorizontal_Mask,
                  Qt::AlignLeft);
-        QCOMPARE(w.liste()->model()->index(0, 6).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask,
+        QCOMPARE(w.liste()->model()->index(0, 6).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                     Qt::AlignHorizontal_Mask,
                  Qt::AlignRight);
 
         QCOMPARE(w.libelle("lblCoutTotal")->text(), QStringLiteral("327,96"));
@@ -213,9 +221,10 @@ private slots:
         QCOMPARE(w.interactions.messages[0].titre, QStringLiteral("Détails TEG"));
         QCOMPARE(w.interactions.messages[0].icone, IconeMessage::Information);
         QCOMPARE(w.interactions.messages[0].texte,
-                 QStringLiteral("TEG de période : 0,499916 %\r\nTEG proportionnel : 5,9990 %\r\nTEG actuariel : "
-                                "6,1667 %\r\n\r\nPour plus d'informations sur le TEG, cliquez sur le menu Outils -> "
-                                "Options -> Infos TEG."));
+                 QStringLiteral(
+                     "TEG de période : 0,499916 %\r\nTEG proportionnel : 5,9990 %\r\nTEG actuariel : "
+                     "6,1667 %\r\n\r\nPour plus d'informations sur le TEG, cliquez sur le menu Outils -> "
+                     "Options -> Infos TEG."));
         QCOMPARE(QApplication::focusWidget(), w.bouton("cmdCalculer"));
 
         // The proportional option shows from the next computation on.
@@ -240,7 +249,8 @@ private slots:
         w.calcule();
         QVERIFY(w.interactions.messages.empty());
         QCOMPARE(w.champ("txtMontant")->text(), QStringLiteral("10000.00"));
-        QCOMPARE(w.rangee(0), QStringList({"1", "1/15/2007", "865.66", "50.00", "5.00", "810.66", "9189.34"}));
+        QCOMPARE(w.rangee(0),
+                 QStringList({"1", "1/15/2007", "865.66", "50.00", "5.00", "810.66", "9189.34"}));
         QCOMPARE(w.rangee(11), QStringList({"12", "12/15/2007", "865.70", "4.28", "5.00", "856.42", "0.00"}));
         QCOMPARE(w.libelle("lblCoutTotal")->text(), QStringLiteral("487.96"));
         QCOMPARE(w.libelle("lblCoutInterets")->text(), QStringLiteral("327.96"));
@@ -404,7 +414,8 @@ private slots:
             for (int i = 0; i < w.lignes(); ++i)
                 plusLarge = std::max(plusLarge, cellules.horizontalAdvance(w.cellule(i, j)));
             const QString entete = liste->model()->headerData(j, Qt::Horizontal).toString();
-            QVERIFY(liste->header()->sectionSize(j) <= std::max(plusLarge + 6, entetes.horizontalAdvance(entete) + 12) + 1);
+            QVERIFY(liste->header()->sectionSize(j) <=
+                    std::max(plusLarge + 6, entetes.horizontalAdvance(entete) + 12) + 1);
         }
     }
 

@@ -1,13 +1,13 @@
 #include "ClasseurEcheancier.h"
-#include "DossiersClasseur.h"
 
 #include "CalculEmprunt.h"
 #include "ContenuEcheancier.h"
+#include "DossiersClasseur.h"
 #include "LectureClasseur.h"
 
 #include <QBuffer>
-#include <QDateTime>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -90,8 +90,8 @@ void VerifieEcheancier(const Classeur& c, const EmpruntCalcule& calcul,
                                    : QStringLiteral("traits fin/%1/%2/fin").arg(haut, bas);
         for (int j = 0; j < 7; ++j) {
             const QString nom = Colonne(j) + ligne;
-            const QString texte =
-                QString::fromStdString(lignes[static_cast<std::size_t>(i)].textes[static_cast<std::size_t>(j)]);
+            const QString texte = QString::fromStdString(
+                lignes[static_cast<std::size_t>(i)].textes[static_cast<std::size_t>(j)]);
             const QString attendu =
                 j < 2 ? QStringLiteral("«%1» | Arial 10 | droite/- | %2").arg(texte, traits)
                       : QStringLiteral("%1 | #,##0.00 | Arial 10 | droite/- | %2")
@@ -314,7 +314,8 @@ TEST(ClasseurEcheancier, DestinationsEtFichierImpossible) {
     const auto echec = EcritClasseur(contenu, EnteteDefaut, true, fr, impossible);
     ASSERT_TRUE(echec);
     EXPECT_EQ(echec->etape, QStringLiteral("16"));
-    EXPECT_EQ(echec->erreur.description, QStringLiteral("Impossible de créer le fichier « %1 ».").arg(impossible));
+    EXPECT_EQ(echec->erreur.description,
+              QStringLiteral("Impossible de créer le fichier « %1 ».").arg(impossible));
 }
 
 TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
@@ -369,15 +370,17 @@ TEST(ClasseurEcheancier, AnciensDossiersTemporaires) {
         ::utime(QFile::encodeName(racine.filePath(nom)).constData(), &dates);
     };
     dossier(QStringLiteral("amortix-AbC123"), {NomClasseurTemporaire}, 2);        // goes
-    dossier(QStringLiteral("amortix-vide12"), {}, 2);                              // goes
-    dossier(QStringLiteral("amortix-Neuf12"), {NomClasseurTemporaire}, 0);         // still in use
-    dossier(QStringLiteral("amortix-Autre1"), {QStringLiteral("lettre.odt")}, 2);  // not ours alone
-    dossier(QStringLiteral("amortix-longnom1"), {NomClasseurTemporaire}, 2);       // not our name
+    dossier(QStringLiteral("amortix-vide12"), {}, 2);                             // goes
+    dossier(QStringLiteral("amortix-Neuf12"), {NomClasseurTemporaire}, 0);        // still in use
+    dossier(QStringLiteral("amortix-Autre1"), {QStringLiteral("lettre.odt")}, 2); // not ours alone
+    dossier(QStringLiteral("amortix-longnom1"), {NomClasseurTemporaire}, 2);      // not our name
     dossier(QStringLiteral("ailleurs"), {}, 0);
-    QFile::link(racine.filePath(QStringLiteral("ailleurs")), racine.filePath(QStringLiteral("amortix-Lien12")));
+    QFile::link(racine.filePath(QStringLiteral("ailleurs")),
+                racine.filePath(QStringLiteral("amortix-Lien12")));
     SupprimeAnciensDossiersClasseur(temporaire.path(), maintenant.addDays(-1));
-    EXPECT_EQ(racine.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
-              (QStringList{"ailleurs", "amortix-Autre1", "amortix-Lien12", "amortix-Neuf12", "amortix-longnom1"}));
+    EXPECT_EQ(
+        racine.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+        (QStringList{"ailleurs", "amortix-Autre1", "amortix-Lien12", "amortix-Neuf12", "amortix-longnom1"}));
 }
 
 int main(int argc, char** argv) {

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-
 #include <vector>
 
 namespace amortix::poppler {

@@ -1,17 +1,16 @@
+#include "RapportImprime.h"
+
 #include "CalculEmprunt.h"
 #include "Poppler.h"
-#include "RapportImprime.h"
 #include "RapportPdf.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QPrinter>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <clocale>
+#include <gtest/gtest.h>
 #include <map>
 
 using namespace amortix;
@@ -23,8 +22,8 @@ constexpr int PasColonne = 1350;
 
 // The worked example: 10 000 at 6 % over 12 months from 31/01/2007, as the window shows it.
 struct Exemple {
-    EmpruntCalcule calcul =
-        CalculeEmprunt({"10000", "12", "6", "", "", Frequence::Mois, 2007y / January / 31}, true, ConventionsFrancaises());
+    EmpruntCalcule calcul = CalculeEmprunt(
+        {"10000", "12", "6", "", "", Frequence::Mois, 2007y / January / 31}, true, ConventionsFrancaises());
     RapportImprime rapport;
     Exemple() {
         rapport.contenu = ContenuDuCalcul(calcul);
@@ -146,10 +145,11 @@ TEST_F(RapportImprimeTest, TextesDansLOrdreAvecEtSansTEG) {
 
 TEST_F(RapportImprimeTest, MotDeLUniteSelonLaFrequence) {
     Exemple e;
-    const std::pair<Frequence, const char*> lignes[] = {{Frequence::Mois, "Amortissement : 12 mois"},
-                                                        {Frequence::Trimestres, "Amortissement : 12 trimestres"},
-                                                        {Frequence::Semestres, "Amortissement : 12 semestres"},
-                                                        {Frequence::Ans, "Amortissement : 12 ans"}};
+    const std::pair<Frequence, const char*> lignes[] = {
+        {Frequence::Mois, "Amortissement : 12 mois"},
+        {Frequence::Trimestres, "Amortissement : 12 trimestres"},
+        {Frequence::Semestres, "Amortissement : 12 semestres"},
+        {Frequence::Ans, "Amortissement : 12 ans"}};
     for (const auto& [frequence, attendue] : lignes) {
         e.rapport.contenu.saisie.frequence = frequence;
         EXPECT_EQ(poppler::Lignes(pdf(e.rapport)).at(2), QString::fromUtf8(attendue)) << attendue;
@@ -157,8 +157,9 @@ TEST_F(RapportImprimeTest, MotDeLUniteSelonLaFrequence) {
 }
 
 TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
-    const EmpruntCalcule calcul = CalculeEmprunt({"100000", "100", "4,5", "15", "300", Frequence::Mois, 2020y / March / 31},
-                                                true, ConventionsFrancaises());
+    const EmpruntCalcule calcul =
+        CalculeEmprunt({"100000", "100", "4,5", "15", "300", Frequence::Mois, 2020y / March / 31}, true,
+                       ConventionsFrancaises());
     // Whatever the list's first column holds, the rows are numbered 1 to n.
     std::vector<LigneTableau> lignes = calcul.tableau.lignes;
     for (LigneTableau& ligne : lignes)

@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test bench package fuzz check-sanitize deps configure build clean
+.PHONY: run test bench package fuzz check-sanitize check-style deps configure build clean
 
 deps:
 	@scripts/installe-dependances.sh
@@ -39,6 +39,13 @@ fuzz: deps
 		-DAMORTIX_FUZZ=ON -DAMORTIX_TESTS=OFF -DAMORTIX_BENCH=OFF
 	cmake --build build-fuzz --target fuzz
 	scripts/fuzz.sh build-fuzz $(FUZZ_SECONDES)
+
+# The house rules: every source formatted by .clang-format, and the .clang-tidy checks clean on
+# every file of ours (the build's compile_commands.json gives each file its flags).
+SOURCES = $(shell find engine socle storage output ui cli app tests bench -name '*.cpp' -o -name '*.h' | grep -v /corpus/)
+check-style: build
+	clang-format --dry-run --Werror $(SOURCES)
+	run-clang-tidy -quiet -p $(BUILD) -j2 '^$(CURDIR)/(engine|socle|storage|output|ui|cli|app|tests|bench)/.*\.cpp$$'
 
 # The whole test suite, windows included, built with ASan + UBSan.
 check-sanitize: deps

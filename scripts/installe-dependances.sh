@@ -5,7 +5,7 @@ set -eu
 
 paquets="build-essential cmake ninja-build pkg-config qt6-base-dev libqt6svg6 libxlsxwriter-dev libgtest-dev
 libbenchmark-dev fonts-liberation xvfb xauth poppler-utils python3-openpyxl xdg-utils libfile-mimeinfo-perl
-clang libclang-rt-14-dev locales"
+clang libclang-rt-14-dev clang-format clang-tidy locales"
 
 manquants=""
 for p in $paquets; do

@@ -1,6 +1,7 @@
 #include "../commun/Fichiers.h"
 #include "ControlesEmprunt.h"
 #include "Demarrage.h"
+#include "DialogueModal.h"
 #include "FichierOptions.h"
 #include "InteractionsScriptees.h"
 #include "StockEntetes.h"
@@ -347,19 +348,14 @@ private slots:
         frmEmprunt& principale = p.ouvre();
         principale.show();
         // The dialogs are modal: answered from inside their own event loop.
-        QTimer::singleShot(0, [] {
-            auto* options = qobject_cast<frmOptions*>(QApplication::activeModalWidget());
-            QVERIFY(options);
-            QTest::mouseClick(options->optTEG0, Qt::LeftButton);
-            QTest::mouseClick(options->cmdOK, Qt::LeftButton);
+        RepondAuDialogue<frmOptions>([](frmOptions& options) {
+            QTest::mouseClick(options.optTEG0, Qt::LeftButton);
+            QTest::mouseClick(options.cmdOK, Qt::LeftButton);
         });
         Controles(principale).mnuOptions->trigger();
         QVERIFY(!p.module.blnTEGActuariel);
-        QTimer::singleShot(0, [] {
-            auto* custom = qobject_cast<frmCustom*>(QApplication::activeModalWidget());
-            QVERIFY(custom);
-            QTest::mouseClick(custom->cmdAnnuler, Qt::LeftButton);
-        });
+        RepondAuDialogue<frmCustom>(
+            [](frmCustom& custom) { QTest::mouseClick(custom.cmdAnnuler, Qt::LeftButton); });
         Controles(principale).mnuPersonnaliser->trigger();
         QVERIFY(!QFile::exists(p.entetes()));
     }

@@ -251,10 +251,14 @@ private slots:
         // Drives the dialog while its exec() runs, and never leaves it open.
         std::function<void()> essaie;
         std::function<void(frmCalculManquant&)> actions;
+        int attentes = 0; // bounded: 5 s for the dialog to show
         essaie = [&] {
             auto* d = w.principale->findChild<frmCalculManquant*>();
-            if (!d || !d->isVisible())
-                return QTimer::singleShot(10, w.principale.get(), essaie);
+            if (!d || !d->isVisible()) {
+                if (++attentes < 500)
+                    QTimer::singleShot(10, w.principale.get(), essaie);
+                return;
+            }
             const auto ferme = qScopeGuard([&w, d] {
                 w.d = nullptr;
                 if (d->isVisible())
@@ -267,6 +271,7 @@ private slots:
         };
         auto pilote = [&](std::function<void(frmCalculManquant&)> a) {
             actions = std::move(a);
+            attentes = 0;
             QTimer::singleShot(0, w.principale.get(), essaie);
             QTest::keyClick(Controles(*w.principale).cmdManquant, Qt::Key_Space);
         };

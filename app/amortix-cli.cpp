@@ -1,12 +1,15 @@
 #include "CommandesCli.h"
 #include "ErreursSysteme.h"
+#include "TraductionsQt.h"
 
 #include <QDate>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLocale>
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,13 +27,39 @@ std::optional<int> Ecrit(std::FILE* flux, const std::string& texte) {
     return std::nullopt;
 }
 
+// Qt wants a private runtime folder for the report's fonts and warns on stderr when the session has
+// none (a cron job, ssh, a container); one of ours is made for the run and removed afterwards.
+class DossierExecution {
+public:
+    DossierExecution() {
+        if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+            return;
+        char modele[] = "/tmp/amortix-cli-XXXXXX";
+        if (const char* dossier = mkdtemp(modele)) { // made with mode 0700, as Qt requires
+            chemin_ = QString::fromLocal8Bit(dossier);
+            qputenv("XDG_RUNTIME_DIR", dossier);
+        }
+    }
+    ~DossierExecution() {
+        if (!chemin_.isEmpty())
+            QDir(chemin_).removeRecursively();
+    }
+    DossierExecution(const DossierExecution&) = delete;
+    DossierExecution& operator=(const DossierExecution&) = delete;
+
+private:
+    QString chemin_;
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     const std::string_view commande = argc > 1 ? argv[1] : "";
     // Only the printed report needs a graphical application, for its fonts, and never a display.
+    std::optional<DossierExecution> dossierExecution; // outlives the application
     std::unique_ptr<QCoreApplication> application;
     if (commande == "print") {
+        dossierExecution.emplace();
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
@@ -39,6 +68,7 @@ int main(int argc, char* argv[]) {
     }
     // Nothing of ours may follow the C library's numeric locale.
     std::setlocale(LC_NUMERIC, "C");
+    amortix::ChargeTraductionsQt(*application);
 
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

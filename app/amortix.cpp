@@ -2,6 +2,7 @@
 #include "DossierReglages.h"
 #include "Interactions.h"
 #include "Module.h"
+#include "TraductionsQt.h"
 #include "frmAccueil.h"
 #include "frmEmprunt.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Amortix"));
     QApplication::setApplicationVersion(QStringLiteral(AMORTIX_VERSION));
+    ChargeTraductionsQt(application);
 
     Module module;
     module.dossierReglages = DossierReglages();

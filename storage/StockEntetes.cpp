@@ -35,7 +35,7 @@ EnregistrementEntetes AnalyseEnregistrementEntetes(const QByteArray& octets) {
         return EnregistrementEntetesParDefaut();
     return {SansEspaces(octets.mid(0, LongueurChampEntete)),
             SansEspaces(octets.mid(LongueurChampEntete, LongueurChampEntete)),
-            SansEspaces(octets.mid(2 * LongueurChampEntete, LongueurChampEntete))};
+            SansEspaces(octets.mid(qsizetype{2} * LongueurChampEntete, LongueurChampEntete))};
 }
 
 QByteArray OctetsEnregistrementEntetes(const EnregistrementEntetes& entetes) {

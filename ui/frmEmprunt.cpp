@@ -4,12 +4,14 @@
 #include "CalculEmprunt.h"
 #include "Controles.h"
 #include "ConventionsSysteme.h"
+#include "CopieLignes.h"
 #include "CurseurAttente.h"
 #include "FiltreSeparateurDecimal.h"
 #include "Frequence.h"
 #include "Liens.h"
 #include "MessagesSaisie.h"
 #include "ModeleEcheancier.h"
+#include "SaisieDate.h"
 #include "Twips.h"
 #include "frmCalculManquant.h"
 
@@ -90,7 +92,7 @@ frmEmprunt::frmEmprunt(Module& module, Interactions& interactions, const QString
 void frmEmprunt::CreeControles() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("zoneClient"));
-    client->setFixedSize(Pixels(LargeurClient), Pixels(HauteurClient));
+    client->setMinimumSize(Pixels(LargeurClient), Pixels(HauteurClient));
     setCentralWidget(client);
 
     Libelle(client, "Label1", QStringLiteral("Montant du crédit :"), 600, 330, 1575, 255);
@@ -100,8 +102,10 @@ void frmEmprunt::CreeControles() {
     cboEcheance = Place(new QComboBox(client), "cboEcheance", 2850, 630, 1455, 315);
     for (const Frequence frequence : Frequences)
         cboEcheance->addItem(DepuisUtf8(LibelleEcheance(frequence)));
-    Libelle(client, "Label12", QStringLiteral("Première échéance :"), 4440, 690, 1575, 255);
-    DTPicker = Place(new QDateEdit(client), "DTPicker", 6000, 630, 1305, 315);
+    // Narrowed by 30 twips so that its colon is not hidden under the date field.
+    Libelle(client, "Label12", QStringLiteral("Première échéance :"), 4440, 690, 1545, 255);
+    auto* saisieDate = Place(new SaisieDate(client), "DTPicker", 6000, 630, 1305, 315);
+    DTPicker = saisieDate;
     DTPicker->setCalendarPopup(true);
     DTPicker->setDisplayFormat(FormatDateQuatreChiffres(QLocale()));
     DTPicker->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
@@ -147,6 +151,7 @@ void frmEmprunt::CreeControles() {
     lvwListe->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvwListe->header()->setStretchLastSection(false);
     lvwListe->header()->setSectionsMovable(false);
+    PermetCopieLignes(lvwListe);
 
     Frame2 = Place(new QGroupBox(QStringLiteral("Coût total du crédit :"), client), "Frame2", 120, 6060, 3195,
                    1635);
@@ -166,6 +171,18 @@ void frmEmprunt::CreeControles() {
 
     picLogo = Place(new QLabel(client), "picLogo", 8190, 390, 2685, 2175);
 
+    // Screen readers name each input after its label.
+    const std::pair<const char*, QWidget*> libelles[] = {
+        {"Label1", txtMontant}, {"lblDuree", txtMensualite}, {"Label12", DTPicker},
+        {"Label3", txtTaux},    {"Label4", txtAssurance},    {"Label10", txtFraisDossier}};
+    for (const auto& [nom, champ] : libelles) {
+        auto* libelle = client->findChild<QLabel*>(QLatin1String(nom));
+        libelle->setBuddy(champ);
+        champ->setAccessibleName(libelle->text().remove(QLatin1Char(':')).trimmed());
+    }
+    cboEcheance->setAccessibleName(QStringLiteral("Fréquence des échéances"));
+    lvwListe->setAccessibleName(QStringLiteral("Tableau d'amortissement"));
+
     // The keyboard visits the inputs, then the buttons, then the list.
     OrdreTabulation({txtMontant, txtMensualite, cboEcheance, DTPicker, txtTaux, txtAssurance, txtFraisDossier,
                      cmdCalculer, cmdManquant, cmdImprimer, cmdExportExcel, cmdQuitter, lvwListe});
@@ -180,6 +197,10 @@ void frmEmprunt::CreeControles() {
     connect(DTPicker, &QDateEdit::dateChanged, this, &frmEmprunt::EffacerResultats);
 
     connect(cmdCalculer, &QPushButton::clicked, this, &frmEmprunt::cmdCalculer_Click);
+    // Enter in any input computes, as the button does.
+    for (QLineEdit* champ : {txtMontant, txtMensualite, txtTaux, txtAssurance, txtFraisDossier})
+        connect(champ, &QLineEdit::returnPressed, this, &frmEmprunt::cmdCalculer_Click);
+    connect(saisieDate, &SaisieDate::entreeValidee, this, &frmEmprunt::cmdCalculer_Click);
     connect(cmdDetailsTEG, &QPushButton::clicked, this, &frmEmprunt::cmdDetailsTEG_Click);
     connect(cmdManquant, &QPushButton::clicked, this, &frmEmprunt::cmdManquant_Click);
     connect(cmdImprimer, &QPushButton::clicked, this, &frmEmprunt::cmdImprimer_Click);
@@ -235,8 +256,7 @@ void frmEmprunt::Form_Load(const QString& ligneDeCommande) {
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("amortix")));
     AfficheCadreInfos();
     cboEcheance->setCurrentIndex(0);
-    adjustSize();
-    setFixedSize(size());
+    PermetAgrandissement();
     if (!ligneDeCommande.isEmpty())
         OuvreLigneDeCommande(ligneDeCommande);
 }

@@ -9,6 +9,9 @@
 #include "TauxEffectifGlobal.h"
 
 #include <QMainWindow>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <optional>
 
 class QAction;
@@ -90,6 +93,12 @@ private:
     // The commands that need a computed schedule, enabled and disabled together.
     void ActiveSorties(bool actives);
     void AfficheEchecCalcul();
+    // The window grows beyond its designed size (frmEmpruntDisposition.cpp): the list takes the
+    // extra room, the cost frame stays under it, and the size and place are kept for the next start.
+    void PermetAgrandissement();
+    void DisposeSelonTaille();
+    void resizeEvent(QResizeEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
 
     QLineEdit* txtMontant;
     QLineEdit* txtMensualite; // the duration, in periods of the frequency
@@ -134,6 +143,9 @@ private:
     // True until the first schedule is shown; while it holds, an input change clears nothing.
     bool blnAucunCalcul = true;
     TextesTEG textesTEG_;     // strTEGPeriode, strTEGProportionnel, strTEGActuariel
+    QRect geometrieListe_;    // lvwListe at the designed size
+    QPoint positionCadre_;    // Frame2 at the designed size
+    QSize tailleClient_;      // the client area at the designed size
     QString fichierDialogue_; // the file dialog offers the last document chosen, to open or to save
 };
 

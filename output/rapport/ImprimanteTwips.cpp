@@ -134,10 +134,13 @@ void ImprimanteTwips::trait(QPointF de, QPointF a) {
     position_ = a;
 }
 
-void ImprimanteTwips::peintImage(const QPixmap& image, double x, double y) {
+QSizeF ImprimanteTwips::tailleImage(const QPixmap& image) {
+    return image.deviceIndependentSize() * TwipsParPixelImage;
+}
+
+void ImprimanteTwips::peintImage(const QPixmap& image, const QRectF& cadre) {
     dessineGlyphesEnAttente();
-    const QSizeF taille = image.deviceIndependentSize() * TwipsParPixelImage;
-    peintre_.drawPixmap(QRectF(QPointF(x, y), taille), image, QRectF(image.rect()));
+    peintre_.drawPixmap(cadre, image, QRectF(image.rect()));
 }
 
 double ImprimanteTwips::largeurPage() const {

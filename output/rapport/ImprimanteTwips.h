@@ -42,8 +42,10 @@ public:
     double largeurTexte(const QString& texte) const;
     // A black line; the position stays at its end.
     void trait(QPointF de, QPointF a);
-    // The picture at its own size, its top-left corner at (x, y); the position does not move.
-    void peintImage(const QPixmap& image, double x, double y);
+    // The picture's own size in twips (15 twips a pixel, as on the screen).
+    static QSizeF tailleImage(const QPixmap& image);
+    // The picture drawn into `cadre` (twips); the position does not move.
+    void peintImage(const QPixmap& image, const QRectF& cadre);
 
     double largeurPage() const;
     double hauteurPage() const;

@@ -5,6 +5,7 @@
 #include "ImprimanteTwips.h"
 
 #include <QPrinter>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -16,6 +17,8 @@ namespace {
 constexpr int PasColonne = 1350;
 constexpr int LongueurTrait = NombreColonnes * PasColonne;
 constexpr int EcartLogo = 500;
+// The logo's box: a third of the page's width, about 3 cm high (1 701 twips).
+constexpr double HauteurMaximaleLogo = 1701;
 constexpr int ReserveBasDePage = 500;
 constexpr int EpaisseurTraits = 3;
 
@@ -81,6 +84,16 @@ LargeursColonnes MesureColonnes(const ImprimanteTwips& imprimante, std::span<con
     return largeurs;
 }
 
+// A logo that fits the box keeps its own size; a larger one is scaled down into it, its proportions
+// kept, so that a big picture never covers the page.
+QSizeF TailleLogo(const QSizeF& naturelle, double largeurPage) {
+    if (naturelle.isEmpty())
+        return naturelle;
+    const double echelle =
+        std::min({1.0, largeurPage / 3 / naturelle.width(), HauteurMaximaleLogo / naturelle.height()});
+    return naturelle * echelle;
+}
+
 } // namespace
 
 RapportImprime ComposeRapport(const ContenuEcheancier& contenu, const QString& strEnteteImpression,
@@ -108,9 +121,15 @@ std::optional<Erreur> ImprimeRapport(QPagedPaintDevice& page, const RapportImpri
     imprimante.trait({imprimante.x(), imprimante.y()}, {imprimante.largeurPage(), imprimante.y()});
     imprimante.imprime({});
     // The summary is printed on the logo's left: the logo does not move the position.
-    if (!rapport.logo.isNull())
-        imprimante.peintImage(rapport.logo, imprimante.largeurPage() - rapport.largeurLogo - EcartLogo,
-                              imprimante.y());
+    if (!rapport.logo.isNull()) {
+        const QSizeF naturelle = ImprimanteTwips::tailleImage(rapport.logo);
+        const QSizeF taille = TailleLogo(naturelle, imprimante.largeurPage());
+        // Placed by picLogo's width, or by the picture's once it had to shrink.
+        const double largeur = taille == naturelle ? rapport.largeurLogo : taille.width();
+        imprimante.peintImage(
+            rapport.logo,
+            QRectF(QPointF(imprimante.largeurPage() - largeur - EcartLogo, imprimante.y()), taille));
+    }
     imprimante.imprime({});
     imprimante.police(10, false);
     ImprimeResume(imprimante, rapport);

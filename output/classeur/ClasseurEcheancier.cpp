@@ -43,6 +43,10 @@ std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, con
 
     etape = QStringLiteral("3");
     feuille.largeurColonne("A:A", 4);
+    // Wider than the default 8.43: B holds a date text of ten characters, E the heading "Assurance"
+    // unbroken and the TEG text beside the rate, which cannot spill over the cost labels in F.
+    feuille.largeurColonne("B:B", 10.5);
+    feuille.largeurColonne("E:E", 12.5);
     feuille.largeurColonne("G:G", 14);
 
     etape = QStringLiteral("4");

@@ -11,6 +11,8 @@ namespace amortix {
 namespace {
 
 constexpr const char* PoliceClasseur = "Arial";
+// The height of a row in Arial 10, as the spreadsheet gives it (libxlsxwriter's default is Calibri's).
+constexpr double HauteurLigneArial10 = 12.75;
 
 uint8_t TraitXlsx(Trait trait) {
     switch (trait) {
@@ -69,6 +71,7 @@ public:
         }
         if (style.renvoiALaLigne)
             format_set_text_wrap(format);
+
         if (!style.formatNombre.empty())
             format_set_num_format(format, style.formatNombre.c_str());
         // Lines keep the automatic colour, the library's default.
@@ -138,6 +141,7 @@ int ClasseurXlsx::remplit(const FeuilleClasseur& feuille) {
     format_set_font_name(parDefaut, PoliceClasseur);
     format_set_font_size(parDefaut, StyleCellule{}.taillePolice);
     Formats formats(classeur_);
+    worksheet_set_default_row(ws, HauteurLigneArial10, LXW_FALSE);
 
     for (const auto& [colonne, largeur] : feuille.largeurs()) {
         const auto c = static_cast<lxw_col_t>(colonne - 1);
@@ -158,7 +162,7 @@ int ClasseurXlsx::remplit(const FeuilleClasseur& feuille) {
             if (l.style && !(format = formats(*l.style)))
                 return LXW_ERROR_MEMORY_MALLOC_FAILED;
             if (const lxw_error erreur = worksheet_set_row(ws, static_cast<lxw_row_t>(ligne - 1),
-                                                           l.hauteur.value_or(LXW_DEF_ROW_HEIGHT), format);
+                                                           l.hauteur.value_or(HauteurLigneArial10), format);
                 erreur != LXW_NO_ERROR)
                 return erreur;
         }

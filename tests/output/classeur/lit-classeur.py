@@ -55,6 +55,7 @@ def main(chemin):
         "fusions": sorted(str(p) for p in feuille.merged_cells.ranges),
         "largeurs": {lettre: d.width for lettre, d in feuille.column_dimensions.items() if d.customWidth},
         "lignes": lignes,
+        "hauteurParDefaut": feuille.sheet_format.defaultRowHeight,
         "policeParDefaut": classeur._fonts[0].name,
         "stylesXml": styles,
         "derniereLigne": feuille.max_row,

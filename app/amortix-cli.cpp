@@ -74,8 +74,8 @@ int main(int argc, char* argv[]) {
     arguments.removeFirst();
     std::string sortie;
     std::string erreurs;
-    // The stored settings matter only to the workbook and the report.
-    const amortix::Module reglages = commande == "export" || commande == "print"
+    // The stored settings matter only to the workbook, the report and the comparison's TEG.
+    const amortix::Module reglages = commande == "export" || commande == "print" || commande == "compare"
                                          ? amortix::ReglagesEnregistres(erreurs)
                                          : amortix::Module{};
     int statut =

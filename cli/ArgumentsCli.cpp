@@ -53,14 +53,16 @@ bool CalculeUnEcheancier(CommandeCli commande) {
 
 bool Accepte(CommandeCli commande, Option option) {
     switch (option) {
+    case Option::Locale:
+        return true;
     case Option::Montant:
     case Option::Duree:
     case Option::Frequence:
     case Option::Taux:
-    case Option::Locale:
-        return true;
+        return commande != CommandeCli::Comparaison;
     case Option::Format:
-        return commande == CommandeCli::Echeancier || commande == CommandeCli::ValeurManquante;
+        return commande == CommandeCli::Echeancier || commande == CommandeCli::ValeurManquante ||
+               commande == CommandeCli::Comparaison;
     case Option::Assurance:
     case Option::Frais:
     case Option::PremiereDate:
@@ -117,6 +119,7 @@ QString TexteUsage() {
         "  amortix-cli export --xlsx CLASSEUR.xlsx [DOCUMENT.amx | les options de schedule] "
         "[--teg-in-outputs]\n"
         "  amortix-cli print --pdf RAPPORT.pdf [DOCUMENT.amx | les options de schedule] [--teg-in-outputs]\n"
+        "  amortix-cli compare DOCUMENT.amx [DOCUMENT.amx ...] [--locale NOM] [--format text|json]\n"
         "\n"
         "Chaque T est lu comme la zone correspondante de la fenêtre, dans la langue choisie (par défaut\n"
         "celle de l'environnement). Pour solve, laissez de côté la valeur à retrouver.\n");
@@ -142,6 +145,8 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         a.commande = CommandeCli::ExportClasseur;
     else if (commande == QLatin1String("print"))
         a.commande = CommandeCli::ImpressionPdf;
+    else if (commande == QLatin1String("compare"))
+        a.commande = CommandeCli::Comparaison;
     else if (commande == QLatin1String("--help") || commande == QLatin1String("-h") ||
              commande == QLatin1String("help"))
         a.commande = CommandeCli::Aide;
@@ -165,6 +170,10 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             a.commande = CommandeCli::Aide;
             analyse.arguments = a;
             return analyse;
+        }
+        if (!nom.startsWith(QLatin1String("--")) && !valeur && a.commande == CommandeCli::Comparaison) {
+            a.documents << nom;
+            continue;
         }
         if (!nom.startsWith(QLatin1String("--")) && !valeur) {
             if (!CalculeUnEcheancier(a.commande) || !a.document.isEmpty())
@@ -277,6 +286,8 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         return refus(QStringLiteral("un document ou les valeurs du prêt, pas les deux"));
     if (a.commande == CommandeCli::ExportClasseur && a.fichierSortie.isEmpty())
         return refus(QStringLiteral("export demande --xlsx CLASSEUR.xlsx"));
+    if (a.commande == CommandeCli::Comparaison && a.documents.isEmpty())
+        return refus(QStringLiteral("compare demande au moins un document"));
     if (a.commande == CommandeCli::ImpressionPdf && a.fichierSortie.isEmpty())
         return refus(QStringLiteral("print demande --pdf RAPPORT.pdf"));
     analyse.arguments = a;

@@ -11,7 +11,7 @@
 
 namespace amortix {
 
-enum class CommandeCli { Echeancier, ValeurManquante, ExportClasseur, ImpressionPdf, Aide };
+enum class CommandeCli { Echeancier, ValeurManquante, ExportClasseur, ImpressionPdf, Comparaison, Aide };
 enum class FormatSortie { Texte, Csv, Json };
 
 // The command line of amortix-cli, checked. Field values stay texts: they are read later exactly as
@@ -25,6 +25,7 @@ struct ArgumentsCli {
     QLocale locale;
     FormatSortie format = FormatSortie::Texte;
     QString document;            // a loan document (.amx) to compute instead of the flags
+    QStringList documents;       // compare: the offers, in order
     QString fichierSortie;       // --xlsx or --pdf
     bool tegDansSorties = false; // --teg-in-outputs: the TEG in the workbook or the report
 };

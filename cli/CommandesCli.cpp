@@ -45,7 +45,7 @@ int Echeancier(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sort
     const std::string date = FormateDateCourte(saisie->premiereEcheance, conventions);
     switch (a.format) {
     case FormatSortie::Json:
-        sortie += RenduJsonEcheancier(calcul, date);
+        sortie += RenduJsonEcheancier(calcul, date, conventions);
         break;
     case FormatSortie::Csv:
         sortie += RenduCsv(calcul.tableau.lignes, conventions);
@@ -127,6 +127,8 @@ int ExecuteCli(const QStringList& arguments, const QLocale& localeParDefaut, con
     case CommandeCli::ExportClasseur:
     case CommandeCli::ImpressionPdf:
         return Sortie(a, aujourdhui, reglages, sortie, erreurs);
+    case CommandeCli::Comparaison:
+        return ExecuteComparaison(a, reglages, sortie, erreurs);
     }
     return StatutUsage;
 }

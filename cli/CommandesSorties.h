@@ -16,4 +16,8 @@ int ExecuteExportClasseur(const ArgumentsCli& a, const EmpruntCalcule& calcul, c
 int ExecuteImpressionPdf(const ArgumentsCli& a, const EmpruntCalcule& calcul, const Module& module,
                          std::string& sortie, std::string& erreurs);
 
+// amortix-cli compare: the documents' offers side by side, the TEG as the stored options show it.
+int ExecuteComparaison(const ArgumentsCli& a, const Module& reglages, std::string& sortie,
+                       std::string& erreurs);
+
 } // namespace amortix

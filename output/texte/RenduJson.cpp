@@ -1,5 +1,6 @@
 #include "RenduJson.h"
 
+#include "ComparaisonOffres.h"
 #include "Frequence.h"
 #include "MessagesSaisie.h"
 
@@ -65,7 +66,8 @@ void AjouteObjet(std::string& json,
 
 } // namespace
 
-std::string RenduJsonEcheancier(const EmpruntCalcule& calcul, const std::string& premiereEcheance) {
+std::string RenduJsonEcheancier(const EmpruntCalcule& calcul, const std::string& premiereEcheance,
+                                const ConventionsLocales& conventions) {
     const SaisieEmprunt& c = calcul.champs;
     const std::string_view frequence = LibelleEcheance(c.frequence);
     std::string json;
@@ -94,6 +96,14 @@ std::string RenduJsonEcheancier(const EmpruntCalcule& calcul, const std::string&
                            {"shown", calcul.tegAffiche}});
     else
         json += "null";
+    // The legal rates, beside the specified TEG.
+    const TextesTAEG taeg = TAEGDuCalcul(calcul, conventions);
+    json += ",\n \"taeg\": ";
+    AjouteChaineOuNull(json, taeg.taeg);
+    json += ", \"taeg_without_insurance\": ";
+    AjouteChaineOuNull(json, taeg.taegHorsAssurance);
+    json += ", \"taea\": ";
+    AjouteChaineOuNull(json, taeg.taea);
     json += ",\n \"rows\": [";
     bool premiereLigne = true;
     for (const LigneTableau& ligne : calcul.tableau.lignes) {
@@ -128,6 +138,57 @@ std::string RenduJsonValeurManquante(const RechercheValeurManquante& resultat) {
     AjouteChaineOuNull(json, erreur ? std::nullopt : message);
     json += ",\n \"error\": ";
     AjouteChaineOuNull(json, erreur ? message : std::nullopt);
+    json += "}\n";
+    return json;
+}
+
+std::string RenduJsonComparaison(std::span<const OffreNommee> offres) {
+    std::string json = "{\"offers\": [";
+    for (std::size_t i = 0; i < offres.size(); ++i) {
+        const OffreNommee& o = offres[i];
+        json += i == 0 ? "\n  {\"document\": " : ",\n  {\"document\": ";
+        AjouteChaine(json, o.nom);
+        const auto champ = [&json](std::string_view nom, const std::optional<std::string>& valeur) {
+            json += ", ";
+            AjouteChaine(json, nom);
+            json += ": ";
+            AjouteChaineOuNull(json, valeur);
+        };
+        const OffreComparee* c = o.offre ? &*o.offre : nullptr;
+        const auto texte = [c](auto extrait) {
+            return c ? std::optional<std::string>(extrait(*c)) : std::nullopt;
+        };
+        champ("amount", texte([](const OffreComparee& x) { return x.champs.montant; }));
+        champ("duration", texte([](const OffreComparee& x) { return x.champs.duree; }));
+        champ("frequency",
+              texte([](const OffreComparee& x) { return std::string(LibelleEcheance(x.champs.frequence)); }));
+        champ("rate", texte([](const OffreComparee& x) { return x.champs.taux; }));
+        champ("insurance", texte([](const OffreComparee& x) { return x.champs.assurance; }));
+        champ("fees", texte([](const OffreComparee& x) { return x.champs.fraisDossier; }));
+        champ("payment", texte([](const OffreComparee& x) { return x.echeance; }));
+        champ("last_payment", texte([](const OffreComparee& x) { return x.derniereEcheance; }));
+        champ("last_date", texte([](const OffreComparee& x) { return x.dateDerniere; }));
+        champ("total_repaid", texte([](const OffreComparee& x) { return x.totalRembourse; }));
+        champ("total_cost", texte([](const OffreComparee& x) { return x.couts.total; }));
+        champ("interest", texte([](const OffreComparee& x) { return x.couts.interets; }));
+        champ("insurance_cost", texte([](const OffreComparee& x) { return x.couts.assurance; }));
+        champ("teg", c ? c->teg : std::nullopt);
+        champ("taeg", c ? c->taeg.taeg : std::nullopt);
+        champ("taeg_without_insurance", c ? c->taeg.taegHorsAssurance : std::nullopt);
+        champ("taea", c ? c->taeg.taea : std::nullopt);
+        champ("error", c ? std::nullopt : std::optional(o.erreur));
+        json += '}';
+    }
+    json += offres.empty() ? "]" : "\n ]";
+    const MeilleuresOffres meilleures = TrouveMeilleuresOffres(offres);
+    const auto indice = [&json](std::string_view nom, std::optional<std::size_t> i) {
+        json += ",\n ";
+        AjouteChaine(json, nom);
+        json += ": ";
+        json += i ? std::to_string(*i) : "null";
+    };
+    indice("cheapest", meilleures.moinsChere);
+    indice("lowest_taeg", meilleures.plusPetitTAEG);
     json += "}\n";
     return json;
 }

@@ -2,16 +2,23 @@
 
 #include "CalculEmprunt.h"
 #include "CalculValeurManquante.h"
+#include "ComparaisonOffres.h"
 
+#include <span>
 #include <string>
 
 namespace amortix {
 
 // A computation as one UTF-8 JSON object: the fields as the window shows them afterwards, the
 // costs, the three effective rates and the one shown, the rows, and the message of a failure.
-std::string RenduJsonEcheancier(const EmpruntCalcule& calcul, const std::string& premiereEcheance);
+std::string RenduJsonEcheancier(const EmpruntCalcule& calcul, const std::string& premiereEcheance,
+                                const ConventionsLocales& conventions);
 
 // A missing-value search as one JSON object: the four fields afterwards and the messages.
 std::string RenduJsonValeurManquante(const RechercheValeurManquante& resultat);
+
+// {"offers": [...], "cheapest": i, "lowest_taeg": i}: every offer's texts as the window shows them,
+// a failed one with its fields null and "error" set.
+std::string RenduJsonComparaison(std::span<const OffreNommee> offres);
 
 } // namespace amortix

@@ -2,7 +2,9 @@
 
 #include "CalculEmprunt.h"
 #include "CalculValeurManquante.h"
+#include "ComparaisonOffres.h"
 
+#include <span>
 #include <string>
 
 namespace amortix {
@@ -13,5 +15,8 @@ std::string RenduTexteEcheancier(const EmpruntCalcule& calcul, const std::string
 
 // The four fields of a missing-value search, under the window's captions.
 std::string RenduTexteValeurManquante(const RechercheValeurManquante& resultat, Frequence frequence);
+
+// Offers side by side, one column each, then which one costs least and which has the lowest TAEG.
+std::string RenduTexteComparaison(std::span<const OffreNommee> offres);
 
 } // namespace amortix

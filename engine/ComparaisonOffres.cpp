@@ -1,0 +1,85 @@
+#include "ComparaisonOffres.h"
+
+#include "Arrondis.h"
+#include "LectureNombres.h"
+
+#include <cmath>
+#include <vector>
+
+namespace amortix {
+namespace {
+
+bool Comparable(const EmpruntCalcule& calcul) {
+    return calcul.tableauComplet() && calcul.parametres && !calcul.tableau.lignes.empty() &&
+           calcul.tableau.couts;
+}
+
+// The listed amounts, read back as the outputs read them.
+std::vector<double> MontantsListes(const EmpruntCalcule& calcul, const ConventionsLocales& conventions) {
+    std::vector<double> montants;
+    montants.reserve(calcul.tableau.lignes.size());
+    for (const LigneTableau& ligne : calcul.tableau.lignes)
+        montants.push_back(LitDecimal(ligne[Colonne::Montant], conventions).value_or(0.0));
+    return montants;
+}
+
+TauxAnnuelsEffectifs TauxDuCalcul(const EmpruntCalcule& calcul, std::span<const double> montants) {
+    const ParametresEmprunt& p = *calcul.parametres;
+    return CalculeTauxAnnuelsEffectifs(p.montant, p.fraisDossier, p.assurance, montants,
+                                       PeriodesParAn(p.frequence));
+}
+
+} // namespace
+
+TextesTAEG TAEGDuCalcul(const EmpruntCalcule& calcul, const ConventionsLocales& conventions) {
+    if (!Comparable(calcul)) {
+        TextesTAEG aucun;
+        aucun.motif = MotifSansEcheances;
+        return aucun;
+    }
+    return FormateTAEG(TauxDuCalcul(calcul, MontantsListes(calcul, conventions)), conventions);
+}
+
+std::optional<OffreComparee> CompareOffre(const EmpruntCalcule& calcul,
+                                          const ConventionsLocales& conventions) {
+    if (!Comparable(calcul))
+        return std::nullopt;
+    const auto& lignes = calcul.tableau.lignes;
+    const std::vector<double> montants = MontantsListes(calcul, conventions);
+    OffreComparee offre;
+    offre.champs = calcul.champs;
+    offre.echeance = lignes.front()[Colonne::Montant];
+    offre.derniereEcheance = lignes.back()[Colonne::Montant];
+    offre.dateDerniere = lignes.back()[Colonne::Date];
+    // Added up in cents, so that thousands of rows do not drift from their texts.
+    long long centimes = 0;
+    for (const double montant : montants)
+        centimes += std::llround(montant * 100);
+    offre.totalRembourse = Fmt2(static_cast<double>(centimes) / 100.0, conventions);
+    offre.couts = *calcul.tableau.couts;
+    if (calcul.textesTEG)
+        offre.teg = calcul.tegAffiche;
+    const TauxAnnuelsEffectifs taux = TauxDuCalcul(calcul, montants);
+    offre.taeg = FormateTAEG(taux, conventions);
+    offre.coutTotal = LitDecimal(offre.couts.total, conventions).value_or(0.0);
+    if (const auto* taeg = std::get_if<double>(&taux.taeg))
+        offre.tauxTAEG = *taeg;
+    return offre;
+}
+
+MeilleuresOffres TrouveMeilleuresOffres(std::span<const OffreNommee> offres) {
+    MeilleuresOffres meilleures;
+    for (std::size_t i = 0; i < offres.size(); ++i) {
+        const auto& offre = offres[i].offre;
+        if (!offre)
+            continue;
+        if (!meilleures.moinsChere || offre->coutTotal < offres[*meilleures.moinsChere].offre->coutTotal)
+            meilleures.moinsChere = i;
+        if (offre->tauxTAEG && (!meilleures.plusPetitTAEG ||
+                                *offre->tauxTAEG < *offres[*meilleures.plusPetitTAEG].offre->tauxTAEG))
+            meilleures.plusPetitTAEG = i;
+    }
+    return meilleures;
+}
+
+} // namespace amortix

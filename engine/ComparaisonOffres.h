@@ -1,0 +1,51 @@
+#pragma once
+
+#include "CalculEmprunt.h"
+#include "TauxAnnuelEffectifGlobal.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace amortix {
+
+// The three legal rates of a computed schedule, from its rows as listed (nothing, with the reason,
+// when the schedule is not complete).
+TextesTAEG TAEGDuCalcul(const EmpruntCalcule& calcul, const ConventionsLocales& conventions);
+
+// One offer as a comparison shows it: every text as the main window would show it.
+struct OffreComparee {
+    SaisieEmprunt champs;         // the fields after the computation
+    std::string echeance;         // the regular instalment: the first row's amount
+    std::string derniereEcheance; // the last row's amount
+    std::string dateDerniere;     // and its date
+    std::string totalRembourse;   // every listed amount added up
+    CoutsCredit couts;
+    std::optional<std::string> teg; // the TEG beside the rate; none when its search failed
+    TextesTAEG taeg;
+    // What offers are ranked on.
+    double coutTotal = 0.0;
+    std::optional<double> tauxTAEG;
+};
+
+// The offer of a computation; nothing when its schedule did not compute to the end.
+std::optional<OffreComparee> CompareOffre(const EmpruntCalcule& calcul,
+                                          const ConventionsLocales& conventions);
+
+// An offer put beside the others: its name (a document's, or the loan on screen), and either its
+// figures or why it could not be computed.
+struct OffreNommee {
+    std::string nom;
+    std::optional<OffreComparee> offre;
+    std::string erreur;
+};
+
+// The lowest total cost and the lowest TAEG among the offers that computed; the first on a tie.
+struct MeilleuresOffres {
+    std::optional<std::size_t> moinsChere;
+    std::optional<std::size_t> plusPetitTAEG;
+};
+MeilleuresOffres TrouveMeilleuresOffres(std::span<const OffreNommee> offres);
+
+} // namespace amortix

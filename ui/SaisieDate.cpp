@@ -62,8 +62,9 @@ void SaisieDate::keyPressEvent(QKeyEvent* evenement) {
 }
 
 bool SaisieDate::focusNextPrevChild(bool suivant) {
-    // Tab leaves the field instead of visiting its day, month and year.
-    return QWidget::focusNextPrevChild(suivant);
+    // Tab leaves the field instead of visiting its day, month and year: QDateTimeEdit's own
+    // handling is skipped on purpose.
+    return QWidget::focusNextPrevChild(suivant); // NOLINT(bugprone-parent-virtual-call)
 }
 
 } // namespace amortix

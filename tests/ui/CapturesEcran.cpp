@@ -2,6 +2,7 @@
 #include "ControlesEmprunt.h"
 #include "InteractionsScriptees.h"
 #include "RapportPdf.h"
+#include "TraductionsQt.h"
 #include "frmAccueil.h"
 #include "frmCalculManquant.h"
 #include "frmCustom.h"
@@ -11,12 +12,15 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <clocale>
 
 using namespace amortix;
@@ -26,6 +30,7 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationVersion(QStringLiteral(AMORTIX_VERSION));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    ChargeTraductionsQt(application, QLocale(QLocale::French, QLocale::France));
     const QDir dossier(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
     QTemporaryDir reglages;
@@ -53,6 +58,28 @@ int main(int argc, char* argv[]) {
     QTest::mouseClick(Controles(fenetre).cmdCalculer, Qt::LeftButton);
     QTest::qWait(50);
     fenetre.grab().save(dossier.filePath(QStringLiteral("frmEmprunt-calcule.png")));
+    // Enlarged: the list takes the room, the cost frame follows.
+    const QSize dessinee = fenetre.size();
+    fenetre.resize(dessinee + QSize(320, 240));
+    QTest::qWait(50);
+    fenetre.grab().save(dossier.filePath(QStringLiteral("frmEmprunt-agrandie.png")));
+    fenetre.resize(dessinee);
+
+    // Qt's own dialogs, in French.
+    QFileDialog fichiers(&fenetre, QStringLiteral("Ouvrir"), QDir::tempPath(),
+                         QStringLiteral("Prêts (*.amx)"));
+    fichiers.setOption(QFileDialog::DontUseNativeDialog);
+    fichiers.show();
+    QTest::qWait(100);
+    fichiers.grab().save(dossier.filePath(QStringLiteral("dialogue-fichier.png")));
+    fichiers.close();
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Amortix"),
+                         QStringLiteral("Remplacer le fichier ?"), QMessageBox::Yes | QMessageBox::No,
+                         &fenetre);
+    question.show();
+    QTest::qWait(50);
+    question.grab().save(dossier.filePath(QStringLiteral("question.png")));
+    question.close();
 
     frmOptions options(module, interactions, &fenetre);
     options.show();

@@ -1,5 +1,6 @@
 #include "CalculEmprunt.h"
 #include "LectureNombres.h"
+#include "RemboursementAnticipe.h"
 #include "SolveursValeurManquante.h"
 #include "TableauAmortissement.h"
 #include "TauxAnnuelEffectifGlobal.h"
@@ -47,6 +48,21 @@ void BM_Tableau360Lignes(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Tableau360Lignes)->Unit(benchmark::kMicrosecond);
+
+// 20 000 repaid with payment 60 of a 360-row loan, the payment kept (0) or the duration (1), with
+// the new rows' texts.
+void BM_RemboursementAnticipe360Lignes(benchmark::State& state) {
+    const auto e = Emprunt(360);
+    const auto tableau = CalculeTableau(e, fr);
+    const DemandeRemboursement demande{60,
+                                       20000,
+                                       state.range(0) == 0 ? ChoixRemboursement::ReduireDuree
+                                                           : ChoixRemboursement::ReduireEcheance,
+                                       {RegleIndemnite::CreditImmobilier, 0.0}};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CalculeRemboursementAnticipe(e, tableau, demande, fr));
+}
+BENCHMARK(BM_RemboursementAnticipe360Lignes)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_CalculTEG(benchmark::State& state) {
     for (auto _ : state)

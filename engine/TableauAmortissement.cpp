@@ -9,6 +9,20 @@
 
 namespace amortix {
 
+FormateurLignes::FormateurLignes(double echeance, double assurance, const ConventionsLocales& conventions)
+    : conventions_(conventions), echeance_(echeance), assurance_(assurance),
+      texteEcheance_(Fmt2(echeance, conventions)), texteAssurance_(Fmt2(assurance, conventions)) {}
+
+void FormateurLignes::Formate(const EcheanceCalculee& e, LigneTableau& ligne) const {
+    ligne[Colonne::Numero] = std::to_string(e.numero);
+    ligne[Colonne::Date] = FormateDateCourte(e.date, conventions_);
+    ligne[Colonne::Montant] = e.montant == echeance_ ? texteEcheance_ : Fmt2(e.montant, conventions_);
+    ligne[Colonne::Interets] = Fmt2(e.interets, conventions_);
+    ligne[Colonne::Assurance] = e.assurance == assurance_ ? texteAssurance_ : Fmt2(e.assurance, conventions_);
+    ligne[Colonne::CapitalAmorti] = Fmt2(e.capital, conventions_);
+    ligne[Colonne::CapitalRestant] = Fmt2(e.restant, conventions_);
+}
+
 TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const ConventionsLocales& conventions) {
     TableauAmortissement tableau;
     auto echec = [&tableau](CauseEchec cause) {
@@ -23,23 +37,18 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
     const int m = MoisParPeriode(e.frequence);
     const std::int32_t n = e.duree;
 
-    double paiement = 0.0;
-    if (r == 0.0) {
-        paiement = e.montant / n;
-    } else {
-        const auto p = PaiementEcheancier(e.montant, r, k, n);
-        if (!p)
-            return echec(CauseEchec::Arithmetique);
-        paiement = *p;
-    }
-    const double echeance = paiement + e.assurance; // T, unrounded
-    if (!EstFini(paiement) || !EstFini(echeance))
+    const auto paiement = CalculePaiementEcheancier(e.montant, r, k, n);
+    if (!paiement)
+        return echec(CauseEchec::Arithmetique);
+    const double echeance = *paiement + e.assurance; // T, unrounded
+    if (!EstFini(*paiement) || !EstFini(echeance))
         return echec(CauseEchec::Arithmetique);
     tableau.echeanceAffichee = Fmt2Valeur(echeance);
+    tableau.echeanceReguliere = echeance;
     tableau.listeRemplacee = true;
 
-    const std::string texteEcheance = Fmt2(echeance, conventions);
-    const std::string texteAssurance = Fmt2(e.assurance, conventions);
+    const ConditionsEcheances conditions{r, k, e.assurance, echeance};
+    const FormateurLignes formateur(echeance, e.assurance, conventions);
     const std::chrono::year anneeDebut = e.premiereEcheance.year();
     const std::chrono::month moisDebut = e.premiereEcheance.month();
     const std::chrono::day jour = e.premiereEcheance.day();
@@ -47,39 +56,28 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
     // No schedule runs past the calendar, so a huge n never reserves more than it can list.
     const long long moisRestants =
         (static_cast<int>(AnneeMaximale) - static_cast<int>(anneeDebut) + 1) * 12LL;
-    tableau.lignes.reserve(static_cast<std::size_t>(std::clamp<long long>(moisRestants / m + 1, 0, n)));
+    const auto lignesPossibles = static_cast<std::size_t>(std::clamp<long long>(moisRestants / m + 1, 0, n));
+    tableau.lignes.reserve(lignesPossibles);
+    tableau.echeances.reserve(lignesPossibles);
 
     double restant = e.montant; // R
     double derniereEcheance = 0.0;
     for (std::int32_t j = 1; j <= n; ++j) {
-        const double interets = Round2(restant * r / k);
-        double capital = 0.0;
-        double montantLigne = echeance;
-        if (j < n) {
-            capital = Round2(echeance - interets - e.assurance);
-            restant = Round2(restant - capital);
-        } else {
-            // The last payment clears exactly what is still owed.
-            montantLigne = Round2(interets + restant + e.assurance);
-            capital = Round2(montantLigne - interets - e.assurance);
-            restant = 0.0;
-            derniereEcheance = montantLigne;
-        }
-        if (!EstFini(interets) || !EstFini(capital) || !EstFini(restant) || !EstFini(montantLigne))
+        EcheanceCalculee ligne = CalculeEcheance(restant, conditions, j == n);
+        if (!EstFini(ligne.interets) || !EstFini(ligne.capital) || !EstFini(ligne.restant) ||
+            !EstFini(ligne.montant))
             return echec(CauseEchec::Arithmetique);
 
         const auto date = DateEcheance(anneeDebut, moisDebut, jour, static_cast<long long>(j - 1) * m);
         if (!date || !date->ok())
             return echec(CauseEchec::Calendrier);
-
-        LigneTableau& ligne = tableau.lignes.emplace_back();
-        ligne[Colonne::Numero] = std::to_string(j);
-        ligne[Colonne::Date] = FormateDateCourte(*date, conventions);
-        ligne[Colonne::Montant] = j < n ? texteEcheance : Fmt2(montantLigne, conventions);
-        ligne[Colonne::Interets] = Fmt2(interets, conventions);
-        ligne[Colonne::Assurance] = texteAssurance;
-        ligne[Colonne::CapitalAmorti] = Fmt2(capital, conventions);
-        ligne[Colonne::CapitalRestant] = Fmt2(restant, conventions);
+        ligne.numero = j;
+        ligne.date = *date;
+        restant = ligne.restant;
+        if (j == n)
+            derniereEcheance = ligne.montant;
+        formateur.Formate(ligne, tableau.lignes.emplace_back());
+        tableau.echeances.push_back(ligne);
     }
 
     const double sommeEcheances = static_cast<double>(n - 1) * tableau.echeanceAffichee + derniereEcheance;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConventionsLocales.h"
+#include "ReglesEcheancier.h"
 #include "SaisieEmprunt.h"
 
 #include <array>
@@ -33,6 +34,21 @@ struct LigneTableau {
     bool operator==(const LigneTableau&) const = default;
 };
 
+// Rows as the list shows them. The regular instalment and the insurance, the same on nearly every
+// row, are formatted once. The conventions are referred to, not copied: they must outlive the formatter.
+class FormateurLignes {
+public:
+    FormateurLignes(double echeance, double assurance, const ConventionsLocales& conventions);
+    void Formate(const EcheanceCalculee& echeance, LigneTableau& ligne) const;
+
+private:
+    const ConventionsLocales& conventions_;
+    double echeance_;
+    double assurance_;
+    std::string texteEcheance_;
+    std::string texteAssurance_;
+};
+
 // The four cost labels, in "0.00".
 struct CoutsCredit {
     std::string total;
@@ -55,6 +71,8 @@ struct TableauAmortissement {
     std::optional<CoutsCredit> couts; // only once every row was listed
     double echeanceAffichee = 0.0;    // the regular instalment as displayed, Fmt2(P + A) read back
     CauseEchec echec = CauseEchec::Aucune;
+    std::vector<EcheanceCalculee> echeances; // the rows listed as numbers, one for each of `lignes`
+    double echeanceReguliere = 0.0;          // T = P + A, unrounded: every row's amount but the last
     bool complet() const { return echec == CauseEchec::Aucune; }
 };
 

@@ -232,3 +232,31 @@ TEST(TableauAmortissement, InvariantsSurDesEmpruntsAuHasard) {
         }
     }
 }
+
+// The rows as numbers beside their texts: the regular amount is T unrounded, 10 000 × 0,005 × q /
+// (q − 1) + 5 with q = 1,005^12, that is 865,6642970…; the other amounts are the cents listed above.
+TEST(TableauAmortissement, EcheancesEnNombres) {
+    auto t = CalculeTableau(Emprunt(10000, 6, 12, 0, 2007y / January / 31, 5), fr);
+    ASSERT_TRUE(t.complet());
+    ASSERT_EQ(t.echeances.size(), 12u);
+    EXPECT_NEAR(t.echeanceReguliere, 865.6642970708, 1e-9);
+    EXPECT_EQ(t.echeances[0],
+              (EcheanceCalculee{1, 2007y / January / 31, t.echeanceReguliere, 50.00, 5, 810.66, 9189.34}));
+    EXPECT_EQ(t.echeances[1].date, 2007y / February / 28);
+    EXPECT_EQ(t.echeances[11], (EcheanceCalculee{12, 2007y / December / 31, 865.70, 4.28, 5, 856.42, 0}));
+
+    // Rows listed before a failure have their numbers too.
+    t = CalculeTableau(Emprunt(10000, 6, 12, 3, 9998y / June / 30), fr);
+    EXPECT_EQ(t.echec, CauseEchec::Calendrier);
+    ASSERT_EQ(t.echeances.size(), 2u);
+    EXPECT_EQ(t.echeances[1].date, 9999y / June / 30);
+}
+
+// The last row rounds to the even cent: with an insurance of 0,005 the rows are those of the loan
+// without it (R_11 = 856,42, I_12 = 4,28), and the last amount 4,28 + 856,42 + 0,005 = 860,705 is
+// an exact half, 860,70; its capital 860,70 − 4,28 − 0,005 = 856,415 gives 856,42.
+TEST(TableauAmortissement, LaDerniereEcheanceArronditAuPair) {
+    const auto t = CalculeTableau(Emprunt(10000, 6, 12, 0, 2007y / January / 31, 0.005), fr);
+    ASSERT_TRUE(t.complet());
+    EXPECT_EQ(t.lignes[11], (LigneTableau{"12", "31/12/2007", "860,70", "4,28", "0,01", "856,42", "0,00"}));
+}

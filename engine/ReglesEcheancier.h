@@ -1,0 +1,42 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+
+namespace amortix {
+
+// One row of a schedule as numbers. The amounts are those the row rule computes: interest, capital
+// and capital owed are whole cents (Round2); the amount is the instalment T, unrounded, on every row
+// but the last; the insurance is A as typed. The list shows each in "0.00".
+struct EcheanceCalculee {
+    std::int32_t numero = 0;
+    std::chrono::year_month_day date;
+    double montant = 0.0;
+    double interets = 0.0;
+    double assurance = 0.0;
+    double capital = 0.0; // capital repaid by this payment
+    double restant = 0.0; // capital still owed after it
+    bool operator==(const EcheanceCalculee&) const = default;
+};
+
+// The schedule's payment without insurance, P: M / n at a zero rate, the annuity formula
+// otherwise. Nothing when the formula fails (zero periods, an overflowing power).
+std::optional<double> CalculePaiementEcheancier(double montant, double tauxAnnuel, int periodesParAn,
+                                                std::int32_t n);
+
+// What every row of one schedule applies.
+struct ConditionsEcheances {
+    double tauxAnnuel = 0.0; // r
+    int periodesParAn = 12;  // k
+    double assurance = 0.0;  // A
+    double echeance = 0.0;   // T = P + A, unrounded
+};
+
+// The row that follows a capital owed R. Interest I = Round2(R × r / k), R × r first. A regular
+// row pays T: capital Round2(T − I − A), then R − capital rounded. The last row clears what is
+// owed, whatever the cents lost or gained before: amount Round2(I + R + A), capital
+// Round2(amount − I − A), nothing left. The number and the date are the caller's.
+EcheanceCalculee CalculeEcheance(double restant, const ConditionsEcheances& conditions, bool derniere);
+
+} // namespace amortix

@@ -24,7 +24,12 @@ enum class Option {
     Mensualite,
     Classeur,
     Pdf,
-    TegDansSorties
+    TegDansSorties,
+    Apres,
+    Rembourse,
+    Tout,
+    Garde,
+    Indemnite
 };
 
 const std::map<QString, Option>& OptionsConnues() {
@@ -41,14 +46,19 @@ const std::map<QString, Option>& OptionsConnues() {
                                                       {"--payment", Option::Mensualite},
                                                       {"--xlsx", Option::Classeur},
                                                       {"--pdf", Option::Pdf},
-                                                      {"--teg-in-outputs", Option::TegDansSorties}};
+                                                      {"--teg-in-outputs", Option::TegDansSorties},
+                                                      {"--after", Option::Apres},
+                                                      {"--repay", Option::Rembourse},
+                                                      {"--all", Option::Tout},
+                                                      {"--keep", Option::Garde},
+                                                      {"--penalty", Option::Indemnite}};
     return options;
 }
 
 // The commands that compute a schedule: from flags or from a document.
 bool CalculeUnEcheancier(CommandeCli commande) {
     return commande == CommandeCli::Echeancier || commande == CommandeCli::ExportClasseur ||
-           commande == CommandeCli::ImpressionPdf;
+           commande == CommandeCli::ImpressionPdf || commande == CommandeCli::RemboursementAnticipe;
 }
 
 bool Accepte(CommandeCli commande, Option option) {
@@ -62,7 +72,13 @@ bool Accepte(CommandeCli commande, Option option) {
         return commande != CommandeCli::Comparaison;
     case Option::Format:
         return commande == CommandeCli::Echeancier || commande == CommandeCli::ValeurManquante ||
-               commande == CommandeCli::Comparaison;
+               commande == CommandeCli::Comparaison || commande == CommandeCli::RemboursementAnticipe;
+    case Option::Apres:
+    case Option::Rembourse:
+    case Option::Tout:
+    case Option::Garde:
+    case Option::Indemnite:
+        return commande == CommandeCli::RemboursementAnticipe;
     case Option::Assurance:
     case Option::Frais:
     case Option::PremiereDate:
@@ -81,7 +97,7 @@ bool Accepte(CommandeCli commande, Option option) {
 }
 
 bool SansValeur(Option option) {
-    return option == Option::TegDansSorties;
+    return option == Option::TegDansSorties || option == Option::Tout;
 }
 
 std::optional<QDate> LitDateIso(const QString& texte) {
@@ -120,6 +136,9 @@ QString TexteUsage() {
         "[--teg-in-outputs]\n"
         "  amortix-cli print --pdf RAPPORT.pdf [DOCUMENT.amx | les options de schedule] [--teg-in-outputs]\n"
         "  amortix-cli compare DOCUMENT.amx [DOCUMENT.amx ...] [--locale NOM] [--format text|json]\n"
+        "  amortix-cli prepay [DOCUMENT.amx | les options de schedule] --after N (--repay T | --all)\n"
+        "                     --keep payment|duration [--penalty immobilier|consommation|aucune|T]\n"
+        "                     [--format text|json]\n"
         "\n"
         "Chaque T est lu comme la zone correspondante de la fenêtre, dans la langue choisie (par défaut\n"
         "celle de l'environnement). Pour solve, laissez de côté la valeur à retrouver.\n");
@@ -147,6 +166,8 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         a.commande = CommandeCli::ImpressionPdf;
     else if (commande == QLatin1String("compare"))
         a.commande = CommandeCli::Comparaison;
+    else if (commande == QLatin1String("prepay"))
+        a.commande = CommandeCli::RemboursementAnticipe;
     else if (commande == QLatin1String("--help") || commande == QLatin1String("-h") ||
              commande == QLatin1String("help"))
         a.commande = CommandeCli::Aide;
@@ -187,7 +208,7 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         if (SansValeur(option->second)) {
             if (valeur)
                 return refus(QStringLiteral("%1 ne prend pas de valeur").arg(nom));
-            a.tegDansSorties = true;
+            (option->second == Option::Tout ? a.toutRembourser : a.tegDansSorties) = true;
             continue;
         }
         if (!valeur) {
@@ -269,6 +290,21 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             a.fichierSortie = *valeur;
             break;
         case Option::TegDansSorties:
+        case Option::Tout:
+            break;
+        case Option::Apres:
+            a.apresEcheance = *valeur;
+            break;
+        case Option::Rembourse:
+            a.montantRembourse = *valeur;
+            break;
+        case Option::Garde:
+            if (*valeur != QLatin1String("payment") && *valeur != QLatin1String("duration"))
+                return refus(QStringLiteral("--keep attend payment ou duration : %1").arg(*valeur));
+            a.garde = *valeur;
+            break;
+        case Option::Indemnite:
+            a.indemnite = *valeur;
             break;
         case Option::Format:
             if (*valeur == QLatin1String("text"))
@@ -286,6 +322,14 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         return refus(QStringLiteral("un document ou les valeurs du prêt, pas les deux"));
     if (a.commande == CommandeCli::ExportClasseur && a.fichierSortie.isEmpty())
         return refus(QStringLiteral("export demande --xlsx CLASSEUR.xlsx"));
+    if (a.commande == CommandeCli::RemboursementAnticipe) {
+        if (a.apresEcheance.isEmpty())
+            return refus(QStringLiteral("prepay demande --after N"));
+        if (a.toutRembourser == !a.montantRembourse.isEmpty())
+            return refus(QStringLiteral("prepay demande --repay MONTANT ou --all, l'un des deux"));
+        if (a.garde.isEmpty())
+            return refus(QStringLiteral("prepay demande --keep payment ou --keep duration"));
+    }
     if (a.commande == CommandeCli::Comparaison && a.documents.isEmpty())
         return refus(QStringLiteral("compare demande au moins un document"));
     if (a.commande == CommandeCli::ImpressionPdf && a.fichierSortie.isEmpty())

@@ -11,7 +11,15 @@
 
 namespace amortix {
 
-enum class CommandeCli { Echeancier, ValeurManquante, ExportClasseur, ImpressionPdf, Comparaison, Aide };
+enum class CommandeCli {
+    Echeancier,
+    ValeurManquante,
+    ExportClasseur,
+    ImpressionPdf,
+    Comparaison,
+    RemboursementAnticipe,
+    Aide
+};
 enum class FormatSortie { Texte, Csv, Json };
 
 // The command line of amortix-cli, checked. Field values stay texts: they are read later exactly as
@@ -24,8 +32,15 @@ struct ArgumentsCli {
     bool tegActuariel = true;
     QLocale locale;
     FormatSortie format = FormatSortie::Texte;
-    QString document;            // a loan document (.amx) to compute instead of the flags
-    QStringList documents;       // compare: the offers, in order
+    QString document;      // a loan document (.amx) to compute instead of the flags
+    QStringList documents; // compare: the offers, in order
+    // prepay: the payment the repayment goes with, the amount (or all of it), what is kept, the
+    // penalty's rule or amount; texts read later in the locale.
+    QString apresEcheance;
+    QString montantRembourse;
+    bool toutRembourser = false;
+    QString garde; // "payment" or "duration"
+    QString indemnite = QStringLiteral("aucune");
     QString fichierSortie;       // --xlsx or --pdf
     bool tegDansSorties = false; // --teg-in-outputs: the TEG in the workbook or the report
 };

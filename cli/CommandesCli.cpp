@@ -17,25 +17,6 @@
 namespace amortix {
 namespace {
 
-// The fields as the window would hold them: from the flags, or from a loan document (checked whole,
-// as the window opens it).
-std::optional<SaisieEmprunt> SaisieDesArguments(const ArgumentsCli& a, const QDate& aujourdhui,
-                                                std::string& erreurs) {
-    if (a.document.isEmpty()) {
-        SaisieEmprunt saisie = a.saisie;
-        if (!a.premiereEcheanceDonnee)
-            saisie.premiereEcheance = VersDateStd(aujourdhui);
-        return saisie;
-    }
-    auto lecture = LitDocument(a.document, ConventionsDe(a.locale));
-    if (const auto* raison = std::get_if<QString>(&lecture)) {
-        erreurs += "amortix-cli : le document « " + VersUtf8(a.document) +
-                   " » n'a pas pu être ouvert : " + VersUtf8(*raison) + "\n";
-        return std::nullopt;
-    }
-    return std::get<SaisieEmprunt>(std::move(lecture));
-}
-
 int Echeancier(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sortie, std::string& erreurs) {
     const auto saisie = SaisieDesArguments(a, aujourdhui, erreurs);
     if (!saisie)
@@ -98,6 +79,23 @@ int Resolution(const ArgumentsCli& a, std::string& sortie, std::string& erreurs)
 
 } // namespace
 
+std::optional<SaisieEmprunt> SaisieDesArguments(const ArgumentsCli& a, const QDate& aujourdhui,
+                                                std::string& erreurs) {
+    if (a.document.isEmpty()) {
+        SaisieEmprunt saisie = a.saisie;
+        if (!a.premiereEcheanceDonnee)
+            saisie.premiereEcheance = VersDateStd(aujourdhui);
+        return saisie;
+    }
+    auto lecture = LitDocument(a.document, ConventionsDe(a.locale));
+    if (const auto* raison = std::get_if<QString>(&lecture)) {
+        erreurs += "amortix-cli : le document « " + VersUtf8(a.document) +
+                   " » n'a pas pu être ouvert : " + VersUtf8(*raison) + "\n";
+        return std::nullopt;
+    }
+    return std::get<SaisieEmprunt>(std::move(lecture));
+}
+
 Module ReglagesEnregistres(std::string& erreurs) {
     Module module;
     module.dossierReglages = DossierReglages();
@@ -129,6 +127,8 @@ int ExecuteCli(const QStringList& arguments, const QLocale& localeParDefaut, con
         return Sortie(a, aujourdhui, reglages, sortie, erreurs);
     case CommandeCli::Comparaison:
         return ExecuteComparaison(a, reglages, sortie, erreurs);
+    case CommandeCli::RemboursementAnticipe:
+        return ExecuteRemboursementAnticipe(a, aujourdhui, sortie, erreurs);
     }
     return StatutUsage;
 }

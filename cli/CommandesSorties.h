@@ -4,6 +4,8 @@
 #include "CalculEmprunt.h"
 #include "Module.h"
 
+#include <QDate>
+#include <optional>
 #include <string>
 
 namespace amortix {
@@ -19,5 +21,14 @@ int ExecuteImpressionPdf(const ArgumentsCli& a, const EmpruntCalcule& calcul, co
 // amortix-cli compare: the documents' offers side by side, the TEG as the stored options show it.
 int ExecuteComparaison(const ArgumentsCli& a, const Module& reglages, std::string& sortie,
                        std::string& erreurs);
+
+// amortix-cli prepay: an early repayment on the loan of the flags or of a document.
+int ExecuteRemboursementAnticipe(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sortie,
+                                 std::string& erreurs);
+
+// The fields as the window would hold them: from the flags, or from a loan document (checked whole,
+// as the window opens it); nothing, with the reason in `erreurs`, for a document that cannot be read.
+std::optional<SaisieEmprunt> SaisieDesArguments(const ArgumentsCli& a, const QDate& aujourdhui,
+                                                std::string& erreurs);
 
 } // namespace amortix

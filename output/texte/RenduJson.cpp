@@ -64,6 +64,25 @@ void AjouteObjet(std::string& json,
     json += '}';
 }
 
+// [["1", "31/01/2007", …], …]: each row's seven texts.
+void AjouteLignesTableau(std::string& json, std::span<const LigneTableau> lignes) {
+    json += '[';
+    bool premiereLigne = true;
+    for (const LigneTableau& ligne : lignes) {
+        json += premiereLigne ? "\n  [" : ",\n  [";
+        premiereLigne = false;
+        bool premiereCellule = true;
+        for (const std::string& cellule : ligne.textes) {
+            if (!premiereCellule)
+                json += ", ";
+            premiereCellule = false;
+            AjouteChaine(json, cellule);
+        }
+        json += ']';
+    }
+    json += premiereLigne ? "]" : "\n ]";
+}
+
 } // namespace
 
 std::string RenduJsonEcheancier(const EmpruntCalcule& calcul, const std::string& premiereEcheance,
@@ -104,21 +123,8 @@ std::string RenduJsonEcheancier(const EmpruntCalcule& calcul, const std::string&
     AjouteChaineOuNull(json, taeg.taegHorsAssurance);
     json += ", \"taea\": ";
     AjouteChaineOuNull(json, taeg.taea);
-    json += ",\n \"rows\": [";
-    bool premiereLigne = true;
-    for (const LigneTableau& ligne : calcul.tableau.lignes) {
-        json += premiereLigne ? "\n  [" : ",\n  [";
-        premiereLigne = false;
-        bool premiereCellule = true;
-        for (const std::string& cellule : ligne.textes) {
-            if (!premiereCellule)
-                json += ", ";
-            premiereCellule = false;
-            AjouteChaine(json, cellule);
-        }
-        json += ']';
-    }
-    json += premiereLigne ? "]" : "\n ]";
+    json += ",\n \"rows\": ";
+    AjouteLignesTableau(json, calcul.tableau.lignes);
     json += ",\n \"error\": ";
     AjouteChaineOuNull(json,
                        calcul.reussi() ? std::nullopt : std::optional(std::string(MessageSaisieIncorrecte)));
@@ -189,6 +195,40 @@ std::string RenduJsonComparaison(std::span<const OffreNommee> offres) {
     };
     indice("cheapest", meilleures.moinsChere);
     indice("lowest_taeg", meilleures.plusPetitTAEG);
+    json += "}\n";
+    return json;
+}
+
+std::string RenduJsonRemboursement(const RemboursementOuMotif& resultat) {
+    const auto* r = std::get_if<RemboursementAnticipe>(&resultat);
+    std::string json = "{";
+    bool premier = true;
+    const auto champ = [&](std::string_view nom, const std::optional<std::string>& valeur) {
+        json += premier ? "" : ", ";
+        premier = false;
+        AjouteChaine(json, nom);
+        json += ": ";
+        AjouteChaineOuNull(json, valeur);
+    };
+    const auto texte = [r](std::string TextesRemboursement::*membre) {
+        return r ? std::optional<std::string>(r->textes.*membre) : std::nullopt;
+    };
+    champ("remaining_before", texte(&TextesRemboursement::restantAvant));
+    champ("repaid", texte(&TextesRemboursement::rembourse));
+    champ("penalty", texte(&TextesRemboursement::indemnite));
+    json += ",\n \"rows\": ";
+    if (r)
+        AjouteLignesTableau(json, r->lignes);
+    else
+        json += "null";
+    json += ",\n \"last_number\": " + (r ? std::to_string(r->numeroDerniere) : std::string("null"));
+    premier = false;
+    champ("last_date", texte(&TextesRemboursement::dateDerniere));
+    champ("new_payment", texte(&TextesRemboursement::nouvelleEcheance));
+    champ("interest_saved", texte(&TextesRemboursement::interetsEconomises));
+    champ("insurance_saved", texte(&TextesRemboursement::assuranceEconomisee));
+    champ("net_saving", texte(&TextesRemboursement::economieNette));
+    champ("error", r ? std::nullopt : std::optional(std::get<std::string>(resultat)));
     json += "}\n";
     return json;
 }

@@ -3,6 +3,7 @@
 #include "CalculEmprunt.h"
 #include "CalculValeurManquante.h"
 #include "ComparaisonOffres.h"
+#include "RemboursementAnticipe.h"
 
 #include <span>
 #include <string>
@@ -20,5 +21,9 @@ std::string RenduJsonValeurManquante(const RechercheValeurManquante& resultat);
 // {"offers": [...], "cheapest": i, "lowest_taeg": i}: every offer's texts as the window shows them,
 // a failed one with its fields null and "error" set.
 std::string RenduJsonComparaison(std::span<const OffreNommee> offres);
+
+// {"remaining_before", "repaid", "penalty", "rows", "last_number", "last_date", "new_payment",
+// "interest_saved", "insurance_saved", "net_saving", "error"}: on a refusal every field is null.
+std::string RenduJsonRemboursement(const RemboursementOuMotif& resultat);
 
 } // namespace amortix

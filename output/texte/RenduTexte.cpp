@@ -38,6 +38,27 @@ void AjouteLignes(std::string& texte,
     }
 }
 
+// The rows under the list's headings: the number on the left, every other column on the right, as
+// the list shows them.
+void AjouteTableau(std::string& texte, std::span<const LigneTableau> lignes) {
+    std::array<std::size_t, NombreColonnes> largeurs{};
+    for (std::size_t j = 0; j < largeurs.size(); ++j)
+        largeurs[j] = Largeur(EntetesColonnes[j]);
+    for (const LigneTableau& ligne : lignes)
+        for (std::size_t j = 0; j < largeurs.size(); ++j)
+            largeurs[j] = std::max(largeurs[j], Largeur(ligne.textes[j]));
+    const auto ajouteLigne = [&](const auto& cellules) {
+        for (std::size_t j = 0; j < largeurs.size(); ++j) {
+            texte += j == 0 ? "" : "  ";
+            AjouteCadre(texte, cellules[j], largeurs[j], j > 0);
+        }
+        texte += '\n';
+    };
+    ajouteLigne(EntetesColonnes);
+    for (const LigneTableau& ligne : lignes)
+        ajouteLigne(ligne.textes);
+}
+
 } // namespace
 
 std::string RenduTexteEcheancier(const EmpruntCalcule& calcul, const std::string& premiereEcheance) {
@@ -53,26 +74,9 @@ std::string RenduTexteEcheancier(const EmpruntCalcule& calcul, const std::string
                          {"Assurance (fixe par éch.) :", c.assurance},
                          {"Frais de dossier :", c.fraisDossier}});
 
-    const auto& lignes = calcul.tableau.lignes;
-    if (!lignes.empty()) {
-        std::array<std::size_t, NombreColonnes> largeurs{};
-        for (std::size_t j = 0; j < largeurs.size(); ++j)
-            largeurs[j] = Largeur(EntetesColonnes[j]);
-        for (const LigneTableau& ligne : lignes)
-            for (std::size_t j = 0; j < largeurs.size(); ++j)
-                largeurs[j] = std::max(largeurs[j], Largeur(ligne.textes[j]));
-        // The number on the left, every other column on the right, as the list shows them.
-        const auto ajouteLigne = [&](const auto& cellules) {
-            for (std::size_t j = 0; j < largeurs.size(); ++j) {
-                texte += j == 0 ? "" : "  ";
-                AjouteCadre(texte, cellules[j], largeurs[j], j > 0);
-            }
-            texte += '\n';
-        };
+    if (!calcul.tableau.lignes.empty()) {
         texte += "\nTableau d'amortissement\n";
-        ajouteLigne(EntetesColonnes);
-        for (const LigneTableau& ligne : lignes)
-            ajouteLigne(ligne.textes);
+        AjouteTableau(texte, calcul.tableau.lignes);
     }
     if (const auto& couts = calcul.tableau.couts) {
         texte += "\nCoût total du crédit : " + couts->total + "\n";
@@ -159,6 +163,24 @@ std::string RenduTexteComparaison(std::span<const OffreNommee> offres) {
         texte += "Coût total le plus bas : " + offres[*meilleures.moinsChere].nom + "\n";
     if (meilleures.plusPetitTAEG)
         texte += "TAEG le plus bas : " + offres[*meilleures.plusPetitTAEG].nom + "\n";
+    return texte;
+}
+
+std::string RenduTexteRemboursement(const RemboursementAnticipe& r) {
+    const TextesRemboursement& t = r.textes;
+    std::string texte;
+    AjouteLignes(texte, {{"Capital restant dû avant le remboursement :", t.restantAvant},
+                         {"Capital remboursé :", t.rembourse},
+                         {"Indemnité :", t.indemnite},
+                         {"Dernière échéance :", std::to_string(r.numeroDerniere) + " le " + t.dateDerniere},
+                         {"Nouvelle échéance :", t.nouvelleEcheance},
+                         {"Intérêts économisés :", t.interetsEconomises},
+                         {"Assurance économisée :", t.assuranceEconomisee},
+                         {"Économie nette :", t.economieNette}});
+    if (!r.lignes.empty()) {
+        texte += "\nNouveau tableau d'amortissement\n";
+        AjouteTableau(texte, r.lignes);
+    }
     return texte;
 }
 

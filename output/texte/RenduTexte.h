@@ -3,6 +3,7 @@
 #include "CalculEmprunt.h"
 #include "CalculValeurManquante.h"
 #include "ComparaisonOffres.h"
+#include "RemboursementAnticipe.h"
 
 #include <span>
 #include <string>
@@ -18,5 +19,8 @@ std::string RenduTexteValeurManquante(const RechercheValeurManquante& resultat, 
 
 // Offers side by side, one column each, then which one costs least and which has the lowest TAEG.
 std::string RenduTexteComparaison(std::span<const OffreNommee> offres);
+
+// An early repayment: its summary, then the new rows under the list's headings.
+std::string RenduTexteRemboursement(const RemboursementAnticipe& remboursement);
 
 } // namespace amortix

@@ -43,10 +43,13 @@ std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, con
 
     etape = QStringLiteral("3");
     feuille.largeurColonne("A:A", 4);
-    // Wider than the default 8.43: B holds a date text of ten characters, E the heading "Assurance"
-    // unbroken and the TEG text beside the rate, which cannot spill over the cost labels in F.
+    // Wider than the default 8.43: B holds a date text of ten characters, D an amount of 100 000,00
+    // and more, E the heading "Assurance" unbroken and the TEG text beside the rate, which cannot
+    // spill over the cost labels, and F those labels, which cannot spill over the TEG text.
     feuille.largeurColonne("B:B", 10.5);
+    feuille.largeurColonne("D:D", 11);
     feuille.largeurColonne("E:E", 12.5);
+    feuille.largeurColonne("F:F", 12);
     feuille.largeurColonne("G:G", 14);
 
     etape = QStringLiteral("4");

@@ -125,13 +125,15 @@ void VerifieMiseEnPage(const Classeur& c) {
               QJsonArray({QStringLiteral("A1:G1"), QStringLiteral("A9:G9"), QStringLiteral("F3:G3")}));
     // A width of w characters is p = round(w × 7) + 5 pixels, stored as trunc(p / 7 × 256) / 256, for
     // a font whose digits are 7 pixels wide: 4 gives 4.7109375, 10.5 gives 79 pixels, 11.28515625 (a
-    // date's ten characters), 12.5 gives 93, 13.28515625 ("Assurance" and the TEG text) and 14 gives
-    // 14.7109375.
+    // date's ten characters), 11 gives 11.7109375 (100 000,00), 12.5 gives 93, 13.28515625
+    // ("Assurance" and the TEG text), 12 gives 12.7109375 (the cost labels) and 14 gives 14.7109375.
     const QJsonObject largeurs = lu[QLatin1String("largeurs")].toObject();
-    EXPECT_EQ(largeurs.keys(), QStringList({"A", "B", "E", "G"}));
+    EXPECT_EQ(largeurs.keys(), QStringList({"A", "B", "D", "E", "F", "G"}));
     EXPECT_DOUBLE_EQ(largeurs[QLatin1String("A")].toDouble(), 4.7109375);
     EXPECT_DOUBLE_EQ(largeurs[QLatin1String("B")].toDouble(), 11.28515625);
+    EXPECT_DOUBLE_EQ(largeurs[QLatin1String("D")].toDouble(), 11.7109375);
     EXPECT_DOUBLE_EQ(largeurs[QLatin1String("E")].toDouble(), 13.28515625);
+    EXPECT_DOUBLE_EQ(largeurs[QLatin1String("F")].toDouble(), 12.7109375);
     EXPECT_DOUBLE_EQ(largeurs[QLatin1String("G")].toDouble(), 14.7109375);
     // Rows of Arial 10, 12.75 points: about 55 to a printed page.
     EXPECT_DOUBLE_EQ(lu[QLatin1String("hauteurParDefaut")].toDouble(), 12.75);

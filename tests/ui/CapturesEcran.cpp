@@ -1,21 +1,13 @@
 // Draws the windows into PNG files, to look at them: captures-ecran DOSSIER.
 #include "ControlesEmprunt.h"
-#include "InteractionsScriptees.h"
 #include "RapportPdf.h"
 #include "frmAccueil.h"
 #include "frmCalculManquant.h"
 #include "frmCustom.h"
-#include "frmEmprunt.h"
 #include "frmOptions.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QDir>
-#include <QLineEdit>
-#include <QPrinter>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <clocale>
 
@@ -27,54 +19,32 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(AMORTIX_VERSION));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     const QDir dossier(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-
-    QTemporaryDir reglages;
-    Module module;
-    module.dossierReglages = reglages.path();
-    InteractionsScriptees interactions;
+    const auto capture = [&dossier](QWidget& fenetre, const char* nom) {
+        fenetre.show();
+        QTest::qWait(50);
+        fenetre.grab().save(dossier.filePath(QLatin1String(nom) + QStringLiteral(".png")));
+    };
 
     frmAccueil accueil([] {});
-    accueil.show();
-    QTest::qWait(50);
-    accueil.grab().save(dossier.filePath(QStringLiteral("frmAccueil.png")));
+    capture(accueil, "frmAccueil");
     accueil.Timer1->stop();
-
-    frmEmprunt fenetre(module, interactions);
-    fenetre.show();
-    QTest::qWait(50);
-    fenetre.grab().save(dossier.filePath(QStringLiteral("frmEmprunt-vide.png")));
-
-    QTest::keyClicks(Controles(fenetre).txtMontant, QStringLiteral("100000"));
-    QTest::keyClicks(Controles(fenetre).txtMensualite, QStringLiteral("240"));
-    QTest::keyClicks(Controles(fenetre).txtTaux, QStringLiteral("4"));
-    QTest::keyClicks(Controles(fenetre).txtAssurance, QStringLiteral("20"));
-    QTest::keyClicks(Controles(fenetre).txtFraisDossier, QStringLiteral("500"));
-    Controles(fenetre).DTPicker->setDate(QDate(2027, 1, 31));
-    QTest::mouseClick(Controles(fenetre).cmdCalculer, Qt::LeftButton);
-    QTest::qWait(50);
-    fenetre.grab().save(dossier.filePath(QStringLiteral("frmEmprunt-calcule.png")));
-
-    frmOptions options(module, interactions, &fenetre);
-    options.show();
-    QTest::qWait(50);
-    options.grab().save(dossier.filePath(QStringLiteral("frmOptions.png")));
-
-    frmCustom custom(module, interactions, fenetre);
-    custom.show();
-    QTest::qWait(50);
-    custom.grab().save(dossier.filePath(QStringLiteral("frmCustom.png")));
-
+    Poste poste;
+    frmEmprunt& fenetre = poste.ouvre();
+    capture(fenetre, "frmEmprunt-vide");
+    poste.calcule("100000", "240", "4", "20", "500", QDate(2027, 1, 31));
+    capture(fenetre, "frmEmprunt-calcule");
+    frmOptions options(poste.module, poste.interactions, &fenetre);
+    capture(options, "frmOptions");
+    frmCustom custom(poste.module, poste.interactions, fenetre);
+    capture(custom, "frmCustom");
     // The missing-value window after a rate search that re-adjusted the payment.
-    frmCalculManquant manquant(fenetre, interactions);
-    manquant.show();
-    QTest::qWait(50);
-    manquant.grab().save(dossier.filePath(QStringLiteral("frmCalculManquant-vide.png")));
+    frmCalculManquant manquant(fenetre, poste.interactions);
+    capture(manquant, "frmCalculManquant-vide");
     QTest::keyClicks(manquant.txtValeur[0], QStringLiteral("10000"));
     QTest::keyClicks(manquant.txtValeur[1], QStringLiteral("12"));
     QTest::keyClicks(manquant.txtValeur[3], QStringLiteral("860"));
     QTest::mouseClick(manquant.cmdCalculer, Qt::LeftButton);
-    QTest::qWait(50);
-    manquant.grab().save(dossier.filePath(QStringLiteral("frmCalculManquant-calcule.png")));
+    capture(manquant, "frmCalculManquant-calcule");
 
     // The printed report as a PDF (scripts/captures-ecran.sh draws its first pages), and the real
     // print preview, drawn then closed.

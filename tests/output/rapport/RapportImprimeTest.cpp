@@ -1,5 +1,6 @@
 #include "RapportImprime.h"
 
+#include "../../commun/Fichiers.h"
 #include "CalculEmprunt.h"
 #include "Poppler.h"
 #include "RapportPdf.h"
@@ -126,14 +127,9 @@ TEST_F(RapportImprimeTest, TextesDansLOrdre) {
     EXPECT_NEAR(haut("Montant") - haut("Prêts"), 3 * Ligne, 2);
 
     rapport.blnTEGDansExcel = false;
-    for (const auto& [frequence, unite] :
-         {std::pair{Frequence::Mois, "mois"}, std::pair{Frequence::Trimestres, "trimestres"},
-          std::pair{Frequence::Semestres, "semestres"}, std::pair{Frequence::Ans, "ans"}}) {
-        rapport.contenu.saisie.frequence = frequence;
-        const QStringList sansTEG = poppler::Lignes(pdf());
-        EXPECT_EQ(sansTEG.at(2), QStringLiteral("Amortissement : 12 ") + QLatin1String(unite));
-        EXPECT_EQ(sansTEG.at(3), "Taux d'intérêt : 6,00 %");
-    }
+    rapport.contenu.saisie.frequence = Frequence::Trimestres;
+    const QStringList sansTEG = poppler::Lignes(pdf());
+    EXPECT_EQ(sansTEG.mid(2, 2), QStringList({"Amortissement : 12 trimestres", "Taux d'intérêt : 6,00 %"}));
 }
 
 // Rows numbered 1 to n whatever the list's first column holds, right-aligned in columns 1 350 twips
@@ -162,13 +158,9 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
         const auto lignesPage = LignesDeMots(pages[p]);
         if (p > 0) {
             const auto& entete = lignesPage.front();
-            ASSERT_EQ(entete.size(), 11u) << "page " << p + 1;
-            EXPECT_EQ(entete[0].texte, QStringLiteral("N°"));
+            EXPECT_TRUE(entete.size() == 11u && entete[0].texte == "N°" && entete[6].gauche == 5 * PasColonne)
+                << "page " << p + 1;
             EXPECT_NEAR(entete.front().haut, decalage, 0.01);
-            // Each heading at its column's left edge: {word, column}.
-            for (const auto& [mot, colonne] :
-                 {std::pair{0, 0}, {1, 1}, {2, 2}, {4, 3}, {5, 4}, {6, 5}, {8, 6}})
-                EXPECT_NEAR(entete[static_cast<std::size_t>(mot)].gauche, colonne * PasColonne, 0.01);
         }
         for (const auto& mots : lignesPage)
             if (mots.size() == 7 && mots.front().texte.toInt() > 0)
@@ -229,28 +221,27 @@ TEST_F(RapportImprimeTest, Logo) {
     QImage rouge(40, 30, QImage::Format_RGB32); // 600 x 450 twips
     rouge.fill(Qt::red);
     rapport.logo = QPixmap::fromImage(rouge);
-    for (const int largeurLogo : {600, 1500}) {
-        rapport.largeurLogo = largeurLogo;
-        const QString avec = pdfPetitePage(QStringLiteral("logo-%1.pdf").arg(largeurLogo));
-        EXPECT_EQ(poppler::NombreImages(avec), 1);
-        const QImage page = poppler::Image(avec, 1, 144); // 10 twips a pixel
-        QRect rougeTrouve;
-        for (int y = 0; y < page.height(); ++y)
-            for (int x = 0; x < page.width(); ++x)
-                if (const QColor c = page.pixelColor(x, y); c.red() > 200 && c.green() < 80 && c.blue() < 80)
-                    rougeTrouve |= QRect(x, y, 1, 1);
-        EXPECT_NEAR(rougeTrouve.left() * 10, 12000 - largeurLogo - 500, 10);
-        EXPECT_NEAR(rougeTrouve.width() * 10, 600, 10);
-        EXPECT_NEAR(rougeTrouve.height() * 10, 450, 10);
-        EXPECT_NEAR(rougeTrouve.top() * 10, 2 * Ligne, 10);
-        const auto motsSans = poppler::Pages(sans).at(0).mots, motsAvec = poppler::Pages(avec).at(0).mots;
-        ASSERT_EQ(motsAvec.size(), motsSans.size());
-        for (std::size_t i = 0; i < motsSans.size(); ++i) {
-            EXPECT_EQ(motsAvec[i].texte, motsSans[i].texte);
-            EXPECT_NEAR(motsAvec[i].gauche, motsSans[i].gauche, 0.01);
-            EXPECT_NEAR(motsAvec[i].haut, motsSans[i].haut, 0.01);
-        }
-    }
+    rapport.largeurLogo = 1500; // wider than its picture: the logo's left edge moves with it
+    const QString avec = pdfPetitePage(QStringLiteral("logo.pdf"));
+    EXPECT_EQ(poppler::NombreImages(avec), 1);
+    const QImage page = poppler::Image(avec, 1, 144); // 10 twips a pixel
+    QRect rougeTrouve;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (const QColor c = page.pixelColor(x, y); c.red() > 200 && c.green() < 80 && c.blue() < 80)
+                rougeTrouve |= QRect(x, y, 1, 1);
+    EXPECT_NEAR(rougeTrouve.left() * 10, 12000 - 1500 - 500, 10);
+    EXPECT_NEAR(rougeTrouve.top() * 10, 2 * Ligne, 10);
+    EXPECT_NEAR(rougeTrouve.width() * 10, 600, 10);
+    EXPECT_NEAR(rougeTrouve.height() * 10, 450, 10);
+    const auto places = [](const QString& pdf) {
+        QStringList mots;
+        const std::vector<poppler::Page> pages = poppler::Pages(pdf);
+        for (const poppler::Mot& mot : pages.at(0).mots)
+            mots << mot.texte + QStringLiteral(" %1 %2").arg(mot.gauche).arg(mot.haut);
+        return mots;
+    };
+    EXPECT_EQ(places(avec), places(sans));
 }
 
 TEST_F(RapportImprimeTest, Echecs) {
@@ -272,9 +263,7 @@ TEST_F(RapportImprimeTest, Echecs) {
     EXPECT_FALSE(QFile::exists(absent));
 
     // A file already there is replaced by the whole document.
-    QFile ancien(dossier.filePath(QStringLiteral("rapport.pdf")));
-    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien contenu") > 0);
-    ancien.close();
+    ASSERT_TRUE(Ecrit(dossier.filePath(QStringLiteral("rapport.pdf")), "ancien contenu"));
     EXPECT_EQ(poppler::Lignes(pdf()).at(0), "Prêts de l'Agence du Centre");
 }
 

@@ -9,8 +9,8 @@ namespace {
 
 struct Execution {
     int statut;
-    std::string sortie;
-    std::string erreurs;
+    std::string sortie, erreurs;
+    bool montre(const std::string& texte) const { return sortie.find(texte) != std::string::npos; }
 };
 
 Execution Execute(const QStringList& arguments,
@@ -21,52 +21,39 @@ Execution Execute(const QStringList& arguments,
 }
 
 const QStringList exemple = {"schedule", "--amount", "10000", "--duration", "12", "--rate", "6"};
+const std::string MessageEchec =
+    "Les informations saisies sont incomplètes ou incorrectes, veuillez les corriger.";
 
 } // namespace
 
+// The worked example as JSON: the fields as the window rewrites them, the costs, the TEG, the rows.
 TEST(CommandesCli, EcheancierEnJson) {
     const auto e = Execute(exemple + QStringList{"--format", "json"});
     EXPECT_EQ(e.statut, StatutReussi);
     EXPECT_EQ(e.erreurs, "");
-    EXPECT_NE(
-        e.sortie.find(
-            R"({"inputs": {"amount": "10000,00", "duration": "12", "frequency": "mois", "rate": "6,00", )"
-            R"("insurance": "0,00", "fees": "0,00", "first_date": "31/01/2007"})"),
-        std::string::npos);
-    EXPECT_NE(
-        e.sortie.find(
-            R"("costs": {"total": "327,96", "interest": "327,96", "insurance": "0,00", "fees": "0,00"})"),
-        std::string::npos);
-    EXPECT_NE(e.sortie.find(
-                  R"("teg": {"period": "0,499916 %", "proportional": "5,9990 %", "actuarial": "6,1667 %", )"
-                  R"("shown": "6,1667 %"})"),
-              std::string::npos);
-    EXPECT_NE(e.sortie.find(R"(["1", "31/01/2007", "860,66", "50,00", "0,00", "810,66", "9189,34"])"),
-              std::string::npos);
-    EXPECT_NE(e.sortie.find(R"(["12", "31/12/2007", "860,70", "4,28", "0,00", "856,42", "0,00"])"),
-              std::string::npos);
-    EXPECT_NE(e.sortie.find(R"("error": null})"), std::string::npos);
-
-    const auto proportionnel = Execute(exemple + QStringList{"--format=json", "--method", "proportionnel"});
-    EXPECT_NE(proportionnel.sortie.find(R"("shown": "5,9990 %")"), std::string::npos);
+    for (const char* attendu :
+         {R"({"inputs": {"amount": "10000,00", "duration": "12", "frequency": "mois", "rate": "6,00", )"
+          R"("insurance": "0,00", "fees": "0,00", "first_date": "31/01/2007"})",
+          R"("costs": {"total": "327,96", "interest": "327,96", "insurance": "0,00", "fees": "0,00"})",
+          R"("teg": {"period": "0,499916 %", "proportional": "5,9990 %", "actuarial": "6,1667 %", )"
+          R"("shown": "6,1667 %"})",
+          R"(["1", "31/01/2007", "860,66", "50,00", "0,00", "810,66", "9189,34"])",
+          R"(["12", "31/12/2007", "860,70", "4,28", "0,00", "856,42", "0,00"])", R"("error": null})"})
+        EXPECT_TRUE(e.montre(attendu)) << attendu << "\n" << e.sortie;
+    EXPECT_TRUE(Execute(exemple + QStringList{"--format=json", "--method", "proportionnel"})
+                    .montre(R"("shown": "5,9990 %")"));
 }
 
 TEST(CommandesCli, EchecsEtUsage) {
     // The window's message, the fields as the window shows them, exit status 1.
     auto e = Execute({"schedule", "--amount", "10000", "--rate", "6", "--format", "json"});
     EXPECT_EQ(e.statut, StatutEchecCalcul);
-    EXPECT_NE(e.sortie.find(R"("amount": "10000", "duration": "")"), std::string::npos);
-    EXPECT_NE(e.sortie.find(R"("costs": null)"), std::string::npos);
-    EXPECT_NE(
-        e.sortie.find(
-            R"("error": "Les informations saisies sont incomplètes ou incorrectes, veuillez les corriger."})"),
-        std::string::npos);
-
+    EXPECT_TRUE(e.montre(R"("amount": "10000", "duration": "")") && e.montre(R"("costs": null)"));
+    EXPECT_TRUE(e.montre(R"("error": ")" + MessageEchec + R"("})"));
     e = Execute({"schedule", "--amount", "1000", "--duration", "3", "--rate", "0"});
     EXPECT_EQ(e.statut, StatutEchecCalcul);
-    EXPECT_NE(e.sortie.find("333,33"), std::string::npos);
-    EXPECT_EQ(e.erreurs,
-              "Les informations saisies sont incomplètes ou incorrectes, veuillez les corriger.\n");
+    EXPECT_TRUE(e.montre("333,33"));
+    EXPECT_EQ(e.erreurs, MessageEchec + "\n");
 
     for (const QStringList& arguments :
          {QStringList{"schedule", "--unknown", "1"}, QStringList{"schedule", "--first-date", "2007-02-30"},
@@ -81,46 +68,39 @@ TEST(CommandesCli, EchecsEtUsage) {
     }
 }
 
+// The number and date conventions of the locale given, else of the system.
 TEST(CommandesCli, LocalesEtCsv) {
+    const QStringList trimestres = {"--duration",  "8",          "--rate",       "5",
+                                    "--frequency", "trimestres", "--first-date", "2008-08-31",
+                                    "--format",    "csv"};
     const QLocale anglais(QLocale::English, QLocale::UnitedStates);
-    auto e = Execute({"schedule", "--amount", "10,000", "--duration", "8", "--rate", "5", "--frequency",
-                      "trimestres", "--first-date", "2008-08-31", "--format", "csv"},
-                     anglais);
+    auto e = Execute(QStringList{"schedule", "--amount", "10,000"} + trimestres, anglais);
     EXPECT_EQ(e.statut, StatutReussi);
     EXPECT_TRUE(
         e.sortie.starts_with("N°,Date,Montant éch.,Intérêts,Assurance,Capital amorti,Capital restant dû\n"
                              "1,8/31/2008,1321.33,125.00,0.00,1196.33,8803.67\n2,11/30/2008,"))
         << e.sortie;
-
-    e = Execute({"schedule", "--amount", "10000", "--duration", "8", "--rate", "5", "--frequency",
-                 "trimestres", "--first-date", "2008-08-31", "--format", "csv", "--locale", "de_DE"},
-                anglais);
-    EXPECT_NE(e.sortie.find("\n1;31.08.2008;1321,33;125,00;0,00;1196,33;8803,67\n"), std::string::npos)
-        << e.sortie;
+    e = Execute(QStringList{"schedule", "--amount", "10000", "--locale", "de_DE"} + trimestres, anglais);
+    EXPECT_TRUE(e.montre("\n1;31.08.2008;1321,33;125,00;0,00;1196,33;8803,67\n")) << e.sortie;
 }
 
 TEST(CommandesCli, ValeurManquante) {
     auto e =
         Execute({"solve", "--amount", "10000", "--duration", "12", "--payment", "860", "--format", "json"});
     EXPECT_EQ(e.statut, StatutReussi);
-    EXPECT_EQ(
-        e.sortie,
-        "{\"fields\": {\"amount\": \"10000,00\", \"duration\": \"12\", \"rate\": \"5,86\", \"payment\": "
-        "\"860,02\"},\n"
-        " \"message\": \"Le taux le plus proche de la réalité est de : 5,86%\\r\\nLa mensualité a donc été "
-        "réajustée pour en tenir compte passant ainsi de 860,00 à 860,02.\",\n \"error\": null}\n");
-
+    EXPECT_EQ(e.sortie,
+              "{\"fields\": {\"amount\": \"10000,00\", \"duration\": \"12\", \"rate\": \"5,86\", "
+              "\"payment\": \"860,02\"},\n \"message\": \"Le taux le plus proche de la réalité est de : "
+              "5,86%\\r\\nLa mensualité a donc été réajustée pour en tenir compte passant ainsi de 860,00 "
+              "à 860,02.\",\n \"error\": null}\n");
     e = Execute({"solve", "--amount", "10000", "--rate", "6"});
     EXPECT_EQ(e.statut, StatutEchecCalcul);
     EXPECT_EQ(e.erreurs, "Une seule zone doit être vide pour que Amortix recherche la valeur manquante.\n");
-
     e = Execute({"solve", "--amount", "100000", "--rate", "5", "--payment", "1000", "--frequency",
                  "trimestres", "--format", "json"});
     EXPECT_EQ(e.statut, StatutEchecCalcul);
-    EXPECT_NE(e.sortie.find(R"("duration": "")"), std::string::npos);
-    EXPECT_NE(e.sortie.find("incohérentes"), std::string::npos);
-
+    EXPECT_TRUE(e.montre(R"("duration": "")") && e.montre("incohérentes"));
     e = Execute({"solve", "--amount", "10000", "--duration", "12", "--rate", "6"});
     EXPECT_EQ(e.statut, StatutReussi);
-    EXPECT_NE(e.sortie.find("Montant échéance :      860,66"), std::string::npos) << e.sortie;
+    EXPECT_TRUE(e.montre("Montant échéance :      860,66")) << e.sortie;
 }

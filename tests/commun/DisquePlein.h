@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QString>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
+#include <string>
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -18,27 +17,21 @@ namespace amortix {
 class DisquePlein {
 public:
     DisquePlein() {
-        if (::geteuid() != 0) {
+        if (::geteuid() != 0)
             raison_ = "un disque plein se monte en root (tmpfs)";
-            return;
-        }
-        if (::mount("tmpfs", racine_.path().toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0) {
+        else if (::mount("tmpfs", QFile::encodeName(racine_.path()).constData(), "tmpfs", 0, "size=64k") != 0)
             raison_ = std::string("tmpfs ne peut pas être monté : ") + std::strerror(errno);
-            return;
-        }
-        monte_ = true;
     }
     ~DisquePlein() {
-        if (monte_)
-            ::umount2(racine_.path().toLocal8Bit().constData(), MNT_DETACH);
+        if (pret())
+            ::umount2(QFile::encodeName(racine_.path()).constData(), MNT_DETACH);
     }
     DisquePlein(const DisquePlein&) = delete;
     DisquePlein& operator=(const DisquePlein&) = delete;
 
-    bool pret() const { return monte_; }
+    bool pret() const { return raison_.empty(); }
     const std::string& raison() const { return raison_; }
     QString chemin(const QString& nom) const { return QDir(racine_.path()).filePath(nom); }
-
     // Puts a file on the disk while it still has room.
     bool place(const QString& nom, const QByteArray& octets) const {
         QFile fichier(chemin(nom));
@@ -50,21 +43,17 @@ public:
         QFile bouchon(chemin(QStringLiteral(".bouchon")));
         if (!bouchon.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return;
-        const QByteArray bloc(4096, 'x');
-        while (bouchon.write(bloc) == bloc.size()) {
-        }
-        const QByteArray octet(1, 'x');
-        while (bouchon.write(octet) == 1) {
-        }
+        for (const qsizetype taille : {4096, 1})
+            while (bouchon.write(QByteArray(taille, 'x')) == taille) {
+            }
     }
-    // The files on the disk, but the filler: no temporary file may be left among them.
+    // The files on the disk but the filler: no temporary file may be left among them.
     QStringList fichiers() const {
         return QDir(racine_.path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
     }
 
 private:
     QTemporaryDir racine_;
-    bool monte_ = false;
     std::string raison_;
 };
 

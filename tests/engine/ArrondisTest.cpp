@@ -2,61 +2,43 @@
 
 #include "LectureNombres.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace amortix;
 
+// Round2 takes an exact half to the even cent, Fmt2 away from zero; Fmt2's text reads back as its value.
 TEST(Arrondis, LesDeuxArrondisDifferentSurLesMoities) {
     const ConventionsLocales fr = ConventionsFrancaises();
     struct Cas {
-        double x;
-        double round2;
+        double x, round2;
         const char* fmt2;
     };
-    for (const Cas& c : {Cas{0.125, 0.12, "0,13"}, Cas{0.135, 0.14, "0,14"}, Cas{2.345, 2.34, "2,35"},
-                         Cas{2.355, 2.36, "2,36"}, Cas{1.005, 1.00, "1,01"}, Cas{0.285, 0.28, "0,29"},
-                         Cas{2.675, 2.68, "2,68"}, Cas{-2.345, -2.34, "-2,35"}, Cas{0.005, 0.0, "0,01"},
-                         Cas{860.664297, 860.66, "860,66"}, Cas{45.94670000000001, 45.95, "45,95"},
-                         Cas{0.0, 0.0, "0,00"}, Cas{-0.001, -0.0, "0,00"}, Cas{9.995, 10.0, "10,00"},
-                         Cas{123456789.125, 123456789.12, "123456789,13"}}) {
-        SCOPED_TRACE(c.x);
-        EXPECT_EQ(Round2(c.x), c.round2);
-        EXPECT_EQ(Fmt2(c.x, fr), c.fmt2);
-        EXPECT_EQ(LitDecimal(c.fmt2, fr), Fmt2Valeur(c.x));
+    for (const Cas& c :
+         {Cas{0.125, 0.12, "0,13"}, Cas{0.135, 0.14, "0,14"}, Cas{2.345, 2.34, "2,35"},
+          Cas{1.005, 1.00, "1,01"}, Cas{2.675, 2.68, "2,68"}, Cas{-2.345, -2.34, "-2,35"},
+          Cas{0.005, 0.0, "0,01"}, Cas{860.664297, 860.66, "860,66"}, Cas{-0.001, -0.0, "0,00"},
+          Cas{45.94670000000001, 45.95, "45,95"}, Cas{9.995, 10.0, "10,00"}, Cas{1e-20, 0.0, "0,00"},
+          Cas{123456789.125, 123456789.12, "123456789,13"}, Cas{-1e15, -1e15, "-1000000000000000,00"},
+          Cas{1e20, 1e20, "100000000000000000000,00"}}) {
+        EXPECT_EQ(Round2(c.x), c.round2) << c.x;
+        EXPECT_EQ(Fmt2(c.x, fr), c.fmt2) << c.x;
+        EXPECT_EQ(LitDecimal(c.fmt2, fr), Fmt2Valeur(c.x)) << c.x;
     }
+    EXPECT_EQ(FormateDecimales(12.5, 0, fr), "13");
+    EXPECT_EQ(ArrondiAffiche(0.05855, 4), 0.0586);
+    EXPECT_EQ(FormatePourcentage(0.0049991607666015625, 6, fr), "0,499916 %");
+    EXPECT_EQ(FormatePourcentage(0.06166, 4, ConventionsAmericaines()), "6.1660 %");
 }
 
 // Every cent and every half-cent up to 100 000,00 rounds as its decimal text says, whichever way
 // its binary value leans: the fast path must never disagree with the text.
 TEST(Arrondis, MoitiesDeCentimeJusquaCentMille) {
-    const ConventionsLocales en = ConventionsAmericaines();
     for (long long c = 0; c < 10'000'000; c += 7) {
-        const double moitie = (static_cast<double>(c) + 0.5) / 100.0;
-        const long long pair = c % 2 == 0 ? c : c + 1;
-        ASSERT_EQ(Round2(moitie), static_cast<double>(pair) / 100.0) << moitie;
+        const double moitie = (static_cast<double>(c) + 0.5) / 100.0, juste = static_cast<double>(c) / 100.0;
+        ASSERT_EQ(Round2(moitie), static_cast<double>(c % 2 == 0 ? c : c + 1) / 100.0) << moitie;
         ASSERT_EQ(Fmt2Valeur(moitie), static_cast<double>(c + 1) / 100.0) << moitie;
-        const double juste = static_cast<double>(c) / 100.0;
         ASSERT_EQ(Round2(juste), juste);
         ASSERT_EQ(Fmt2Valeur(juste + 0.004), juste);
-        ASSERT_EQ(Fmt2Valeur(juste + 0.006), static_cast<double>(c + 1) / 100.0);
     }
-    EXPECT_EQ(Fmt2(99999.995, en), "100000.00");
-}
-
-TEST(Arrondis, TextesDesGrandsEtPetitsNombres) {
-    const ConventionsLocales fr = ConventionsFrancaises();
-    EXPECT_EQ(Fmt2(1e20, fr), "100000000000000000000,00");
-    EXPECT_EQ(Fmt2(1234567890123.456, fr), "1234567890123,46");
-    EXPECT_EQ(Fmt2(1e-20, fr), "0,00");
-    EXPECT_EQ(Fmt2(-1e15, fr), "-1000000000000000,00");
-    EXPECT_EQ(FormateDecimales(12.5, 0, fr), "13");
-    EXPECT_EQ(FormateDecimales(0.00004999, 4, fr), "0,0000");
-    EXPECT_EQ(ArrondiAffiche(0.05855, 4), 0.0586);
-    EXPECT_EQ(FormatePourcentage(0.0049991607666015625, 6, fr), "0,499916 %");
-    EXPECT_EQ(FormatePourcentage(0.06166, 4, ConventionsAmericaines()), "6.1660 %");
-
-    ConventionsLocales autreSigne = fr;
-    autreSigne.signeMoins = "\u2212";
-    EXPECT_EQ(Fmt2(-3.5, autreSigne), "\u22123,50");
+    EXPECT_EQ(Fmt2(99999.995, ConventionsAmericaines()), "100000.00");
 }

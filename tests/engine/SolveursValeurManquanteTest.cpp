@@ -11,168 +11,120 @@ using namespace amortix;
 namespace {
 
 const ConventionsLocales fr = ConventionsFrancaises();
-using Champs = std::array<std::optional<std::string>, 4>;
 constexpr Frequence mois = Frequence::Mois, trimestres = Frequence::Trimestres;
+const std::nullopt_t sans = std::nullopt;
 
 } // namespace
 
-TEST(SolveursValeurManquante, MensualiteEtMontant) {
-    auto r = Calcul_Mensualite(10000, 12, 0.06, mois, fr);
-    ASSERT_TRUE(r.reussi);
-    EXPECT_EQ(r.champs, (Champs{std::nullopt, std::nullopt, std::nullopt, "860,66"}));
-    EXPECT_FALSE(r.message);
-
-    r = Calcul_Montant(12, 0.06, 860.66, mois, fr);
-    ASSERT_TRUE(r.reussi);
-    EXPECT_EQ(r.champs, (Champs{"9999,95", std::nullopt, std::nullopt, std::nullopt}));
-    // Zero periods borrow nothing.
-    EXPECT_EQ(*Calcul_Montant(0, 0.06, 860.66, mois, fr).champs[0], "0,00");
-
-    // A zero rate or zero periods divide by zero.
-    EXPECT_FALSE(Calcul_Mensualite(10000, 12, 0.0, mois, fr).reussi);
-    EXPECT_FALSE(Calcul_Mensualite(10000, 0, 0.06, mois, fr).reussi);
-    EXPECT_FALSE(Calcul_Montant(12, 0.0, 860.66, mois, fr).reussi);
+// Each solver's field, and when the value found is only the closest one, the payment re-adjusted and
+// why. Between 5,85 % (859,98) and 5,86 % (860,02) a tie at 0,02: the higher rate wins. Above 100 %
+// a year: the upper bound. 22 months give 481,14 and 21 give 502,82: 2,82 away beats 18,86. A
+// payment equal to the amount: 1 period (10050,00) is closer than 2 (5037,53). 44 quarters give
+// 2968,56, 43 give 3020,47.
+TEST(SolveursValeurManquante, ValeursExactesOuLesPlusProches) {
+    const std::string reajuste =
+        "\r\nLa mensualité a donc été réajustée pour en tenir compte passant ainsi de ";
+    struct Cas {
+        ResultatSolveur resultat;
+        std::array<std::optional<std::string>, 4> champs;
+        std::optional<std::string> message;
+    };
+    for (const Cas& c :
+         {Cas{Calcul_Mensualite(10000, 12, 0.06, mois, fr), {sans, sans, sans, "860,66"}, sans},
+          Cas{Calcul_Montant(12, 0.06, 860.66, mois, fr), {"9999,95", sans, sans, sans}, sans},
+          Cas{Calcul_Montant(0, 0.06, 860.66, mois, fr), {"0,00", sans, sans, sans}, sans},
+          Cas{Calcul_Taux(10000, 12, 860.66, mois, fr), {sans, sans, "6,00", sans}, sans},
+          Cas{Calcul_Taux(10000, 12, 860.00, mois, fr),
+              {sans, sans, "5,86", "860,02"},
+              "Le taux le plus proche de la réalité est de : 5,86%" + reajuste + "860,00 à 860,02."},
+          Cas{Calcul_Taux(10000, 12, 1500, mois, fr),
+              {sans, sans, "100,00", "1349,96"},
+              "Le taux le plus proche de la réalité est de : 100,00%" + reajuste + "1500,00 à 1349,96."},
+          Cas{Calcul_Duree(10000, 0.06, 860.66, mois, fr), {sans, "12", sans, sans}, sans},
+          Cas{Calcul_Duree(10000, 0.06, 500, mois, fr),
+              {sans, "21", sans, "502,82"},
+              "La durée la plus proche de la réalité est de : 21 mois." + reajuste + "500,00 à 502,82."},
+          Cas{Calcul_Duree(10000, 0.06, 10000, mois, fr),
+              {sans, "1", sans, "10050,00"},
+              "La durée la plus proche de la réalité est de : 1 mois." + reajuste + "10000,00 à 10050,00."},
+          Cas{Calcul_Duree(100000, 0.05, 3000, trimestres, fr),
+              {sans, "43", sans, "3020,47"},
+              "La durée la plus proche de la réalité est de : 43 trimestres." + reajuste +
+                  "3000,00 à 3020,47."}}) {
+        EXPECT_TRUE(c.resultat.reussi);
+        EXPECT_EQ(c.resultat.champs, c.champs);
+        EXPECT_EQ(c.resultat.message, c.message);
+    }
+    EXPECT_EQ(Calcul_Taux(10000, 12, 860.66, mois, fr).tours, 13);
+    // A payment typed with three decimals never matches exactly; a long search for a tiny rate ends.
+    EXPECT_TRUE(Calcul_Taux(10000, 12, 860.665, mois, fr).message);
+    EXPECT_GT(std::stoll(*Calcul_Duree(1000000, 0.0001, 8.34, mois, fr).champs[1]), 100000);
 }
 
-TEST(SolveursValeurManquante, TauxExactOuLePlusProche) {
-    auto r = Calcul_Taux(10000, 12, 860.66, mois, fr);
-    ASSERT_TRUE(r.reussi);
-    EXPECT_EQ(r.champs, (Champs{std::nullopt, std::nullopt, "6,00", std::nullopt}));
-    EXPECT_FALSE(r.message);
-    EXPECT_EQ(r.tours, 13);
-
-    // Between 5,85 % (859,98) and 5,86 % (860,02): a tie at 0,02, the higher rate wins.
-    r = Calcul_Taux(10000, 12, 860.00, mois, fr);
-    ASSERT_TRUE(r.reussi);
-    EXPECT_EQ(r.champs, (Champs{std::nullopt, std::nullopt, "5,86", "860,02"}));
-    EXPECT_EQ(r.message,
-              "Le taux le plus proche de la réalité est de : 5,86%\r\n"
-              "La mensualité a donc été réajustée pour en tenir compte passant ainsi de 860,00 à 860,02.");
-
-    // More than 100 % a year: the upper bound, 100,00, with its payment.
-    r = Calcul_Taux(10000, 12, 1500, mois, fr);
-    ASSERT_TRUE(r.reussi);
-    EXPECT_EQ(r.champs, (Champs{std::nullopt, std::nullopt, "100,00", "1349,96"}));
-
-    // Below what 0,01 % a year asks: the lower bound stays at 0, whose payment is 0/0.
-    EXPECT_FALSE(Calcul_Taux(10000, 12, 800, mois, fr).reussi);
-    EXPECT_FALSE(Calcul_Taux(10000, 0, 860.66, mois, fr).reussi);
-
-    // A payment typed with three decimals never matches exactly.
-    r = Calcul_Taux(10000, 12, 860.665, mois, fr);
-    ASSERT_TRUE(r.reussi);
-    EXPECT_TRUE(r.message);
+// A zero rate or zero periods divide by zero; below what 0,01 % a year asks, the rate's lower bound
+// stays at 0, whose payment is 0/0; one quarter's interest is 1 250, so no duration repays 100 000
+// with 1 000 nor with a hair less than the interest; a payment above the amount or of zero. Odd
+// inputs end too.
+TEST(SolveursValeurManquante, Impossibles) {
+    for (const ResultatSolveur& r :
+         {Calcul_Mensualite(10000, 12, 0.0, mois, fr), Calcul_Mensualite(10000, 0, 0.06, mois, fr),
+          Calcul_Montant(12, 0.0, 860.66, mois, fr), Calcul_Taux(10000, 12, 800, mois, fr),
+          Calcul_Taux(10000, 0, 860.66, mois, fr), Calcul_Duree(100000, 0.05, 1000, trimestres, fr),
+          Calcul_Duree(100000, 0.05, 1249.99, trimestres, fr), Calcul_Duree(10000, 0.06, 10001, mois, fr),
+          Calcul_Duree(10000, 0.06, 0, mois, fr), Calcul_Duree(10000, 0.0, 500, mois, fr)})
+        EXPECT_FALSE(r.reussi);
+    for (const auto& [m, r, p] : {std::tuple{-10000.0, 0.06, 500.0}, std::tuple{10000.0, -0.06, 500.0},
+                                  std::tuple{10000.0, 0.06, -500.0}, std::tuple{1e300, 0.06, 1e-300},
+                                  std::tuple{10000.0, -30.0, 500.0}})
+        Calcul_Duree(m, r, p, mois, fr);
 }
 
-TEST(SolveursValeurManquante, DureeExacteOuLaPlusProche) {
-    auto r = Calcul_Duree(10000, 0.06, 860.66, mois, fr);
-    ASSERT_TRUE(r.reussi);
-    EXPECT_EQ(r.champs, (Champs{std::nullopt, "12", std::nullopt, std::nullopt}));
-    EXPECT_FALSE(r.message);
-
-    // 22 periods give 481,14, 21 give 502,82: 2,82 away beats 18,86.
-    r = Calcul_Duree(10000, 0.06, 500, mois, fr);
-    ASSERT_TRUE(r.reussi);
-    EXPECT_EQ(r.champs, (Champs{std::nullopt, "21", std::nullopt, "502,82"}));
-    EXPECT_EQ(r.message,
-              "La durée la plus proche de la réalité est de : 21 mois.\r\n"
-              "La mensualité a donc été réajustée pour en tenir compte passant ainsi de 500,00 à 502,82.");
-
-    // A payment equal to the amount: 1 period (10050,00) is closer than 2 (5037,53).
-    r = Calcul_Duree(10000, 0.06, 10000, mois, fr);
-    ASSERT_TRUE(r.reussi);
-    EXPECT_EQ(r.champs, (Champs{std::nullopt, "1", std::nullopt, "10050,00"}));
-
-    // The frequency word of the list: 44 quarters give 2968,56, 43 give 3020,47.
-    r = Calcul_Duree(100000, 0.05, 3000, trimestres, fr);
-    ASSERT_TRUE(r.reussi);
-    EXPECT_EQ(r.champs, (Champs{std::nullopt, "43", std::nullopt, "3020,47"}));
-    EXPECT_TRUE(r.message->starts_with("La durée la plus proche de la réalité est de : 43 trimestres."));
-}
-
-TEST(SolveursValeurManquante, DureesImpossibles) {
-    // One quarter's interest is 1 250: no duration repays the loan with 1 000.
-    EXPECT_FALSE(Calcul_Duree(100000, 0.05, 1000, trimestres, fr).reussi);
-    // Exactly the interest, and a hair above it at a tiny rate: found at once either way.
-    EXPECT_FALSE(Calcul_Duree(100000, 0.05, 1249.99, trimestres, fr).reussi);
-    const auto r = Calcul_Duree(1000000, 0.0001, 8.34, mois, fr);
-    ASSERT_TRUE(r.reussi);
-    EXPECT_GT(std::stoll(*r.champs[1]), 100000);
-    // Payment above the amount, zero payment, zero rate.
-    EXPECT_FALSE(Calcul_Duree(10000, 0.06, 10001, mois, fr).reussi);
-    EXPECT_FALSE(Calcul_Duree(10000, 0.06, 0, mois, fr).reussi);
-    EXPECT_FALSE(Calcul_Duree(10000, 0.0, 500, mois, fr).reussi);
-    // Odd inputs end too.
-    Calcul_Duree(-10000, 0.06, 500, mois, fr);
-    Calcul_Duree(10000, -0.06, 500, mois, fr);
-    Calcul_Duree(10000, 0.06, -500, mois, fr);
-    Calcul_Duree(1e300, 0.06, 1e-300, mois, fr);
-    Calcul_Duree(10000, -30.0, 500, mois, fr);
-}
-
-// The bisection must find what the plain upward scan finds.
+// The bisection must find what the plain upward scan finds, the closer of two durations on a miss.
 TEST(SolveursValeurManquante, LaDureeEgaleCelleDuParcoursPasAPas) {
     std::mt19937 hasard(7);
     std::uniform_real_distribution<double> montant(1000, 500000), taux(0.001, 0.2), part(0.0005, 0.5);
     for (int essai = 0; essai < 300; ++essai) {
-        const double m = std::round(montant(hasard));
-        const double r = std::round(taux(hasard) * 10000) / 10000;
+        const double m = std::round(montant(hasard)), r = std::round(taux(hasard) * 10000) / 10000;
         const double p = std::round(m * part(hasard) * 100) / 100;
-        const int index = essai % 4;
-        const int k = std::array{12, 4, 2, 1}[index];
+        const int k = std::array{12, 4, 2, 1}[essai % 4];
         auto centime = [&](std::int32_t n) {
             return ArrondiAffiche(m * (r / k) * std::pow(1 + r / k, n) / (std::pow(1 + r / k, n) - 1), 2);
         };
-        std::optional<std::int32_t> attendu;
-        if (p > m * r / k + 0.005 && static_cast<std::int32_t>(m / p) >= 1) {
-            std::int32_t n = static_cast<std::int32_t>(m / p) - 1;
-            do
-                ++n;
-            while (p < centime(n) && n < 100000);
-            if (centime(n) != p)
-                n = (p - centime(n) < centime(n - 1) - p) ? n : n - 1;
-            attendu = n;
-        }
-        const auto resultat = Calcul_Duree(m, r, p, Frequences[static_cast<std::size_t>(index)], fr);
-        SCOPED_TRACE(testing::Message() << m << " " << r << " " << p << " k=" << k);
-        if (attendu) {
-            ASSERT_TRUE(resultat.reussi);
-            EXPECT_EQ(std::stoi(*resultat.champs[1]), *attendu);
-        }
+        if (!(p > m * r / k + 0.005 && static_cast<std::int32_t>(m / p) >= 1))
+            continue;
+        std::int32_t n = static_cast<std::int32_t>(m / p);
+        while (p < centime(n) && n < 100000)
+            ++n;
+        if (centime(n) != p && p - centime(n) >= centime(n - 1) - p)
+            --n;
+        const auto resultat = Calcul_Duree(m, r, p, Frequences[static_cast<std::size_t>(essai % 4)], fr);
+        ASSERT_TRUE(resultat.reussi) << m << " " << r << " " << p << " k=" << k;
+        EXPECT_EQ(std::stoi(*resultat.champs[1]), n) << m << " " << r << " " << p << " k=" << k;
     }
 }
 
-TEST(CalculValeurManquante, ComptageDesZonesVides) {
-    auto r = CalculeValeurManquante({"10000", "12", "6", "860,66"}, mois, fr);
-    EXPECT_EQ(r.issue, IssueValeurManquante::AucuneZoneVide);
-    EXPECT_FALSE(r.message);
-    EXPECT_EQ(r.champs, (std::array<std::string, 4>{"10000", "12", "6", "860,66"}));
-
-    r = CalculeValeurManquante({"10000", "  ", "6", ""}, mois, fr);
-    EXPECT_EQ(r.issue, IssueValeurManquante::PlusieursZonesVides);
-}
-
-TEST(CalculValeurManquante, NormalisationPuisSolveur) {
-    auto r = CalculeValeurManquante({"10000", "12", "6", " "}, mois, fr);
-    EXPECT_EQ(r.issue, IssueValeurManquante::Trouvee);
-    EXPECT_EQ(r.champs, (std::array<std::string, 4>{"10000,00", "12", "6,00", "860,66"}));
-    EXPECT_FALSE(r.message);
-
-    r = CalculeValeurManquante({"10000", "12,5", "", "860"}, mois, fr);
-    EXPECT_EQ(r.issue, IssueValeurManquante::Trouvee);
-    EXPECT_EQ(r.champs, (std::array<std::string, 4>{"10000,00", "12", "5,86", "860,02"}));
-    EXPECT_TRUE(r.message);
-
-    r = CalculeValeurManquante({"10000", "13,5", "6", ""}, mois, fr);
-    EXPECT_EQ(r.champs[1], "14");
-
-    // The amount is rewritten before the duration refuses its text: it keeps its new text.
-    r = CalculeValeurManquante({"10000", "douze", "6", ""}, mois, fr);
-    EXPECT_EQ(r.issue, IssueValeurManquante::Echec);
-    EXPECT_EQ(r.champs, (std::array<std::string, 4>{"10000,00", "douze", "6", ""}));
-
-    // The solver fails: the impossible quarterly duration leaves its field empty.
-    r = CalculeValeurManquante({"100000", "", "5", "1000"}, trimestres, fr);
-    EXPECT_EQ(r.issue, IssueValeurManquante::Echec);
-    EXPECT_EQ(r.champs[1], "");
+// Exactly one empty field, the others rewritten as read, then the solver; a field read before a
+// failure keeps its new text, and a failed solver leaves its field empty.
+TEST(CalculValeurManquante, ZonesVidesNormalisationPuisSolveur) {
+    using Textes = std::array<std::string, 4>;
+    using enum IssueValeurManquante;
+    struct Cas {
+        Textes saisies;
+        Frequence frequence;
+        IssueValeurManquante issue;
+        Textes champs;
+    };
+    for (const Cas& c :
+         {Cas{{"10000", "12", "6", "860,66"}, mois, AucuneZoneVide, {"10000", "12", "6", "860,66"}},
+          Cas{{"10000", "  ", "6", ""}, mois, PlusieursZonesVides, {"10000", "  ", "6", ""}},
+          Cas{{"10000", "12", "6", " "}, mois, Trouvee, {"10000,00", "12", "6,00", "860,66"}},
+          Cas{{"10000", "12,5", "", "860"}, mois, Trouvee, {"10000,00", "12", "5,86", "860,02"}},
+          Cas{{"10000", "13,5", "6", ""}, mois, Trouvee, {"10000,00", "14", "6,00", "741,36"}},
+          Cas{{"10000", "douze", "6", ""}, mois, Echec, {"10000,00", "douze", "6", ""}},
+          Cas{{"100000", "", "5", "1000"}, trimestres, Echec, {"100000,00", "", "5,00", "1000,00"}}}) {
+        const auto r = CalculeValeurManquante(c.saisies, c.frequence, fr);
+        EXPECT_EQ(r.issue, c.issue) << c.saisies[1];
+        EXPECT_EQ(r.champs, c.champs) << c.saisies[1];
+        EXPECT_EQ(r.message.has_value(), c.saisies[3] == "860") << c.saisies[1];
+    }
 }

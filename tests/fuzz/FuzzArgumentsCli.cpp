@@ -6,31 +6,25 @@
 #include "LectureNombres.h"
 #include "Verifie.h"
 
-#include <QByteArray>
-#include <QStringList>
 #include <cstdint>
 
 using namespace amortix;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    const QByteArray octets(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
     QStringList arguments;
-    for (const QByteArray& argument : octets.split('\0'))
+    for (const QByteArray& argument :
+         QByteArray(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille)).split('\0'))
         arguments << QString::fromUtf8(argument);
     const QLocale francais(QLocale::French, QLocale::France);
     const AnalyseArguments analyse = AnalyseArgumentsCli(arguments, francais);
     VERIFIE(analyse.arguments.has_value() != !analyse.erreur.isEmpty());
-    if (!analyse.arguments)
-        return 0;
-    const ArgumentsCli& a = *analyse.arguments;
     // Files are neither read nor written here, and long schedules would only slow the search.
-    if (!a.document.isEmpty() || !a.fichierSortie.isEmpty())
+    if (!analyse.arguments || !analyse.arguments->document.isEmpty() ||
+        !analyse.arguments->fichierSortie.isEmpty())
         return 0;
-    if (a.commande == CommandeCli::Echeancier) {
-        const auto duree = LitEntier(a.saisie.duree, ConventionsDe(a.locale));
-        if (duree && *duree > 600)
-            return 0;
-    }
+    const auto duree = LitEntier(analyse.arguments->saisie.duree, ConventionsDe(analyse.arguments->locale));
+    if (analyse.arguments->commande == CommandeCli::Echeancier && duree && *duree > 600)
+        return 0;
     std::string sortie, erreurs;
     const int statut = ExecuteCli(arguments, francais, QDate(2026, 1, 31), Module{}, sortie, erreurs);
     VERIFIE(statut == StatutReussi || statut == StatutEchecCalcul || statut == StatutUsage);

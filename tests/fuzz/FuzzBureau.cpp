@@ -3,8 +3,7 @@
 #include "AssociationFichiers.h"
 #include "Verifie.h"
 
-#include <QByteArray>
-#include <QString>
+#include <QHash>
 #include <cstdint>
 #include <optional>
 
@@ -14,35 +13,27 @@ namespace {
 
 // A desktop entry string's escapes, then the Exec quoting, then %%: what a desktop makes of the value.
 std::optional<QString> CheminDeLaCommande(const QString& commande) {
+    static const QHash<QChar, QChar> echappements = {
+        {u'n', u'\n'}, {u't', u'\t'}, {u'r', u'\r'}, {u's', u' '}};
     QString valeur;
     for (qsizetype i = 0; i < commande.size(); ++i) {
-        if (commande[i] != QLatin1Char('\\') || i + 1 == commande.size()) {
-            valeur += commande[i];
-            continue;
-        }
-        const QChar suivant = commande[++i];
-        valeur += suivant == QLatin1Char('n')   ? QChar(u'\n')
-                  : suivant == QLatin1Char('t') ? QChar(u'\t')
-                  : suivant == QLatin1Char('r') ? QChar(u'\r')
-                  : suivant == QLatin1Char('s') ? QChar(u' ')
-                                                : suivant;
+        const bool echappe = commande[i] == u'\\' && i + 1 < commande.size();
+        i += echappe;
+        valeur += echappe ? echappements.value(commande[i], commande[i]) : commande[i];
     }
     if (valeur.startsWith(QLatin1String("env ")))
         valeur = valeur.mid(4);
-    if (!valeur.startsWith(QLatin1Char('"')) || !valeur.endsWith(QLatin1String("\" %f")))
+    if (!valeur.startsWith(u'"') || !valeur.endsWith(QLatin1String("\" %f")))
         return std::nullopt;
     valeur = valeur.mid(1, valeur.size() - 5);
     QString chemin;
     for (qsizetype i = 0; i < valeur.size(); ++i) {
-        if (valeur[i] == QLatin1Char('"'))
+        if (valeur[i] == u'"')
             return std::nullopt; // an unescaped quote would end the argument
-        if (valeur[i] == QLatin1Char('\\') && i + 1 < valeur.size())
+        if (valeur[i] == u'%' && (i + 1 == valeur.size() || valeur[i + 1] != u'%'))
+            return std::nullopt; // a field code inside the path
+        if ((valeur[i] == u'\\' || valeur[i] == u'%') && i + 1 < valeur.size())
             ++i;
-        else if (valeur[i] == QLatin1Char('%')) {
-            if (i + 1 == valeur.size() || valeur[i + 1] != QLatin1Char('%'))
-                return std::nullopt; // a field code inside the path
-            ++i;
-        }
         chemin += valeur[i];
     }
     return chemin;
@@ -52,25 +43,21 @@ std::optional<QString> CheminDeLaCommande(const QString& commande) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const QByteArray octets(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
-    const QByteArray type = "application/x-amortix";
-    const QByteArray ligne = type + "=amortix.desktop";
+    const QByteArray type = "application/x-amortix", ligne = type + "=amortix.desktop";
     const QByteArray resultat = AvecApplicationParDefaut(octets, type, "amortix.desktop");
     VERIFIE(resultat.endsWith('\n') || resultat.endsWith(ligne) || !octets.endsWith('\n'));
     VERIFIE(AvecApplicationParDefaut(resultat, type, "amortix.desktop") == resultat);
     // Every line of the input is still there, in order, but an older line of ours.
-    const QList<QByteArray> avant = octets.split('\n');
     const QList<QByteArray> apres = resultat.split('\n');
     VERIFIE(apres.contains(ligne));
     qsizetype j = 0;
-    for (const QByteArray& l : avant) {
-        const qsizetype egal = l.indexOf('=');
-        if (egal >= 0 && l.left(egal).trimmed() == type)
+    for (const QByteArray& l : octets.split('\n')) {
+        if (const qsizetype egal = l.indexOf('='); egal >= 0 && l.left(egal).trimmed() == type)
             continue;
         while (j < apres.size() && apres[j] != l)
             ++j;
         VERIFIE(j < apres.size() || l.isEmpty());
     }
-
     const QString chemin = QString::fromUtf8(octets);
     if (const auto commande = CommandeOuverture(chemin)) {
         for (const QChar c : *commande)

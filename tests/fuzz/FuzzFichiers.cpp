@@ -1,13 +1,13 @@
 // The real reading functions, from a real file: whatever the bytes, a document, the options and the
-// header store read from disk are exactly what their parsers make of the same bytes, and the one
-// writer gives back, byte for byte, what it was handed.
+// header store read from disk are exactly what their parsers make of the same bytes, the one
+// writer gives back, byte for byte, what it was handed, and the options are written over the first
+// bytes, the rest kept.
 #include "DocumentEmprunt.h"
 #include "FichierOptions.h"
 #include "FichierUtilisateur.h"
 #include "StockEntetes.h"
 #include "Verifie.h"
 
-#include <QByteArray>
 #include <QTemporaryDir>
 #include <cstdint>
 
@@ -20,19 +20,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     VERIFIE(!EcritFichierUtilisateur(chemin, octets));
     const FichierLu lu = LitFichierUtilisateur(chemin, TailleMaximaleFichierAmortix);
     VERIFIE(lu.lu() && lu.octets == octets);
-
-    const ConventionsLocales fr = ConventionsFrancaises();
-    VERIFIE(LitDocument(chemin, fr) == AnalyseDocument(octets, fr));
+    VERIFIE(LitDocument(chemin, ConventionsFrancaises()) == AnalyseDocument(octets, ConventionsFrancaises()));
     const LectureOptions options = LitOptions(chemin, false);
     VERIFIE(!options.erreur && options.options == AnalyseOptions(octets));
     const LectureEntetes entetes = LitEnregistrementEntetes(chemin);
     VERIFIE(!entetes.erreur && entetes.enregistrement == AnalyseEnregistrementEntetes(octets));
-
-    // The settings are written over the first bytes, the rest kept.
     VERIFIE(!EcritOptions(chemin, options.options));
     const FichierLu apres = LitFichierUtilisateur(chemin, TailleMaximaleFichierAmortix);
-    VERIFIE(apres.octets.size() == std::max<qsizetype>(3, octets.size()));
-    VERIFIE(apres.octets.mid(3) == octets.mid(3));
+    VERIFIE(apres.octets.size() == std::max<qsizetype>(3, octets.size()) &&
+            apres.octets.mid(3) == octets.mid(3));
     VERIFIE(AnalyseOptions(apres.octets) == options.options);
     return 0;
 }

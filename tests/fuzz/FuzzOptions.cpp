@@ -3,17 +3,16 @@
 #include "FichierOptions.h"
 #include "Verifie.h"
 
-#include <QByteArray>
 #include <cstdint>
 
 using namespace amortix;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    const QByteArray octets(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
-    const Options options = AnalyseOptions(octets);
-    VERIFIE(options.tegDansSorties == (taille > 0 && donnees[0] == '1'));
-    VERIFIE(options.afficheEcranAccueil == !(taille > 1 && donnees[1] == '0'));
-    VERIFIE(options.tegActuariel == !(taille > 2 && donnees[2] == '2'));
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* d, std::size_t taille) {
+    const Options options =
+        AnalyseOptions(QByteArray(reinterpret_cast<const char*>(d), static_cast<qsizetype>(taille)));
+    VERIFIE(options.tegDansSorties == (taille > 0 && d[0] == '1'));
+    VERIFIE(options.afficheEcranAccueil == !(taille > 1 && d[1] == '0'));
+    VERIFIE(options.tegActuariel == !(taille > 2 && d[2] == '2'));
     const char ecrits[3] = {options.tegDansSorties ? '1' : '0', options.afficheEcranAccueil ? '1' : '0',
                             options.tegActuariel ? '1' : '2'};
     VERIFIE(AnalyseOptions(QByteArray(ecrits, 3)) == options);

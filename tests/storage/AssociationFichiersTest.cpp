@@ -1,9 +1,10 @@
 #include "AssociationFichiers.h"
 
 #include "../commun/DisquePlein.h"
+#include "../commun/Fichiers.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -13,23 +14,20 @@ using namespace amortix;
 
 namespace {
 
-QString Contenu(const QString& chemin) {
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? QString::fromUtf8(fichier.readAll())
-                                             : QStringLiteral("absent");
-}
-
 struct Bureau {
     QTemporaryDir racine;
     EmplacementsBureau emplacements{racine.filePath(QStringLiteral("share")),
                                     racine.filePath(QStringLiteral("config"))};
     QStringList lances;
-    LanceurOutil lanceur = [this](const QString& programme, const QStringList&) { lances << programme; };
 
     RapportAssociation enregistre(const QString& programme) {
-        return EnregistreTypeFichier(TypeDocumentAmortix(), programme, "<svg/>", emplacements, lanceur);
+        return EnregistreTypeFichier(TypeDocumentAmortix(), programme, "<svg/>", emplacements,
+                                     [this](const QString& outil, const QStringList&) { lances << outil; });
     }
-    QString donnees(const QString& chemin) const { return QDir(emplacements.donnees).filePath(chemin); }
+    QString donnees(const char* chemin) const {
+        return QDir(emplacements.donnees).filePath(QLatin1String(chemin));
+    }
+    QString texte(const char* chemin) const { return QString::fromUtf8(Contenu(donnees(chemin))); }
     QString mimeapps() const {
         return QDir(emplacements.configuration).filePath(QStringLiteral("mimeapps.list"));
     }
@@ -39,75 +37,61 @@ struct Bureau {
 
 TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSeulementSiChange) {
     Bureau b;
-    const RapportAssociation premier = b.enregistre(QStringLiteral("/opt/amortix/amortix"));
-    EXPECT_EQ(premier.fichiersChanges.size(), 4);
+    EXPECT_EQ(b.enregistre(QStringLiteral("/opt/amortix/amortix")).fichiersChanges.size(), 4);
     EXPECT_EQ(b.lances, (QStringList{"update-mime-database", "update-desktop-database"}));
-
-    const QString paquet = Contenu(b.donnees(QStringLiteral("mime/packages/amortix.xml")));
-    EXPECT_TRUE(paquet.contains(QStringLiteral("<mime-type type=\"application/x-amortix\">")));
-    EXPECT_TRUE(paquet.contains(QStringLiteral("<glob pattern=\"*.amx\"/>")));
-    EXPECT_TRUE(paquet.contains(QStringLiteral("<comment>Document Amortix</comment>")));
-    const QString bureau = Contenu(b.donnees(QStringLiteral("applications/amortix.desktop")));
-    EXPECT_TRUE(bureau.contains(QStringLiteral("\nExec=\"/opt/amortix/amortix\" %f\n")));
-    EXPECT_TRUE(bureau.contains(QStringLiteral("\nMimeType=application/x-amortix;\n")));
+    const QString paquet = b.texte("mime/packages/amortix.xml");
+    const QString bureau = b.texte("applications/amortix.desktop");
+    for (const char* ligne : {"<mime-type type=\"application/x-amortix\">", "<glob pattern=\"*.amx\"/>",
+                              "<comment>Document Amortix</comment>", "<icon name=\"amortix\"/>"})
+        EXPECT_TRUE(paquet.contains(QLatin1String(ligne))) << ligne;
+    for (const char* ligne :
+         {"\nExec=\"/opt/amortix/amortix\" %f\n", "\nMimeType=application/x-amortix;\n", "\nIcon=amortix\n",
+          "\nKeywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;\n"})
+        EXPECT_TRUE(bureau.contains(QString::fromUtf8(ligne))) << ligne;
     EXPECT_EQ(Contenu(b.mimeapps()),
-              QStringLiteral("[Default Applications]\napplication/x-amortix=amortix.desktop\n"));
-    EXPECT_EQ(Contenu(b.donnees(QStringLiteral("icons/hicolor/scalable/apps/amortix.svg"))),
-              QStringLiteral("<svg/>"));
-    EXPECT_TRUE(paquet.contains(QStringLiteral("<icon name=\"amortix\"/>")));
-    EXPECT_TRUE(bureau.contains(QStringLiteral("\nIcon=amortix\n")));
-    EXPECT_TRUE(
-        bureau.contains(QStringLiteral("\nKeywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;\n")));
+              QByteArray("[Default Applications]\napplication/x-amortix=amortix.desktop\n"));
+    EXPECT_EQ(b.texte("icons/hicolor/scalable/apps/amortix.svg"), QStringLiteral("<svg/>"));
 
     // Nothing changed: every entry is written again, no database is refreshed.
     b.lances.clear();
     EXPECT_TRUE(b.enregistre(QStringLiteral("/opt/amortix/amortix")).fichiersChanges.isEmpty());
     EXPECT_TRUE(b.lances.isEmpty());
-
     // Started from elsewhere: the command follows the program.
-    const RapportAssociation deplace = b.enregistre(QStringLiteral("/home/a/Mes programmes/amortix"));
-    EXPECT_EQ(deplace.fichiersChanges,
-              QStringList{b.donnees(QStringLiteral("applications/amortix.desktop"))});
+    EXPECT_EQ(b.enregistre(QStringLiteral("/home/a/Mes programmes/amortix")).fichiersChanges,
+              QStringList{b.donnees("applications/amortix.desktop")});
     EXPECT_EQ(b.lances, QStringList{"update-desktop-database"});
-    EXPECT_TRUE(Contenu(b.donnees(QStringLiteral("applications/amortix.desktop")))
+    EXPECT_TRUE(b.texte("applications/amortix.desktop")
                     .contains(QStringLiteral("Exec=\"/home/a/Mes programmes/amortix\" %f")));
 }
 
+// Our line replaces an older one or joins the section, which is made when missing; the other lines
+// stay byte for byte, whatever their encoding or line ends.
 TEST(AssociationFichiers, LesAutresLignesDeMimeappsRestent) {
-    const QByteArray avant = QByteArrayLiteral(
-        "[Added Associations]\ntext/plain=gedit.desktop;\n\n"
-        "[Default Applications]\ntext/html=firefox.desktop\n"
-        "application/x-amortix=ancien.desktop\n\n[Removed Associations]\nimage/png=x.desktop\n");
+    const QByteArray avant =
+        "[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\ntext/"
+        "html=firefox.desktop\napplication/x-amortix=ancien.desktop\n\n[Removed "
+        "Associations]\nimage/png=x.desktop\n";
     const std::pair<QByteArray, QByteArray> cas[] = {
-        {avant, "[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n"
-                "text/html=firefox.desktop\napplication/x-amortix=amortix.desktop\n\n"
-                "[Removed Associations]\nimage/png=x.desktop\n"},
+        {avant, QByteArray(avant).replace("ancien.desktop", "amortix.desktop")},
         {"[Default Applications]\ntext/html=firefox.desktop\n",
          "[Default Applications]\napplication/x-amortix=amortix.desktop\ntext/html=firefox.desktop\n"},
         {"[Added Associations]\na/b=c.desktop;", "[Added Associations]\na/b=c.desktop;\n\n[Default "
                                                  "Applications]\napplication/x-amortix=amortix.desktop\n"},
         {"", "[Default Applications]\napplication/x-amortix=amortix.desktop\n"},
-        // Other lines byte for byte, whatever their encoding or line ends.
         {"# caf\xe9\r\n[Default Applications]\r\nx/y=\xff.desktop\r\n",
          "# caf\xe9\r\n[Default "
-         "Applications]\r\napplication/x-amortix=amortix.desktop\nx/y=\xff.desktop\r\n"},
-    };
+         "Applications]\r\napplication/x-amortix=amortix.desktop\nx/y=\xff.desktop\r\n"}};
     for (const auto& [depart, attendu] : cas)
         EXPECT_EQ(AvecApplicationParDefaut(depart, "application/x-amortix", "amortix.desktop"), attendu)
             << depart.data();
 
     Bureau b;
-    QDir().mkpath(b.emplacements.configuration);
-    QFile fichier(b.mimeapps());
-    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
-    fichier.write(avant);
-    fichier.close();
+    ASSERT_TRUE(QDir().mkpath(b.emplacements.configuration) && Ecrit(b.mimeapps(), avant));
     b.enregistre(QStringLiteral("/usr/bin/amortix"));
-    EXPECT_TRUE(Contenu(b.mimeapps()).contains(QStringLiteral("text/plain=gedit.desktop;")));
-    EXPECT_TRUE(Contenu(b.mimeapps()).contains(QStringLiteral("image/png=x.desktop")));
+    EXPECT_EQ(Contenu(b.mimeapps()), cas[0].second);
 }
 
-TEST(AssociationFichiers, CheminsAEchapperDansLaCommande) {
+TEST(AssociationFichiers, CheminsAEchapperOuImpossibles) {
     EXPECT_EQ(CommandeOuverture(QStringLiteral("/a b/amortix")), QStringLiteral("\"/a b/amortix\" %f"));
     // Quoting escapes, then every backslash doubled; %% through env, as GLib looks for the program
     // before expanding it; a line break by its string escape.
@@ -115,22 +99,16 @@ TEST(AssociationFichiers, CheminsAEchapperDansLaCommande) {
               QStringLiteral("env \"/a\\\\$b\\\\\"c\\\\`d/100%%/x\\\\\\\\y\" %f"));
     EXPECT_EQ(CommandeOuverture(QStringLiteral("/a\nb/amortix")), QStringLiteral("\"/a\\nb/amortix\" %f"));
     // What an entry cannot hold: no association at all rather than a wrong one.
-    for (const QString& impossible :
-         {QStringLiteral("/a\x01b/amortix"), QStringLiteral("/a") + QChar::ReplacementCharacter})
-        EXPECT_FALSE(CommandeOuverture(impossible));
+    EXPECT_FALSE(CommandeOuverture(QStringLiteral("/a") + QChar::ReplacementCharacter));
     Bureau b;
+    EXPECT_FALSE(CommandeOuverture(QStringLiteral("/a\x01b/amortix")));
     EXPECT_TRUE(b.enregistre(QStringLiteral("/a\x01b/amortix")).fichiersChanges.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(b.donnees(QStringLiteral("applications/amortix.desktop"))));
-}
+    EXPECT_FALSE(QFileInfo::exists(b.donnees("applications/amortix.desktop")));
 
-TEST(AssociationFichiers, SansDossiersRienNeSePasse) {
-    Bureau b;
+    // No data folder, or one that cannot be created: nothing reported, nothing thrown.
     b.emplacements.donnees.clear();
     EXPECT_TRUE(b.enregistre(QStringLiteral("/usr/bin/amortix")).fichiersChanges.isEmpty());
-    // A data folder that cannot be created: nothing reported, nothing thrown.
-    QFile bloque(b.racine.filePath(QStringLiteral("fichier")));
-    ASSERT_TRUE(bloque.open(QIODevice::WriteOnly));
-    bloque.close();
+    ASSERT_TRUE(Ecrit(b.racine.filePath(QStringLiteral("fichier")), ""));
     b.emplacements = {b.racine.filePath(QStringLiteral("fichier/share")),
                       b.racine.filePath(QStringLiteral("fichier/config"))};
     EXPECT_TRUE(b.enregistre(QStringLiteral("/usr/bin/amortix")).fichiersChanges.isEmpty());
@@ -145,13 +123,10 @@ TEST(AssociationFichiers, DisquePleinAuDemarrage) {
     ASSERT_TRUE(disque.place(QStringLiteral("mimeapps.list"), mimeapps));
     disque.remplit();
     const EmplacementsBureau emplacements{disque.chemin(QStringLiteral("share")), disque.chemin(QString())};
-    const RapportAssociation rapport =
-        EnregistreTypeFichier(TypeDocumentAmortix(), QStringLiteral("/usr/bin/amortix"), "<svg/>",
-                              emplacements, [](const QString&, const QStringList&) {});
-    EXPECT_TRUE(rapport.fichiersChanges.isEmpty());
-    QFile fichier(disque.chemin(QStringLiteral("mimeapps.list")));
-    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
-    EXPECT_EQ(fichier.readAll(), mimeapps);
+    EXPECT_TRUE(EnregistreTypeFichier(TypeDocumentAmortix(), QStringLiteral("/usr/bin/amortix"), "<svg/>",
+                                      emplacements, [](const QString&, const QStringList&) {})
+                    .fichiersChanges.isEmpty());
+    EXPECT_EQ(Contenu(disque.chemin(QStringLiteral("mimeapps.list"))), mimeapps);
     EXPECT_EQ(disque.fichiers(), QStringList{QStringLiteral("mimeapps.list")});
     EXPECT_FALSE(QFileInfo::exists(disque.chemin(QStringLiteral("share/applications/amortix.desktop"))));
 }
@@ -167,10 +142,7 @@ TEST(AssociationFichiers, LeBureauReconnaitLeType) {
                               QProcess::execute(QStandardPaths::findExecutable(programme), arguments);
                           });
     const QString document = b.racine.filePath(QStringLiteral("pret.amx"));
-    QFile fichier(document);
-    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
-    fichier.write("150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n500,00\r\n5\r\n3\r\n2004\r\n");
-    fichier.close();
+    ASSERT_TRUE(Ecrit(document, "150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n500,00\r\n5\r\n3\r\n2004\r\n"));
     QProcess requete;
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
     environnement.insert(QStringLiteral("XDG_DATA_HOME"), b.emplacements.donnees);

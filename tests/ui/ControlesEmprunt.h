@@ -1,5 +1,7 @@
 #pragma once
 
+#include "InteractionsScriptees.h"
+#include "ModeleEcheancier.h"
 #include "frmEmprunt.h"
 
 #include <QAction>
@@ -10,7 +12,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTreeView>
+#include <memory>
 
 namespace amortix {
 
@@ -25,64 +30,89 @@ template <typename T> T* Controle(const QObject& fenetre, const char* nom) {
 
 // The main window's controls, for the tests that drive it.
 struct ControlesEmprunt {
-    explicit ControlesEmprunt(const frmEmprunt& f)
-        : txtMontant(Controle<QLineEdit>(f, "txtMontant")),
-          txtMensualite(Controle<QLineEdit>(f, "txtMensualite")),
-          cboEcheance(Controle<QComboBox>(f, "cboEcheance")), DTPicker(Controle<QDateEdit>(f, "DTPicker")),
-          txtTaux(Controle<QLineEdit>(f, "txtTaux")), lblTEG(Controle<QLabel>(f, "lblTEG")),
-          cmdDetailsTEG(Controle<QPushButton>(f, "cmdDetailsTEG")),
-          txtAssurance(Controle<QLineEdit>(f, "txtAssurance")),
-          txtFraisDossier(Controle<QLineEdit>(f, "txtFraisDossier")),
-          cmdCalculer(Controle<QPushButton>(f, "cmdCalculer")),
-          cmdManquant(Controle<QPushButton>(f, "cmdManquant")),
-          cmdImprimer(Controle<QPushButton>(f, "cmdImprimer")),
-          cmdExportExcel(Controle<QPushButton>(f, "cmdExportExcel")),
-          cmdQuitter(Controle<QPushButton>(f, "cmdQuitter")), lvwListe(Controle<QTreeView>(f, "lvwListe")),
-          Frame2(Controle<QGroupBox>(f, "Frame2")), lblCoutInterets(Controle<QLabel>(f, "lblCoutInterets")),
-          lblCoutAssurance(Controle<QLabel>(f, "lblCoutAssurance")),
-          lblCoutFraisDossier(Controle<QLabel>(f, "lblCoutFraisDossier")),
-          lblCoutTotal(Controle<QLabel>(f, "lblCoutTotal")), picLogo(Controle<QLabel>(f, "picLogo")),
-          mnuFichier(Controle<QMenu>(f, "mnuFichier")), mnuOuvrir(Controle<QAction>(f, "mnuOuvrir")),
-          mnuEnregistrerSous(Controle<QAction>(f, "mnuEnregistrerSous")),
-          mnuApercuAvantImpression(Controle<QAction>(f, "mnuApercuAvantImpression")),
-          mnuExporterPdf(Controle<QAction>(f, "mnuExporterPdf")),
-          mnuExporterClasseur(Controle<QAction>(f, "mnuExporterClasseur")),
-          mnuOptions(Controle<QAction>(f, "mnuOptions")),
-          mnuPersonnaliser(Controle<QAction>(f, "mnuPersonnaliser")) {}
-
-    QLineEdit* txtMontant;
-    QLineEdit* txtMensualite;
-    QComboBox* cboEcheance;
-    QDateEdit* DTPicker;
-    QLineEdit* txtTaux;
-    QLabel* lblTEG;
-    QPushButton* cmdDetailsTEG;
-    QLineEdit* txtAssurance;
-    QLineEdit* txtFraisDossier;
-    QPushButton* cmdCalculer;
-    QPushButton* cmdManquant;
-    QPushButton* cmdImprimer;
-    QPushButton* cmdExportExcel;
-    QPushButton* cmdQuitter;
-    QTreeView* lvwListe;
-    QGroupBox* Frame2;
-    QLabel* lblCoutInterets;
-    QLabel* lblCoutAssurance;
-    QLabel* lblCoutFraisDossier;
-    QLabel* lblCoutTotal;
-    QLabel* picLogo;
-    QMenu* mnuFichier;
-    QAction* mnuOuvrir;
-    QAction* mnuEnregistrerSous;
-    QAction* mnuApercuAvantImpression;
-    QAction* mnuExporterPdf;
-    QAction* mnuExporterClasseur;
-    QAction* mnuOptions;
-    QAction* mnuPersonnaliser;
+    explicit ControlesEmprunt(const frmEmprunt& f) : f_(f) {}
+    const frmEmprunt& f_;
+    QLineEdit* txtMontant = Controle<QLineEdit>(f_, "txtMontant");
+    QLineEdit* txtMensualite = Controle<QLineEdit>(f_, "txtMensualite");
+    QComboBox* cboEcheance = Controle<QComboBox>(f_, "cboEcheance");
+    QDateEdit* DTPicker = Controle<QDateEdit>(f_, "DTPicker");
+    QLineEdit* txtTaux = Controle<QLineEdit>(f_, "txtTaux");
+    QLabel* lblTEG = Controle<QLabel>(f_, "lblTEG");
+    QPushButton* cmdDetailsTEG = Controle<QPushButton>(f_, "cmdDetailsTEG");
+    QLineEdit* txtAssurance = Controle<QLineEdit>(f_, "txtAssurance");
+    QLineEdit* txtFraisDossier = Controle<QLineEdit>(f_, "txtFraisDossier");
+    QPushButton* cmdCalculer = Controle<QPushButton>(f_, "cmdCalculer");
+    QPushButton* cmdManquant = Controle<QPushButton>(f_, "cmdManquant");
+    QPushButton* cmdImprimer = Controle<QPushButton>(f_, "cmdImprimer");
+    QPushButton* cmdExportExcel = Controle<QPushButton>(f_, "cmdExportExcel");
+    QPushButton* cmdQuitter = Controle<QPushButton>(f_, "cmdQuitter");
+    QTreeView* lvwListe = Controle<QTreeView>(f_, "lvwListe");
+    QGroupBox* Frame2 = Controle<QGroupBox>(f_, "Frame2");
+    QLabel* lblCoutInterets = Controle<QLabel>(f_, "lblCoutInterets");
+    QLabel* lblCoutAssurance = Controle<QLabel>(f_, "lblCoutAssurance");
+    QLabel* lblCoutFraisDossier = Controle<QLabel>(f_, "lblCoutFraisDossier");
+    QLabel* lblCoutTotal = Controle<QLabel>(f_, "lblCoutTotal");
+    QLabel* picLogo = Controle<QLabel>(f_, "picLogo");
+    QMenu* mnuFichier = Controle<QMenu>(f_, "mnuFichier");
+    QAction* mnuOuvrir = Controle<QAction>(f_, "mnuOuvrir");
+    QAction* mnuEnregistrerSous = Controle<QAction>(f_, "mnuEnregistrerSous");
+    QAction* mnuApercuAvantImpression = Controle<QAction>(f_, "mnuApercuAvantImpression");
+    QAction* mnuExporterPdf = Controle<QAction>(f_, "mnuExporterPdf");
+    QAction* mnuExporterClasseur = Controle<QAction>(f_, "mnuExporterClasseur");
+    QAction* mnuOptions = Controle<QAction>(f_, "mnuOptions");
+    QAction* mnuPersonnaliser = Controle<QAction>(f_, "mnuPersonnaliser");
 };
 
 inline ControlesEmprunt Controles(const frmEmprunt& f) {
     return ControlesEmprunt(f);
 }
+
+// A main window on a settings folder of its own, every dialog scripted.
+struct Poste {
+    QTemporaryDir dossier;
+    Module module;
+    InteractionsScriptees interactions;
+    std::unique_ptr<frmEmprunt> f;
+
+    Poste() { module.dossierReglages = dossier.path(); }
+    QString chemin(const char* nom) const { return dossier.filePath(QString::fromUtf8(nom)); }
+    bool montre(IconeMessage icone, const char* titre, const QString& debut) const {
+        return interactions.montre(icone, QString::fromUtf8(titre), debut);
+    }
+    // Made as the start-up makes it, shown and active.
+    frmEmprunt& ouvre(const QString& ligneDeCommande = {}) {
+        f = std::make_unique<frmEmprunt>(module, interactions, ligneDeCommande);
+        f->show();
+        f->activateWindow();
+        if (!QTest::qWaitForWindowActive(f.get()))
+            qWarning("la fenêtre principale n'est pas devenue active");
+        return *f;
+    }
+    ControlesEmprunt c() const { return Controles(*f); }
+    // Types the loan into emptied fields, as a user would, and clicks the compute button; by default
+    // the worked example: 10 000 at 6 % over 12 months from 31/01/2007.
+    void calcule(const char* montant = "10000", const char* duree = "12", const char* taux = "6",
+                 const char* assurance = "", const char* frais = "",
+                 QDate premiere = QDate(2007, 1, 31)) const {
+        const ControlesEmprunt c = this->c();
+        c.DTPicker->setDate(premiere);
+        for (const auto& [champ, texte] : {std::pair{c.txtMontant, montant},
+                                           {c.txtMensualite, duree},
+                                           {c.txtTaux, taux},
+                                           {c.txtAssurance, assurance},
+                                           {c.txtFraisDossier, frais}}) {
+            champ->clear();
+            QTest::keyClicks(champ, QString::fromUtf8(texte));
+        }
+        QTest::mouseClick(c.cmdCalculer, Qt::LeftButton);
+    }
+    int lignes() const { return f->modeleListe()->rowCount(); }
+    QString rangee(int i) const {
+        QStringList textes;
+        for (int j = 0; j < 7; ++j)
+            textes << f->modeleListe()->texte(i, j);
+        return textes.join(QLatin1Char(' '));
+    }
+};
 
 } // namespace amortix

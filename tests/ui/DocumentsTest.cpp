@@ -1,20 +1,8 @@
 #include "../commun/Fichiers.h"
 #include "ControlesEmprunt.h"
-#include "InteractionsScriptees.h"
-#include "ModeleEcheancier.h"
-#include "frmEmprunt.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
+#include <QFileInfo>
 
 using namespace amortix;
 
@@ -22,29 +10,12 @@ namespace {
 
 const QByteArray exemple = "150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n500,00\r\n5\r\n3\r\n2004\r\n";
 
-struct Poste {
-    QTemporaryDir dossier;
-    Module module;
-    InteractionsScriptees interactions;
-    std::unique_ptr<frmEmprunt> f;
-
-    explicit Poste(const QString& ligneDeCommande = {}) {
-        module.dossierReglages = dossier.path();
-        f = std::make_unique<frmEmprunt>(module, interactions, ligneDeCommande);
-    }
-    QString chemin(const QString& nom) const { return dossier.filePath(nom); }
-    int lignes() const { return f->modeleListe()->rowCount(); }
-    // The fields as the window shows them.
-    QStringList champs() const {
-        return {Controles(*f).txtMontant->text(),
-                Controles(*f).txtMensualite->text(),
-                QString::number(Controles(*f).cboEcheance->currentIndex()),
-                Controles(*f).txtTaux->text(),
-                Controles(*f).txtAssurance->text(),
-                Controles(*f).txtFraisDossier->text(),
-                Controles(*f).DTPicker->date().toString(Qt::ISODate)};
-    }
-};
+// A document that cannot be opened or saved: one warning, which names it.
+bool Avertit(const Poste& p, const QString& debut) {
+    return p.interactions.messages.size() == 1 &&
+           p.interactions.messages[0].icone == IconeMessage::Avertissement &&
+           p.interactions.dernierTexte().startsWith(debut);
+}
 
 } // namespace
 
@@ -54,146 +25,86 @@ class DocumentsTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
+    // Saved as typed, without an extension added, and reopened by another window: the same fields,
+    // the same schedule, the file's name in the title until the next edit.
     void enregistrerPuisRouvrir() {
         Poste p;
-        QCOMPARE(p.interactions.associations.size(), qsizetype(1));
-        QVERIFY(p.interactions.associations[0].endsWith(QStringLiteral("/amortix")));
-
-        Controles(*p.f).DTPicker->setDate(QDate(2004, 3, 5));
-        QTest::keyClicks(Controles(*p.f).txtMontant, QStringLiteral("150000"));
-        QTest::keyClicks(Controles(*p.f).txtMensualite, QStringLiteral("240"));
-        QTest::keyClicks(Controles(*p.f).txtTaux, QStringLiteral("4.5"));
-        QTest::keyClicks(Controles(*p.f).txtAssurance, QStringLiteral("15"));
-        QTest::keyClicks(Controles(*p.f).txtFraisDossier, QStringLiteral("500"));
-        QTest::mouseClick(Controles(*p.f).cmdCalculer, Qt::LeftButton);
-        QVERIFY(Controles(*p.f).mnuEnregistrerSous->isEnabled());
-
-        // Saved as typed, without an extension added; the title names the file.
-        const QString chemin = p.chemin(QStringLiteral("pret"));
-        p.interactions.fichiers = {chemin};
-        Controles(*p.f).mnuEnregistrerSous->trigger();
-        QCOMPARE(Contenu(chemin), exemple);
+        p.ouvre();
+        QCOMPARE(p.interactions.associations,
+                 QStringList{QCoreApplication::applicationDirPath() + "/amortix"});
+        p.calcule("150000", "240", "4.5",
+                  "15", "500", QDate(2004, 3, 5));
+        p.interactions.fichiers = {p.chemin("pret")};
+        p.c().mnuEnregistrerSous->trigger();
+        QCOMPARE(Contenu(p.chemin("pret")), exemple);
         QCOMPARE(p.f->windowTitle(), QStringLiteral("pret - Amortix"));
         QCOMPARE(p.interactions.demandes.back().filtre, QStringLiteral("Fichier Amortix (*.amx)"));
         QVERIFY(p.interactions.messages.empty());
-        const QStringList premiereLigne = {p.f->modeleListe()->texte(0, 1), p.f->modeleListe()->texte(0, 2)};
 
-        // Another window opens it: the same fields, the same schedule, the name in the title.
         Poste q;
-        q.interactions.fichiers = {chemin};
-        Controles(*q.f).mnuOuvrir->trigger();
+        q.ouvre();
+        q.interactions.fichiers = {p.chemin("pret")};
+        q.c().mnuOuvrir->trigger();
         QVERIFY(q.interactions.messages.empty());
-        QCOMPARE(q.champs(), p.champs());
+        QCOMPARE(q.f->SaisieAffichee(), p.f->SaisieAffichee());
         QCOMPARE(q.lignes(), 240);
-        QCOMPARE(QStringList({q.f->modeleListe()->texte(0, 1), q.f->modeleListe()->texte(0, 2)}),
-                 premiereLigne);
+        QCOMPARE(q.rangee(239), p.rangee(239));
         QCOMPARE(q.f->windowTitle(), QStringLiteral("pret - Amortix"));
-
-        // The dialog offers the file chosen last, for either command.
-        Controles(*q.f).mnuOuvrir->trigger();
-        QCOMPARE(q.interactions.demandes.back().fichierPropose, chemin);
-        Controles(*q.f).mnuEnregistrerSous->trigger();
-        QCOMPARE(q.interactions.demandes.back().fichierPropose, chemin);
-        QVERIFY(q.interactions.messages.empty()); // cancelled: nothing said
-
-        // An edit after opening brings the title back.
-        QTest::keyClicks(Controles(*q.f).txtAssurance, QStringLiteral("0"));
+        // The dialog offers the file chosen last, for either command; cancelled, nothing is said.
+        q.c().mnuOuvrir->trigger();
+        QCOMPARE(q.interactions.demandes.back().fichierPropose, p.chemin("pret"));
+        q.c().mnuEnregistrerSous->trigger();
+        QCOMPARE(q.interactions.demandes.back().fichierPropose, p.chemin("pret"));
+        QVERIFY(q.interactions.messages.empty());
+        QTest::keyClicks(q.c().txtAssurance, QStringLiteral("0"));
         QCOMPARE(q.f->windowTitle(), QStringLiteral("Amortix"));
     }
 
+    // A document that cannot be read changes nothing and is named in the warning.
     void unMauvaisDocumentNeChangeRien() {
         Poste p;
-        Controles(*p.f).DTPicker->setDate(QDate(2007, 1, 31));
-        Controles(*p.f).txtMontant->setText(QStringLiteral("10000"));
-        Controles(*p.f).txtMensualite->setText(QStringLiteral("12"));
-        Controles(*p.f).txtTaux->setText(QStringLiteral("6"));
-        p.f->cmdCalculer_Click();
-        const QStringList avant = p.champs();
-        const QString titre = p.f->windowTitle();
-
-        const std::pair<const char*, QByteArray> mauvais[] = {
-            {"vide.amx", QByteArray()},
-            {"cinq.amx", "150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n"},
-            {"sept.amx", QByteArray(exemple).replace("\r\n0\r\n", "\r\n7\r\n")},
-            {"abc.amx", QByteArray(exemple).replace("\r\n0\r\n", "\r\nabc\r\n")},
-            {"date.amx", QByteArray(exemple).replace("5\r\n3\r\n2004", "31\r\n2\r\n2004")},
-        };
-        for (const auto& [nom, octets] : mauvais) {
-            const QString chemin = p.chemin(QString::fromUtf8(nom));
-            QVERIFY(Ecrit(chemin, octets));
-            p.interactions.messages.clear();
-            p.interactions.fichiers = {chemin};
-            Controles(*p.f).mnuOuvrir->trigger();
-            QCOMPARE(p.champs(), avant);
-            QCOMPARE(p.lignes(), 12);
-            QCOMPARE(p.f->windowTitle(), titre);
-            QCOMPARE(p.interactions.messages.size(), std::size_t(1));
-            QCOMPARE(p.interactions.messages[0].icone, IconeMessage::Avertissement);
-            QVERIFY(p.interactions.dernierTexte().startsWith(
-                QStringLiteral("Le document « %1 » n'a pas pu être ouvert.\r\n")
-                    .arg(QString::fromUtf8(nom))));
-        }
-        // A twelve-line document with a lone CR opens like its first nine lines.
-        const QString douze = p.chemin(QStringLiteral("douze.amx"));
-        QVERIFY(Ecrit(douze, QByteArray(exemple).replace("\r\n4,50\r\n", "\r4,50\r\n") + "a\r\nb\r\nc\r\n"));
-        p.interactions.messages.clear();
-        p.interactions.fichiers = {douze};
-        Controles(*p.f).mnuOuvrir->trigger();
-        QVERIFY(p.interactions.messages.empty());
-        QCOMPARE(Controles(*p.f).txtTaux->text(), QStringLiteral("4,50"));
-        QCOMPARE(p.lignes(), 240);
+        p.ouvre();
+        p.calcule();
+        const SaisieEmprunt avant = p.f->SaisieAffichee();
+        QVERIFY(Ecrit(p.chemin("sept.amx"), QByteArray(exemple).replace("\r\n0\r\n", "\r\n7\r\n")));
+        p.interactions.fichiers = {p.chemin("sept.amx")};
+        p.c().mnuOuvrir->trigger();
+        QVERIFY(p.f->SaisieAffichee() == avant && p.lignes() == 12 && p.f->windowTitle() == "Amortix");
+        QVERIFY(Avertit(p, QStringLiteral("Le document « sept.amx » n'a pas pu être ouvert.\r\n")));
     }
 
+    // The chosen name is a folder: the write fails, the warning says so, the title stays.
     void unEnregistrementRateNeDetruitRien() {
         Poste p;
-        Controles(*p.f).txtMontant->setText(QStringLiteral("10000"));
-        Controles(*p.f).txtMensualite->setText(QStringLiteral("12"));
-        Controles(*p.f).txtTaux->setText(QStringLiteral("6"));
-        p.f->cmdCalculer_Click();
-        // The chosen name is a folder: the write fails, the warning says so, the title stays.
-        const QString chemin = p.chemin(QStringLiteral("ancien.amx"));
+        p.ouvre();
+        p.calcule();
         QVERIFY(QDir(p.dossier.path()).mkpath(QStringLiteral("ancien.amx/contenu")));
-        p.interactions.fichiers = {chemin};
-        Controles(*p.f).mnuEnregistrerSous->trigger();
-        QCOMPARE(p.interactions.messages.size(), std::size_t(1));
-        QCOMPARE(p.interactions.messages[0].icone, IconeMessage::Avertissement);
-        QVERIFY(p.interactions.dernierTexte().startsWith(
-            QStringLiteral("Le document « ancien.amx » n'a pas pu être enregistré.\r\nErreur ")));
+        p.interactions.fichiers = {p.chemin("ancien.amx")};
+        p.c().mnuEnregistrerSous->trigger();
+        QVERIFY(
+            Avertit(p, QStringLiteral("Le document « ancien.amx » n'a pas pu être enregistré.\r\nErreur ")));
         QCOMPARE(p.f->windowTitle(), QStringLiteral("Amortix"));
-        QVERIFY(QFileInfo(QDir(chemin).filePath(QStringLiteral("contenu"))).isDir());
+        QVERIFY(QFileInfo(p.chemin("ancien.amx/contenu")).isDir());
     }
 
+    // The command line joined into one path, spaces and all; a document that does not exist or is
+    // not a loan's is said, and the window opens normally.
     void documentSurLaLigneDeCommande() {
-        QTemporaryDir dossier;
-        QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("mes prêts")));
-        const QString chemin = dossier.filePath(QStringLiteral("mes prêts/essai 1.amx"));
-        QVERIFY(Ecrit(chemin, exemple));
-        {
-            // The command line joined into one path, spaces and all.
-            Poste p(chemin);
-            QVERIFY(p.interactions.messages.empty());
-            QCOMPARE(Controles(*p.f).txtMontant->text(), QStringLiteral("150000,00"));
-            QCOMPARE(p.lignes(), 240);
-            QCOMPARE(p.f->windowTitle(), QStringLiteral("essai 1.amx - Amortix"));
-        }
-        {
-            // A document that does not exist: said, and the window opens normally.
-            Poste p(dossier.filePath(QStringLiteral("absent.amx")));
-            QCOMPARE(p.interactions.messages.size(), std::size_t(1));
-            QVERIFY(p.interactions.dernierTexte().startsWith(
-                QStringLiteral("Le document « absent.amx » n'a pas pu être ouvert.")));
-            QVERIFY(Controles(*p.f).txtMontant->text().isEmpty());
-            QCOMPARE(p.f->windowTitle(), QStringLiteral("Amortix"));
-            p.f->show();
-            QVERIFY(p.f->isVisible());
-        }
-        {
-            // A file that is not a loan document.
-            const QString image = dossier.filePath(QStringLiteral("photo.jpg"));
-            QVERIFY(Ecrit(image, QByteArray(5000, '\xff')));
-            Poste p(image);
-            QCOMPARE(p.interactions.messages.size(), std::size_t(1));
-            QVERIFY(Controles(*p.f).txtMontant->text().isEmpty());
+        Poste p;
+        QVERIFY(QDir(p.dossier.path()).mkdir(QStringLiteral("mes prêts")));
+        QVERIFY(Ecrit(p.chemin("mes prêts/essai 1.amx"), exemple) &&
+                Ecrit(p.chemin("photo.jpg"), QByteArray(5000, '\xff')));
+        p.ouvre(p.chemin("mes prêts/essai 1.amx"));
+        QVERIFY(p.interactions.messages.empty());
+        QCOMPARE(p.c().txtMontant->text(), QStringLiteral("150000,00"));
+        QCOMPARE(p.lignes(), 240);
+        QCOMPARE(p.f->windowTitle(), QStringLiteral("essai 1.amx - Amortix"));
+        for (const char* nom : {"absent.amx", "photo.jpg"}) {
+            Poste q;
+            q.ouvre(p.chemin(nom));
+            QVERIFY(Avertit(q, QStringLiteral("Le document « %1 » n'a pas pu être ouvert.").arg(nom)));
+            QVERIFY(q.c().txtMontant->text().isEmpty() && q.f->isVisible());
+            QCOMPARE(q.f->windowTitle(), QStringLiteral("Amortix"));
         }
     }
 };

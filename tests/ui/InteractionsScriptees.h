@@ -55,11 +55,7 @@ public:
     }
     bool question(QWidget*, const QString& titre, const QString& texte) override {
         messages.push_back({IconeMessage::Question, titre, texte});
-        if (reponses.empty())
-            return false;
-        const bool reponse = reponses.front();
-        reponses.pop_front();
-        return reponse;
+        return prochain(reponses, false);
     }
     QString fichierAOuvrir(QWidget*, const DemandeFichier& demande) override {
         return prochainFichier(demande);
@@ -81,27 +77,36 @@ public:
     }
     bool lanceProgramme(const QString& programme, const QStringList& arguments) override {
         lancements.push_back({programme, arguments});
-        if (pendantLancement)
-            pendantLancement();
-        return lancementReussi;
+        return lance(lancementReussi);
     }
     bool ouvrirDocument(const QUrl& document) override {
         documents.push_back(document);
-        if (pendantLancement)
-            pendantLancement();
-        return documentOuvert;
+        return lance(documentOuvert);
     }
 
     QString dernierTexte() const { return messages.empty() ? QString() : messages.back().texte; }
+    // Whether the last message has this icon and title, and its text this beginning.
+    bool montre(IconeMessage icone, const QString& titre, const QString& debut) const {
+        return !messages.empty() && messages.back().icone == icone && messages.back().titre == titre &&
+               messages.back().texte.startsWith(debut);
+    }
 
 private:
+    template <typename T> static T prochain(std::deque<T>& file, T sinon) {
+        if (file.empty())
+            return sinon;
+        T suivant = std::move(file.front());
+        file.pop_front();
+        return suivant;
+    }
     QString prochainFichier(const DemandeFichier& demande) {
         demandes.push_back(demande);
-        if (fichiers.empty())
-            return {};
-        QString fichier = fichiers.front();
-        fichiers.pop_front();
-        return fichier;
+        return prochain(fichiers, QString());
+    }
+    bool lance(bool reussi) const {
+        if (pendantLancement)
+            pendantLancement();
+        return reussi;
     }
 };
 

@@ -1,20 +1,10 @@
+#include "../commun/Fichiers.h"
 #include "../output/rapport/Poppler.h"
 #include "ControlesEmprunt.h"
-#include "InteractionsScriptees.h"
-#include "ModeleEcheancier.h"
-#include "frmEmprunt.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QDateEdit>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QPrinter>
-#include <QPushButton>
-#include <QTest>
-#include <memory>
 
 using namespace amortix;
 
@@ -37,45 +27,21 @@ std::function<std::unique_ptr<QPrinter>()> ImprimantePdf(const QString& chemin,
     };
 }
 
-struct Fenetre {
-    Module module;
-    InteractionsScriptees interactions;
-    std::unique_ptr<frmEmprunt> f;
-    QTemporaryDir dossier;
+// The worked example with 15 of insurance, under the header the customisation dialog would set.
+void CalculeExemple(Poste& w) {
+    if (!w.f)
+        w.ouvre();
+    w.module.strEnteteImpression = QStringLiteral("Agence du Centre - prêts immobiliers");
+    w.calcule("10000", "12", "6", "15");
+}
 
-    Fenetre() {
-        module.dossierReglages = dossier.path();
-        f = std::make_unique<frmEmprunt>(module, interactions);
-        // After the window has read the header store, as the customisation dialog would set it.
-        module.strEnteteImpression = QStringLiteral("Agence du Centre - prêts immobiliers");
-        f->show();
-        f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.get()));
-    }
-    // The worked example: 10 000 at 6 % over 12 months from 31/01/2007, with 15 of insurance.
-    void calculeExemple() const {
-        Controles(*f).DTPicker->setDate(QDate(2007, 1, 31));
-        QTest::keyClicks(Controles(*f).txtMontant, QStringLiteral("10000"));
-        QTest::keyClicks(Controles(*f).txtMensualite, QStringLiteral("12"));
-        QTest::keyClicks(Controles(*f).txtTaux, QStringLiteral("6"));
-        QTest::keyClicks(Controles(*f).txtAssurance, QStringLiteral("15"));
-        QTest::mouseClick(Controles(*f).cmdCalculer, Qt::LeftButton);
-        QVERIFY(Controles(*f).cmdImprimer->isEnabled());
-    }
-    QString chemin(const char* nom) const { return dossier.filePath(QLatin1String(nom)); }
-    // The list's rows as the report prints them: number, then the six texts.
-    QStringList rangeesAffichees() const {
-        QStringList rangees;
-        const ModeleEcheancier* modele = f->modeleListe();
-        for (int i = 0; i < modele->rowCount(); ++i) {
-            QStringList cellules{QString::number(i + 1)};
-            for (int j = 1; j < 7; ++j)
-                cellules << modele->texte(i, j);
-            rangees << cellules.join(QLatin1Char(' '));
-        }
-        return rangees;
-    }
-};
+// The report's lines below the heading row are the list's rows, numbered from 1.
+bool RangeesDeLaListe(const Poste& w, const QStringList& lignes) {
+    QStringList rangees;
+    for (int i = 0; i < w.lignes(); ++i)
+        rangees << w.rangee(i);
+    return lignes.mid(11) == rangees;
+}
 
 } // namespace
 
@@ -85,139 +51,114 @@ class frmEmpruntImpressionTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
+    // No printer, or one that refuses the document: the critical box, once the pointer is back.
     void sansImprimanteOuEnErreur() {
-        Fenetre w;
-        w.calculeExemple();
+        Poste w;
+        CalculeExemple(w);
         bool curseurRendu = false;
         w.interactions.pendantMessage = [&](const auto&) { curseurRendu = !QApplication::overrideCursor(); };
-        QTest::mouseClick(Controles(*w.f).cmdImprimer, Qt::LeftButton);
+        QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
         QCOMPARE(w.interactions.messages.size(), std::size_t(1));
-        const auto& message = w.interactions.messages.front();
-        QCOMPARE(message.icone, IconeMessage::Critique);
-        QCOMPARE(message.titre, QStringLiteral("Amortix"));
-        QCOMPARE(message.texte,
+        QCOMPARE(w.interactions.messages[0].icone, IconeMessage::Critique);
+        QCOMPARE(w.interactions.messages[0].titre, QStringLiteral("Amortix"));
+        QCOMPARE(w.interactions.dernierTexte(),
                  "Erreur 484\r\nAucune imprimante par défaut n'est définie." + CauseImprimante);
         QVERIFY(curseurRendu);
-
-        // A printer that refuses the document.
         w.interactions.imprimante = ImprimantePdf(w.chemin("absent/imprimante.pdf"));
-        QTest::mouseClick(Controles(*w.f).cmdImprimer, Qt::LeftButton);
-        QCOMPARE(w.interactions.messages.size(), std::size_t(2));
+        QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
         QCOMPARE(w.interactions.messages.back().icone, IconeMessage::Critique);
         QCOMPARE(w.interactions.dernierTexte(),
                  "Erreur 482\r\nL'impression n'a pas pu commencer." + CauseImprimante);
         QVERIFY(!QApplication::overrideCursor());
     }
 
+    // What the window shows, under the busy pointer: the header, the TEG of the label's tag when
+    // asked, the costs, the list's rows, the logo.
     void imprimeCeQueMontreLaFenetre() {
-        Fenetre w;
+        Poste w;
         w.module.blnTEGDansExcel = true;
+        CalculeExemple(w);
         QImage image(40, 30, QImage::Format_RGB32);
         image.fill(Qt::darkBlue);
-        Controles(*w.f).picLogo->setPixmap(QPixmap::fromImage(image));
-        Controles(*w.f).picLogo->resize(image.size());
-        w.calculeExemple();
-        const QString pdf = w.chemin("imprimante.pdf");
+        w.c().picLogo->setPixmap(QPixmap::fromImage(image));
+        w.c().lblTEG->setProperty("tag", QStringLiteral("9,9999 %"));
         bool curseurAttente = false;
-        w.interactions.imprimante = ImprimantePdf(pdf, &curseurAttente);
-        QTest::mouseClick(Controles(*w.f).cmdImprimer, Qt::LeftButton);
-        QVERIFY(w.interactions.messages.empty());
-        QVERIFY(curseurAttente);
-        QVERIFY(!QApplication::overrideCursor());
-
-        const QString teg = Controles(*w.f).lblTEG->property("tag").toString();
-        QVERIFY(teg.endsWith(QStringLiteral(" %")));
-        const QStringList lignes = poppler::Lignes(pdf);
+        w.interactions.imprimante = ImprimantePdf(w.chemin("imprimante.pdf"), &curseurAttente);
+        QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
+        QVERIFY(w.interactions.messages.empty() && curseurAttente && !QApplication::overrideCursor());
+        const QStringList lignes = poppler::Lignes(w.chemin("imprimante.pdf"));
         QCOMPARE(lignes.mid(0, 10),
                  QStringList({"Agence du Centre - prêts immobiliers", "Montant du crédit : 10000,00",
-                              "Amortissement : 12 mois", "Taux d'intérêt : 6,00 % (TEG: " + teg + ")",
+                              "Amortissement : 12 mois", "Taux d'intérêt : 6,00 % (TEG: 9,9999 %)",
                               "Assurance (fixe par éch.) : 15,00",
                               "Coût total du crédit : 507,96 dont :", "Intérêts : 327,96",
                               "Assurance : 180,00", "Frais de dossier : 0,00", "Tableau d'amortissement :"}));
-        QCOMPARE(lignes.mid(11), w.rangeesAffichees());
+        QVERIFY(RangeesDeLaListe(w, lignes));
         QCOMPARE(lignes.at(11), QStringLiteral("1 31/01/2007 875,66 50,00 15,00 810,66 9189,34"));
-        QCOMPARE(poppler::NombreImages(pdf), 1);
+        QCOMPARE(poppler::NombreImages(w.chemin("imprimante.pdf")), 1);
     }
 
     void imprimeEnAnglaisSansTEG() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        Fenetre w;
-        w.calculeExemple();
-        const QString pdf = w.chemin("anglais.pdf");
-        w.interactions.imprimante = ImprimantePdf(pdf);
-        QTest::mouseClick(Controles(*w.f).cmdImprimer, Qt::LeftButton);
-        QVERIFY(w.interactions.messages.empty());
-        const QStringList lignes = poppler::Lignes(pdf);
+        Poste w;
+        CalculeExemple(w);
+        w.interactions.imprimante = ImprimantePdf(w.chemin("anglais.pdf"));
+        QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
+        const QStringList lignes = poppler::Lignes(w.chemin("anglais.pdf"));
         QCOMPARE(lignes.at(1), QStringLiteral("Montant du crédit : 10000.00"));
         QCOMPARE(lignes.at(3), QStringLiteral("Taux d'intérêt : 6.00 %"));
-        QCOMPARE(lignes.mid(11), w.rangeesAffichees());
+        QVERIFY(RangeesDeLaListe(w, lignes));
         QCOMPARE(lignes.at(11), QStringLiteral("1 1/31/2007 875.66 50.00 15.00 810.66 9189.34"));
-        QCOMPARE(poppler::NombreImages(pdf), 0);
+        QCOMPARE(poppler::NombreImages(w.chemin("anglais.pdf")), 0);
     }
 
+    // Once computed; a printer that fails from the preview gives the print button's box.
     void apercuAvantImpression() {
-        Fenetre w;
-        QVERIFY(!Controles(*w.f).mnuApercuAvantImpression->isEnabled());
-        w.calculeExemple();
-        QVERIFY(Controles(*w.f).mnuApercuAvantImpression->isEnabled());
-        const QString pdf = w.chemin("apercu.pdf");
-        w.interactions.imprimanteApercu = ImprimantePdf(pdf);
-        Controles(*w.f).mnuApercuAvantImpression->trigger();
-        QCOMPARE(w.interactions.apercus, 1);
-        QVERIFY(w.interactions.messages.empty());
-        const QStringList lignes = poppler::Lignes(pdf);
-        QCOMPARE(lignes.value(0), w.module.strEnteteImpression);
-        QCOMPARE(lignes.mid(11), w.rangeesAffichees());
-
-        // Printing from the preview on a printer that fails: the same box as the print button.
+        Poste w;
+        w.ouvre();
+        QVERIFY(!w.c().mnuApercuAvantImpression->isEnabled());
+        CalculeExemple(w);
+        w.interactions.imprimanteApercu = ImprimantePdf(w.chemin("apercu.pdf"));
+        w.c().mnuApercuAvantImpression->trigger();
+        QVERIFY(w.interactions.apercus == 1 && w.interactions.messages.empty());
+        QVERIFY(RangeesDeLaListe(w, poppler::Lignes(w.chemin("apercu.pdf"))));
         w.interactions.imprimanteApercu = ImprimantePdf(w.chemin("absent/apercu.pdf"));
-        Controles(*w.f).mnuApercuAvantImpression->trigger();
+        w.c().mnuApercuAvantImpression->trigger();
         QCOMPARE(w.interactions.dernierTexte(),
                  "Erreur 482\r\nL'impression n'a pas pu commencer." + CauseImprimante);
     }
 
+    // Cancelled: nothing written, nothing said. Through the keyboard, over a file already there. A
+    // folder that does not exist: the box says why, the pointer is back.
     void exportEnPdf() {
-        Fenetre w;
-        w.calculeExemple();
-        // Cancelled: nothing written, nothing said.
-        Controles(*w.f).mnuExporterPdf->trigger();
+        Poste w;
+        CalculeExemple(w);
+        w.c().mnuExporterPdf->trigger();
         QCOMPARE(w.interactions.demandes.size(), std::size_t(1));
         QCOMPARE(w.interactions.demandes[0].titre, QStringLiteral("Exporter en PDF"));
         QCOMPARE(w.interactions.demandes[0].filtre, QStringLiteral("Document PDF (*.pdf)"));
         QVERIFY(w.interactions.demandes[0].fichierPropose.endsWith(
             QStringLiteral("/Tableau d'amortissement.pdf")));
-        QVERIFY(w.interactions.messages.empty());
-
-        // Through the keyboard, over a file already there.
-        const QString pdf = w.chemin("export.pdf");
-        QFile ancien(pdf);
-        QVERIFY(ancien.open(QIODevice::WriteOnly));
-        ancien.write("ancien contenu");
-        ancien.close();
-        w.interactions.fichiers.push_back(pdf);
+        QVERIFY(Ecrit(w.chemin("export.pdf"), "ancien contenu"));
+        w.interactions.fichiers.push_back(w.chemin("export.pdf"));
         QTest::keyClick(w.f.get(), Qt::Key_F, Qt::AltModifier);
-        QTRY_VERIFY(Controles(*w.f).mnuFichier->isVisible());
-        QTest::keyClick(Controles(*w.f).mnuFichier, Qt::Key_P);
+        QTRY_VERIFY(w.c().mnuFichier->isVisible());
+        QTest::keyClick(w.c().mnuFichier, Qt::Key_P);
         QTRY_COMPARE(w.interactions.demandes.size(), std::size_t(2));
         QVERIFY(w.interactions.messages.empty());
-        const QStringList lignes = poppler::Lignes(pdf);
+        const QStringList lignes = poppler::Lignes(w.chemin("export.pdf"));
         QCOMPARE(lignes.value(0), w.module.strEnteteImpression);
-        QCOMPARE(lignes.mid(11), w.rangeesAffichees());
-
-        // A folder that does not exist: the box says why, the pointer is back.
+        QVERIFY(RangeesDeLaListe(w, lignes));
         const QString absent = w.chemin("absent/export.pdf");
         w.interactions.fichiers.push_back(absent);
-        Controles(*w.f).mnuExporterPdf->trigger();
+        w.c().mnuExporterPdf->trigger();
         QCOMPARE(w.interactions.messages.size(), std::size_t(1));
-        const auto& message = w.interactions.messages.front();
-        QCOMPARE(message.icone, IconeMessage::Critique);
-        QCOMPARE(message.titre, QStringLiteral("Amortix"));
-        QVERIFY(
-            message.texte.startsWith("Erreur 5\r\nLe fichier « " + absent + " » n'a pas pu être écrit : "));
-        QVERIFY(message.texte.endsWith(
+        QCOMPARE(w.interactions.messages[0].icone, IconeMessage::Critique);
+        QVERIFY(w.interactions.dernierTexte().startsWith("Erreur 5\r\nLe fichier « " + absent +
+                                                         " » n'a pas pu être écrit : "));
+        QVERIFY(w.interactions.dernierTexte().endsWith(
             QStringLiteral("\r\n\r\nVérifiez que le dossier choisi existe et que vous pouvez y écrire.")));
-        QVERIFY(!QFile::exists(absent));
-        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(!QFile::exists(absent) && !QApplication::overrideCursor());
     }
 };
 

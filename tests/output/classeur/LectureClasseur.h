@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <ostream>
 
 // Test failures show texts as texts.
@@ -21,8 +22,8 @@ namespace amortix {
 inline QJsonObject LitClasseur(const QString& chemin, QString* erreurs = nullptr) {
     QProcess lecteur;
     lecteur.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(LECTEUR_CLASSEUR), chemin});
-    const bool fini = lecteur.waitForFinished(120000);
-    if (!fini || lecteur.exitStatus() != QProcess::NormalExit || lecteur.exitCode() != 0) {
+    if (!lecteur.waitForFinished(120000) || lecteur.exitStatus() != QProcess::NormalExit ||
+        lecteur.exitCode() != 0) {
         if (erreurs)
             *erreurs = QString::fromUtf8(lecteur.readAllStandardError()) + lecteur.errorString();
         return {};
@@ -34,47 +35,41 @@ inline QJsonObject LitClasseur(const QString& chemin, QString* erreurs = nullptr
 // number format, font, alignments and lines. For example
 // `10000 | #,##0.00 | Arial 10 gras` or `«N°» | Arial 10 gras | centre/centre renvoi | cadre fin`.
 inline QString DecritCellule(const QJsonObject& cellule) {
+    static const std::map<QString, QString> mots = {
+        {"center", "centre"}, {"right", "droite"}, {"", "-"}, {"thin", "fin"}, {"hair", "cheveu"}};
+    const auto mot = [](const QJsonValue& v) {
+        const auto trouve = mots.find(v.toString());
+        return trouve == mots.end() ? v.toString() : trouve->second;
+    };
     QStringList parties;
     const QJsonValue valeur = cellule[QLatin1String("valeur")];
     if (valeur.isString())
         parties << QStringLiteral("«%1»").arg(valeur.toString());
     else if (valeur.isDouble())
         parties << QString::number(valeur.toDouble(), 'g', 15);
-    const QString format = cellule[QLatin1String("format")].toString();
-    if (format != QLatin1String("General"))
+    if (const QString format = cellule[QLatin1String("format")].toString();
+        format != QLatin1String("General"))
         parties << format;
     const QJsonObject police = cellule[QLatin1String("police")].toObject();
     QString textePolice = QStringLiteral("%1 %2")
                               .arg(police[QLatin1String("nom")].toString())
                               .arg(police[QLatin1String("taille")].toDouble());
-    if (police[QLatin1String("gras")].toBool())
-        textePolice += QStringLiteral(" gras");
-    if (police[QLatin1String("italique")].toBool())
-        textePolice += QStringLiteral(" italique");
+    for (const auto& [cle, texte] : {std::pair{"gras", " gras"}, std::pair{"italique", " italique"}})
+        if (police[QLatin1String(cle)].toBool())
+            textePolice += QLatin1String(texte);
     if (police[QLatin1String("souligne")].toString() == QLatin1String("single"))
         textePolice += QStringLiteral(" souligné");
     parties << textePolice;
-    const auto alignement = [&](const char* cle) {
-        const QString a = cellule[QLatin1String(cle)].toString();
-        return a == QLatin1String("center")  ? QStringLiteral("centre")
-               : a == QLatin1String("right") ? QStringLiteral("droite")
-               : a.isEmpty()                 ? QStringLiteral("-")
-                                             : a;
-    };
-    QString alignements = alignement("horizontal") + QLatin1Char('/') + alignement("vertical");
+    QString alignements = mot(cellule[QLatin1String("horizontal")]) + QLatin1Char('/') +
+                          mot(cellule[QLatin1String("vertical")]);
     if (cellule[QLatin1String("renvoi")].toBool())
         alignements += QStringLiteral(" renvoi");
     if (alignements != QLatin1String("-/-"))
         parties << alignements;
     const QJsonObject bordures = cellule[QLatin1String("bordures")].toObject();
     QStringList traits;
-    for (const char* cote : {"gauche", "haut", "bas", "droite"}) {
-        const QString t = bordures[QLatin1String(cote)].toString();
-        traits << (t == QLatin1String("thin")   ? QStringLiteral("fin")
-                   : t == QLatin1String("hair") ? QStringLiteral("cheveu")
-                   : t.isEmpty()                ? QStringLiteral("-")
-                                                : t);
-    }
+    for (const char* cote : {"gauche", "haut", "bas", "droite"})
+        traits << mot(bordures[QLatin1String(cote)]);
     if (traits == QStringList{"fin", "fin", "fin", "fin"})
         parties << QStringLiteral("cadre fin");
     else if (traits != QStringList{"-", "-", "-", "-"})

@@ -24,15 +24,13 @@ inline QString Sortie(const QString& programme, const QStringList& arguments) {
 
 // pdftotext -layout, each line's runs of spaces made one, empty lines dropped.
 inline QStringList Lignes(const QString& pdf) {
-    QStringList lignes;
     static const QRegularExpression espaces(QStringLiteral("\\s+"));
-    const QString texte =
-        Sortie(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    for (QString ligne : texte.split(QLatin1Char('\n'))) {
-        ligne = ligne.replace(espaces, QStringLiteral(" ")).trimmed();
-        if (!ligne.isEmpty())
+    QStringList lignes;
+    for (QString ligne :
+         Sortie(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+             .split(QLatin1Char('\n')))
+        if (ligne = ligne.replace(espaces, QStringLiteral(" ")).trimmed(); !ligne.isEmpty())
             lignes << ligne;
-    }
     return lignes;
 }
 
@@ -47,29 +45,26 @@ struct Page {
     std::vector<Mot> mots;
 };
 
-inline QString SansEntites(QString texte) {
-    return texte.replace(QLatin1String("&apos;"), QLatin1String("'"))
-        .replace(QLatin1String("&quot;"), QLatin1String("\""))
-        .replace(QLatin1String("&lt;"), QLatin1String("<"))
-        .replace(QLatin1String("&gt;"), QLatin1String(">"))
-        .replace(QLatin1String("&amp;"), QLatin1String("&"));
-}
-
 inline std::vector<Page> Pages(const QString& pdf) {
     static const QRegularExpression balise(QStringLiteral(
         R"re(<page width="([0-9.]+)" height="([0-9.]+)">|<word xMin="([0-9.]+)" yMin="([0-9.]+)" )re"
         R"re(xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re"));
+    const auto twips = [](const QString& points) { return points.toDouble() * 20.0; };
     std::vector<Page> pages;
     const QString html =
         Sortie(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    // Points to twips.
-    const auto twips = [](const QString& points) { return points.toDouble() * 20.0; };
     for (const QRegularExpressionMatch& m : balise.globalMatch(html)) {
-        if (!m.captured(1).isEmpty())
+        if (!m.captured(1).isEmpty()) {
             pages.push_back({twips(m.captured(1)), twips(m.captured(2)), {}});
-        else if (!pages.empty())
-            pages.back().mots.push_back({SansEntites(m.captured(7)), twips(m.captured(3)),
-                                         twips(m.captured(4)), twips(m.captured(5)), twips(m.captured(6))});
+            continue;
+        }
+        QString texte = m.captured(7);
+        for (const auto& [entite, caractere] :
+             {std::pair{"&apos;", "'"}, {"&quot;", "\""}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}})
+            texte.replace(QLatin1String(entite), QLatin1String(caractere));
+        if (!pages.empty())
+            pages.back().mots.push_back({texte, twips(m.captured(3)), twips(m.captured(4)),
+                                         twips(m.captured(5)), twips(m.captured(6))});
     }
     return pages;
 }
@@ -78,18 +73,18 @@ inline QString Polices(const QString& pdf) {
     return Sortie(QStringLiteral("pdffonts"), {pdf});
 }
 
-// The pictures that pdfimages lists, one line each.
+// The pictures that pdfimages lists, one line each below the heading and its dashes.
 inline int NombreImages(const QString& pdf) {
-    const QStringList lignes = Sortie(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
-                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    return static_cast<int>(lignes.size()) - 2; // below the heading and its dashes
+    return static_cast<int>(Sortie(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+                                .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                .size()) -
+           2;
 }
 
 // One page drawn by pdftoppm, at `parPouce` pixels per inch.
 inline QImage Image(const QString& pdf, int page, int parPouce) {
     QTemporaryDir dossier;
-    const QString prefixe = dossier.filePath(QStringLiteral("page"));
-    const QString numero = QString::number(page);
+    const QString prefixe = dossier.filePath(QStringLiteral("page")), numero = QString::number(page);
     Sortie(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(parPouce), QStringLiteral("-f"),
                                         numero, QStringLiteral("-l"), numero, QStringLiteral("-singlefile"),
                                         QStringLiteral("-png"), pdf, prefixe});

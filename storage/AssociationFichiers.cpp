@@ -62,6 +62,7 @@ QByteArray EntreeBureau(const TypeDocument& type, const QString& cheminProgramme
                           "Icon=%3\n"
                           "Terminal=false\n"
                           "Categories=Office;Finance;\n"
+                          "Keywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;\n"
                           "MimeType=%4;\n")
         .arg(type.nomType, CommandeOuverture(cheminProgramme), type.nomIcone(), type.typeMime())
         .toUtf8();

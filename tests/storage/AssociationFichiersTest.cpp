@@ -49,6 +49,8 @@ TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSeulementSiChange) {
     EXPECT_EQ(Contenu(b.donnees(QStringLiteral("icons/hicolor/scalable/apps/amortix.svg"))), QStringLiteral("<svg/>"));
     EXPECT_TRUE(paquet.contains(QStringLiteral("<icon name=\"amortix\"/>")));
     EXPECT_TRUE(bureau.contains(QStringLiteral("\nIcon=amortix\n")));
+    EXPECT_TRUE(
+        bureau.contains(QStringLiteral("\nKeywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;\n")));
 
     // Nothing changed: every entry is written again, no database is refreshed.
     b.lances.clear();

@@ -37,14 +37,14 @@ protected:
     }
 
     QString pdf(const QString& nom = QStringLiteral("rapport.pdf")) {
-        const QString chemin = dossier.filePath(nom);
+        QString chemin = dossier.filePath(nom);
         const auto erreur = EnregistreRapportPdf(chemin, rapport);
         EXPECT_FALSE(erreur) << erreur->description.toStdString();
         return chemin;
     }
     // On a page of 12 000 x 8 000 twips without margins, so that places read back as drawn.
     QString pdfPetitePage(const QString& nom) {
-        const QString chemin = dossier.filePath(nom);
+        QString chemin = dossier.filePath(nom);
         QPdfWriter page(chemin);
         page.setResolution(1440);
         page.setPageLayout(QPageLayout(QPageSize(QSizeF(600, 400), QPageSize::Point), QPageLayout::Portrait,
@@ -207,7 +207,7 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
         static_cast<std::size_t>(
             std::count_if(rangees.begin(), rangees.end(), [](const auto& r) { return r.first == 1; }) + 1));
     for (std::size_t k = 0; k < traits.size(); ++k) {
-        EXPECT_NEAR(traits[k].fin, 9450 / 5, 1) << "trait " << k;
+        EXPECT_NEAR(traits[k].fin, 9450.0 / 5, 1) << "trait " << k;
         EXPECT_NEAR((traits[k].haut + traits[k].bas + 1) / 2.0 * 5, static_cast<double>(k + 1) * pas, 10)
             << "trait " << k;
     }

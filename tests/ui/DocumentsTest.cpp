@@ -32,8 +32,7 @@ private slots:
         p.ouvre();
         QCOMPARE(p.interactions.associations,
                  QStringList{QCoreApplication::applicationDirPath() + "/amortix"});
-        p.calcule("150000", "240", "4.5",
-                  "15", "500", QDate(2004, 3, 5));
+        p.calcule("150000", "240", "4.5", "15", "500", QDate(2004, 3, 5));
         p.interactions.fichiers = {p.chemin("pret")};
         p.c().mnuEnregistrerSous->trigger();
         QCOMPARE(Contenu(p.chemin("pret")), exemple);

@@ -59,8 +59,7 @@ private slots:
         p.ouvre();
         const ControlesEmprunt c = p.c();
         // At 5 % the power overflows before any row: the message at once.
-        p.calcule("10000", "2147483647", "5", "", "",
-                  QDate(2000, 1, 31));
+        p.calcule("10000", "2147483647", "5", "", "", QDate(2000, 1, 31));
         QCOMPARE(p.interactions.messages.size(), std::size_t(1));
         QCOMPARE(p.lignes(), 0);
         // At 0 % the calendar stops it: every month up to December 9999, then the message, no costs,

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
-
 #include <cstdio>
 
 using namespace amortix;
@@ -18,7 +17,8 @@ namespace {
 bool Ecrit(const QString& chemin, const QByteArray& contenu) {
     QDir().mkpath(QFileInfo(chemin).absolutePath());
     QFile fichier(chemin);
-    return fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) && fichier.write(contenu) == contenu.size();
+    return fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           fichier.write(contenu) == contenu.size();
 }
 
 } // namespace
@@ -41,8 +41,10 @@ int main(int argc, char* argv[]) {
     QFile svg(source);
     reussi = svg.open(QIODevice::ReadOnly) && reussi;
     const QString icones = QStringLiteral("icons/hicolor/%1/apps/%2.%3");
-    reussi = Ecrit(dossier.filePath(icones.arg(QStringLiteral("scalable"), type.nomIcone(), QStringLiteral("svg"))),
-                   svg.readAll()) && reussi;
+    reussi = Ecrit(dossier.filePath(
+                       icones.arg(QStringLiteral("scalable"), type.nomIcone(), QStringLiteral("svg"))),
+                   svg.readAll()) &&
+             reussi;
     const QIcon icone(source);
     for (const int taille : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString chemin = dossier.filePath(

@@ -1,7 +1,7 @@
 #!/bin/sh
 # amortix-cli facing what is not a plain file: a full output, pipes and devices as documents, settings
 # and logo, devices as outputs, a full disk. Each must be refused or reported at once, with exit
-# status 1 and nothing lost. Usage: fichiers-speciaux.sh AMORTIX-CLI
+# status 1 and nothing lost. Usage: fichiers-non-ordinaires.sh AMORTIX-CLI
 set -u
 cli="$1"
 tmp=$(mktemp -d)

@@ -3,9 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QEvent>
 #include <QItemSelectionModel>
-#include <QKeyEvent>
 #include <QTreeView>
 #include <algorithm>
 
@@ -17,25 +15,6 @@ void CopieSelection(const QTreeView& liste) {
     if (!texte.isEmpty())
         QApplication::clipboard()->setText(texte);
 }
-
-// Ctrl+C reaches the list before any shortcut, and the list itself would copy a single cell.
-class FiltreCopie : public QObject {
-public:
-    explicit FiltreCopie(QTreeView* liste) : QObject(liste), liste_(liste) {}
-
-protected:
-    bool eventFilter(QObject* objet, QEvent* evenement) override {
-        if (evenement->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(evenement)->matches(QKeySequence::Copy)) {
-            CopieSelection(*liste_);
-            return true;
-        }
-        return QObject::eventFilter(objet, evenement);
-    }
-
-private:
-    QTreeView* liste_;
-};
 
 } // namespace
 
@@ -67,7 +46,6 @@ QString TexteLignesSelectionnees(const QTreeView& liste) {
 void PermetCopieLignes(QTreeView* liste) {
     liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
     liste->setSelectionBehavior(QAbstractItemView::SelectRows);
-    liste->installEventFilter(new FiltreCopie(liste));
 
     auto* copier = new QAction(QStringLiteral("&Copier"), liste);
     copier->setObjectName(QStringLiteral("actionCopier"));

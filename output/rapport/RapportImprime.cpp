@@ -98,9 +98,8 @@ QSizeF TailleLogo(const QSizeF& naturelle, double largeurPage) {
 
 RapportImprime ComposeRapport(const ContenuEcheancier& contenu, const QString& strEnteteImpression,
                               bool blnTEGDansExcel, const QPixmap& logo) {
-    constexpr int TwipsParPixel = 15;
     return {contenu, strEnteteImpression, blnTEGDansExcel, logo,
-            logo.isNull() ? 0 : logo.deviceIndependentSize().toSize().width() * TwipsParPixel};
+            logo.isNull() ? 0 : static_cast<int>(ImprimanteTwips::tailleImage(logo).width())};
 }
 
 Erreur ErreurAucuneImprimante() {

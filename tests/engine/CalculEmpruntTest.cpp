@@ -9,7 +9,7 @@ namespace {
 
 const ConventionsLocales fr = ConventionsFrancaises();
 
-EmpruntCalcule Calcule(std::string montant, std::string duree, std::string taux, std::string assurance = "",
+EmpruntCalcule Calcule(const char* montant, const char* duree, const char* taux, const char* assurance = "",
                        bool actuariel = true) {
     return CalculeEmprunt({montant, duree, taux, assurance, "", Frequence::Mois, 2007y / January / 31},
                           actuariel, fr);

@@ -3,7 +3,7 @@
 # that are missing. Uses apt-get directly as root, through sudo otherwise.
 set -eu
 
-paquets="build-essential cmake ninja-build pkg-config qt6-base-dev libqt6svg6 qt6-translations-l10n
+paquets="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6 qt6-translations-l10n
 libxlsxwriter-dev libgtest-dev
 libbenchmark-dev fonts-liberation xvfb xauth poppler-utils python3-openpyxl xdg-utils libfile-mimeinfo-perl
 clang libclang-rt-14-dev clang-format clang-tidy locales"

@@ -227,6 +227,10 @@ void frmEmprunt::CreeMenus() {
     mnuOutils->setObjectName(QStringLiteral("mnuOutils"));
     mnuOptions = Entree(mnuOutils, "mnuOptions", QStringLiteral("&Options..."));
     mnuPersonnaliser = Entree(mnuOutils, "mnuPersonnaliser", QStringLiteral("&Personnaliser Amortix..."));
+    mnuOutils->addSeparator()->setObjectName(QStringLiteral("mnuTrait3"));
+    mnuComparer = Entree(mnuOutils, "mnuComparer", QStringLiteral("&Comparer des offres..."));
+    mnuRemboursementAnticipe =
+        Entree(mnuOutils, "mnuRemboursementAnticipe", QStringLiteral("&Remboursement anticipé..."));
 
     mnuAide = menuBar()->addMenu(QStringLiteral("&?"));
     mnuAide->setObjectName(QStringLiteral("mnuAide"));
@@ -241,6 +245,8 @@ void frmEmprunt::CreeMenus() {
     connect(mnuQuitter, &QAction::triggered, this, &QWidget::close);
     connect(mnuOptions, &QAction::triggered, this, &frmEmprunt::mnuOptions_Click);
     connect(mnuPersonnaliser, &QAction::triggered, this, &frmEmprunt::mnuPersonnaliser_Click);
+    connect(mnuComparer, &QAction::triggered, this, &frmEmprunt::mnuComparer_Click);
+    connect(mnuRemboursementAnticipe, &QAction::triggered, this, &frmEmprunt::mnuRemboursementAnticipe_Click);
     connect(mnuVisiterSiteWeb, &QAction::triggered, this,
             [this] { OuvrirUrl(interactions_, AdresseSiteWeb); });
     connect(mnuContacterAuteur, &QAction::triggered, this,
@@ -358,8 +364,8 @@ void frmEmprunt::EffacerResultats() {
 void frmEmprunt::ActiveSorties(bool actives) {
     for (QWidget* bouton : {static_cast<QWidget*>(cmdImprimer), static_cast<QWidget*>(cmdExportExcel)})
         bouton->setEnabled(actives);
-    for (QAction* entree :
-         {mnuEnregistrerSous, mnuApercuAvantImpression, mnuExporterPdf, mnuExporterClasseur})
+    for (QAction* entree : {mnuEnregistrerSous, mnuApercuAvantImpression, mnuExporterPdf, mnuExporterClasseur,
+                            mnuRemboursementAnticipe})
         entree->setEnabled(actives);
 }
 

@@ -88,6 +88,9 @@ private:
     // Settings dialogs (frmEmpruntReglages.cpp).
     void mnuOptions_Click();
     void mnuPersonnaliser_Click();
+    // Tools beyond the schedule (frmEmpruntOutils.cpp).
+    void mnuComparer_Click();
+    void mnuRemboursementAnticipe_Click();
     // The warning box of a settings file or picture that failed; what was being done goes on.
     void AvertitReglages(const Erreur& erreur);
     // The commands that need a computed schedule, enabled and disabled together.
@@ -133,6 +136,8 @@ private:
     QMenu* mnuOutils;
     QAction* mnuOptions;
     QAction* mnuPersonnaliser;
+    QAction* mnuComparer;
+    QAction* mnuRemboursementAnticipe; // needs a computed schedule, as printing does
     QMenu* mnuAide;
     QAction* mnuVisiterSiteWeb;
     QAction* mnuContacterAuteur;

@@ -175,6 +175,8 @@ std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, con
     etape = QStringLiteral("13");
     feuille.aligneHorizontalement("A11:G" + derniere, AlignementHorizontal::Droite);
     feuille.formateNombres("C11:G" + derniere, "#,##0.00");
+    // The dates are the list's texts: a spreadsheet must not turn them into dates when edited.
+    feuille.gardeEnTexte("B11:B" + derniere);
 
     etape = QStringLiteral("14");
     for (const Bord bord : {Bord::Gauche, Bord::Haut, Bord::Bas, Bord::Droite, Bord::InterieurVertical})

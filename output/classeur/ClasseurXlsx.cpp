@@ -1,6 +1,7 @@
 #include "ClasseurXlsx.h"
 
 #include "LocaleNumeriqueC.h"
+#include "TextesLitteraux.h"
 
 #include <QDir>
 #include <map>
@@ -71,6 +72,10 @@ public:
         }
         if (style.renvoiALaLigne)
             format_set_text_wrap(format);
+        if (style.texteLitteral) {
+            format_set_reading_order(format, MarqueTexteLitteral);
+            texteLitteral_ = true;
+        }
 
         if (!style.formatNombre.empty())
             format_set_num_format(format, style.formatNombre.c_str());
@@ -83,9 +88,12 @@ public:
         return format;
     }
 
+    bool texteLitteral() const { return texteLitteral_; }
+
 private:
     lxw_workbook* classeur_;
     std::map<StyleCellule, lxw_format*> formats_;
+    bool texteLitteral_ = false;
 };
 
 lxw_error EcritCellule(lxw_worksheet* feuille, int ligne, int colonne, const ValeurCellule& valeur,
@@ -119,15 +127,18 @@ std::optional<Erreur> ClasseurXlsx::ecrit(const FeuilleClasseur& feuille) {
     if (!classeur_)
         return ErreurMemoire();
     const LocaleNumeriqueC localeC;
-    if (const int erreur = remplit(feuille); erreur != LXW_NO_ERROR)
+    bool textesLitteraux = false;
+    if (const int erreur = remplit(feuille, textesLitteraux); erreur != LXW_NO_ERROR)
         return ErreurDe(erreur, chemin_);
     const lxw_error erreur = workbook_close(std::exchange(classeur_, nullptr));
     if (erreur != LXW_NO_ERROR)
         return ErreurDe(erreur, chemin_);
+    if (textesLitteraux && !MarqueTextesLitteraux(chemin_))
+        return ErreurDe(LXW_ERROR_ZIP_FILE_OPERATION, chemin_);
     return std::nullopt;
 }
 
-int ClasseurXlsx::remplit(const FeuilleClasseur& feuille) {
+int ClasseurXlsx::remplit(const FeuilleClasseur& feuille, bool& textesLitteraux) {
     const char* nom = feuille.nom().empty() ? nullptr : feuille.nom().c_str();
     if (nom) {
         if (const lxw_error erreur = workbook_validate_sheet_name(classeur_, nom); erreur != LXW_NO_ERROR)
@@ -236,6 +247,7 @@ int ClasseurXlsx::remplit(const FeuilleClasseur& feuille) {
         worksheet_repeat_columns(ws, static_cast<lxw_col_t>(titres.colonne1 - 1),
                                  static_cast<lxw_col_t>(titres.colonne2 - 1));
     }
+    textesLitteraux = formats.texteLitteral();
     return LXW_NO_ERROR;
 }
 

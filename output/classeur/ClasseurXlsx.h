@@ -30,7 +30,8 @@ public:
     static Erreur ErreurMemoire();
 
 private:
-    int remplit(const FeuilleClasseur& feuille);
+    // `textesLitteraux`: whether a cell format is to be quote-prefixed once the file is made.
+    int remplit(const FeuilleClasseur& feuille, bool& textesLitteraux);
 
     QString chemin_;
     lxw_workbook* classeur_;

@@ -119,6 +119,10 @@ void FeuilleClasseur::formateNombres(std::string_view plage, std::string_view fo
     modifie(plage, [format](StyleCellule& style, Position) { style.formatNombre = format; });
 }
 
+void FeuilleClasseur::gardeEnTexte(std::string_view plage) {
+    modifie(plage, [](StyleCellule& style, Position) { style.texteLitteral = true; });
+}
+
 void FeuilleClasseur::trace(std::string_view plage, Bord bord, Trait trait) {
     modifie(plage, [bord, trait](StyleCellule& style, Position p) {
         switch (bord) {

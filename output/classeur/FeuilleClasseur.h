@@ -72,6 +72,7 @@ public:
     void changeTaillePolice(std::string_view plage, int points);
     void renvoieALaLigne(std::string_view plage);
     void formateNombres(std::string_view plage, std::string_view format);
+    void gardeEnTexte(std::string_view plage); // quote-prefixed, as texts typed after an apostrophe
     void trace(std::string_view plage, Bord bord, Trait trait);
 
     // The rows and columns printed again at the top and left of every page ("$10:$10"; empty: none).

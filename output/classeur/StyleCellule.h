@@ -22,6 +22,8 @@ struct StyleCellule {
     AlignementVertical vertical = AlignementVertical::Bas;
     bool renvoiALaLigne = false;
     std::string formatNombre; // empty: the spreadsheet's General format
+    // Quote-prefixed: the text stays a text when the cell is edited, as after a leading apostrophe.
+    bool texteLitteral = false;
     Trait gauche = Trait::Aucun;
     Trait haut = Trait::Aucun;
     Trait bas = Trait::Aucun;

@@ -93,7 +93,8 @@ private slots:
         QCOMPARE(Cellule(fichier.filePath(), "D3"), QStringLiteral("10000 | #,##0.00 | Arial 10 gras"));
         QCOMPARE(Cellule(fichier.filePath(), "E5"), QStringLiteral("«%1» | Arial 8 | -/centre").arg(teg));
         QCOMPARE(Cellule(fichier.filePath(), "B22"),
-                 QStringLiteral("«%1» | Arial 10 | droite/- | traits fin/cheveu/fin/fin").arg(derniereDate));
+                 QStringLiteral("«%1» | Arial 10 | droite/- | apostrophe | traits fin/cheveu/fin/fin")
+                     .arg(derniereDate));
         w.exporte();
         QCOMPARE(w.interactions.lancements.size(), 2u);
         QVERIFY(w.interactions.lancements[1].arguments.value(2) != fichier.filePath());

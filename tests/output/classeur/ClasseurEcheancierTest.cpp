@@ -68,12 +68,14 @@ void VerifieEcheancierEtMiseEnPage(const Classeur& c, const EmpruntCalcule& calc
             QString texte = QString::fromStdString(
                 lignes[static_cast<std::size_t>(i)].textes[static_cast<std::size_t>(j)]);
             const QString attendu =
-                j < 2 ? QStringLiteral("«%1» | Arial 10 | droite/- | %2").arg(texte, traits)
-                      : QStringLiteral("%1 | #,##0.00 | Arial 10 | droite/- | %2")
-                            .arg(QString::number(
-                                     texte.replace(QLatin1String(separateur), QLatin1String(".")).toDouble(),
-                                     'g', 15),
-                                 traits);
+                j == 0 ? QStringLiteral("«%1» | Arial 10 | droite/- | %2").arg(texte, traits)
+                : j == 1
+                    ? QStringLiteral("«%1» | Arial 10 | droite/- | apostrophe | %2").arg(texte, traits)
+                    : QStringLiteral("%1 | #,##0.00 | Arial 10 | droite/- | %2")
+                          .arg(QString::number(
+                                   texte.replace(QLatin1String(separateur), QLatin1String(".")).toDouble(),
+                                   'g', 15),
+                               traits);
             EXPECT_EQ(c.cellule(nom), attendu) << nom.toStdString();
         }
     }

@@ -66,6 +66,8 @@ inline QString DecritCellule(const QJsonObject& cellule) {
         alignements += QStringLiteral(" renvoi");
     if (alignements != QLatin1String("-/-"))
         parties << alignements;
+    if (cellule[QLatin1String("apostrophe")].toBool())
+        parties << QStringLiteral("apostrophe");
     const QJsonObject bordures = cellule[QLatin1String("bordures")].toObject();
     QStringList traits;
     for (const char* cote : {"gauche", "haut", "bas", "droite"})

@@ -24,6 +24,7 @@ def style(objet):
     a = objet.alignment
     return {"police": police(objet.font), "format": objet.number_format,
             "horizontal": a.horizontal, "vertical": a.vertical, "renvoi": bool(a.wrap_text),
+            "apostrophe": bool(objet.quotePrefix),
             "bordures": {"gauche": trait(objet.border.left), "haut": trait(objet.border.top),
                          "bas": trait(objet.border.bottom), "droite": trait(objet.border.right)}}
 

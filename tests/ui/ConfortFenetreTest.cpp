@@ -6,43 +6,10 @@
 #include "frmEmprunt.h"
 
 #include <QClipboard>
-#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
-#include <memory>
 
 using namespace amortix;
-
-namespace {
-
-struct Fenetre {
-    QTemporaryDir reglages;
-    Module module;
-    InteractionsScriptees interactions;
-    std::unique_ptr<frmEmprunt> f;
-
-    Fenetre() {
-        module.dossierReglages = reglages.path();
-        ouvre();
-    }
-    void ouvre() {
-        f = std::make_unique<frmEmprunt>(module, interactions);
-        f->show();
-        f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.get()));
-    }
-    ControlesEmprunt c() const { return Controles(*f); }
-    // The worked example typed, without computing: 10 000 at 6 % over 12 months.
-    void saisitExemple() const {
-        c().DTPicker->setDate(QDate(2007, 1, 31));
-        QTest::keyClicks(c().txtMontant, QStringLiteral("10000"));
-        QTest::keyClicks(c().txtMensualite, QStringLiteral("12"));
-        QTest::keyClicks(c().txtTaux, QStringLiteral("6"));
-    }
-    int lignes() const { return c().lvwListe->model()->rowCount(); }
-};
-
-} // namespace
 
 class ConfortFenetreTest : public QObject {
     Q_OBJECT
@@ -51,7 +18,8 @@ private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
     void uneDateTapeeRemplaceLaDate() {
-        Fenetre w;
+        Poste w;
+        w.ouvre();
         QDateEdit* date = w.c().DTPicker;
         struct Cas {
             const char* nom;
@@ -96,8 +64,9 @@ private slots:
     }
 
     void entreeCalculeDepuisChaqueChamp() {
-        Fenetre w;
-        w.saisitExemple();
+        Poste w;
+        w.ouvre();
+        w.calcule();
         const std::initializer_list<QWidget*> champs = {w.c().txtMontant,   w.c().txtMensualite,
                                                         w.c().DTPicker,     w.c().txtTaux,
                                                         w.c().txtAssurance, w.c().txtFraisDossier};
@@ -112,9 +81,9 @@ private slots:
     }
 
     void copieDesLignesAvecLesEntetes() {
-        Fenetre w;
-        w.saisitExemple();
-        QTest::keyClick(w.c().txtTaux, Qt::Key_Return);
+        Poste w;
+        w.ouvre();
+        w.calcule();
         QTreeView* liste = w.c().lvwListe;
         liste->setFocus();
         QTest::keyClick(liste, Qt::Key_A, Qt::ControlModifier);
@@ -149,7 +118,8 @@ private slots:
     }
 
     void laFenetreSAgranditEtSeSouvientDeSaTaille() {
-        Fenetre w;
+        Poste w;
+        w.ouvre();
         const QSize dessinee = w.f->size();
         QCOMPARE(w.f->minimumSize(), dessinee);
         QVERIFY(w.f->maximumSize().width() > dessinee.width());
@@ -167,14 +137,15 @@ private slots:
         QCOMPARE(w.f->size(), dessinee);
         w.f->resize(dessinee + QSize(120, 80));
         w.f->close();
-        QVERIFY(QFile::exists(QDir(w.reglages.path()).filePath(QStringLiteral("fenetre.bin"))));
+        QVERIFY(QFile::exists(QDir(w.dossier.path()).filePath(QStringLiteral("fenetre.bin"))));
         w.ouvre();
         QCOMPARE(w.f->size(), dessinee + QSize(120, 80));
         QTRY_COMPARE(w.c().lvwListe->geometry(), liste.adjusted(0, 0, 120, 80));
     }
 
     void libellesEtNomsAccessibles() {
-        Fenetre w;
+        Poste w;
+        w.ouvre();
         const auto* premiere = w.f->findChild<QLabel*>(QStringLiteral("Label12"));
         QVERIFY(premiere->geometry().right() < w.c().DTPicker->geometry().left());
         QCOMPARE(premiere->buddy(), w.c().DTPicker);

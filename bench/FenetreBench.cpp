@@ -1,6 +1,8 @@
 #include "../tests/ui/InteractionsScriptees.h"
+#include "DocumentEmprunt.h"
 #include "ModeleEcheancier.h"
 #include "frmCalculManquant.h"
+#include "frmComparaison.h"
 #include "frmEmprunt.h"
 
 #include <QApplication>
@@ -8,6 +10,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <benchmark/benchmark.h>
@@ -58,6 +61,39 @@ static void BM_ManquantDureeImpossible(benchmark::State& state) {
         state.SkipWithError("le calcul n'a pas échoué comme prévu");
 }
 BENCHMARK(BM_ManquantDureeImpossible)->Unit(benchmark::kMicrosecond);
+
+// The comparison window opened on 10 documents of 360 monthly payments: reading them, computing
+// each schedule and its legal rates, the table, and both charts drawn once.
+static void BM_Comparaison10Offres(benchmark::State& state) {
+    QTemporaryDir dossier;
+    Module module;
+    InteractionsScriptees interactions;
+    QStringList documents;
+    for (int i = 0; i < 10; ++i) {
+        const SaisieEmprunt saisie{"200000",
+                                   "360",
+                                   std::to_string(3 + i) + ",25",
+                                   "30",
+                                   "1500",
+                                   Frequence::Mois,
+                                   std::chrono::year{2027} / std::chrono::January / 15};
+        documents << dossier.filePath(QStringLiteral("offre%1.amx").arg(i));
+        if (EnregistreDocument(documents.back(), saisie))
+            state.SkipWithError("document non écrit");
+    }
+    int colonnes = 0;
+    for (auto _ : state) {
+        frmComparaison fenetre(module, interactions);
+        interactions.listesFichiers.push_back(documents);
+        fenetre.findChild<QPushButton*>(QStringLiteral("cmdAjouter"))->click();
+        fenetre.show();
+        QApplication::processEvents();
+        colonnes = fenetre.findChild<QTableWidget*>(QStringLiteral("tblOffres"))->columnCount();
+    }
+    if (colonnes != 10)
+        state.SkipWithError("les offres ne sont pas toutes là");
+}
+BENCHMARK(BM_Comparaison10Offres)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,6 +1,7 @@
 #include "ComparaisonOffres.h"
 
 #include "Arrondis.h"
+#include "Frequence.h"
 #include "LectureNombres.h"
 
 #include <cmath>
@@ -57,6 +58,7 @@ std::optional<OffreComparee> CompareOffre(const EmpruntCalcule& calcul,
         centimes += std::llround(montant * 100);
     offre.totalRembourse = Fmt2(static_cast<double>(centimes) / 100.0, conventions);
     offre.couts = *calcul.tableau.couts;
+    offre.echeances = calcul.tableau.echeances;
     if (calcul.textesTEG)
         offre.teg = calcul.tegAffiche;
     const TauxAnnuelsEffectifs taux = TauxDuCalcul(calcul, montants);
@@ -80,6 +82,78 @@ MeilleuresOffres TrouveMeilleuresOffres(std::span<const OffreNommee> offres) {
             meilleures.plusPetitTAEG = i;
     }
     return meilleures;
+}
+
+std::string_view LibelleLigne(LigneComparaison ligne) {
+    switch (ligne) {
+    case LigneComparaison::Montant:
+        return "Montant";
+    case LigneComparaison::Duree:
+        return "Durée";
+    case LigneComparaison::Taux:
+        return "Taux";
+    case LigneComparaison::Assurance:
+        return "Assurance par échéance";
+    case LigneComparaison::FraisDossier:
+        return "Frais de dossier";
+    case LigneComparaison::Echeance:
+        return "Échéance";
+    case LigneComparaison::DerniereEcheance:
+        return "Dernière échéance";
+    case LigneComparaison::TotalRembourse:
+        return "Total remboursé";
+    case LigneComparaison::CoutTotal:
+        return "Coût total";
+    case LigneComparaison::Interets:
+        return "Intérêts";
+    case LigneComparaison::CoutAssurance:
+        return "Coût de l'assurance";
+    case LigneComparaison::TEG:
+        return "TEG";
+    case LigneComparaison::TAEG:
+        return "TAEG";
+    case LigneComparaison::TAEGHorsAssurance:
+        return "TAEG hors assurance";
+    case LigneComparaison::TAEA:
+        return "TAEA";
+    }
+    return {};
+}
+
+std::optional<std::string> TexteLigne(LigneComparaison ligne, const OffreComparee& o) {
+    switch (ligne) {
+    case LigneComparaison::Montant:
+        return o.champs.montant;
+    case LigneComparaison::Duree:
+        return o.champs.duree + " " + std::string(LibelleEcheance(o.champs.frequence));
+    case LigneComparaison::Taux:
+        return o.champs.taux + " %";
+    case LigneComparaison::Assurance:
+        return o.champs.assurance;
+    case LigneComparaison::FraisDossier:
+        return o.champs.fraisDossier;
+    case LigneComparaison::Echeance:
+        return o.echeance;
+    case LigneComparaison::DerniereEcheance:
+        return o.derniereEcheance + " le " + o.dateDerniere;
+    case LigneComparaison::TotalRembourse:
+        return o.totalRembourse;
+    case LigneComparaison::CoutTotal:
+        return o.couts.total;
+    case LigneComparaison::Interets:
+        return o.couts.interets;
+    case LigneComparaison::CoutAssurance:
+        return o.couts.assurance;
+    case LigneComparaison::TEG:
+        return o.teg;
+    case LigneComparaison::TAEG:
+        return o.taeg.taeg;
+    case LigneComparaison::TAEGHorsAssurance:
+        return o.taeg.taegHorsAssurance;
+    case LigneComparaison::TAEA:
+        return o.taeg.taea;
+    }
+    return std::nullopt;
 }
 
 } // namespace amortix

@@ -3,10 +3,13 @@
 #include "CalculEmprunt.h"
 #include "TauxAnnuelEffectifGlobal.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace amortix {
 
@@ -24,6 +27,7 @@ struct OffreComparee {
     CoutsCredit couts;
     std::optional<std::string> teg; // the TEG beside the rate; none when its search failed
     TextesTAEG taeg;
+    std::vector<EcheanceCalculee> echeances; // the rows as numbers, for the charts
     // What offers are ranked on.
     double coutTotal = 0.0;
     std::optional<double> tauxTAEG;
@@ -47,5 +51,46 @@ struct MeilleuresOffres {
     std::optional<std::size_t> plusPetitTAEG;
 };
 MeilleuresOffres TrouveMeilleuresOffres(std::span<const OffreNommee> offres);
+
+// The lines an offer is compared on, in the order every comparison shows them.
+enum class LigneComparaison {
+    Montant,
+    Duree,
+    Taux,
+    Assurance,
+    FraisDossier,
+    Echeance,
+    DerniereEcheance,
+    TotalRembourse,
+    CoutTotal,
+    Interets,
+    CoutAssurance,
+    TEG,
+    TAEG,
+    TAEGHorsAssurance,
+    TAEA,
+};
+inline constexpr std::array<LigneComparaison, 15> LignesComparaison = {
+    LigneComparaison::Montant,
+    LigneComparaison::Duree,
+    LigneComparaison::Taux,
+    LigneComparaison::Assurance,
+    LigneComparaison::FraisDossier,
+    LigneComparaison::Echeance,
+    LigneComparaison::DerniereEcheance,
+    LigneComparaison::TotalRembourse,
+    LigneComparaison::CoutTotal,
+    LigneComparaison::Interets,
+    LigneComparaison::CoutAssurance,
+    LigneComparaison::TEG,
+    LigneComparaison::TAEG,
+    LigneComparaison::TAEGHorsAssurance,
+    LigneComparaison::TAEA,
+};
+
+// The line's heading ("Coût total") and the offer's text on it ("26319,18"; "686,61 le 31/12/2021"
+// for the last payment); nothing where the offer has no such figure (a TEG whose search failed).
+std::string_view LibelleLigne(LigneComparaison ligne);
+std::optional<std::string> TexteLigne(LigneComparaison ligne, const OffreComparee& offre);
 
 } // namespace amortix

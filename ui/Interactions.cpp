@@ -52,6 +52,10 @@ QString InteractionsBureau::fichierAOuvrir(QWidget* parent, const DemandeFichier
     return QFileDialog::getOpenFileName(parent, demande.titre, demande.fichierPropose, demande.filtre);
 }
 
+QStringList InteractionsBureau::fichiersAOuvrir(QWidget* parent, const DemandeFichier& demande) {
+    return QFileDialog::getOpenFileNames(parent, demande.titre, demande.fichierPropose, demande.filtre);
+}
+
 QString InteractionsBureau::fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) {
     // No default suffix: a name typed without extension is saved as typed.
     return QFileDialog::getSaveFileName(parent, demande.titre, demande.fichierPropose, demande.filtre);

@@ -34,6 +34,8 @@ public:
     };
     // The chosen path, or an empty text when the user cancels. Saving asks before replacing a file.
     virtual QString fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) = 0;
+    // Several files chosen at once, in the dialog's order; none when the user cancels.
+    virtual QStringList fichiersAOuvrir(QWidget* parent, const DemandeFichier& demande) = 0;
     virtual QString fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) = 0;
 
     // Hands an address (web page, mailto:) to the desktop; the outcome is not reported.
@@ -61,6 +63,7 @@ public:
     void message(QWidget* parent, IconeMessage icone, const QString& titre, const QString& texte) override;
     bool question(QWidget* parent, const QString& titre, const QString& texte) override;
     QString fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) override;
+    QStringList fichiersAOuvrir(QWidget* parent, const DemandeFichier& demande) override;
     QString fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) override;
     void ouvrirAdresse(const QUrl& adresse) override;
     void associeDocuments(const QString& cheminProgramme) override;

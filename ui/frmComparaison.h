@@ -1,10 +1,18 @@
 #pragma once
 
+#include "ComparaisonOffres.h"
 #include "Interactions.h"
 #include "Module.h"
 #include "SaisieEmprunt.h"
 
 #include <QDialog>
+#include <optional>
+#include <vector>
+
+class QChartView;
+class QHBoxLayout;
+class QPushButton;
+class QTableWidget;
 
 namespace amortix {
 
@@ -19,8 +27,29 @@ public:
     void AjouteOffre(const QString& nom, const SaisieEmprunt& saisie);
 
 private:
+    void cmdAjouter_Click();
+    void cmdRetirer_Click();
+    void cmdExporterPdf_Click();
+
+    // Rewrites the table and the capital chart from `offres_`, then selects the column `choisie`.
+    void AfficheOffres(std::optional<std::size_t> choisie);
+    // The yearly chart of the selected offer.
+    void AfficheGraphiqueAnnuel();
+    std::optional<std::size_t> OffreChoisie() const;
+    void RemplaceGraphique(QChartView*& ancien, QChartView* nouveau);
+
     const Module& module_;
     Interactions& interactions_;
+    std::vector<OffreNommee> offres_;
+    QString fichierDialogue_; // where the open dialog starts: the last document added
+    QTableWidget* tblOffres;
+    QPushButton* cmdAjouter;
+    QPushButton* cmdRetirer;
+    QPushButton* cmdExporterPdf;
+    QPushButton* cmdFermer;
+    QHBoxLayout* zoneGraphiques_;
+    QChartView* graCapitalRestant_ = nullptr;
+    QChartView* graAnnuel_ = nullptr;
 };
 
 } // namespace amortix

@@ -1,14 +1,13 @@
 // The main window's printed report: print, print preview, PDF.
 #include "ConventionsSysteme.h"
 #include "CurseurAttente.h"
+#include "DestinationPdf.h"
 #include "RapportImprime.h"
 #include "RapportPdf.h"
 #include "frmEmprunt.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <optional>
 
 namespace amortix {
@@ -16,13 +15,6 @@ namespace {
 
 const QString CauseEchecImpression =
     QStringLiteral("Vous n'avez probablement aucune imprimante installée sur votre ordinateur.");
-const QString CauseEchecPdf =
-    QStringLiteral("Vérifiez que le dossier choisi existe et que vous pouvez y écrire.");
-
-QString PdfPropose() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-        .filePath(QStringLiteral("Tableau d'amortissement.pdf"));
-}
 
 } // namespace
 
@@ -59,7 +51,8 @@ void frmEmprunt::mnuApercuAvantImpression_Click() {
 
 void frmEmprunt::mnuExporterPdf_Click() {
     const QString chemin = interactions_.fichierAEnregistrer(
-        this, {QStringLiteral("Exporter en PDF"), PdfPropose(), QStringLiteral("Document PDF (*.pdf)")});
+        this, {QStringLiteral("Exporter en PDF"), PdfPropose(QStringLiteral("Tableau d'amortissement.pdf")),
+               FiltrePdf});
     if (chemin.isEmpty())
         return;
     std::optional<CurseurAttente> attente(std::in_place);

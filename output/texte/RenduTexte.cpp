@@ -109,44 +109,23 @@ std::string RenduTexteValeurManquante(const RechercheValeurManquante& resultat, 
 }
 
 std::string RenduTexteComparaison(std::span<const OffreNommee> offres) {
-    using Extrait = std::optional<std::string> (*)(const OffreComparee&);
-    static constexpr std::array<std::pair<std::string_view, Extrait>, 15> lignes = {{
-        {"Montant", [](const OffreComparee& o) { return std::optional(o.champs.montant); }},
-        {"Durée",
-         [](const OffreComparee& o) {
-             return std::optional(o.champs.duree + " " + std::string(LibelleEcheance(o.champs.frequence)));
-         }},
-        {"Taux", [](const OffreComparee& o) { return std::optional(o.champs.taux + " %"); }},
-        {"Assurance par échéance", [](const OffreComparee& o) { return std::optional(o.champs.assurance); }},
-        {"Frais de dossier", [](const OffreComparee& o) { return std::optional(o.champs.fraisDossier); }},
-        {"Échéance", [](const OffreComparee& o) { return std::optional(o.echeance); }},
-        {"Dernière échéance",
-         [](const OffreComparee& o) { return std::optional(o.derniereEcheance + " le " + o.dateDerniere); }},
-        {"Total remboursé", [](const OffreComparee& o) { return std::optional(o.totalRembourse); }},
-        {"Coût total", [](const OffreComparee& o) { return std::optional(o.couts.total); }},
-        {"Intérêts", [](const OffreComparee& o) { return std::optional(o.couts.interets); }},
-        {"Coût de l'assurance", [](const OffreComparee& o) { return std::optional(o.couts.assurance); }},
-        {"TEG", [](const OffreComparee& o) { return o.teg; }},
-        {"TAEG", [](const OffreComparee& o) { return o.taeg.taeg; }},
-        {"TAEG hors assurance", [](const OffreComparee& o) { return o.taeg.taegHorsAssurance; }},
-        {"TAEA", [](const OffreComparee& o) { return o.taeg.taea; }},
-    }};
     // Each column as wide as its longest text; a failed offer shows its reason on its first line.
     std::vector<std::vector<std::string>> colonnes;
     std::size_t largeurLibelles = 0;
-    for (const auto& [libelle, extrait] : lignes)
-        largeurLibelles = std::max(largeurLibelles, Largeur(libelle));
+    for (const LigneComparaison ligne : LignesComparaison)
+        largeurLibelles = std::max(largeurLibelles, Largeur(LibelleLigne(ligne)));
     for (const OffreNommee& offre : offres) {
         std::vector<std::string>& colonne = colonnes.emplace_back();
         colonne.push_back(offre.nom);
-        for (const auto& [libelle, extrait] : lignes)
-            colonne.push_back(offre.offre ? extrait(*offre.offre).value_or("-") : "-");
+        for (const LigneComparaison ligne : LignesComparaison)
+            colonne.push_back(offre.offre ? TexteLigne(ligne, *offre.offre).value_or("-") : "-");
         if (!offre.offre)
             colonne[1] = "échec";
     }
     std::string texte;
-    for (std::size_t i = 0; i <= lignes.size(); ++i) {
-        AjouteCadre(texte, i == 0 ? std::string_view() : lignes[i - 1].first, largeurLibelles + 2, false);
+    for (std::size_t i = 0; i <= LignesComparaison.size(); ++i) {
+        AjouteCadre(texte, i == 0 ? std::string_view() : LibelleLigne(LignesComparaison[i - 1]),
+                    largeurLibelles + 2, false);
         for (const auto& colonne : colonnes) {
             std::size_t largeur = 0;
             for (const std::string& cellule : colonne)

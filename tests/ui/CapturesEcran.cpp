@@ -1,10 +1,12 @@
 // Draws the windows into PNG files, to look at them: captures-ecran DOSSIER.
+#include "ComparaisonPdf.h"
 #include "ControlesEmprunt.h"
 #include "InteractionsScriptees.h"
 #include "RapportPdf.h"
 #include "TraductionsQt.h"
 #include "frmAccueil.h"
 #include "frmCalculManquant.h"
+#include "frmComparaison.h"
 #include "frmCustom.h"
 #include "frmEmprunt.h"
 #include "frmOptions.h"
@@ -102,6 +104,21 @@ int main(int argc, char* argv[]) {
     QTest::mouseClick(manquant.cmdCalculer, Qt::LeftButton);
     QTest::qWait(50);
     manquant.grab().save(dossier.filePath(QStringLiteral("frmCalculManquant-calcule.png")));
+
+    // Two offers side by side, with their charts, and their PDF.
+    frmComparaison comparaison(module, interactions, &fenetre);
+    comparaison.AjouteOffre(QStringLiteral("Banque du Centre"),
+                            {"100000", "180", "2", "43,32", "2690", Frequence::Mois,
+                             std::chrono::year{2007} / std::chrono::January / 31});
+    comparaison.AjouteOffre(QStringLiteral("Crédit de l'Ouest"),
+                            {"100000", "240", "2,5", "20", "1000", Frequence::Mois,
+                             std::chrono::year{2007} / std::chrono::March / 5});
+    comparaison.show();
+    QTest::qWait(100);
+    comparaison.grab().save(dossier.filePath(QStringLiteral("frmComparaison.png")));
+    interactions.fichiers.push_back(dossier.filePath(QStringLiteral("comparaison.pdf")));
+    QTest::mouseClick(comparaison.findChild<QPushButton*>(QStringLiteral("cmdExporterPdf")), Qt::LeftButton);
+    comparaison.close();
 
     // The printed report as a PDF (scripts/captures-ecran.sh draws its first pages), and the real
     // print preview, drawn then closed.

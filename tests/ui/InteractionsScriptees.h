@@ -33,6 +33,7 @@ public:
     // Answers, taken in order; an empty queue answers No or cancels.
     std::deque<bool> reponses;
     std::deque<QString> fichiers;
+    std::deque<QStringList> listesFichiers; // the answers of the dialogs that choose several files
     // Called while a message box would be open (a window may be inspected there).
     std::function<void(const Message&)> pendantMessage;
     // The default printer: none unless a test makes one (a printer writing a PDF file, say).
@@ -59,6 +60,10 @@ public:
     }
     QString fichierAOuvrir(QWidget*, const DemandeFichier& demande) override {
         return prochainFichier(demande);
+    }
+    QStringList fichiersAOuvrir(QWidget*, const DemandeFichier& demande) override {
+        demandes.push_back(demande);
+        return prochain(listesFichiers, QStringList());
     }
     QString fichierAEnregistrer(QWidget*, const DemandeFichier& demande) override {
         return prochainFichier(demande);

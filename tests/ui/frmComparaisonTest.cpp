@@ -1,0 +1,235 @@
+#include "frmComparaison.h"
+
+#include "../commun/Fichiers.h"
+#include "../output/rapport/Poppler.h"
+#include "ControlesEmprunt.h"
+#include "DialogueModal.h"
+#include "DocumentEmprunt.h"
+
+#include <QApplication>
+#include <QBarSet>
+#include <QChartView>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineSeries>
+#include <QStackedBarSeries>
+#include <QTableWidget>
+
+using namespace amortix;
+using namespace std::chrono;
+
+namespace {
+
+struct OffrePubliee {
+    const char* fichier;
+    SaisieEmprunt saisie;
+    const char* taeg; // as published
+};
+
+// Three published offers: a bank's mortgage (TAEG 3,37 %, without insurance 2,41 %, TAEA 0,96 %;
+// 179 × 686,83 then 686,61, so 123 629,18 repaid and 123 629,18 − 100 000 + 2 690 = 26 319,18 of
+// cost: 180 × 43,32 = 7 797,60 of insurance, 26 319,18 − 7 797,60 − 2 690 = 15 831,58 of interest)
+// and two consumer credits. The 1 500 one is the cheapest: its interest stays below
+// 1 500 × 16 % × 3 = 720, when the 9 000 one pays more than 9 000 × 9 % × 1 year.
+const std::vector<OffrePubliee> Publiees = {
+    {"banque.amx", {"100000", "180", "2", "43,32", "2690", Frequence::Mois, 2007y / January / 31}, "3,37 %"},
+    {"conso.amx", {"1500", "36", "16", "", "45", Frequence::Mois, 2007y / January / 31}, "19,78 %"},
+    {"auto.amx", {"9000", "60", "9", "1,30", "", Frequence::Mois, 2007y / January / 31}, "9,70 %"},
+};
+
+int Ligne(LigneComparaison ligne) {
+    return static_cast<int>(ligne);
+}
+
+struct Comparaison {
+    QTemporaryDir dossier;
+    Module module;
+    InteractionsScriptees interactions;
+    frmComparaison f{module, interactions};
+    QTableWidget* table = Controle<QTableWidget>(f, "tblOffres");
+
+    QString chemin(const QString& nom) const { return dossier.filePath(nom); }
+    QString cellule(LigneComparaison ligne, int colonne) const {
+        const QTableWidgetItem* item = table->item(Ligne(ligne), colonne);
+        return item ? item->text() : QString();
+    }
+    QStringList entetes() const {
+        QStringList noms;
+        for (int c = 0; c < table->columnCount(); ++c)
+            noms << table->horizontalHeaderItem(c)->text();
+        return noms;
+    }
+    void clique(const char* bouton) { QTest::mouseClick(Controle<QPushButton>(f, bouton), Qt::LeftButton); }
+    // The published offers, with a damaged document second.
+    void ajoutePubliees() {
+        QStringList chemins;
+        for (const OffrePubliee& o : Publiees) {
+            QVERIFY(!EnregistreDocument(chemin(QString::fromUtf8(o.fichier)), o.saisie));
+            chemins << chemin(QString::fromUtf8(o.fichier));
+        }
+        QVERIFY(Ecrit(chemin(QStringLiteral("abime.amx")), "100000\r\n180\r\n"));
+        chemins.insert(1, chemin(QStringLiteral("abime.amx")));
+        interactions.listesFichiers.push_back(chemins);
+        clique("cmdAjouter");
+    }
+};
+
+} // namespace
+
+class frmComparaisonTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+
+    // Several documents at once, a damaged one reported in its own column; the marks; removing.
+    void ajouteMarqueEtRetire() {
+        Comparaison w;
+        w.ajoutePubliees();
+        QCOMPARE(w.interactions.demandes.back().titre, QStringLiteral("Ouvrir"));
+        QCOMPARE(w.interactions.demandes.back().filtre, FiltreDocuments);
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(w.entetes(), QStringList({"banque.amx", "abime.amx", "conso.amx", "auto.amx"}));
+        QVERIFY(w.table->item(0, 1)->text().startsWith("le document n'a pas pu être ouvert : "));
+        QCOMPARE(w.table->rowSpan(0, 1), static_cast<int>(LignesComparaison.size()));
+        for (const auto& [ligne, texte] : {std::pair{LigneComparaison::Montant, "100000,00"},
+                                           {LigneComparaison::Duree, "180 mois"},
+                                           {LigneComparaison::Taux, "2,00 %"},
+                                           {LigneComparaison::Assurance, "43,32"},
+                                           {LigneComparaison::FraisDossier, "2690,00"},
+                                           {LigneComparaison::Echeance, "686,83"},
+                                           {LigneComparaison::DerniereEcheance, "686,61 le 31/12/2021"},
+                                           {LigneComparaison::TotalRembourse, "123629,18"},
+                                           {LigneComparaison::CoutTotal, "26319,18"},
+                                           {LigneComparaison::Interets, "15831,58"},
+                                           {LigneComparaison::CoutAssurance, "7797,60"},
+                                           {LigneComparaison::TAEG, "3,37 %"},
+                                           {LigneComparaison::TAEGHorsAssurance, "2,41 %"},
+                                           {LigneComparaison::TAEA, "0,96 %"}})
+            QCOMPARE(w.cellule(ligne, 0), QString::fromUtf8(texte));
+        for (const int c : {0, 2, 3})
+            QCOMPARE(w.cellule(LigneComparaison::TAEG, c),
+                     QString::fromUtf8(Publiees[c == 0 ? 0 : c - 1].taeg));
+
+        // Only the cheapest cost and the lowest TAEG stand out, each saying why.
+        for (const LigneComparaison ligne : LignesComparaison)
+            for (int c : {0, 2, 3}) {
+                const QTableWidgetItem* item = w.table->item(Ligne(ligne), c);
+                const bool marquee = (ligne == LigneComparaison::CoutTotal && c == 2) ||
+                                     (ligne == LigneComparaison::TAEG && c == 0);
+                QCOMPARE(item->font().bold(), marquee);
+                QCOMPARE(item->toolTip().isEmpty(), !marquee);
+            }
+        QVERIFY(w.table->item(Ligne(LigneComparaison::CoutTotal), 2)->toolTip().contains("coût total"));
+        QVERIFY(w.table->item(Ligne(LigneComparaison::TAEG), 0)->toolTip().contains("TAEG"));
+
+        // One line per offer that computed, in order.
+        auto* capital = Controle<QChartView>(w.f, "graCapitalRestant");
+        QStringList courbes;
+        for (const QAbstractSeries* serie : capital->chart()->series())
+            courbes << serie->name();
+        QCOMPARE(courbes, QStringList({"banque.amx", "conso.amx", "auto.amx"}));
+
+        // The bank's years: capital repaid adds up to the amount, interest to 123 629,18 − 7 797,60 of
+        // insurance (180 × 43,32) − 100 000 = 15 831,58, over 2007 to 2021.
+        w.table->setCurrentCell(0, 0);
+        auto* annuel = Controle<QChartView>(w.f, "graAnnuel");
+        const auto* barres = qobject_cast<QStackedBarSeries*>(annuel->chart()->series().at(0));
+        QCOMPARE(barres->barSets().at(0)->count(), 15);
+        QVERIFY(std::abs(barres->barSets().at(0)->sum() - 100000.0) < 0.01);
+        QVERIFY(std::abs(barres->barSets().at(1)->sum() - 15831.58) < 0.01);
+        QVERIFY(annuel->chart()->title().endsWith("banque.amx"));
+        QCOMPARE(annuel->chart()->locale(), QLocale());
+
+        w.table->setCurrentCell(0, 1);
+        w.clique("cmdRetirer");
+        QCOMPARE(w.entetes(), QStringList({"banque.amx", "conso.amx", "auto.amx"}));
+        QCOMPARE(w.table->currentColumn(), 1);
+        w.clique("cmdRetirer");
+        QCOMPARE(w.entetes(), QStringList({"banque.amx", "auto.amx"}));
+        // The cheapest gone, the car loan is: below 9 000 × 9 % × 5 + 60 × 1,30 of cost.
+        QVERIFY(w.table->item(Ligne(LigneComparaison::CoutTotal), 1)->font().bold());
+        QVERIFY(!w.table->item(Ligne(LigneComparaison::CoutTotal), 0)->font().bold());
+    }
+
+    // The table and both charts on an A4 landscape page; a destination that fails leaves nothing
+    // beside it and is reported.
+    void exportePdf() {
+        Comparaison w;
+        w.ajoutePubliees();
+        const QString pdf = w.chemin(QStringLiteral("comparaison.pdf"));
+        w.interactions.fichiers.push_back(pdf);
+        w.clique("cmdExporterPdf");
+        QVERIFY(w.interactions.messages.empty());
+        QCOMPARE(w.interactions.demandes.back().titre, QStringLiteral("Exporter en PDF"));
+        const QStringList lignes = poppler::Lignes(pdf);
+        QVERIFY(lignes.contains("TAEG 3,37 % 19,78 % 9,70 %"));
+        // No insurance in the 1 500 offer: its TAEA is nil.
+        QCOMPARE(lignes.filter(QRegularExpression(QStringLiteral("^TAEA 0,96 % 0,00 % "))).size(), 1);
+        QCOMPARE(lignes.value(0), QStringLiteral("Comparaison des offres"));
+        QVERIFY(!lignes.filter("Capital restant dû").isEmpty());
+        QVERIFY(!lignes.filter("Remboursements par année : banque.amx").isEmpty());
+        const std::vector<poppler::Page> pages = poppler::Pages(pdf);
+        QCOMPARE(pages.size(), std::size_t(1));
+        // A4 across: 297 × 210 mm, in twips.
+        QVERIFY(std::abs(pages[0].largeur - 297 / 25.4 * 1440) < 20);
+        QVERIFY(std::abs(pages[0].hauteur - 210 / 25.4 * 1440) < 20);
+
+        QVERIFY(QDir(w.dossier.path()).mkdir(QStringLiteral("dossier.pdf")));
+        const QStringList avant = QDir(w.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        for (const QString& destination : {w.chemin("absent/comparaison.pdf"), w.chemin("dossier.pdf")}) {
+            w.interactions.fichiers.push_back(destination);
+            w.clique("cmdExporterPdf");
+            QVERIFY(w.interactions.montre(IconeMessage::Critique, TitreAmortix, QStringLiteral("Erreur ")));
+            QVERIFY(w.interactions.dernierTexte().endsWith(
+                "Vérifiez que le dossier choisi existe et que vous pouvez y écrire."));
+            QCOMPARE(QDir(w.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), avant);
+            QVERIFY(!QFileInfo::exists(w.chemin("absent")) && QFileInfo(w.chemin("dossier.pdf")).isDir());
+        }
+    }
+
+    // Every button by Tab and by its own access key; Escape closes.
+    void clavier() {
+        Comparaison w;
+        w.ajoutePubliees();
+        w.f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.f));
+        w.table->setFocus();
+        QSet<QString> touches;
+        for (const char* nom : {"cmdAjouter", "cmdRetirer", "cmdExporterPdf", "cmdFermer"}) {
+            auto* bouton = Controle<QPushButton>(w.f, nom);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), bouton);
+            touches.insert(QKeySequence::mnemonic(bouton->text()).toString());
+        }
+        QCOMPARE(touches.size(), 4);
+        QVERIFY(!touches.contains(QString()));
+        QTest::keyClick(&w.f, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(w.interactions.demandes.size(), std::size_t(2)); // an access key clicks after a while
+        QTest::keyClick(&w.f, Qt::Key_Escape);
+        QVERIFY(!w.f.isVisible());
+    }
+
+    // From the main window: the loan on screen first, once computed, named by the document's title.
+    void depuisLaFenetrePrincipale() {
+        Poste w;
+        w.ouvre();
+        const auto ouvre = [&w](const QStringList& attendus, const char* taeg) {
+            RepondAuDialogue<frmComparaison>([&](frmComparaison& d) {
+                auto* table = Controle<QTableWidget>(d, "tblOffres");
+                QCOMPARE(table->columnCount(), attendus.size());
+                if (!attendus.isEmpty()) {
+                    QCOMPARE(table->horizontalHeaderItem(0)->text(), attendus[0]);
+                    QCOMPARE(table->item(Ligne(LigneComparaison::TAEG), 0)->text(), QString::fromUtf8(taeg));
+                }
+            });
+            Controle<QAction>(*w.f, "mnuComparer")->trigger();
+        };
+        ouvre({}, "");
+        w.calcule("100000", "180", "2", "43,32", "2690", QDate(2007, 1, 31));
+        ouvre({"Offre en cours"}, "3,37 %");
+    }
+};
+
+QTEST_MAIN(frmComparaisonTest)
+#include "frmComparaisonTest.moc"

@@ -1,0 +1,152 @@
+#include "ComparaisonPdf.h"
+
+#include "ConventionsSysteme.h"
+#include "FichierUtilisateur.h"
+#include "GraphiquesComparaison.h"
+#include "RapportImprime.h"
+
+#include <QChartView>
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QPdfWriter>
+#include <memory>
+
+namespace amortix {
+namespace {
+
+// The screen's resolution: the charts' point-sized fonts then keep their proportions on paper, and
+// a chart drawn at its size on screen fills the same share of the page.
+constexpr int ResolutionPdf = 96;
+constexpr double MargeMillimetres = 10.0;
+constexpr double TaillePolice = 8.0;
+constexpr double TailleTitre = 14.0;
+constexpr int Espace = 12;
+// Each chart is drawn at this size, then fitted into its half of the page.
+constexpr QSize TailleGraphique(640, 400);
+
+QFont Police(double points, bool gras) {
+    QFont police(QStringLiteral("Liberation Sans"));
+    police.setPointSizeF(points);
+    police.setBold(gras);
+    return police;
+}
+
+// The table: the headings on the left, one column per offer; returns the height it took.
+int DessineTableau(QPainter& peintre, const QRect& zone, std::span<const OffreNommee> offres) {
+    const QFont normale = Police(TaillePolice, false), grasse = Police(TaillePolice, true);
+    const QFontMetrics mesure(grasse);
+    const int marge = mesure.averageCharWidth();
+    const int hauteurLigne = mesure.height() + marge;
+    int largeurLibelles = 0;
+    for (const LigneComparaison ligne : LignesComparaison)
+        largeurLibelles =
+            std::max(largeurLibelles, mesure.horizontalAdvance(DepuisUtf8(LibelleLigne(ligne))));
+    largeurLibelles += 2 * marge;
+    const int nombre = std::max<int>(1, static_cast<int>(offres.size()));
+    const int largeurOffre = std::min((zone.width() - largeurLibelles) / nombre, zone.width() / 4);
+    const int lignes = static_cast<int>(LignesComparaison.size()) + 1;
+    const MeilleuresOffres meilleures = TrouveMeilleuresOffres(offres);
+
+    const auto cellule = [&](int rangee, int colonne) {
+        const int x = colonne < 0 ? zone.left() : zone.left() + largeurLibelles + colonne * largeurOffre;
+        return QRect(x, zone.top() + rangee * hauteurLigne, colonne < 0 ? largeurLibelles : largeurOffre,
+                     hauteurLigne);
+    };
+    const auto texte = [&](const QRect& rect, const QString& valeur, Qt::Alignment alignement, bool gras) {
+        peintre.setFont(gras ? grasse : normale);
+        const QRect interieur = rect.adjusted(marge, 0, -marge, 0);
+        peintre.drawText(interieur, static_cast<int>(alignement | Qt::AlignVCenter),
+                         QFontMetrics(peintre.font()).elidedText(valeur, Qt::ElideRight, interieur.width()));
+    };
+
+    peintre.fillRect(QRect(cellule(0, -1).topLeft(), cellule(0, nombre - 1).bottomRight()),
+                     QColor(230, 230, 230));
+    for (std::size_t r = 0; r < LignesComparaison.size(); ++r)
+        texte(cellule(static_cast<int>(r) + 1, -1), DepuisUtf8(LibelleLigne(LignesComparaison[r])),
+              Qt::AlignLeft, false);
+    for (std::size_t i = 0; i < offres.size(); ++i) {
+        const int colonne = static_cast<int>(i);
+        const OffreNommee& offre = offres[i];
+        texte(cellule(0, colonne), DepuisUtf8(offre.nom), Qt::AlignHCenter, true);
+        if (!offre.offre) {
+            const QRect motif =
+                QRect(cellule(1, colonne).topLeft(), cellule(lignes - 1, colonne).bottomRight())
+                    .adjusted(marge, marge / 2, -marge, 0);
+            peintre.setFont(normale);
+            peintre.drawText(motif, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                             DepuisUtf8(offre.erreur));
+            continue;
+        }
+        for (std::size_t r = 0; r < LignesComparaison.size(); ++r) {
+            const LigneComparaison ligne = LignesComparaison[r];
+            const bool marquee = (ligne == LigneComparaison::CoutTotal && meilleures.moinsChere == i) ||
+                                 (ligne == LigneComparaison::TAEG && meilleures.plusPetitTAEG == i);
+            texte(cellule(static_cast<int>(r) + 1, colonne),
+                  DepuisUtf8(TexteLigne(ligne, *offre.offre).value_or("-")), Qt::AlignRight, marquee);
+        }
+    }
+    peintre.setPen(QPen(Qt::gray, 0));
+    const int droite = cellule(0, nombre - 1).right();
+    for (int r = 0; r <= lignes; ++r)
+        peintre.drawLine(zone.left(), zone.top() + r * hauteurLigne, droite, zone.top() + r * hauteurLigne);
+    for (int c = -1; c <= nombre; ++c) {
+        const int x = c < 0 ? zone.left() : zone.left() + largeurLibelles + c * largeurOffre;
+        peintre.drawLine(x, zone.top(), x, zone.top() + lignes * hauteurLigne);
+    }
+    peintre.setPen(Qt::black);
+    return lignes * hauteurLigne;
+}
+
+void DessineGraphique(QPainter& peintre, const QRect& zone, std::unique_ptr<QChartView> vue) {
+    // Laid out as on screen, without ever appearing there.
+    vue->setAttribute(Qt::WA_DontShowOnScreen);
+    vue->resize(TailleGraphique);
+    vue->show();
+    QSize taille = TailleGraphique;
+    taille.scale(zone.size(), Qt::KeepAspectRatio);
+    vue->scene()->render(&peintre, QRectF(zone.topLeft(), taille), QRectF(QPointF(), TailleGraphique));
+}
+
+} // namespace
+
+std::optional<Erreur> EcritComparaisonPdf(QIODevice& destination, std::span<const OffreNommee> offres,
+                                          std::optional<std::size_t> choisie) {
+    QPdfWriter pdf(&destination);
+    pdf.setTitle(QStringLiteral("Comparaison des offres"));
+    pdf.setCreator(QStringLiteral("Amortix"));
+    pdf.setResolution(ResolutionPdf);
+    pdf.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                    QMarginsF(MargeMillimetres, MargeMillimetres, MargeMillimetres, MargeMillimetres),
+                    QPageLayout::Millimeter));
+    QPainter peintre;
+    if (!peintre.begin(&pdf))
+        return Erreur{NumeroErreurImprimante, QStringLiteral("Le document PDF n'a pas pu commencer.")};
+    const QRect page(0, 0, pdf.width(), pdf.height());
+
+    peintre.setFont(Police(TailleTitre, true));
+    const int hauteurTitre = QFontMetrics(peintre.font()).height();
+    peintre.drawText(QRect(page.left(), page.top(), page.width(), hauteurTitre), Qt::AlignLeft,
+                     QStringLiteral("Comparaison des offres"));
+    int y = page.top() + hauteurTitre + Espace;
+    y += DessineTableau(peintre, QRect(page.left(), y, page.width(), page.bottom() - y), offres) + Espace;
+
+    const int demiLargeur = (page.width() - Espace) / 2;
+    const QRect gauche(page.left(), y, demiLargeur, page.bottom() - y);
+    DessineGraphique(peintre, gauche,
+                     std::unique_ptr<QChartView>(CreeGraphiqueCapitalDesOffres(offres, nullptr)));
+    DessineGraphique(peintre, gauche.translated(demiLargeur + Espace, 0),
+                     std::unique_ptr<QChartView>(CreeGraphiqueAnnuelDe(
+                         choisie && *choisie < offres.size() ? &offres[*choisie] : nullptr, nullptr)));
+    if (!peintre.end())
+        return Erreur{NumeroErreurImprimante, QStringLiteral("Le document PDF n'a pas pu être terminé.")};
+    return std::nullopt;
+}
+
+std::optional<Erreur> EnregistreComparaisonPdf(const QString& chemin, std::span<const OffreNommee> offres,
+                                               std::optional<std::size_t> choisie) {
+    return EcritFichierUtilisateur(
+        chemin, [&](QIODevice& destination) { return EcritComparaisonPdf(destination, offres, choisie); });
+}
+
+} // namespace amortix

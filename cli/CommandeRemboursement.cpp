@@ -6,28 +6,29 @@
 #include "RemboursementAnticipe.h"
 #include "RenduJson.h"
 #include "RenduTexte.h"
+#include "SaisieRemboursement.h"
 
 namespace amortix {
 namespace {
 
 // The repayment asked on the command line, its texts read in the locale as the window reads its
-// fields; a text that is no number becomes a value the engine refuses with its own message.
+// fields.
 DemandeRemboursement Demande(const ArgumentsCli& a, const ConventionsLocales& conventions) {
-    DemandeRemboursement demande;
-    demande.numeroEcheance = LitEntier(VersUtf8(a.apresEcheance), conventions).value_or(0);
+    SaisieRemboursement saisie;
+    saisie.numeroEcheance = LitEntier(VersUtf8(a.apresEcheance), conventions).value_or(0);
     if (!a.toutRembourser)
-        demande.montant = LitDecimal(VersUtf8(a.montantRembourse), conventions).value_or(0.0);
-    demande.choix = a.garde == QLatin1String("payment") ? ChoixRemboursement::ReduireDuree
-                                                        : ChoixRemboursement::ReduireEcheance;
+        saisie.montant = VersUtf8(a.montantRembourse);
+    saisie.choix = a.garde == QLatin1String("payment") ? ChoixRemboursement::ReduireDuree
+                                                       : ChoixRemboursement::ReduireEcheance;
     if (a.indemnite == QLatin1String("immobilier"))
-        demande.indemnite.regle = RegleIndemnite::CreditImmobilier;
+        saisie.regleIndemnite = RegleIndemnite::CreditImmobilier;
     else if (a.indemnite == QLatin1String("consommation"))
-        demande.indemnite.regle = RegleIndemnite::CreditConsommation;
+        saisie.regleIndemnite = RegleIndemnite::CreditConsommation;
     else if (a.indemnite != QLatin1String("aucune")) {
-        demande.indemnite.regle = RegleIndemnite::MontantSaisi;
-        demande.indemnite.montantSaisi = LitDecimal(VersUtf8(a.indemnite), conventions).value_or(-1.0);
+        saisie.regleIndemnite = RegleIndemnite::MontantSaisi;
+        saisie.indemniteSaisie = VersUtf8(a.indemnite);
     }
-    return demande;
+    return LitSaisieRemboursement(saisie, conventions);
 }
 
 } // namespace

@@ -154,4 +154,14 @@ RemboursementOuMotif CalculeRemboursementAnticipe(const EmpruntCalcule& calcul,
     return CalculeRemboursementAnticipe(*calcul.parametres, calcul.tableau, demande, conventions);
 }
 
+std::vector<EcheanceCalculee> EcheancierApresRemboursement(std::span<const EcheanceCalculee> originales,
+                                                           std::int32_t numeroEcheance,
+                                                           const RemboursementAnticipe& remboursement) {
+    const auto avant = originales.first(static_cast<std::size_t>(numeroEcheance));
+    std::vector<EcheanceCalculee> echeances(avant.begin(), avant.end());
+    echeances.back().restant = remboursement.restantAvant - remboursement.rembourse;
+    echeances.insert(echeances.end(), remboursement.echeances.begin(), remboursement.echeances.end());
+    return echeances;
+}
+
 } // namespace amortix

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -91,5 +92,11 @@ RemboursementOuMotif CalculeRemboursementAnticipe(const ParametresEmprunt& empru
 RemboursementOuMotif CalculeRemboursementAnticipe(const EmpruntCalcule& calcul,
                                                   const DemandeRemboursement& demande,
                                                   const ConventionsLocales& conventions);
+
+// The whole schedule once repaid early with payment N, for drawing the capital owed: the original
+// rows up to N, row N owing R_N − X, then the new rows.
+std::vector<EcheanceCalculee> EcheancierApresRemboursement(std::span<const EcheanceCalculee> originales,
+                                                           std::int32_t numeroEcheance,
+                                                           const RemboursementAnticipe& remboursement);
 
 } // namespace amortix

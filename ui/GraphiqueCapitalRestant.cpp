@@ -15,9 +15,10 @@
 namespace amortix {
 namespace {
 
-// Noon, so that no time zone moves a payment to the day before, and so to the month before.
+// Noon UTC, so that the axis, which shows local time, keeps the payment's day in every time zone
+// but the farthest east ones. Local time here would read the zone's rules for every point.
 qint64 InstantDe(const std::chrono::year_month_day& date) {
-    return QDateTime(VersQDate(date), QTime(12, 0)).toMSecsSinceEpoch();
+    return QDateTime(VersQDate(date), QTime(12, 0), Qt::UTC).toMSecsSinceEpoch();
 }
 
 } // namespace

@@ -4,11 +4,11 @@
 #include "CalculEmprunt.h"
 #include "Controles.h"
 #include "ConventionsSysteme.h"
-#include "CopieLignes.h"
 #include "CurseurAttente.h"
 #include "FiltreSeparateurDecimal.h"
 #include "Frequence.h"
 #include "Liens.h"
+#include "ListeEcheancier.h"
 #include "MessagesSaisie.h"
 #include "ModeleEcheancier.h"
 #include "SaisieDate.h"
@@ -21,7 +21,6 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -141,17 +140,8 @@ void frmEmprunt::CreeControles() {
     titre.setBold(true);
     titreTableau->setFont(titre);
 
-    lvwListe = Place(new QTreeView(client), "lvwListe", 90, 2550, 7335, 3315);
     modeleListe_ = new ModeleEcheancier(this);
-    lvwListe->setModel(modeleListe_);
-    lvwListe->setRootIsDecorated(false);
-    lvwListe->setUniformRowHeights(true);
-    lvwListe->setAllColumnsShowFocus(true);
-    lvwListe->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvwListe->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lvwListe->header()->setStretchLastSection(false);
-    lvwListe->header()->setSectionsMovable(false);
-    PermetCopieLignes(lvwListe);
+    lvwListe = Place(CreeListeEcheancier(client, modeleListe_), "lvwListe", 90, 2550, 7335, 3315);
 
     Frame2 = Place(new QGroupBox(QStringLiteral("Coût total du crédit :"), client), "Frame2", 120, 6060, 3195,
                    1635);

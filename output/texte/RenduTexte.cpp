@@ -2,6 +2,7 @@
 
 #include "Frequence.h"
 #include "MessagesSaisie.h"
+#include "ResumeRemboursement.h"
 
 #include <algorithm>
 #include <array>
@@ -26,8 +27,7 @@ void AjouteCadre(std::string& texte, std::string_view valeur, std::size_t largeu
 }
 
 // "Libellé :    valeur" lines, the values aligned.
-void AjouteLignes(std::string& texte,
-                  std::initializer_list<std::pair<std::string_view, std::string>> lignes) {
+void AjouteLignes(std::string& texte, std::span<const std::pair<std::string_view, std::string>> lignes) {
     std::size_t largeur = 0;
     for (const auto& [libelle, valeur] : lignes)
         largeur = std::max(largeur, Largeur(libelle));
@@ -36,6 +36,10 @@ void AjouteLignes(std::string& texte,
         texte += valeur;
         texte += '\n';
     }
+}
+void AjouteLignes(std::string& texte,
+                  std::initializer_list<std::pair<std::string_view, std::string>> lignes) {
+    AjouteLignes(texte, std::span(lignes.begin(), lignes.size()));
 }
 
 // The rows under the list's headings: the number on the left, every other column on the right, as
@@ -146,16 +150,12 @@ std::string RenduTexteComparaison(std::span<const OffreNommee> offres) {
 }
 
 std::string RenduTexteRemboursement(const RemboursementAnticipe& r) {
-    const TextesRemboursement& t = r.textes;
     std::string texte;
-    AjouteLignes(texte, {{"Capital restant dû avant le remboursement :", t.restantAvant},
-                         {"Capital remboursé :", t.rembourse},
-                         {"Indemnité :", t.indemnite},
-                         {"Dernière échéance :", std::to_string(r.numeroDerniere) + " le " + t.dateDerniere},
-                         {"Nouvelle échéance :", t.nouvelleEcheance},
-                         {"Intérêts économisés :", t.interetsEconomises},
-                         {"Assurance économisée :", t.assuranceEconomisee},
-                         {"Économie nette :", t.economieNette}});
+    const std::array<std::string, 8> valeurs = ValeursResumeRemboursement(r);
+    std::array<std::pair<std::string_view, std::string>, 8> lignes;
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        lignes[i] = {LibellesResumeRemboursement[i], valeurs[i]};
+    AjouteLignes(texte, lignes);
     if (!r.lignes.empty()) {
         texte += "\nNouveau tableau d'amortissement\n";
         AjouteTableau(texte, r.lignes);

@@ -1,6 +1,7 @@
 // Draws the windows into PNG files, to look at them: captures-ecran DOSSIER.
 #include "ComparaisonPdf.h"
 #include "ControlesEmprunt.h"
+#include "ConventionsSysteme.h"
 #include "InteractionsScriptees.h"
 #include "RapportPdf.h"
 #include "TraductionsQt.h"
@@ -10,6 +11,7 @@
 #include "frmCustom.h"
 #include "frmEmprunt.h"
 #include "frmOptions.h"
+#include "frmRemboursementAnticipe.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -19,6 +21,8 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -119,6 +123,29 @@ int main(int argc, char* argv[]) {
     interactions.fichiers.push_back(dossier.filePath(QStringLiteral("comparaison.pdf")));
     QTest::mouseClick(comparaison.findChild<QPushButton*>(QStringLiteral("cmdExporterPdf")), Qt::LeftButton);
     comparaison.close();
+
+    // Early repayment: 20 000 of 100 000 at 4 % over 240 months repaid with payment 60, the
+    // payment kept, then the instalment.
+    frmRemboursementAnticipe remboursement(
+        CalculeEmprunt({"100000", "240", "4", "20", "500", Frequence::Mois,
+                        std::chrono::year{2007} / std::chrono::January / 31},
+                       module.blnTEGActuariel, ConventionsDe(QLocale())),
+        interactions, &fenetre);
+    remboursement.show();
+    QTest::qWait(50);
+    remboursement.grab().save(dossier.filePath(QStringLiteral("frmRemboursementAnticipe-vide.png")));
+    remboursement.findChild<QSpinBox*>(QStringLiteral("spnNumeroEcheance"))->setValue(60);
+    QTest::keyClicks(remboursement.findChild<QLineEdit*>(QStringLiteral("txtMontantRembourse")),
+                     QStringLiteral("20000"));
+    remboursement.findChild<QRadioButton*>(QStringLiteral("optCreditImmobilier"))->setChecked(true);
+    remboursement.findChild<QPushButton*>(QStringLiteral("cmdCalculer"))->click();
+    QTest::qWait(50);
+    remboursement.grab().save(dossier.filePath(QStringLiteral("frmRemboursementAnticipe-duree.png")));
+    remboursement.findChild<QRadioButton*>(QStringLiteral("optReduireEcheance"))->setChecked(true);
+    remboursement.findChild<QPushButton*>(QStringLiteral("cmdCalculer"))->click();
+    QTest::qWait(50);
+    remboursement.grab().save(dossier.filePath(QStringLiteral("frmRemboursementAnticipe-echeance.png")));
+    remboursement.close();
 
     // The printed report as a PDF (scripts/captures-ecran.sh draws its first pages), and the real
     // print preview, drawn then closed.

@@ -1,12 +1,12 @@
 #include "GraphiqueAnnuel.h"
 
 #include "CumulsAnnuels.h"
+#include "GraphiqueFrancais.h"
 
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QLocale>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
@@ -22,11 +22,7 @@ int PasDesAnnees(qsizetype annees) {
 
 QChartView* CreeGraphiqueAnnuel(const QString& titre, std::span<const EcheanceCalculee> echeances,
                                 QWidget* parent) {
-    auto* graphique = new QChart;
-    graphique->setTitle(titre);
-    graphique->setLocalizeNumbers(true);
-    graphique->setLocale(QLocale());
-    graphique->legend()->setAlignment(Qt::AlignBottom);
+    QChart* graphique = CreeGraphiqueFrancais(titre);
 
     auto* capital = new QBarSet(QStringLiteral("Capital remboursé"));
     auto* interets = new QBarSet(QStringLiteral("Intérêts"));

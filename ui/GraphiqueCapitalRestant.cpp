@@ -1,13 +1,13 @@
 #include "GraphiqueCapitalRestant.h"
 
 #include "ConventionsSysteme.h"
+#include "GraphiqueFrancais.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QLineSeries>
-#include <QLocale>
 #include <QValueAxis>
 #include <algorithm>
 #include <limits>
@@ -25,11 +25,7 @@ qint64 InstantDe(const std::chrono::year_month_day& date) {
 
 QChartView* CreeGraphiqueCapitalRestant(const QString& titre, std::span<const CourbeCapital> courbes,
                                         QWidget* parent) {
-    auto* graphique = new QChart;
-    graphique->setTitle(titre);
-    graphique->setLocalizeNumbers(true);
-    graphique->setLocale(QLocale());
-    graphique->legend()->setAlignment(Qt::AlignBottom);
+    QChart* graphique = CreeGraphiqueFrancais(titre);
 
     auto* axeDates = new QDateTimeAxis;
     axeDates->setFormat(QStringLiteral("MM/yyyy"));

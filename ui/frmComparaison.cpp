@@ -225,7 +225,8 @@ void frmComparaison::AfficheGraphiqueAnnuel() {
 
 void frmComparaison::RemplaceGraphique(QChartView*& ancien, QChartView* nouveau) {
     nouveau->setObjectName(ancien->objectName());
-    zoneGraphiques_->replaceWidget(ancien, nouveau);
+    // The layout hands back the old chart's item, which is ours to delete with the chart.
+    delete zoneGraphiques_->replaceWidget(ancien, nouveau);
     delete ancien;
     ancien = nouveau;
 }

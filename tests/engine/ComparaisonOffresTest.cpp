@@ -27,9 +27,8 @@ TEST(ComparaisonOffres, LOffreDeLaBanque) {
     EXPECT_EQ(o.derniereEcheance, "686,61");
     EXPECT_EQ(o.dateDerniere, "31/12/2021");
     EXPECT_EQ(o.totalRembourse, "123629,18");
-    EXPECT_EQ(o.taeg.taeg, "3,37 %");
-    EXPECT_EQ(o.taeg.taegHorsAssurance, "2,41 %");
-    EXPECT_EQ(o.taeg.taea, "0,96 %");
+    EXPECT_EQ(o.couts, (CoutsCredit{"26319,18", "15831,58", "7797,60", "2690,00"}));
+    EXPECT_EQ(o.taeg, (TextesTAEG{"3,37 %", "2,41 %", "0,96 %", ""}));
     EXPECT_EQ(o.coutTotal, 26319.18);
 }
 

@@ -86,16 +86,14 @@ TEST(RemboursementAnticipe, ReduireLaDureeFinitAuBonRang) {
         std::int32_t apres;
         double montant;
         LigneTableau derniere;
-    } cas[] = {
-        {Emprunt(4000, 0, 6, Frequence::Mois),
-         1,
-         666.65,
-         {"5", "31/05/2007", "666,67", "0,00", "0,00", "666,67", "0,00"}},
-        {Emprunt(10000, 6, 12, Frequence::Mois),
-         11,
-         0.01,
-         {"12", "31/12/2007", "860,69", "4,28", "0,00", "856,41", "0,00"}},
-    };
+    } cas[] = {{Emprunt(4000, 0, 6, Frequence::Mois),
+                1,
+                666.65,
+                {"5", "31/05/2007", "666,67", "0,00", "0,00", "666,67", "0,00"}},
+               {Emprunt(10000, 6, 12, Frequence::Mois),
+                11,
+                0.01,
+                {"12", "31/12/2007", "860,69", "4,28", "0,00", "856,41", "0,00"}}};
     for (const auto& c : cas) {
         const auto r = std::get<RemboursementAnticipe>(
             Rembourse(c.emprunt, {c.apres, c.montant, ChoixRemboursement::ReduireDuree, {}}));
@@ -165,17 +163,15 @@ TEST(RemboursementAnticipe, Refus) {
         std::optional<double> montant;
         Indemnite indemnite;
         std::string attendu;
-    } cas[] = {
-        {0, 1000, {}, horsPlage},
-        {240, 1000, {}, horsPlage},
-        {60, 0, {}, nonPositif},
-        {60, std::nan(""), {}, nonPositif},
-        {60, 81923.78, {}, tropGrand},
-        {60,
-         1000,
-         {RegleIndemnite::MontantSaisi, -1},
-         "L'indemnité saisie doit être un montant positif ou nul."},
-    };
+    } cas[] = {{0, 1000, {}, horsPlage},
+               {240, 1000, {}, horsPlage},
+               {60, 0, {}, nonPositif},
+               {60, std::nan(""), {}, nonPositif},
+               {60, 81923.78, {}, tropGrand},
+               {60,
+                1000,
+                {RegleIndemnite::MontantSaisi, -1},
+                "L'indemnité saisie doit être un montant positif ou nul."}};
     for (const auto& c : cas)
         EXPECT_EQ(motif(Rembourse(e, {c.apres, c.montant, ChoixRemboursement::ReduireEcheance, c.indemnite})),
                   c.attendu);

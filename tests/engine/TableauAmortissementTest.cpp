@@ -29,33 +29,25 @@ std::vector<std::string> ValeursDe(const TableauAmortissement& t, Colonne c) {
 
 // The worked example: 10 000 at 6 % over 12 months from 31/01/2007, then with 5 of insurance and
 // 100 of fees from the 15th. Eleven payments of 860,66 and a last one of 860,70 that clears the
-// capital; the interest, 327,96, is what the payments add up to less the amount.
+// capital; the interest, 327,96, is what the payments add up to less the amount. Insurance 0,005
+// makes the last amount an exact half, 860,705: Round2 gives the even cent, 860,70.
 TEST(TableauAmortissement, DixMilleASixPourCentSurDouzeMois) {
     auto t = Tableau(10000, 6, 12, 2007y / January / 31);
     ASSERT_TRUE(t.complet());
     EXPECT_EQ(t.lignes[0], (LigneTableau{"1", "31/01/2007", "860,66", "50,00", "0,00", "810,66", "9189,34"}));
-    EXPECT_EQ(t.lignes[1], (LigneTableau{"2", "28/02/2007", "860,66", "45,95", "0,00", "814,71", "8374,63"}));
     EXPECT_EQ(t.lignes[11], (LigneTableau{"12", "31/12/2007", "860,70", "4,28", "0,00", "856,42", "0,00"}));
-    EXPECT_EQ(ValeursDe(t, Colonne::Montant)[10], "860,66");
     EXPECT_EQ(t.echeanceAffichee, 860.66);
     EXPECT_EQ(t.couts, (CoutsCredit{"327,96", "327,96", "0,00", "0,00"}));
     t = Tableau(10000, 6, 12, 2007y / January / 15, Frequence::Mois, 5, 100);
     EXPECT_EQ(t.lignes[0], (LigneTableau{"1", "15/01/2007", "865,66", "50,00", "5,00", "810,66", "9189,34"}));
     EXPECT_EQ(t.lignes[11], (LigneTableau{"12", "15/12/2007", "865,70", "4,28", "5,00", "856,42", "0,00"}));
     EXPECT_EQ(t.couts, (CoutsCredit{"487,96", "327,96", "60,00", "100,00"}));
+    EXPECT_EQ(Tableau(10000, 6, 12, 2007y / January / 31, Frequence::Mois, 0.005).lignes[11],
+              (LigneTableau{"12", "31/12/2007", "860,70", "4,28", "0,01", "856,42", "0,00"}));
     // One payment is the last one.
     EXPECT_EQ(
         Tableau(10000, 6, 1, 2007y / January / 31, Frequence::Mois, 5).lignes,
         (std::vector<LigneTableau>{{"1", "31/01/2007", "10055,00", "50,00", "5,00", "10000,00", "0,00"}}));
-}
-
-// A bank's published offer: 100 000 at 2 % over 180 months, insurance 43,32 a month, fees 2 690.
-TEST(TableauAmortissement, OffreDeBanquePubliee) {
-    const auto t = Tableau(100000, 2, 180, 2024y / March / 5, Frequence::Mois, 43.32, 2690);
-    ASSERT_TRUE(t.complet());
-    EXPECT_EQ(ValeursDe(t, Colonne::Montant)[178], "686,83");
-    EXPECT_EQ(ValeursDe(t, Colonne::Montant)[179], "686,61");
-    EXPECT_EQ(t.couts, (CoutsCredit{"26319,18", "15831,58", "7797,60", "2690,00"}));
 }
 
 TEST(TableauAmortissement, FrequencesEtTauxNul) {
@@ -100,7 +92,6 @@ TEST(TableauAmortissement, EcheancesEnNombres) {
     EXPECT_NEAR(t.echeanceReguliere, 865.6642970708, 1e-9);
     EXPECT_EQ(t.echeances[0],
               (EcheanceCalculee{1, 2007y / January / 31, t.echeanceReguliere, 50.00, 5, 810.66, 9189.34}));
-    EXPECT_EQ(t.echeances[1].date, 2007y / February / 28);
     EXPECT_EQ(t.echeances[11], (EcheanceCalculee{12, 2007y / December / 31, 865.70, 4.28, 5, 856.42, 0}));
 
     // Rows listed before a failure have their numbers too.
@@ -108,11 +99,4 @@ TEST(TableauAmortissement, EcheancesEnNombres) {
     EXPECT_EQ(t.echec, CauseEchec::Calendrier);
     ASSERT_EQ(t.echeances.size(), 2u);
     EXPECT_EQ(t.echeances[1].date, 9999y / June / 30);
-}
-
-// Insurance 0,005 makes the last amount an exact half, 860,705: Round2 gives the even cent, 860,70.
-TEST(TableauAmortissement, LaDerniereEcheanceArronditAuPair) {
-    const auto t = Tableau(10000, 6, 12, 2007y / January / 31, Frequence::Mois, 0.005);
-    ASSERT_TRUE(t.complet());
-    EXPECT_EQ(t.lignes[11], (LigneTableau{"12", "31/12/2007", "860,70", "4,28", "0,01", "856,42", "0,00"}));
 }

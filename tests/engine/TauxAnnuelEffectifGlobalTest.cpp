@@ -41,27 +41,17 @@ double Taux(const TauxOuMotif& t) {
 TEST(TauxAnnuelEffectifGlobal, OffresPubliees) {
     std::vector<double> banque(179, 686.83);
     banque.push_back(686.61);
-    const auto neufMille = MontantsListes(9000, 9, 60, 1.30), quinzeCents = MontantsListes(1500, 16, 36);
     struct Cas {
         double montant, frais, assurance;
         std::vector<double> montants;
         double taeg;
         TextesTAEG textes;
     };
+    const auto neufMille = MontantsListes(9000, 9, 60, 1.30), quinzeCents = MontantsListes(1500, 16, 36);
     for (const Cas& c :
          {Cas{100000, 2690, 43.32, banque, 0.03365480838192, {"3,37 %", "2,41 %", "0,96 %", ""}},
-          Cas{9000,
-              0,
-              1.30,
-              MontantsListes(9000, 9, 60, 1.30),
-              0.09703757768387,
-              {"9,70 %", "9,38 %", "0,32 %", ""}},
-          Cas{1500,
-              45,
-              0,
-              MontantsListes(1500, 16, 36),
-              0.19777149030343,
-              {"19,78 %", "19,78 %", "0,00 %", ""}}}) {
+          Cas{9000, 0, 1.30, neufMille, 0.09703757768387, {"9,70 %", "9,38 %", "0,32 %", ""}},
+          Cas{1500, 45, 0, quinzeCents, 0.19777149030343, {"19,78 %", "19,78 %", "0,00 %", ""}}}) {
         const auto taux = CalculeTauxAnnuelsEffectifs(c.montant, c.frais, c.assurance, c.montants, 12);
         EXPECT_NEAR(Taux(taux.taeg), c.taeg, 1e-12) << c.montant;
         EXPECT_EQ(FormateTAEG(taux, fr), c.textes) << c.montant;

@@ -17,13 +17,10 @@ using namespace amortix;
 TEST(FichierOptions, LectureEtEcritureSelonLesOctets) {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(NomFichierOptions);
-    const std::pair<QByteArray, Options> cas[] = {{"", {false, true, true}},
-                                                  {"1x1", {true, true, true}},
-                                                  {"002", {false, false, false}},
-                                                  {"111", {true, true, true}},
-                                                  {"2", {false, true, true}},
-                                                  {"10", {true, false, true}},
-                                                  {QByteArray("0\0002extra", 8), {false, true, false}}};
+    const std::pair<QByteArray, Options> cas[] = {
+        {"", {false, true, true}},      {"1x1", {true, true, true}},
+        {"002", {false, false, false}}, {"2", {false, true, true}},
+        {"10", {true, false, true}},    {QByteArray("0\0002extra", 8), {false, true, false}}};
     for (const auto& [octets, attendu] : cas) {
         ASSERT_TRUE(Ecrit(chemin, octets));
         EXPECT_EQ(LitOptions(chemin, true).options, attendu) << octets.toStdString();

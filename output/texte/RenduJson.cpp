@@ -115,7 +115,7 @@ std::string RenduJsonEcheancier(const EmpruntCalcule& calcul, const std::string&
                            {"shown", calcul.tegAffiche}});
     else
         json += "null";
-    // The legal rates, beside the specified TEG.
+    // The legal rates, beside the TEG the options choose.
     const TextesTAEG taeg = TAEGDuCalcul(calcul, conventions);
     json += ",\n \"taeg\": ";
     AjouteChaineOuNull(json, taeg.taeg);

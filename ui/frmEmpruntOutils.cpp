@@ -8,8 +8,9 @@ namespace amortix {
 
 void frmEmprunt::mnuComparer_Click() {
     frmComparaison fenetre(module_, interactions_, this);
-    // The loan on screen is the first offer, once it is computed; a document's title names it.
-    if (!blnAucunCalcul && mnuRemboursementAnticipe->isEnabled()) {
+    // The loan on screen is the first offer while its schedule is shown (the commands that need one
+    // are enabled then); a document's title names it.
+    if (mnuRemboursementAnticipe->isEnabled()) {
         QString nom = windowTitle();
         const QString suffixe = QStringLiteral(" - ") + TitreAmortix;
         nom = nom.endsWith(suffixe) ? nom.chopped(suffixe.size()) : QStringLiteral("Offre en cours");

@@ -214,26 +214,11 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
 }
 
 // The logo one line below the rule under the header, 500 twips left of the right edge less picLogo's
-// width, at its own size; the text does not move for it.
+// width (the picture's own, or the wider box the window gave it), at its own size; the text does not
+// move for it. A 1600 × 800 logo (24 000 × 12 000 twips at 15 twips a pixel) does not fit its box, a
+// third of the page's 12 000 twips wide and 1 701 high (3 cm): it is scaled by 1 701 / 12 000 to
+// 3 402 × 1 701 twips and placed by that width, its left at 12 000 − 3 402 − 500.
 TEST_F(RapportImprimeTest, Logo) {
-    const QString sans = pdfPetitePage(QStringLiteral("sans-logo.pdf"));
-    EXPECT_EQ(poppler::NombreImages(sans), 0);
-    QImage rouge(40, 30, QImage::Format_RGB32); // 600 x 450 twips
-    rouge.fill(Qt::red);
-    rapport.logo = QPixmap::fromImage(rouge);
-    rapport.largeurLogo = 1500; // wider than its picture: the logo's left edge moves with it
-    const QString avec = pdfPetitePage(QStringLiteral("logo.pdf"));
-    EXPECT_EQ(poppler::NombreImages(avec), 1);
-    const QImage page = poppler::Image(avec, 1, 144); // 10 twips a pixel
-    QRect rougeTrouve;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if (const QColor c = page.pixelColor(x, y); c.red() > 200 && c.green() < 80 && c.blue() < 80)
-                rougeTrouve |= QRect(x, y, 1, 1);
-    EXPECT_NEAR(rougeTrouve.left() * 10, 12000 - 1500 - 500, 10);
-    EXPECT_NEAR(rougeTrouve.top() * 10, 2 * Ligne, 10);
-    EXPECT_NEAR(rougeTrouve.width() * 10, 600, 10);
-    EXPECT_NEAR(rougeTrouve.height() * 10, 450, 10);
     const auto places = [](const QString& pdf) {
         QStringList mots;
         const std::vector<poppler::Page> pages = poppler::Pages(pdf);
@@ -241,7 +226,38 @@ TEST_F(RapportImprimeTest, Logo) {
             mots << mot.texte + QStringLiteral(" %1 %2").arg(mot.gauche).arg(mot.haut);
         return mots;
     };
-    EXPECT_EQ(places(avec), places(sans));
+    const QString sans = pdfPetitePage(QStringLiteral("sans-logo.pdf"));
+    EXPECT_EQ(poppler::NombreImages(sans), 0);
+    struct Cas {
+        QSize pixels;
+        int largeurLogo; // 0: the picture's own
+        double gauche, largeur, hauteur;
+    };
+    for (const Cas& c :
+         {Cas{{40, 30}, 0, 12000 - 600 - 500, 600, 450}, Cas{{40, 30}, 1500, 12000 - 1500 - 500, 600, 450},
+          Cas{{1600, 800}, 0, 8098, 3402, 1701}}) {
+        SCOPED_TRACE(testing::Message() << c.pixels.width() << " " << c.largeurLogo);
+        QImage rouge(c.pixels, QImage::Format_RGB32);
+        rouge.fill(Qt::red);
+        rapport =
+            ComposeRapport(rapport.contenu, rapport.strEnteteImpression, false, QPixmap::fromImage(rouge));
+        if (c.largeurLogo)
+            rapport.largeurLogo = c.largeurLogo;
+        const QString avec =
+            pdfPetitePage(QStringLiteral("logo-%1-%2.pdf").arg(c.pixels.width()).arg(c.largeurLogo));
+        EXPECT_EQ(poppler::NombreImages(avec), 1);
+        const QImage page = poppler::Image(avec, 1, 144); // 10 twips a pixel
+        QRect peint;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (const QColor p = page.pixelColor(x, y); p.red() > 200 && p.green() < 80 && p.blue() < 80)
+                    peint |= QRect(x, y, 1, 1);
+        EXPECT_NEAR(peint.left() * 10, c.gauche, 20);
+        EXPECT_NEAR(peint.top() * 10, 2 * Ligne, 10);
+        EXPECT_NEAR(peint.width() * 10, c.largeur, 20);
+        EXPECT_NEAR(peint.height() * 10, c.hauteur, 20);
+        EXPECT_EQ(places(avec), places(sans));
+    }
 }
 
 TEST_F(RapportImprimeTest, Echecs) {
@@ -265,6 +281,22 @@ TEST_F(RapportImprimeTest, Echecs) {
     // A file already there is replaced by the whole document.
     ASSERT_TRUE(Ecrit(dossier.filePath(QStringLiteral("rapport.pdf")), "ancien contenu"));
     EXPECT_EQ(poppler::Lignes(pdf()).at(0), "Prêts de l'Agence du Centre");
+}
+
+// A PDF paginates as the default printer would; without one, 1 cm on A4 (Letter in inch locales).
+TEST(MiseEnPagePdf, CelleDeLImprimanteParDefautSinonA4) {
+    const QPageLayout imprimante(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                 QMarginsF(18, 36, 18, 36), QPageLayout::Point);
+    EXPECT_TRUE(MiseEnPagePdf(imprimante).isEquivalentTo(imprimante));
+    for (const auto& [locale, format] :
+         {std::pair{QLocale(QLocale::French, QLocale::France), QPageSize::A4},
+          std::pair{QLocale(QLocale::English, QLocale::UnitedStates), QPageSize::Letter}}) {
+        QLocale::setDefault(locale);
+        const QPageLayout sans = MiseEnPagePdf(std::nullopt);
+        EXPECT_EQ(sans.pageSize().id(), format);
+        EXPECT_EQ(sans.margins(QPageLayout::Millimeter), QMarginsF(10, 10, 10, 10));
+    }
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 }
 
 int main(int argc, char** argv) {

@@ -217,7 +217,8 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
 // width (the picture's own, or the wider box the window gave it), at its own size; the text does not
 // move for it. A 1600 × 800 logo (24 000 × 12 000 twips at 15 twips a pixel) does not fit its box, a
 // third of the page's 12 000 twips wide and 1 701 high (3 cm): it is scaled by 1 701 / 12 000 to
-// 3 402 × 1 701 twips and placed by that width, its left at 12 000 − 3 402 − 500.
+// 3 402 × 1 701 twips and placed by that width, its left at 12 000 − 3 402 − 500. A 2400 × 150 logo
+// (36 000 × 2 250 twips) is held by the box's width instead: 4 000 × 250, its left at 7 500.
 TEST_F(RapportImprimeTest, Logo) {
     const auto places = [](const QString& pdf) {
         QStringList mots;
@@ -235,7 +236,7 @@ TEST_F(RapportImprimeTest, Logo) {
     };
     for (const Cas& c :
          {Cas{{40, 30}, 0, 12000 - 600 - 500, 600, 450}, Cas{{40, 30}, 1500, 12000 - 1500 - 500, 600, 450},
-          Cas{{1600, 800}, 0, 8098, 3402, 1701}}) {
+          Cas{{1600, 800}, 0, 8098, 3402, 1701}, Cas{{2400, 150}, 0, 7500, 4000, 250}}) {
         SCOPED_TRACE(testing::Message() << c.pixels.width() << " " << c.largeurLogo);
         QImage rouge(c.pixels, QImage::Format_RGB32);
         rouge.fill(Qt::red);

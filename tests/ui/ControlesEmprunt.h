@@ -63,8 +63,18 @@ struct ControlesEmprunt {
     QAction* mnuPersonnaliser = Controle<QAction>(f_, "mnuPersonnaliser");
 };
 
-inline ControlesEmprunt Controles(const frmEmprunt& f) {
-    return ControlesEmprunt(f);
+// Types a text into an emptied field, as a user would.
+inline void Tape(QLineEdit* champ, const QString& texte) {
+    champ->clear();
+    QTest::keyClicks(champ, texte);
+}
+
+// A schedule row's seven cells, joined by spaces.
+inline QString Rangee(const QAbstractItemModel& modele, int i) {
+    QStringList textes;
+    for (int j = 0; j < 7; ++j)
+        textes << modele.index(i, j).data().toString();
+    return textes.join(QLatin1Char(' '));
 }
 
 // A main window on a settings folder of its own, every dialog scripted.
@@ -88,7 +98,7 @@ struct Poste {
             qWarning("la fenêtre principale n'est pas devenue active");
         return *f;
     }
-    ControlesEmprunt c() const { return Controles(*f); }
+    ControlesEmprunt c() const { return ControlesEmprunt(*f); }
     // Types the loan into emptied fields, as a user would, and clicks the compute button; by default
     // the worked example: 10 000 at 6 % over 12 months from 31/01/2007.
     void calcule(const char* montant = "10000", const char* duree = "12", const char* taux = "6",
@@ -100,19 +110,12 @@ struct Poste {
                                            {c.txtMensualite, duree},
                                            {c.txtTaux, taux},
                                            {c.txtAssurance, assurance},
-                                           {c.txtFraisDossier, frais}}) {
-            champ->clear();
-            QTest::keyClicks(champ, QString::fromUtf8(texte));
-        }
+                                           {c.txtFraisDossier, frais}})
+            Tape(champ, QString::fromUtf8(texte));
         QTest::mouseClick(c.cmdCalculer, Qt::LeftButton);
     }
     int lignes() const { return f->modeleListe()->rowCount(); }
-    QString rangee(int i) const {
-        QStringList textes;
-        for (int j = 0; j < 7; ++j)
-            textes << f->modeleListe()->texte(i, j);
-        return textes.join(QLatin1Char(' '));
-    }
+    QString rangee(int i) const { return Rangee(*f->modeleListe(), i); }
 };
 
 } // namespace amortix

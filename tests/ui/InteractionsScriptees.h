@@ -19,14 +19,14 @@ public:
         QString titre;
         QString texte;
     };
-    std::vector<Message> messages;
-    std::vector<QUrl> adresses;
-    QStringList associations; // the program paths documents were tied to
-    std::vector<DemandeFichier> demandes;
     struct Lancement {
         QString programme;
         QStringList arguments;
     };
+    std::vector<Message> messages;
+    std::vector<QUrl> adresses;
+    QStringList associations; // the program paths documents were tied to
+    std::vector<DemandeFichier> demandes;
     std::vector<Lancement> lancements;
     std::vector<QUrl> documents;
 
@@ -59,14 +59,15 @@ public:
         return prochain(reponses, false);
     }
     QString fichierAOuvrir(QWidget*, const DemandeFichier& demande) override {
-        return prochainFichier(demande);
+        demandes.push_back(demande);
+        return prochain(fichiers, QString());
     }
     QStringList fichiersAOuvrir(QWidget*, const DemandeFichier& demande) override {
         demandes.push_back(demande);
         return prochain(listesFichiers, QStringList());
     }
-    QString fichierAEnregistrer(QWidget*, const DemandeFichier& demande) override {
-        return prochainFichier(demande);
+    QString fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) override {
+        return fichierAOuvrir(parent, demande);
     }
     void ouvrirAdresse(const QUrl& adresse) override { adresses.push_back(adresse); }
     void associeDocuments(const QString& cheminProgramme) override { associations << cheminProgramme; }
@@ -103,10 +104,6 @@ private:
         T suivant = std::move(file.front());
         file.pop_front();
         return suivant;
-    }
-    QString prochainFichier(const DemandeFichier& demande) {
-        demandes.push_back(demande);
-        return prochain(fichiers, QString());
     }
     bool lance(bool reussi) const {
         if (pendantLancement)

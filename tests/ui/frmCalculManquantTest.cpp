@@ -13,13 +13,11 @@ namespace {
 
 // The main window and the missing-value window over it.
 struct Fenetres : Poste {
-    std::unique_ptr<frmCalculManquant> propre; // when a test opens the window itself
-    frmCalculManquant* d = nullptr;
+    std::unique_ptr<frmCalculManquant> d;
 
     Fenetres() {
         ouvre();
-        propre = std::make_unique<frmCalculManquant>(*f, interactions);
-        d = propre.get();
+        d = std::make_unique<frmCalculManquant>(*f, interactions);
         d->show();
         d->activateWindow();
         if (!QTest::qWaitFor([this] { return d->isActiveWindow(); }))
@@ -33,10 +31,8 @@ struct Fenetres : Poste {
     }
     // Types the four texts into emptied fields and computes.
     void calcule(const QStringList& saisies) const {
-        for (int i = 0; i < 4; ++i) {
-            d->txtValeur[i]->clear();
-            QTest::keyClicks(d->txtValeur[i], saisies[i]);
-        }
+        for (int i = 0; i < 4; ++i)
+            Tape(d->txtValeur[i], saisies[i]);
         QTest::mouseClick(d->cmdCalculer, Qt::LeftButton);
     }
     bool remisePossible() const { return d->cmdTableauAmortissement->isEnabled(); }
@@ -59,8 +55,8 @@ private slots:
         Fenetres w;
         frmCalculManquant& d = *w.d;
         QCOMPARE(d.size(), QSize(317, 226)); // 4755 × 3390 twips
-        QVERIFY(d.minimumSize() == d.maximumSize() && d.isModal());
-        QVERIFY(!(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(d.minimumSize() == d.maximumSize() && d.isModal() &&
+                !(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY((d.frameGeometry().center() - d.screen()->availableGeometry().center()).manhattanLength() <=
                 8);
         QCOMPARE(d.cmdTableauAmortissement->geometry(), RectangleTwips(450, 2730, 3825, 555));
@@ -73,9 +69,8 @@ private slots:
     }
 
     // The fields rewritten as read (12,5 periods are 12, blanks are empty, the point key enters the
-    // comma); the hand-over waits until
-    // the message has been seen and every field written. All four filled, or two empty: nothing
-    // changes. Fields read before a failure keep their new text; the window stays open.
+    // comma); the hand-over waits until the message has been seen and every field written. All four filled,
+    // or two empty: nothing changes. Fields read before a failure keep their new text; the window stays open.
     void calculsEtMessages() {
         Fenetres w;
         QStringList pendant;
@@ -89,8 +84,7 @@ private slots:
         QVERIFY(w.dit(
             QStringLiteral("Le taux le plus proche de la réalité est de : 5,86%\r\nLa mensualité a donc été "
                            "réajustée pour en tenir compte passant ainsi de 860,00 à 860,02.")));
-        QCOMPARE(pendant, QStringList({"10000,00", "12", "5,86", "860,02", ""}));
-        QVERIFY(w.remisePossible());
+        QVERIFY(pendant == QStringList({"10000,00", "12", "5,86", "860,02", ""}) && w.remisePossible());
         QTest::mouseClick(w.d->cmdCalculer, Qt::LeftButton);
         QVERIFY(w.dit(QStringLiteral(
             "Au moins une zone doit être vide pour que Amortix recherche la valeur manquante.")));
@@ -127,8 +121,7 @@ private slots:
         QTest::keyClick(w.d->cboEcheance, Qt::Key_Down);
         QCOMPARE(w.textes(), QStringList({"", "13", "6,00", "852,40"}));
         for (QLineEdit* valeur : w.d->txtValeur) {
-            valeur->clear();
-            QTest::keyClicks(valeur, QStringLiteral("12.5,"));
+            Tape(valeur, QStringLiteral("12.5,"));
             QCOMPARE(valeur->text(), QStringLiteral("12,5,"));
         }
     }

@@ -1,7 +1,9 @@
 #include "ControlesEmprunt.h"
 #include "ConventionsSysteme.h"
+#include "TraductionsQt.h"
 #include "Twips.h"
 
+#include <QClipboard>
 #include <QHeaderView>
 
 using namespace amortix;
@@ -60,8 +62,8 @@ private slots:
         VerifieLargeurs(w);
         QCOMPARE(f.centralWidget()->size(), QSize(501, 519)); // 7515 × 7785 twips
         QCOMPARE(c.lvwListe->geometry(), RectangleTwips(90, 2550, 7335, 3315));
-        QVERIFY(!c.cmdImprimer->icon().isNull() && c.cmdImprimer->text().isEmpty());
-        QCOMPARE(c.cmdImprimer->toolTip(), QStringLiteral("Imprimer le tableau d'amortissement"));
+        QVERIFY(!c.cmdImprimer->icon().isNull() && c.cmdImprimer->text().isEmpty() &&
+                c.cmdImprimer->toolTip() == "Imprimer le tableau d'amortissement");
         Controle<QAction>(f, "mnuVisiterSiteWeb")->trigger();
         Controle<QAction>(f, "mnuContacterAuteur")->trigger();
         QVERIFY(w.interactions.adresses.size() == 2 && w.interactions.adresses[1].scheme() == "mailto");
@@ -83,8 +85,8 @@ private slots:
                                                        Frequence::Mois, std::chrono::year{2007} / 1 / 31}));
         QVERIFY(w.lignes() == 12 && w.rangee(11) == "12 31/12/2007 860,70 4,28 0,00 856,42 0,00");
         const QAbstractItemModel* modele = c.lvwListe->model();
-        QCOMPARE(modele->index(11, 3).data(ModeleEcheancier::RoleCle).toString(), QStringLiteral("12A"));
-        QVERIFY(modele->index(0, 6).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
+        QVERIFY(modele->index(11, 3).data(ModeleEcheancier::RoleCle).toString() == "12A" &&
+                modele->index(0, 6).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
         QCOMPARE(QStringList({c.lblCoutTotal->text(), c.lblCoutInterets->text(), c.lblCoutAssurance->text(),
                               c.lblCoutFraisDossier->text(), c.lblTEG->text(),
                               c.lblTEG->property("tag").toString()}),
@@ -99,7 +101,7 @@ private slots:
                            "6,1667 %\r\n\r\nPour plus d'informations sur le TEG, cliquez sur le menu "
                            "Outils -> Options -> Infos TEG.")));
         QCOMPARE(QApplication::focusWidget(), c.cmdCalculer);
-        w.module.blnTEGActuariel = false;
+        w.module.blnTEGActuariel = false; // shown as it was until the next computation
         QCOMPARE(c.lblTEG->text(), QStringLiteral("(TEG = 6,1667 %)"));
         w.calcule();
         QCOMPARE(c.lblTEG->property("tag").toString(), QStringLiteral("5,9990 %"));
@@ -110,25 +112,27 @@ private slots:
         VerifieLargeurs(w);
     }
 
-    // Any edit of an input clears the results, once there are some.
+    // Any edit of an input clears the results, once there are some; Enter in any field computes.
     void uneModificationEffaceLesResultats() {
         Poste w;
         w.ouvre();
         const ControlesEmprunt c = w.c();
         QTest::keyClicks(c.txtAssurance, QStringLiteral("1"));
         QVERIFY(w.f->aucunCalcul());
-        const std::function<void()> modifications[] = {
-            [&] { QTest::keyClicks(c.txtMontant, QStringLiteral("0")); },
-            [&] { QTest::keyClicks(c.txtMensualite, QStringLiteral("3")); },
-            [&] { QTest::keyClicks(c.txtTaux, QStringLiteral("1")); },
-            [&] { QTest::keyClicks(c.txtFraisDossier, QStringLiteral("9")); },
-            [&] { c.cboEcheance->setCurrentIndex(2); },
-            [&] { c.DTPicker->setDate(QDate(2008, 5, 5)); }};
-        for (const auto& modifie : modifications) {
+        const std::pair<QWidget*, std::function<void()>> modifications[] = {
+            {c.txtMontant, [&] { QTest::keyClicks(c.txtMontant, QStringLiteral("0")); }},
+            {c.txtMensualite, [&] { QTest::keyClicks(c.txtMensualite, QStringLiteral("3")); }},
+            {c.txtTaux, [&] { QTest::keyClicks(c.txtTaux, QStringLiteral("1")); }},
+            {c.txtFraisDossier, [&] { QTest::keyClicks(c.txtFraisDossier, QStringLiteral("9")); }},
+            {c.txtAssurance, [&] { c.cboEcheance->setCurrentIndex(2); }},
+            {c.DTPicker, [&] { c.DTPicker->setDate(QDate(2008, 5, 5)); }}};
+        for (const auto& [champ, modifie] : modifications) {
             w.calcule();
             w.f->setWindowTitle(QStringLiteral("pret.amx - Amortix"));
             modifie();
             QVERIFY(ResultatsEffaces(w) && !w.f->aucunCalcul());
+            QTest::keyClick(champ, Qt::Key_Return);
+            QVERIFY2(w.lignes() > 0 && w.interactions.messages.empty(), qPrintable(champ->objectName()));
         }
     }
 
@@ -175,6 +179,109 @@ private slots:
         QVERIFY(w.lignes() == 3 && c.lblCoutTotal->text() == "0,00" && c.lblTEG->text().isEmpty());
         QVERIFY(!c.cmdDetailsTEG->isVisible() && c.cmdImprimer->isEnabled() &&
                 !QApplication::overrideCursor());
+    }
+
+    // A date typed replaces the one shown: all selected, by Ctrl+A, emptied then without separators,
+    // on single digits, reached by Tab. One tab stop: Tab goes on to the rate, Shift+Tab back.
+    void uneDateTapeeRemplaceLaDate() {
+        Poste w;
+        w.ouvre();
+        QDateEdit* date = w.c().DTPicker;
+        QComboBox* frequence = w.c().cboEcheance;
+        const std::pair<std::function<void()>, const char*> cas[] = {
+            {[date] { date->selectAll(); }, "5/3/2010"},
+            {[date] { QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier); }, "05/03/2010"},
+            {[date] {
+                 date->selectAll();
+                 QTest::keyClick(date, Qt::Key_Backspace);
+             },
+             "05032010"},
+            {[frequence] {
+                 frequence->setFocus();
+                 QTest::keyClick(frequence, Qt::Key_Tab);
+             },
+             "05/3/2010"}};
+        for (const auto& [prepare, tape] : cas) {
+            date->setDate(QDate(2007, 1, 31));
+            date->setFocus();
+            prepare();
+            QTest::keyClicks(date, QString::fromUtf8(tape));
+            QVERIFY2(date->hasFocus() && date->date() == QDate(2010, 3, 5), tape);
+        }
+        QTest::keyClick(date, Qt::Key_Tab);
+        QVERIFY(w.c().txtTaux->hasFocus());
+        date->setFocus();
+        QTest::keyClick(date, Qt::Key_Backtab);
+        QVERIFY(frequence->hasFocus());
+    }
+
+    // Ctrl+A, Ctrl+C: the headers and every row. Rows 4 and 2 picked, copied from the context menu,
+    // in the list's order.
+    void copieDesLignesAvecLesEntetes() {
+        Poste w;
+        w.ouvre();
+        w.calcule();
+        QTreeView* liste = w.c().lvwListe;
+        liste->setFocus();
+        QTest::keyClick(liste, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(liste, Qt::Key_C, Qt::ControlModifier);
+        const auto copie = [] { return QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts); };
+        const QStringList tout = copie();
+        QCOMPARE(tout.size(), 13);
+        QCOMPARE(tout.front(), QStringLiteral("N°\tDate\tMontant éch.\tIntérêts\tAssurance\tCapital amorti\t"
+                                              "Capital restant dû"));
+        QCOMPARE(tout.back(), QStringLiteral("12\t31/12/2007\t860,70\t4,28\t0,00\t856,42\t0,00"));
+        for (const auto& [ligne, touches] : {std::pair{3, Qt::NoModifier}, {1, Qt::ControlModifier}})
+            QTest::mouseClick(liste->viewport(), Qt::LeftButton, touches,
+                              liste->visualRect(liste->model()->index(ligne, 0)).center());
+        QCOMPARE(liste->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(liste->actions().front()->text(), QStringLiteral("&Copier"));
+        liste->actions().front()->trigger();
+        const QStringList deux = copie();
+        QVERIFY(deux.size() == 3 && deux[1].startsWith("2\t28/02/2007\t") &&
+                deux[2].startsWith("4\t30/04/2007\t"));
+    }
+
+    // The list grows with the window, the costs move down with it, the fields stay; never below the
+    // designed size; the next window opens at the size left.
+    void laFenetreSAgranditEtSeSouvientDeSaTaille() {
+        Poste w;
+        w.ouvre();
+        const QSize dessinee = w.f->size();
+        const QRect liste = w.c().lvwListe->geometry();
+        const QPoint cadre = w.c().Frame2->pos();
+        const QRect montant = w.c().txtMontant->geometry();
+        w.f->resize(dessinee + QSize(300, 200));
+        QTRY_COMPARE(w.c().lvwListe->geometry(), liste.adjusted(0, 0, 300, 200));
+        QVERIFY(w.c().Frame2->pos() == cadre + QPoint(0, 200) && w.c().txtMontant->geometry() == montant);
+        w.f->resize(dessinee - QSize(100, 100));
+        QCOMPARE(w.f->size(), dessinee);
+        w.f->resize(dessinee + QSize(120, 80));
+        w.f->close();
+        w.ouvre();
+        QCOMPARE(w.f->size(), dessinee + QSize(120, 80));
+        QTRY_COMPARE(w.c().lvwListe->geometry(), liste.adjusted(0, 0, 120, 80));
+    }
+
+    // A field is named after its label, without the colon; the label stands left of it.
+    void libellesEtNomsAccessibles() {
+        Poste w;
+        w.ouvre();
+        const auto* premiere = w.f->findChild<QLabel*>(QStringLiteral("Label12"));
+        QVERIFY(premiere->geometry().right() < w.c().DTPicker->geometry().left() &&
+                premiere->buddy() == w.c().DTPicker);
+        const std::pair<QWidget*, const char*> noms[] = {{w.c().txtAssurance, "Assurance (fixe par éch.)"},
+                                                         {w.c().DTPicker, "Première échéance"},
+                                                         {w.c().cboEcheance, "Fréquence des échéances"},
+                                                         {w.c().lvwListe, "Tableau d'amortissement"}};
+        for (const auto& [controle, nom] : noms)
+            QCOMPARE(controle->accessibleName(), QString::fromUtf8(nom));
+    }
+
+    void lesTextesDeQtSontEnFrancais() {
+        QVERIFY(
+            ChargeTraductionsQt(*QCoreApplication::instance(), QLocale(QLocale::French, QLocale::France)));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Voir dans :"));
     }
 };
 

@@ -1,10 +1,12 @@
 #include "../commun/Fichiers.h"
+#include "../output/rapport/Poppler.h"
 #include "ControlesEmprunt.h"
 #include "LectureClasseur.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 #include <clocale>
 
 using namespace amortix;
@@ -52,9 +54,43 @@ QString Cellule(const QString& classeur, const char* nom) {
         LitClasseur(classeur)[QLatin1String("cellules")].toObject()[QLatin1String(nom)].toObject());
 }
 
+const QString Echec482 = QStringLiteral("Erreur 482\r\nL'impression n'a pas pu commencer.\r\n\r\nVous n'avez "
+                                        "probablement aucune imprimante installée sur votre ordinateur.");
+
+// A "printer" that writes a PDF file; it also notes whether the busy pointer was shown meanwhile.
+std::function<std::unique_ptr<QPrinter>()> ImprimantePdf(const QString& chemin,
+                                                         bool* curseurAttente = nullptr) {
+    return [chemin, curseurAttente] {
+        if (curseurAttente)
+            *curseurAttente =
+                QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        auto imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        imprimante->setOutputFormat(QPrinter::PdfFormat);
+        imprimante->setOutputFileName(chemin);
+        return imprimante;
+    };
+}
+
+// The worked example with 15 of insurance, under the header the customisation dialog would set.
+void CalculeExemple(Poste& w) {
+    if (!w.f)
+        w.ouvre();
+    w.module.strEnteteImpression = QStringLiteral("Agence du Centre - prêts immobiliers");
+    w.calcule("10000", "12", "6", "15");
+}
+
+// The report's first line is the header; those below the heading row are the list's rows.
+bool ReprendLaListe(const Poste& w, const QString& pdf) {
+    const QStringList lignes = poppler::Lignes(pdf);
+    QStringList rangees;
+    for (int i = 0; i < w.lignes(); ++i)
+        rangees << w.rangee(i);
+    return lignes.value(0) == w.module.strEnteteImpression && lignes.mid(11) == rangees;
+}
+
 } // namespace
 
-class frmEmpruntExportTest : public QObject {
+class frmEmpruntSortiesTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -79,15 +115,15 @@ private slots:
         QLocale::setDefault(locale);
         Fenetre w;
         w.exporte();
-        QVERIFY(w.interactions.messages.empty() && w.interactions.documents.empty());
-        QVERIFY(w.interactions.lancements.size() == 1 &&
+        QVERIFY(w.interactions.messages.empty() && w.interactions.documents.empty() &&
+                w.interactions.lancements.size() == 1 &&
                 w.interactions.lancements[0].programme == QStringLiteral("/usr/bin/soffice"));
         QCOMPARE(w.interactions.lancements[0].arguments.mid(0, 2), QStringList({"--calc", "-n"}));
         const QFileInfo fichier(w.interactions.lancements[0].arguments.value(2));
         QVERIFY(fichier.exists() && fichier.suffix() == "xlsx" &&
                 fichier.dir().dirName().startsWith("amortix-"));
-        QCOMPARE(w.curseursPendantLancement, QStringList{QString::number(Qt::WaitCursor)});
-        QCOMPARE(Curseur(), QStringLiteral("aucun"));
+        QVERIFY(w.curseursPendantLancement == QStringList{QString::number(Qt::WaitCursor)} &&
+                Curseur() == "aucun");
         QCOMPARE(Cellule(fichier.filePath(), "A1"),
                  QStringLiteral("«Mon en-tête» | Arial 10 gras italique | centre/-"));
         QCOMPARE(Cellule(fichier.filePath(), "E5"), QStringLiteral("«%1» | Arial 8 | -/centre").arg(teg));
@@ -95,8 +131,8 @@ private slots:
                  QStringLiteral("«%1» | Arial 10 | droite/- | apostrophe | traits fin/cheveu/fin/fin")
                      .arg(derniereDate));
         w.exporte();
-        QCOMPARE(w.interactions.lancements.size(), 2u);
-        QVERIFY(w.interactions.lancements[1].arguments.value(2) != fichier.filePath());
+        QVERIFY(w.interactions.lancements.size() == 2 &&
+                w.interactions.lancements[1].arguments.value(2) != fichier.filePath());
     }
 
     // No LibreOffice: the desktop's application for the file. LibreOffice that does not start, then
@@ -112,14 +148,13 @@ private slots:
         w.exporte();
         QVERIFY(w.interactions.lancements.size() == 1 && w.interactions.documents.size() == 2);
         const QString chemin = w.interactions.documents[1].toLocalFile();
-        QVERIFY(QFile::exists(chemin));
+        QVERIFY(QFile::exists(chemin) && Curseur() == "aucun");
         QVERIFY(w.signale(
             "16",
             QStringLiteral("Erreur 429\r\nAucun tableur n'a pu ouvrir le classeur ; il a été enregistré "
                            "dans « %1 ».\r\n\r\nExcel n'est probablement pas installé sur votre "
                            "ordinateur.")
                 .arg(chemin)));
-        QCOMPARE(Curseur(), QStringLiteral("aucun"));
     }
 
     // A cell of the list that is not a number: the busy pointer gone before the box, the window as
@@ -151,8 +186,8 @@ private slots:
         QVERIFY(w.interactions.demandes[0].filtre == QStringLiteral("Classeur Excel (*.xlsx)") &&
                 w.interactions.demandes[0].fichierPropose.endsWith("/Tableau d'amortissement.xlsx"));
         QVERIFY(w.interactions.messages.empty() && w.interactions.lancements.empty() &&
-                w.interactions.documents.empty());
-        QCOMPARE(Cellule(chemin, "G7"), QStringLiteral("327.96 | #,##0.00 | Arial 10 gras"));
+                w.interactions.documents.empty() &&
+                Cellule(chemin, "G7") == "327.96 | #,##0.00 | Arial 10 gras");
         const QByteArray avant = Contenu(chemin);
         w.c().lblCoutTotal->setText(QStringLiteral("beaucoup"));
         w.interactions.fichiers.push_back(chemin);
@@ -161,14 +196,89 @@ private slots:
             "7",
             QStringLiteral("Erreur 13\r\nIncompatibilité de type : « beaucoup » n'est pas un nombre.\r\n\r\n"
                            "Le classeur n'a pas été enregistré.")));
-        QCOMPARE(Contenu(chemin), avant);
-        QCOMPARE(QDir(w.dossier.path()).entryList(QDir::Files), QStringList{QStringLiteral("prêt.xlsx")});
+        QVERIFY(Contenu(chemin) == avant &&
+                QDir(w.dossier.path()).entryList(QDir::Files) == QStringList{QStringLiteral("prêt.xlsx")});
         w.interactions.messages.clear();
         w.interactions.fichiers.push_back(w.chemin("absent/x.xlsx"));
         w.c().mnuExporterClasseur->trigger();
         QVERIFY(w.signale("1", QStringLiteral("Erreur 5\r\nLe fichier « ")));
     }
+
+    // What the window shows, under the busy pointer: the header, the TEG of the label's tag when
+    // asked, the costs, the list's rows, the logo.
+    void imprimeCeQueMontreLaFenetre() {
+        Poste w;
+        w.module.blnTEGDansExcel = true;
+        CalculeExemple(w);
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::darkBlue);
+        w.c().picLogo->setPixmap(QPixmap::fromImage(image));
+        w.c().lblTEG->setProperty("tag", QStringLiteral("9,9999 %"));
+        bool curseurAttente = false;
+        w.interactions.imprimante = ImprimantePdf(w.chemin("imprimante.pdf"), &curseurAttente);
+        QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
+        QVERIFY(w.interactions.messages.empty() && curseurAttente && !QApplication::overrideCursor());
+        QCOMPARE(poppler::Lignes(w.chemin("imprimante.pdf")).mid(1, 9),
+                 QStringList({"Montant du crédit : 10000,00", "Amortissement : 12 mois",
+                              "Taux d'intérêt : 6,00 % (TEG: 9,9999 %)", "Assurance (fixe par éch.) : 15,00",
+                              "Coût total du crédit : 507,96 dont :", "Intérêts : 327,96",
+                              "Assurance : 180,00", "Frais de dossier : 0,00", "Tableau d'amortissement :"}));
+        QVERIFY(ReprendLaListe(w, w.chemin("imprimante.pdf")) &&
+                w.rangee(0) == "1 31/01/2007 875,66 50,00 15,00 810,66 9189,34");
+        QCOMPARE(poppler::NombreImages(w.chemin("imprimante.pdf")), 1);
+    }
+
+    // The preview once computed, the TEG left out unless asked. No printer, or one that refuses the document,
+    // from either command: the critical box, once the pointer is back.
+    void apercuEtImprimanteEnErreur() {
+        Poste w;
+        w.ouvre();
+        QVERIFY(!w.c().mnuApercuAvantImpression->isEnabled());
+        CalculeExemple(w);
+        w.interactions.imprimanteApercu = ImprimantePdf(w.chemin("apercu.pdf"));
+        w.c().mnuApercuAvantImpression->trigger();
+        QVERIFY(w.interactions.apercus == 1 && w.interactions.messages.empty() &&
+                ReprendLaListe(w, w.chemin("apercu.pdf")));
+        QCOMPARE(poppler::Lignes(w.chemin("apercu.pdf")).value(3), "Taux d'intérêt : 6,00 %"); // no TEG asked
+        bool curseurRendu = false;
+        w.interactions.pendantMessage = [&](const auto&) { curseurRendu = !QApplication::overrideCursor(); };
+        QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
+        QVERIFY(w.interactions.montre(IconeMessage::Critique, QStringLiteral("Amortix"),
+                                      "Erreur 484\r\nAucune imprimante par défaut n'est définie." +
+                                          Echec482.mid(Echec482.indexOf("\r\n\r\n"))) &&
+                curseurRendu);
+        w.interactions.imprimante = ImprimantePdf(w.chemin("absent/imprimante.pdf"));
+        QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
+        QCOMPARE(w.interactions.dernierTexte(), Echec482);
+        w.interactions.imprimanteApercu = ImprimantePdf(w.chemin("absent/apercu.pdf"));
+        w.c().mnuApercuAvantImpression->trigger();
+        QVERIFY(w.interactions.messages.size() == 3 && w.interactions.dernierTexte() == Echec482);
+    }
+
+    // Cancelled: nothing written, nothing said. Through the keyboard, over a file already there. A
+    // folder that does not exist: the box says why, the pointer is back.
+    void exportEnPdf() {
+        Poste w;
+        CalculeExemple(w);
+        w.c().mnuExporterPdf->trigger();
+        QVERIFY(w.interactions.demandes.size() == 1 &&
+                w.interactions.demandes[0].filtre == QStringLiteral("Document PDF (*.pdf)") &&
+                w.interactions.demandes[0].fichierPropose.endsWith("/Tableau d'amortissement.pdf"));
+        QVERIFY(Ecrit(w.chemin("export.pdf"), "ancien contenu"));
+        w.interactions.fichiers.push_back(w.chemin("export.pdf"));
+        QTest::keyClick(w.f.get(), Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(w.c().mnuFichier->isVisible());
+        QTest::keyClick(w.c().mnuFichier, Qt::Key_P);
+        QTRY_COMPARE(w.interactions.demandes.size(), std::size_t(2));
+        QVERIFY(w.interactions.messages.empty() && ReprendLaListe(w, w.chemin("export.pdf")));
+        const QString absent = w.chemin("absent/export.pdf");
+        w.interactions.fichiers.push_back(absent);
+        w.c().mnuExporterPdf->trigger();
+        QVERIFY(w.interactions.montre(IconeMessage::Critique, QStringLiteral("Amortix"),
+                                      "Erreur 5\r\nLe fichier « " + absent + " » n'a pas pu être écrit : "));
+        QVERIFY(!QFile::exists(absent) && !QApplication::overrideCursor());
+    }
 };
 
-QTEST_MAIN(frmEmpruntExportTest)
-#include "frmEmpruntExportTest.moc"
+QTEST_MAIN(frmEmpruntSortiesTest)
+#include "frmEmpruntSortiesTest.moc"

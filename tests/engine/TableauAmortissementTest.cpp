@@ -52,7 +52,9 @@ TEST(TableauAmortissement, DixMilleASixPourCentSurDouzeMois) {
 
 TEST(TableauAmortissement, FrequencesEtTauxNul) {
     auto t = Tableau(10000, 5, 8, 2008y / August / 31, Frequence::Trimestres);
-    EXPECT_EQ(t.lignes[7][Colonne::Date], "31/05/2010");
+    EXPECT_EQ(ValeursDe(t, Colonne::Date),
+              (std::vector<std::string>{"31/08/2008", "30/11/2008", "28/02/2009", "31/05/2009", "31/08/2009",
+                                        "30/11/2009", "28/02/2010", "31/05/2010"}));
     EXPECT_EQ(ValeursDe(t, Colonne::Montant), std::vector<std::string>(8, "1321,33"));
     EXPECT_EQ(t.lignes[0][Colonne::Interets], "125,00");
     t = Tableau(10000, 6, 3, 2008y / February / 29, Frequence::Ans);

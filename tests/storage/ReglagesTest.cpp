@@ -35,6 +35,8 @@ TEST(FichierOptions, LectureEtEcritureSelonLesOctets) {
 
     ASSERT_FALSE(EcritOptions(chemin, {true, false, false}));
     EXPECT_EQ(Contenu(chemin), QByteArray("102"));
+    ASSERT_FALSE(EcritOptions(chemin, {false, true, true}));
+    EXPECT_EQ(Contenu(chemin), QByteArray("011"));
     ASSERT_TRUE(Ecrit(chemin, "xxxxxx"));
     ASSERT_FALSE(EcritOptions(chemin, {true, true, true}));
     EXPECT_EQ(Contenu(chemin), QByteArray("111xxx"));

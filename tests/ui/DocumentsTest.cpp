@@ -37,13 +37,15 @@ private slots:
         p.c().mnuEnregistrerSous->trigger();
         QVERIFY(Contenu(p.chemin("pret")) == exemple &&
                 p.interactions.demandes.back().filtre == "Fichier Amortix (*.amx)");
+        QVERIFY(p.f->windowTitle() == "pret - Amortix" && p.interactions.messages.empty());
 
         Poste q;
         q.ouvre();
         q.interactions.fichiers = {p.chemin("pret")};
         q.c().mnuOuvrir->trigger();
         QVERIFY(q.interactions.messages.empty() && q.f->SaisieAffichee() == p.f->SaisieAffichee() &&
-                q.rangee(239) == p.rangee(239) && q.f->windowTitle() == "pret - Amortix");
+                q.lignes() == 240 && q.rangee(239) == p.rangee(239) &&
+                q.f->windowTitle() == "pret - Amortix");
         // The dialog offers the file chosen last, for either command; cancelled, nothing is said.
         q.c().mnuOuvrir->trigger();
         QCOMPARE(q.interactions.demandes.back().fichierPropose, p.chemin("pret"));
@@ -85,11 +87,13 @@ private slots:
         p.ouvre(p.chemin("mes prêts/essai 1.amx"));
         QVERIFY(p.interactions.messages.empty() && p.lignes() == 240 &&
                 p.f->windowTitle() == "essai 1.amx - Amortix");
+        QCOMPARE(p.c().txtMontant->text(), QStringLiteral("150000,00"));
         for (const char* nom : {"absent.amx", "photo.jpg"}) {
             Poste q;
             q.ouvre(p.chemin(nom));
             QVERIFY(Avertit(q, QStringLiteral("Le document « %1 » n'a pas pu être ouvert.").arg(nom)));
-            QVERIFY(q.c().txtMontant->text().isEmpty() && q.f->windowTitle() == "Amortix");
+            QVERIFY(q.c().txtMontant->text().isEmpty() && q.f->isVisible() &&
+                    q.f->windowTitle() == "Amortix");
         }
     }
 };

@@ -69,6 +69,8 @@ private slots:
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), p.chemin("zero.amx")));
         const QString tubeNomme = QStringLiteral("c'est un tube nommé, pas un fichier ordinaire.");
         QCOMPARE(Demarre(p.module, p.interactions, QSize(1024, 768), false), PremiereFenetre::Accueil);
+        QVERIFY(p.interactions.messages.size() == 1 &&
+                p.interactions.messages[0].icone == IconeMessage::Avertissement);
         QCOMPARE(p.interactions.dernierTexte(),
                  QStringLiteral("Erreur 5\r\nLe fichier « %1 » n'a pas pu être lu : ")
                          .arg(p.chemin("options.bin")) +
@@ -76,6 +78,7 @@ private slots:
         p.ouvre();
         QVERIFY(p.interactions.messages.size() == 2 &&
                 p.interactions.dernierTexte().contains(p.chemin("entetes.bin")));
+        QCOMPARE(p.module.strEnteteExcel, EnregistrementEntetesParDefaut().enteteExcel);
         p.module.strCheminImage = p.chemin("logo.gif");
         p.f->ChargePicLogo();
         QVERIFY(p.interactions.messages.size() == 3 && p.interactions.dernierTexte().endsWith(tubeNomme) &&
@@ -106,6 +109,9 @@ private slots:
         QVERIFY(p.interactions.messages.size() == 1 &&
                 p.interactions.dernierTexte().startsWith(
                     QStringLiteral("Le document « pret.amx » n'a pas pu être enregistré.\r\nErreur 7\r\n")));
+        QVERIFY(p.interactions.dernierTexte().endsWith(
+            QStringLiteral("plus d'espace disponible sur le disque.")));
+        QCOMPARE(p.f->windowTitle(), QStringLiteral("Amortix"));
         QVERIFY(Contenu(disque.chemin(QStringLiteral("pret.amx"))) == ancien &&
                 disque.fichiers() == QStringList{QStringLiteral("pret.amx")});
     }

@@ -74,7 +74,8 @@ private slots:
         QPointer<frmAccueil> accueil = new frmAccueil([&affichages] { ++affichages; });
         accueil->show();
         QVERIFY(accueil->size() == QSize(Pixels(5010), Pixels(3345)) &&
-                accueil->windowFlags() & Qt::FramelessWindowHint && accueil->Timer1->interval() == 5000);
+                accueil->windowFlags() & Qt::FramelessWindowHint && accueil->Timer1->isActive() &&
+                accueil->Timer1->interval() == 5000);
         QTest::mouseClick(accueil->imgFleche, Qt::LeftButton);
         QCOMPARE(affichages, 1);
         QTRY_VERIFY(accueil.isNull());
@@ -127,8 +128,12 @@ private slots:
         QVERIFY(options.optTEG0->isChecked() && !options.chkAfficheEcranAccueil->isChecked());
         QTest::mouseClick(options.cmdInfosTEG, Qt::LeftButton);
         QVERIFY(p.interactions.montre(IconeMessage::Information, QStringLiteral("Infos TEG"),
-                                      QStringLiteral("T.E.G. : Taux Effectif Global\r\n\r\n")) &&
-                p.interactions.dernierTexte().endsWith("la méthode de calcul du TEG soit identique."));
+                                      QStringLiteral("T.E.G. : Taux Effectif Global\r\n\r\n")));
+        const QStringList paragraphes = p.interactions.dernierTexte().split(QStringLiteral("\r\n"));
+        QVERIFY(paragraphes.size() == 8 && paragraphes[4].isEmpty() && paragraphes[6].isEmpty());
+        QVERIFY(paragraphes[3].startsWith(QStringLiteral("Dans Amortix, le TEG prend donc en compte")));
+        QVERIFY(paragraphes[7].endsWith(
+            QStringLiteral("il faut donc que la méthode de calcul du TEG soit identique.")));
         QVERIFY(QFile::remove(fichier) && QDir().mkdir(fichier));
         QTest::mouseClick(options.chkTEGDansExcel, Qt::LeftButton);
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
@@ -153,8 +158,12 @@ private slots:
         QVERIFY(!QFile::exists(entetes));
         {
             frmCustom custom(p.module, p.interactions, principale);
+            QCOMPARE(custom.windowTitle(), QStringLiteral("Personnaliser Amortix"));
             QCOMPARE(custom.size(), QSize(Pixels(7635), Pixels(3495)));
+            QCOMPARE(custom.txtImpression->text(), EnregistrementEntetesParDefaut().enteteImpression);
             custom.show();
+            Tape(custom.txtImpression, QString(260, QLatin1Char('b')));
+            QCOMPARE(custom.txtImpression->text().size(), 255);
             Tape(custom.txtImpression, QStringLiteral("  Banque Dupont"));
             QTest::keyClick(custom.txtImpression, Qt::Key_Return);
             QVERIFY(custom.isVisible());
@@ -169,7 +178,8 @@ private slots:
             QTest::mouseClick(custom.cmdOK, Qt::LeftButton);
         }
         QVERIFY(p.interactions.messages.empty() && p.module.strCheminImage == logo &&
-                p.module.strEnteteImpression == "Banque Dupont" && p.c().picLogo->size() == QSize(120, 60));
+                p.module.strEnteteImpression == "Banque Dupont" && p.c().picLogo->size() == QSize(120, 60) &&
+                p.c().picLogo->pixmap().size() == QSize(120, 60));
         QCOMPARE(Contenu(entetes).left(16), QByteArray("  Banque Dupont "));
         {
             frmCustom custom(p.module, p.interactions, principale);

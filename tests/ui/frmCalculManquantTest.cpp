@@ -54,12 +54,14 @@ private slots:
     void presentation() {
         Fenetres w;
         frmCalculManquant& d = *w.d;
+        QCOMPARE(d.windowTitle(), QStringLiteral("Retrouver l'information manquante"));
         QCOMPARE(d.size(), QSize(317, 226)); // 4755 × 3390 twips
         QVERIFY(d.minimumSize() == d.maximumSize() && d.isModal() &&
                 !(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY((d.frameGeometry().center() - d.screen()->availableGeometry().center()).manhattanLength() <=
                 8);
         QCOMPARE(d.cmdTableauAmortissement->geometry(), RectangleTwips(450, 2730, 3825, 555));
+        QVERIFY(Controle<QLabel>(d, "Label5")->font().bold() && d.cboEcheance->count() == 4);
         QVERIFY(w.textes() == QStringList({"", "", "", ""}) && !w.remisePossible());
         auto* remise = static_cast<BoutonMultiligne*>(d.cmdTableauAmortissement);
         QCOMPARE(remise->text(),
@@ -113,6 +115,7 @@ private slots:
         }
         w.calcule({"10000", "12", "6", ""});
         QTest::keyClick(w.d->cboEcheance, Qt::Key_Down);
+        QCOMPARE(w.d->cboEcheance->currentText(), QStringLiteral("trimestres"));
         QCOMPARE(w.textes(), QStringList({"10000,00", "", "6,00", "860,66"}));
         QVERIFY(QApplication::focusWidget() == w.d->txtValeur[1] && !w.remisePossible());
         QTest::mouseClick(w.d->cmdCalculer, Qt::LeftButton);
@@ -164,6 +167,7 @@ private slots:
         QCOMPARE(w.f->SaisieAffichee(),
                  (SaisieEmprunt{"10000,00", "20", "5,00", "0,00", "0,00", Frequence::Trimestres,
                                 std::chrono::year{2030} / 5 / 31}));
+        QVERIFY(!w.f->findChild<frmCalculManquant*>() && !w.f->aucunCalcul());
         QVERIFY(w.lignes() == 20 && w.f->modeleListe()->texte(19, 1) == "28/02/2035");
     }
 };

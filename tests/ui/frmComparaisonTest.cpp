@@ -86,6 +86,7 @@ private slots:
     void ajouteMarqueEtRetire() {
         Comparaison w;
         w.ajoutePubliees();
+        QCOMPARE(w.interactions.demandes.back().titre, QStringLiteral("Ouvrir"));
         QVERIFY(w.interactions.demandes.back().filtre == FiltreDocuments && !QApplication::overrideCursor());
         QCOMPARE(w.entetes(), QStringList({"banque.amx", "abime.amx", "conso.amx", "auto.amx"}));
         QVERIFY(w.table->item(0, 1)->text().startsWith("le document n'a pas pu être ouvert : "));
@@ -110,6 +111,7 @@ private slots:
                 QCOMPARE(item->toolTip().isEmpty(), !marquee);
             }
         QVERIFY(w.table->item(Ligne(LigneComparaison::CoutTotal), 2)->toolTip().contains("coût total"));
+        QVERIFY(w.table->item(Ligne(LigneComparaison::TAEG), 0)->toolTip().contains("TAEG"));
 
         QStringList courbes; // one line per offer that computed, in order
         for (const QAbstractSeries* serie : Controle<QChartView>(w.f, "graCapitalRestant")->chart()->series())
@@ -124,10 +126,13 @@ private slots:
         QVERIFY(barres->barSets().at(0)->count() == 15 && annuel->chart()->title().endsWith("banque.amx"));
         QVERIFY(std::abs(barres->barSets().at(0)->sum() - 100000.0) < 0.01 &&
                 std::abs(barres->barSets().at(1)->sum() - 15831.58) < 0.01);
+        QCOMPARE(annuel->chart()->locale(), QLocale());
 
         w.table->setCurrentCell(0, 1);
         w.clique("cmdRetirer");
-        w.clique("cmdRetirer"); // the next column is the current one
+        QCOMPARE(w.entetes(), QStringList({"banque.amx", "conso.amx", "auto.amx"}));
+        QCOMPARE(w.table->currentColumn(), 1); // the next column is the current one
+        w.clique("cmdRetirer");
         QCOMPARE(w.entetes(), QStringList({"banque.amx", "auto.amx"}));
         // The cheapest gone, the car loan is: below 9 000 × 9 % × 5 + 60 × 1,30 of cost.
         QVERIFY(w.table->item(Ligne(LigneComparaison::CoutTotal), 1)->font().bold() &&
@@ -143,7 +148,10 @@ private slots:
         w.interactions.fichiers.push_back(pdf);
         w.clique("cmdExporterPdf");
         QVERIFY(w.interactions.messages.empty());
+        QCOMPARE(w.interactions.demandes.back().titre, QStringLiteral("Exporter en PDF"));
         const QStringList lignes = poppler::Lignes(pdf);
+        QCOMPARE(lignes.value(0), QStringLiteral("Comparaison des offres"));
+        QVERIFY(!lignes.filter("Capital restant dû").isEmpty());
         QVERIFY(lignes.contains("TAEG 3,37 % 19,78 % 9,70 %"));
         // No insurance in the 1 500 offer: its TAEA is nil.
         QCOMPARE(lignes.filter(QRegularExpression(QStringLiteral("^TAEA 0,96 % 0,00 % "))).size(), 1);
@@ -155,12 +163,15 @@ private slots:
 
         QVERIFY(QDir(w.dossier.path()).mkdir(QStringLiteral("dossier.pdf")));
         const QStringList avant = QDir(w.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        w.interactions.fichiers.push_back(w.chemin("dossier.pdf"));
-        w.clique("cmdExporterPdf");
-        QVERIFY(w.interactions.montre(IconeMessage::Critique, TitreAmortix, QStringLiteral("Erreur ")) &&
-                w.interactions.dernierTexte().endsWith(
-                    "Vérifiez que le dossier choisi existe et que vous pouvez y écrire."));
-        QCOMPARE(QDir(w.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), avant);
+        for (const QString& destination : {w.chemin("absent/comparaison.pdf"), w.chemin("dossier.pdf")}) {
+            w.interactions.fichiers.push_back(destination);
+            w.clique("cmdExporterPdf");
+            QVERIFY(w.interactions.montre(IconeMessage::Critique, TitreAmortix, QStringLiteral("Erreur ")));
+            QVERIFY(w.interactions.dernierTexte().endsWith(
+                "Vérifiez que le dossier choisi existe et que vous pouvez y écrire."));
+            QCOMPARE(QDir(w.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), avant);
+            QVERIFY(!QFileInfo::exists(w.chemin("absent")) && QFileInfo(w.chemin("dossier.pdf")).isDir());
+        }
 
         // Every button by Tab and by its own access key; Escape closes.
         w.f.show();

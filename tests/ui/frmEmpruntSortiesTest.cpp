@@ -126,6 +126,7 @@ private slots:
                 Curseur() == "aucun");
         QCOMPARE(Cellule(fichier.filePath(), "A1"),
                  QStringLiteral("«Mon en-tête» | Arial 10 gras italique | centre/-"));
+        QCOMPARE(Cellule(fichier.filePath(), "D3"), QStringLiteral("10000 | #,##0.00 | Arial 10 gras"));
         QCOMPARE(Cellule(fichier.filePath(), "E5"), QStringLiteral("«%1» | Arial 8 | -/centre").arg(teg));
         QCOMPARE(Cellule(fichier.filePath(), "B22"),
                  QStringLiteral("«%1» | Arial 10 | droite/- | apostrophe | traits fin/cheveu/fin/fin")
@@ -183,6 +184,7 @@ private slots:
         const QString chemin = w.chemin("prêt.xlsx");
         w.interactions.fichiers.push_back(chemin);
         w.c().mnuExporterClasseur->trigger();
+        QCOMPARE(w.interactions.demandes[0].titre, QStringLiteral("Exporter vers un classeur"));
         QVERIFY(w.interactions.demandes[0].filtre == QStringLiteral("Classeur Excel (*.xlsx)") &&
                 w.interactions.demandes[0].fichierPropose.endsWith("/Tableau d'amortissement.xlsx"));
         QVERIFY(w.interactions.messages.empty() && w.interactions.lancements.empty() &&
@@ -228,6 +230,21 @@ private slots:
         QCOMPARE(poppler::NombreImages(w.chemin("imprimante.pdf")), 1);
     }
 
+    // In a point locale, the report is the window's texts; no logo, no image.
+    void imprimeEnAnglaisSansTEG() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        Poste w;
+        CalculeExemple(w);
+        w.interactions.imprimante = ImprimantePdf(w.chemin("anglais.pdf"));
+        QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
+        const QStringList lignes = poppler::Lignes(w.chemin("anglais.pdf"));
+        QCOMPARE(lignes.at(1), QStringLiteral("Montant du crédit : 10000.00"));
+        QCOMPARE(lignes.at(3), QStringLiteral("Taux d'intérêt : 6.00 %"));
+        QVERIFY(ReprendLaListe(w, w.chemin("anglais.pdf")));
+        QCOMPARE(lignes.at(11), QStringLiteral("1 1/31/2007 875.66 50.00 15.00 810.66 9189.34"));
+        QCOMPARE(poppler::NombreImages(w.chemin("anglais.pdf")), 0);
+    }
+
     // The preview once computed, the TEG left out unless asked. No printer, or one that refuses the document,
     // from either command: the critical box, once the pointer is back.
     void apercuEtImprimanteEnErreur() {
@@ -261,8 +278,9 @@ private slots:
         Poste w;
         CalculeExemple(w);
         w.c().mnuExporterPdf->trigger();
-        QVERIFY(w.interactions.demandes.size() == 1 &&
-                w.interactions.demandes[0].filtre == QStringLiteral("Document PDF (*.pdf)") &&
+        QCOMPARE(w.interactions.demandes.size(), std::size_t(1));
+        QCOMPARE(w.interactions.demandes[0].titre, QStringLiteral("Exporter en PDF"));
+        QVERIFY(w.interactions.demandes[0].filtre == QStringLiteral("Document PDF (*.pdf)") &&
                 w.interactions.demandes[0].fichierPropose.endsWith("/Tableau d'amortissement.pdf"));
         QVERIFY(Ecrit(w.chemin("export.pdf"), "ancien contenu"));
         w.interactions.fichiers.push_back(w.chemin("export.pdf"));
@@ -276,6 +294,8 @@ private slots:
         w.c().mnuExporterPdf->trigger();
         QVERIFY(w.interactions.montre(IconeMessage::Critique, QStringLiteral("Amortix"),
                                       "Erreur 5\r\nLe fichier « " + absent + " » n'a pas pu être écrit : "));
+        QVERIFY(w.interactions.dernierTexte().endsWith(
+            QStringLiteral("\r\n\r\nVérifiez que le dossier choisi existe et que vous pouvez y écrire.")));
         QVERIFY(!QFile::exists(absent) && !QApplication::overrideCursor());
     }
 };

@@ -111,6 +111,9 @@ private slots:
         QVERIFY(w.interactions.messages.empty());
         QCOMPARE(w.resume(), resume);
         const int lignes = w.liste->rowCount();
+        QCOMPARE(lignes, resume[3].section(' ', 0, 0).toInt() - 60);
+        QVERIFY(w.liste->headerData(6, Qt::Horizontal).toString() == QStringLiteral("Capital restant dû") &&
+                w.liste->headerData(6, Qt::Horizontal, Qt::TextAlignmentRole).toInt() & Qt::AlignRight);
         if (lignes)
             QCOMPARE(QStringList({Rangee(*w.liste, 0), Rangee(*w.liste, lignes - 1)}), rangees);
         const QList<double> apres = w.apres();
@@ -127,6 +130,9 @@ private slots:
                                          << ""
                                          << "Le montant remboursé ne peut pas dépasser le capital restant "
                                             "dû après l'échéance 60 (81923,77).";
+        QTest::newRow("vide") << ""
+                              << ""
+                              << "Le montant remboursé doit être supérieur à zéro.";
         QTest::newRow("illisible") << "vingt mille"
                                    << ""
                                    << "Le montant remboursé doit être supérieur à zéro.";
@@ -162,10 +168,14 @@ private slots:
     // buttons at one of them, the arrows moving within it); distinct access keys; Escape closes.
     void saisiesEtClavier() {
         Fenetre w;
+        auto* date = Controle<QLabel>(w.d, "lblDateEcheance");
         QVERIFY(w.numero->minimum() == 1 && w.numero->maximum() == 239);
+        QCOMPARE(date->text(), QStringLiteral("du 31/01/2007"));
         w.numero->selectAll();
         QTest::keyClicks(w.numero, QStringLiteral("60"));
-        QCOMPARE(Controle<QLabel>(w.d, "lblDateEcheance")->text(), QStringLiteral("du 31/12/2011"));
+        QCOMPARE(date->text(), QStringLiteral("du 31/12/2011"));
+        w.numero->setValue(239);
+        QCOMPARE(date->text(), QStringLiteral("du 30/11/2026"));
         QVERIFY(w.montant->isEnabled() && !w.indemnite->isEnabled());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::AltModifier);
         QTRY_VERIFY(!w.montant->isEnabled()); // an access key clicks after a short while

@@ -190,6 +190,7 @@ TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
     const std::tuple<const char*, std::function<void(ContenuEcheancier&)>, const char*> cas[] = {
         {"5", [](ContenuEcheancier& c) { c.saisie.taux = "6 %"; }, "6 %"},
         {"7", [](ContenuEcheancier& c) { c.couts.assurance = "120.00"; }, "120.00"},
+        {"7", [](ContenuEcheancier& c) { c.couts.total = "1e3"; }, "1e3"},
         {"12", [&lignes](ContenuEcheancier& c) { c.lignes = lignes; }, "1,2,3"}};
     for (const auto& [etape, altere, texte] : cas) {
         ContenuEcheancier contenu = ContenuDuCalcul(exemple);

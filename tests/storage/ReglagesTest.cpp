@@ -32,14 +32,12 @@ TEST(FichierOptions, LectureEtEcritureSelonLesOctets) {
     const LectureOptions absent = LitOptions(chemin, true);
     EXPECT_TRUE(absent.options == Options{} && !absent.erreur);
     EXPECT_EQ(Contenu(chemin), QByteArray());
-
-    ASSERT_FALSE(EcritOptions(chemin, {true, false, false}));
-    EXPECT_EQ(Contenu(chemin), QByteArray("102"));
-    ASSERT_FALSE(EcritOptions(chemin, {false, true, true}));
-    EXPECT_EQ(Contenu(chemin), QByteArray("011"));
-    ASSERT_TRUE(Ecrit(chemin, "xxxxxx"));
-    ASSERT_FALSE(EcritOptions(chemin, {true, true, true}));
-    EXPECT_EQ(Contenu(chemin), QByteArray("111xxx"));
+    for (const auto& [avant, options, apres] : {std::tuple{"", Options{true, false, false}, "102"},
+                                                {"102", Options{false, true, true}, "011"},
+                                                {"xxxxxx", Options{true, true, true}, "111xxx"}}) {
+        ASSERT_TRUE(Ecrit(chemin, avant) && !EcritOptions(chemin, options));
+        EXPECT_EQ(Contenu(chemin), QByteArray(apres));
+    }
 }
 
 // Settings files that cannot be written or read (a folder stands in their place, which stops root

@@ -94,7 +94,7 @@ private slots:
         const QString fichier = p.dossier.filePath(NomFichierOptions);
         // From the menu, modal: answered from inside its own event loop.
         RepondAuDialogue<frmOptions>([](frmOptions& o) { QTest::mouseClick(o.cmdOK, Qt::LeftButton); });
-        p.c().mnuOptions->trigger();
+        Controle<QAction>(principale, "mnuOptions")->trigger();
         QCOMPARE(Contenu(fichier), QByteArray("011"));
         const std::pair<std::function<void(frmOptions&)>, const char*> gestes[] = {
             {[](frmOptions& o) {
@@ -150,7 +150,7 @@ private slots:
                       entetes = p.dossier.filePath(NomStockEntetes);
         RepondAuDialogue<frmCustom>(
             [](frmCustom& custom) { QTest::mouseClick(custom.cmdAnnuler, Qt::LeftButton); });
-        p.c().mnuPersonnaliser->trigger();
+        Controle<QAction>(principale, "mnuPersonnaliser")->trigger();
         QVERIFY(!QFile::exists(entetes));
         {
             frmCustom custom(p.module, p.interactions, principale);

@@ -139,7 +139,7 @@ private slots:
                 QVERIFY(d.txtValeur[0]->text().isEmpty() && d.cboEcheance->currentIndex() == 0);
                 actions(d);
             });
-            QTest::keyClick(c.cmdManquant, Qt::Key_Space);
+            QTest::keyClick(Controle<QPushButton>(*w.f, "cmdManquant"), Qt::Key_Space);
         };
         pilote([](frmCalculManquant& d) {
             QTest::keyClicks(d.txtValeur[0], QStringLiteral("5000"));

@@ -70,9 +70,8 @@ private slots:
             remise->zoneTexte(), remise->alignementTexte(), remise->text())));
     }
 
-    // The fields rewritten as read (12,5 periods are 12, blanks are empty, the point key enters the
-    // comma); the hand-over waits until the message has been seen and every field written. All four filled,
-    // or two empty: nothing changes. Fields read before a failure keep their new text; the window stays open.
+    // The fields rewritten as read (12,5 periods are 12, blanks are empty); the hand-over waits until
+    // the message has been seen. Fields read before a failure keep their new text.
     void calculsEtMessages() {
         Fenetres w;
         QStringList pendant;
@@ -98,9 +97,8 @@ private slots:
         QVERIFY(!w.remisePossible() && w.d->isVisible());
     }
 
-    // Any edit takes the hand-over back. With the four fields filled another frequency empties the
-    // duration, to be found again; with one empty, it leaves the fields alone. Either key enters the
-    // locale's separator in every field.
+    // Any edit takes the hand-over back. Another frequency empties the duration when all four are
+    // filled, and only then. Either key enters the locale's separator.
     void modificationsEtFrequence() {
         Fenetres w;
         for (QLineEdit* valeur : w.d->txtValeur) {
@@ -124,9 +122,8 @@ private slots:
         }
     }
 
-    // Through the main window's button, as a user does it, each opening a fresh window: the close box
-    // hands nothing over; the hand-over writes the amount, duration and rate, no insurance nor fees,
-    // the frequency, keeps the first date, and computes.
+    // From the main window's button: the close box hands nothing over; the hand-over writes amount,
+    // duration, rate and frequency, no insurance nor fees, keeps the first date, and computes.
     void remiseALaFenetrePrincipale() {
         Poste w;
         w.ouvre();

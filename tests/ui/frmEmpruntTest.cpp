@@ -276,7 +276,6 @@ private slots:
         QCOMPARE(w.f->size(), dessinee);
         w.f->resize(dessinee + QSize(120, 80));
         w.f->close();
-        QVERIFY(QFile::exists(QDir(w.dossier.path()).filePath(QStringLiteral("fenetre.bin"))));
         w.ouvre();
         QCOMPARE(w.f->size(), dessinee + QSize(120, 80));
         QTRY_COMPARE(w.c().lvwListe->geometry(), liste.adjusted(0, 0, 120, 80));

@@ -74,9 +74,8 @@ class frmRemboursementAnticipeTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    // The worked figures through the window's controls (the "." key enters the comma); the new rows
-    // from 61 listed; the curve after follows the original rows to 59, owes R_60 − X at 60, then the
-    // new rows down to 0.
+    // The worked figures through the window's controls (the "." key enters the comma); the curve after
+    // follows the original rows to 59, owes R_60 − X at 60, then the new rows down to 0.
     void exempleChiffre_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QStringList>("resume");
@@ -153,9 +152,8 @@ private slots:
         }
     }
 
-    // The payment number from 1 to n − 1 with its date; the amount off while everything is repaid,
-    // the penalty field on only for a typed amount. Tab reaches every control (a group of option
-    // buttons at one of them, the arrows moving within it); distinct access keys; Escape closes.
+    // The payment number from 1 to n − 1 with its date; the amount off while everything is repaid, the
+    // penalty only for a typed amount. Tab reaches every control; distinct access keys; Escape closes.
     void saisiesEtClavier() {
         Fenetre w;
         auto* date = Controle<QLabel>(w.d, "lblDateEcheance");

@@ -42,10 +42,8 @@ struct ControlesEmprunt {
     QLineEdit* txtAssurance = Controle<QLineEdit>(f_, "txtAssurance");
     QLineEdit* txtFraisDossier = Controle<QLineEdit>(f_, "txtFraisDossier");
     QPushButton* cmdCalculer = Controle<QPushButton>(f_, "cmdCalculer");
-    QPushButton* cmdManquant = Controle<QPushButton>(f_, "cmdManquant");
     QPushButton* cmdImprimer = Controle<QPushButton>(f_, "cmdImprimer");
     QPushButton* cmdExportExcel = Controle<QPushButton>(f_, "cmdExportExcel");
-    QPushButton* cmdQuitter = Controle<QPushButton>(f_, "cmdQuitter");
     QTreeView* lvwListe = Controle<QTreeView>(f_, "lvwListe");
     QGroupBox* Frame2 = Controle<QGroupBox>(f_, "Frame2");
     QLabel* lblCoutInterets = Controle<QLabel>(f_, "lblCoutInterets");
@@ -59,8 +57,6 @@ struct ControlesEmprunt {
     QAction* mnuApercuAvantImpression = Controle<QAction>(f_, "mnuApercuAvantImpression");
     QAction* mnuExporterPdf = Controle<QAction>(f_, "mnuExporterPdf");
     QAction* mnuExporterClasseur = Controle<QAction>(f_, "mnuExporterClasseur");
-    QAction* mnuOptions = Controle<QAction>(f_, "mnuOptions");
-    QAction* mnuPersonnaliser = Controle<QAction>(f_, "mnuPersonnaliser");
 };
 
 // Types a text into an emptied field, as a user would.
@@ -86,9 +82,6 @@ struct Poste {
 
     Poste() { module.dossierReglages = dossier.path(); }
     QString chemin(const char* nom) const { return dossier.filePath(QString::fromUtf8(nom)); }
-    bool montre(IconeMessage icone, const char* titre, const QString& debut) const {
-        return interactions.montre(icone, QString::fromUtf8(titre), debut);
-    }
     // Made as the start-up makes it, shown and active.
     frmEmprunt& ouvre(const QString& ligneDeCommande = {}) {
         f = std::make_unique<frmEmprunt>(module, interactions, ligneDeCommande);

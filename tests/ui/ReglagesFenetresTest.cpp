@@ -85,16 +85,15 @@ private slots:
         QTRY_VERIFY(accueil.isNull());
     }
 
-    // The dialog shows what is in memory; OK and Enter (also on a check box) store what is shown,
-    // Annuler and Escape nothing; a file that cannot be written (a folder stands in its place) is
-    // warned about, and the run goes on with the new choice.
+    // OK and Enter (also on a check box) store what is shown, Annuler and Escape nothing; a file that
+    // cannot be written is warned about, and the run goes on with the new choice.
     void options() {
         Poste p;
         frmEmprunt& principale = p.ouvre();
         const QString fichier = p.dossier.filePath(NomFichierOptions);
         // From the menu, modal: answered from inside its own event loop.
         RepondAuDialogue<frmOptions>([](frmOptions& o) { QTest::mouseClick(o.cmdOK, Qt::LeftButton); });
-        p.c().mnuOptions->trigger();
+        Controle<QAction>(principale, "mnuOptions")->trigger();
         QCOMPARE(Contenu(fichier), QByteArray("011"));
         const std::pair<std::function<void(frmOptions&)>, const char*> gestes[] = {
             {[](frmOptions& o) {
@@ -129,11 +128,7 @@ private slots:
         QTest::mouseClick(options.cmdInfosTEG, Qt::LeftButton);
         QVERIFY(p.interactions.montre(IconeMessage::Information, QStringLiteral("Infos TEG"),
                                       QStringLiteral("T.E.G. : Taux Effectif Global\r\n\r\n")));
-        const QStringList paragraphes = p.interactions.dernierTexte().split(QStringLiteral("\r\n"));
-        QVERIFY(paragraphes.size() == 8 && paragraphes[4].isEmpty() && paragraphes[6].isEmpty());
-        QVERIFY(paragraphes[3].startsWith(QStringLiteral("Dans Amortix, le TEG prend donc en compte")));
-        QVERIFY(paragraphes[7].endsWith(
-            QStringLiteral("il faut donc que la méthode de calcul du TEG soit identique.")));
+        QVERIFY(p.interactions.dernierTexte().split(QStringLiteral("\r\n")).size() == 8);
         QVERIFY(QFile::remove(fichier) && QDir().mkdir(fichier));
         QTest::mouseClick(options.chkTEGDansExcel, Qt::LeftButton);
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
@@ -141,10 +136,8 @@ private slots:
                 p.module.blnTEGDansExcel);
     }
 
-    // No store: the default headers, no logo; cancelled from the menu, still none. Browsing cancelled
-    // keeps the text, chosen replaces it; every text is cut at 255 characters; Enter in a field does
-    // not close the dialog; OK stores the texts without their spaces and loads the logo at its size;
-    // Escape stores nothing; an emptied path removes the logo at once, an emptied header stays empty.
+    // No store: the default headers, no logo. Texts cut at 255 characters; Enter does not close; OK
+    // stores and loads the logo at its size, Escape stores nothing; an emptied path removes the logo.
     void personnalisationEtLogo() {
         Poste p;
         frmEmprunt& principale = p.ouvre();
@@ -154,7 +147,7 @@ private slots:
                       entetes = p.dossier.filePath(NomStockEntetes);
         RepondAuDialogue<frmCustom>(
             [](frmCustom& custom) { QTest::mouseClick(custom.cmdAnnuler, Qt::LeftButton); });
-        p.c().mnuPersonnaliser->trigger();
+        Controle<QAction>(principale, "mnuPersonnaliser")->trigger();
         QVERIFY(!QFile::exists(entetes));
         {
             frmCustom custom(p.module, p.interactions, principale);
@@ -197,9 +190,8 @@ private slots:
         QVERIFY(LitEnregistrementEntetes(entetes).enregistrement.enteteExcel.isEmpty());
     }
 
-    // A stored path to a file that is gone: the warning at start-up, the window without a logo. A
-    // file that is not a picture is stored all the same, the old logo stays. A picture too large for
-    // Qt to hold (a bitmap header of 9000 × 9000 pixels, 32 bits each) is named as such.
+    // A logo gone, not a picture, or too large for Qt to hold (a bitmap header of 9000 × 9000 pixels,
+    // 32 bits each): the warning, and the window keeps what it had.
     void logoIntrouvableOuIllisible() {
         Poste p;
         const QString entetes = p.dossier.filePath(NomStockEntetes);

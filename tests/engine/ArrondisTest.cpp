@@ -9,20 +9,17 @@ using namespace amortix;
 // Round2 takes an exact half to the even cent, Fmt2 away from zero; Fmt2's text reads back as its value.
 TEST(Arrondis, LesDeuxArrondisDifferentSurLesMoities) {
     const ConventionsLocales fr = ConventionsFrancaises();
-    struct Cas {
-        double x, round2;
-        const char* fmt2;
-    };
-    for (const Cas& c :
+    using Cas = std::tuple<double, double, const char*>; // x, Round2(x), Fmt2(x)
+    for (const auto& [x, round2, fmt2] :
          {Cas{0.125, 0.12, "0,13"}, Cas{0.135, 0.14, "0,14"}, Cas{2.345, 2.34, "2,35"},
           Cas{1.005, 1.00, "1,01"}, Cas{2.675, 2.68, "2,68"}, Cas{-2.345, -2.34, "-2,35"},
           Cas{0.005, 0.0, "0,01"}, Cas{860.664297, 860.66, "860,66"}, Cas{-0.001, -0.0, "0,00"},
           Cas{45.94670000000001, 45.95, "45,95"}, Cas{9.995, 10.0, "10,00"}, Cas{1e-20, 0.0, "0,00"},
           Cas{123456789.125, 123456789.12, "123456789,13"}, Cas{-1e15, -1e15, "-1000000000000000,00"},
           Cas{1e20, 1e20, "100000000000000000000,00"}}) {
-        EXPECT_EQ(Round2(c.x), c.round2) << c.x;
-        EXPECT_EQ(Fmt2(c.x, fr), c.fmt2) << c.x;
-        EXPECT_EQ(LitDecimal(c.fmt2, fr), Fmt2Valeur(c.x)) << c.x;
+        EXPECT_EQ(Round2(x), round2) << x;
+        EXPECT_EQ(Fmt2(x, fr), fmt2) << x;
+        EXPECT_EQ(LitDecimal(fmt2, fr), Fmt2Valeur(x)) << x;
     }
     EXPECT_EQ(FormateDecimales(12.5, 0, fr), "13");
     EXPECT_EQ(ArrondiAffiche(0.05855, 4), 0.0586);

@@ -36,7 +36,6 @@ TEST(ComparaisonOffres, MeilleuresOffresEtEchecs) {
     const SaisieEmprunt incomplete{"", "180", "2", "", "", Frequence::Mois, 2007y / January / 31};
     EXPECT_FALSE(CompareOffre(CalculeEmprunt(incomplete, true, fr), fr));
     EXPECT_TRUE(TAEGDuCalcul(CalculeEmprunt(incomplete, true, fr), fr).motif.size() > 0);
-
     // Costs 26 319,18 and 22 096,70: the second is cheaper and has the lower TAEG; a failed offer
     // between them is never chosen; an equal offer later does not displace the first.
     std::vector<OffreNommee> offres = {Offre("a", "2", "43,32", "2690"),

@@ -8,21 +8,18 @@ using namespace amortix;
 // locale's separator; too small to tell from zero is zero, too large is no number.
 TEST(LectureNombres, Decimaux) {
     const ConventionsLocales fr = ConventionsFrancaises(), en = ConventionsAmericaines();
-    struct Cas {
-        const char* texte;
-        std::optional<double> attendu;
-    };
+    using Cas = std::pair<const char*, std::optional<double>>;
     const std::nullopt_t non = std::nullopt;
     for (const Cas& c :
          {Cas{"  10000,50\t", 10000.5}, Cas{"10\u00a0000,25", 10000.25}, Cas{"-0", 0.0},
           Cas{"1\u202f234\u202f567,5", 1234567.5}, Cas{"10 000 ", 10000.0}, Cas{"-12,5", -12.5},
           Cas{"+3", 3.0}, Cas{",5", 0.5}, Cas{"7,", 7.0}, Cas{"\u22124", -4.0}})
-        EXPECT_EQ(LitDecimal(c.texte, fr), c.attendu) << c.texte;
+        EXPECT_EQ(LitDecimal(c.first, fr), c.second) << c.first;
     for (const char* texte : {"1.5", "1e3", "∞", "nan", "   ", "-", "12 34", "1 0000", "1,2,3", "5 %", "--5"})
         EXPECT_FALSE(LitDecimal(texte, fr)) << texte;
     for (const Cas& c : {Cas{"10,000.50", 10000.5}, Cas{"-.25", -0.25}, Cas{"1,5", non}, Cas{"10000,50", non},
                          Cas{"10 000", non}})
-        EXPECT_EQ(LitDecimal(c.texte, en), c.attendu) << c.texte;
+        EXPECT_EQ(LitDecimal(c.first, en), c.second) << c.first;
     EXPECT_EQ(LitDecimal("1" + std::string(308, '0'), fr), 1e308);
     EXPECT_FALSE(LitDecimal("1" + std::string(400, '0'), fr));
     EXPECT_EQ(LitDecimal("0," + std::string(400, '0') + "1", fr), 0.0);
@@ -33,16 +30,13 @@ TEST(LectureNombres, Decimaux) {
 // Integers round on their decimal digits, an exact half to the even neighbour, within 32 bits.
 TEST(LectureNombres, EntierArrondiAuPairLePlusProche) {
     const ConventionsLocales fr = ConventionsFrancaises();
-    struct Cas {
-        const char* texte;
-        std::optional<std::int32_t> attendu;
-    };
+    using Cas = std::pair<const char*, std::optional<std::int32_t>>;
     for (const Cas& c :
          {Cas{"12,5", 12}, Cas{"13,5", 14}, Cas{"12,500000000000000000001", 13},
           Cas{"12,49999999999999999999", 12}, Cas{"-13,5", -14}, Cas{" 1 200 ", 1200},
           Cas{"-2147483648", INT32_MIN}, Cas{"2147483648", {}}, Cas{"2147483647,5", {}},
           Cas{"2147483646,5", 2147483646}, Cas{"000000000000000000012", 12}, Cas{"12.5", {}}}) {
-        EXPECT_EQ(LitEntier(c.texte, fr), c.attendu) << c.texte;
+        EXPECT_EQ(LitEntier(c.first, fr), c.second) << c.first;
     }
     EXPECT_EQ(LitEntier("12.5", ConventionsAmericaines()), 12);
     EXPECT_TRUE(EstVide(" \t\u00a0\u202f") && !EstVide(" 0 "));

@@ -65,7 +65,6 @@ TEST(Proprietes, EcheanciersAuHasard) {
         }
         ASSERT_TRUE(t.complet());
         ASSERT_EQ(static_cast<std::int32_t>(t.lignes.size()), p.duree);
-
         // Each row rounds its interest and capital to the cent, and those errors grow at the periodic
         // rate: together at most 0,01 × ((1 + i)^n − 1) / i by the last row. Where that can reach the
         // capital owed before the last payment (small loans at usurious rates over decades), the

@@ -93,7 +93,6 @@ TEST(TableauAmortissement, EcheancesEnNombres) {
     EXPECT_EQ(t.echeances[0],
               (EcheanceCalculee{1, 2007y / January / 31, t.echeanceReguliere, 50.00, 5, 810.66, 9189.34}));
     EXPECT_EQ(t.echeances[11], (EcheanceCalculee{12, 2007y / December / 31, 865.70, 4.28, 5, 856.42, 0}));
-
     // Rows listed before a failure have their numbers too.
     t = Tableau(10000, 6, 12, 9998y / June / 30, Frequence::Ans);
     EXPECT_EQ(t.echec, CauseEchec::Calendrier);

@@ -128,7 +128,11 @@ private slots:
         QTest::mouseClick(options.cmdInfosTEG, Qt::LeftButton);
         QVERIFY(p.interactions.montre(IconeMessage::Information, QStringLiteral("Infos TEG"),
                                       QStringLiteral("T.E.G. : Taux Effectif Global\r\n\r\n")));
-        QVERIFY(p.interactions.dernierTexte().split(QStringLiteral("\r\n")).size() == 8);
+        const QStringList paragraphes = p.interactions.dernierTexte().split(QStringLiteral("\r\n"));
+        QVERIFY(paragraphes.size() == 8 && paragraphes[4].isEmpty() && paragraphes[6].isEmpty());
+        QVERIFY(paragraphes[3].startsWith(QStringLiteral("Dans Amortix, le TEG prend donc en compte")));
+        QVERIFY(paragraphes[7].endsWith(
+            QStringLiteral("il faut donc que la méthode de calcul du TEG soit identique.")));
         QVERIFY(QFile::remove(fichier) && QDir().mkdir(fichier));
         QTest::mouseClick(options.chkTEGDansExcel, Qt::LeftButton);
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);

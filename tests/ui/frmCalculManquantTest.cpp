@@ -82,17 +82,21 @@ private slots:
         QCOMPARE(w.textes(), QStringList({"10000,00", "12", "6,00", "860,66"}));
         QVERIFY(w.interactions.messages.empty() && w.remisePossible());
         w.calcule({"10000", "12", "", "860"});
-        QVERIFY(w.dit(QStringLiteral("Le taux le plus proche de la réalité est de : 5,86%")));
+        QVERIFY(w.dit(
+            QStringLiteral("Le taux le plus proche de la réalité est de : 5,86%\r\nLa mensualité a donc été "
+                           "réajustée pour en tenir compte passant ainsi de 860,00 à 860,02.")));
         QVERIFY(pendant == QStringList({"10000,00", "12", "5,86", "860,02", ""}) && w.remisePossible());
         QTest::mouseClick(w.d->cmdCalculer, Qt::LeftButton);
-        QVERIFY(w.dit(QStringLiteral("Au moins une zone doit être vide pour que Amortix recherche")));
+        QVERIFY(w.dit(QStringLiteral(
+            "Au moins une zone doit être vide pour que Amortix recherche la valeur manquante.")));
         QVERIFY(w.textes() == pendant.mid(0, 4) && w.remisePossible());
         w.calcule({"10000", " ", "6", ""});
         QVERIFY(w.dit(QStringLiteral("Une seule zone doit être vide")));
         QCOMPARE(w.textes(), QStringList({"10000", " ", "6", ""}));
         w.calcule({"10000", "douze", "6", ""});
-        QVERIFY(
-            w.dit(QStringLiteral("Les informations saisies sont incomplètes, incorrectes ou incohérentes")));
+        QVERIFY(w.dit(QStringLiteral(
+            "Les informations saisies sont incomplètes, incorrectes ou incohérentes, veuillez les "
+            "corriger.")));
         QCOMPARE(w.textes(), QStringList({"10000,00", "douze", "6", ""}));
         QVERIFY(!w.remisePossible() && w.d->isVisible());
     }

@@ -15,7 +15,12 @@ const ConventionsLocales fr = ConventionsFrancaises();
 
 ParametresEmprunt Emprunt(double montant, double tauxPourcent, std::int32_t n, Frequence frequence,
                           double assurance = 0.0, year_month_day debut = 2007y / January / 31) {
-    return {montant, tauxPourcent / 100.0, assurance, 0.0, n, frequence, debut};
+    return {.montant = montant,
+            .tauxAnnuel = tauxPourcent / 100.0,
+            .assurance = assurance,
+            .duree = n,
+            .frequence = frequence,
+            .premiereEcheance = debut};
 }
 
 RemboursementOuMotif Rembourse(const ParametresEmprunt& e, const DemandeRemboursement& demande) {
@@ -118,6 +123,8 @@ TEST(RemboursementAnticipe, Indemnites) {
         {"12 mois avant la fin", million, 228, 20000, consommation, "100,00"},
         {"5 trimestres", Emprunt(1e6, 4, 40, Frequence::Trimestres), 35, 20000, consommation, "200,00"},
         {"4 trimestres", Emprunt(1e6, 4, 40, Frequence::Trimestres), 36, 20000, consommation, "100,00"},
+        {"2 ans", Emprunt(1e6, 4, 10, Frequence::Ans), 8, 20000, consommation, "200,00"},
+        {"1 an", Emprunt(1e6, 4, 10, Frequence::Ans), 9, 20000, consommation, "100,00"},
         {"plafond des intérêts restants", Emprunt(20000, 0.4, 2, Frequence::Ans), 1, std::nullopt,
          consommation, "40,08"},
         {"taux nul, aucun intérêt restant", Emprunt(1e6, 0, 240, Frequence::Mois), 60, 20000, consommation,
@@ -217,7 +224,7 @@ TEST(RemboursementAnticipe, InvariantsSurDesEmpruntsAuHasard) {
         const auto& r = std::get<RemboursementAnticipe>(resultat);
         long long capital = 0;
         for (std::size_t i = 0; i < r.lignes.size(); ++i) {
-            const auto& [ligne, avant] = std::tie(r.lignes[i], tableau.lignes[N + i]);
+            const LigneTableau &ligne = r.lignes[i], &avant = tableau.lignes[N + i];
             EXPECT_EQ((std::pair{ligne[Colonne::Numero], ligne[Colonne::Date]}),
                       (std::pair{avant[Colonne::Numero], avant[Colonne::Date]}));
             capital += Centimes(ligne[Colonne::CapitalAmorti]);

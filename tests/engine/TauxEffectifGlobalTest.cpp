@@ -39,7 +39,8 @@ TEST(TauxEffectifGlobal, ExemplesChiffres) {
 
 // Loans of thousands of periods, checked by the same Python bisection: 1,0025^2400 is about 400 and
 // the instalment 250,63 stays above the interest; over 95 000 months the instalment is the month's
-// interest to the cent.
+// interest to the cent. Without fees or insurance the rate found is the nominal rate but for the cent
+// of rounding.
 TEST(TauxEffectifGlobal, LongsEmprunts) {
     // duration, year of the first payment on 31 January, instalment, periodic rate, evaluations
     using Cas = std::tuple<const char*, int, std::string, double, int, std::string>;
@@ -54,5 +55,7 @@ TEST(TauxEffectifGlobal, LongsEmprunts) {
                              calcul.teg->evaluations),
                   std::tuple(echeance, tauxPeriode, evaluations));
         EXPECT_EQ(calcul.textesTEG, (TextesTEG{periode, "3,0000 %", "3,0416 %"}));
+        EXPECT_EQ(calcul.tegAffiche, "3,0416 %");
+        EXPECT_NEAR(calcul.teg->proportionnel, 0.03, 1e-5);
     }
 }

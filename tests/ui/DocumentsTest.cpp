@@ -91,20 +91,24 @@ private slots:
             p.f->windowTitle() == "Amortix" && QFileInfo(p.chemin("ancien.amx/contenu")).isDir());
     }
 
-    // The command line joined into one path, spaces and all; a document that does not exist is said,
-    // and the window opens normally.
+    // The command line joined into one path, spaces and all; a document that does not exist or is
+    // not a loan's is said, and the window opens normally.
     void documentSurLaLigneDeCommande() {
         Poste p;
         QVERIFY(QDir(p.dossier.path()).mkdir(QStringLiteral("mes prêts")));
-        QVERIFY(Ecrit(p.chemin("mes prêts/essai 1.amx"), exemple));
+        QVERIFY(Ecrit(p.chemin("mes prêts/essai 1.amx"), exemple) &&
+                Ecrit(p.chemin("photo.jpg"), QByteArray(5000, '\xff')));
         p.ouvre(p.chemin("mes prêts/essai 1.amx"));
         QVERIFY(p.interactions.messages.empty() && p.lignes() == 240 &&
                 p.f->windowTitle() == "essai 1.amx - Amortix");
         QCOMPARE(p.c().txtMontant->text(), QStringLiteral("150000,00"));
-        Poste q;
-        q.ouvre(p.chemin("absent.amx"));
-        QVERIFY(Avertit(q, QStringLiteral("Le document « absent.amx » n'a pas pu être ouvert.")));
-        QVERIFY(q.c().txtMontant->text().isEmpty() && q.f->isVisible() && q.f->windowTitle() == "Amortix");
+        for (const char* nom : {"absent.amx", "photo.jpg"}) {
+            Poste q;
+            q.ouvre(p.chemin(nom));
+            QVERIFY(Avertit(q, QStringLiteral("Le document « %1 » n'a pas pu être ouvert.").arg(nom)));
+            QVERIFY(q.c().txtMontant->text().isEmpty() && q.f->isVisible() &&
+                    q.f->windowTitle() == "Amortix");
+        }
     }
 
     // Texts nobody types but anybody can paste, and files that are not files: each gives the message,
@@ -120,7 +124,11 @@ private slots:
         c.txtMontant->setFocus();
         QTest::keyClick(c.txtMontant, Qt::Key_V, Qt::ControlModifier);
         QVERIFY(c.txtMontant->text().size() == 32767 && Echoue(p));
-        // Zero borrowed, written "-0": a schedule of zeros.
+        c.txtMontant->setText(QStringLiteral("100") + QChar(u'\0') + QStringLiteral("00"));
+        QVERIFY(Echoue(p));
+        // A long run of decimals is a number, rounded; zero borrowed, written "-0", a schedule of zeros.
+        c.txtMontant->setText(QStringLiteral("10000,") + QString(100000, QLatin1Char('4')));
+        QVERIFY(!Echoue(p) && c.txtMontant->text() == "10000,44");
         c.txtMontant->setText(QStringLiteral("-0"));
         QVERIFY(!Echoue(p) && c.txtMontant->text() == "0,00");
         QCOMPARE(p.rangee(11), QStringLiteral("12 31/12/2007 0,00 0,00 0,00 0,00 0,00"));
@@ -139,31 +147,42 @@ private slots:
     // its warning, and the program goes on with what it had.
     void fichiersSpeciaux() {
         Poste p;
-        for (const char* tube : {"options.bin", "entetes.bin", "tube.amx"})
+        for (const char* tube : {"options.bin", "entetes.bin", "tube.amx", "logo.gif"})
             QCOMPARE(::mkfifo(QFile::encodeName(p.chemin(tube)).constData(), 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), p.chemin("zero.amx")));
+        const QString tubeNomme = QStringLiteral("c'est un tube nommé, pas un fichier ordinaire.");
         QCOMPARE(Demarre(p.module, p.interactions, QSize(1024, 768), false), PremiereFenetre::Accueil);
         QVERIFY(p.interactions.messages.size() == 1 &&
                 p.interactions.messages[0].icone == IconeMessage::Avertissement);
         QCOMPARE(p.interactions.dernierTexte(),
                  QStringLiteral("Erreur 5\r\nLe fichier « %1 » n'a pas pu être lu : ")
                          .arg(p.chemin("options.bin")) +
-                     QStringLiteral("c'est un tube nommé, pas un fichier ordinaire."));
+                     tubeNomme);
         p.ouvre();
         QVERIFY(p.interactions.messages.size() == 2 &&
                 p.interactions.dernierTexte().contains(p.chemin("entetes.bin")));
         QCOMPARE(p.module.strEnteteExcel, EnregistrementEntetesParDefaut().enteteExcel);
+        p.module.strCheminImage = p.chemin("logo.gif");
+        p.f->ChargePicLogo();
+        QVERIFY(p.interactions.messages.size() == 3 && p.interactions.dernierTexte().endsWith(tubeNomme) &&
+                p.c().picLogo->pixmap().isNull());
         p.c().txtMontant->setText(QStringLiteral("5000"));
-        const auto raison = p.f->OuvrirFichier(p.chemin("tube.amx"));
-        QVERIFY(raison && raison->contains(QStringLiteral("pas un fichier ordinaire")) &&
-                p.c().txtMontant->text() == "5000");
+        for (const char* document : {"tube.amx", "zero.amx"}) {
+            const auto raison = p.f->OuvrirFichier(p.chemin(document));
+            QVERIFY2(raison && raison->contains(QStringLiteral("pas un fichier ordinaire")) &&
+                         p.c().txtMontant->text() == "5000",
+                     document);
+        }
     }
 
-    // "Enregistrer sous..." on a full disk: a write error, which the user is told.
+    // "Enregistrer sous..." on a full disk: the old document stays whole, the user is told, no
+    // temporary file is left.
     void enregistrementSurUnDisquePlein() {
         DisquePlein disque;
         if (!disque.pret())
             QSKIP(disque.raison().c_str());
-        QVERIFY(disque.place(QStringLiteral("pret.amx"), QByteArray(48, 'a')));
+        const QByteArray ancien(48, 'a');
+        QVERIFY(disque.place(QStringLiteral("pret.amx"), ancien));
         disque.remplit();
         Poste p;
         p.ouvre();
@@ -173,6 +192,11 @@ private slots:
         QVERIFY(p.interactions.messages.size() == 1 &&
                 p.interactions.dernierTexte().startsWith(
                     QStringLiteral("Le document « pret.amx » n'a pas pu être enregistré.\r\nErreur 7\r\n")));
+        QVERIFY(p.interactions.dernierTexte().endsWith(
+            QStringLiteral("plus d'espace disponible sur le disque.")));
+        QCOMPARE(p.f->windowTitle(), QStringLiteral("Amortix"));
+        QVERIFY(Contenu(disque.chemin(QStringLiteral("pret.amx"))) == ancien &&
+                disque.fichiers() == QStringList{QStringLiteral("pret.amx")});
     }
 
     // Every field empty in turn, the three others hostile: at most one message each time. A duration

@@ -91,7 +91,8 @@ private slots:
             "Au moins une zone doit être vide pour que Amortix recherche la valeur manquante.")));
         QVERIFY(w.textes() == pendant.mid(0, 4) && w.remisePossible());
         w.calcule({"10000", " ", "6", ""});
-        QVERIFY(w.dit(QStringLiteral("Une seule zone doit être vide")));
+        QVERIFY(w.dit(
+            QStringLiteral("Une seule zone doit être vide pour que Amortix recherche la valeur manquante.")));
         QCOMPARE(w.textes(), QStringList({"10000", " ", "6", ""}));
         w.calcule({"10000", "douze", "6", ""});
         QVERIFY(w.dit(QStringLiteral(

@@ -6,9 +6,12 @@
 #include "DialogueModal.h"
 #include "DocumentEmprunt.h"
 
+#include <QApplication>
 #include <QBarSet>
 #include <QChartView>
 #include <QDir>
+#include <QFileInfo>
+#include <QLineSeries>
 #include <QStackedBarSeries>
 #include <QTableWidget>
 
@@ -44,6 +47,7 @@ struct Comparaison {
     InteractionsScriptees interactions;
     frmComparaison f{module, interactions};
     QTableWidget* table = Controle<QTableWidget>(f, "tblOffres");
+
     QString chemin(const QString& nom) const { return dossier.filePath(nom); }
     QString cellule(LigneComparaison ligne, int colonne) const {
         const QTableWidgetItem* item = table->item(Ligne(ligne), colonne);
@@ -96,6 +100,7 @@ private slots:
                                       "3,37 %", "2,41 %", "0,96 %"}));
         for (const int c : {2, 3}) // the published TAEGs of the consumer credits
             QCOMPARE(w.cellule(LigneComparaison::TAEG, c), QString::fromUtf8(Publiees[c - 1].taeg));
+
         // Only the cheapest cost and the lowest TAEG stand out, each saying why.
         for (const LigneComparaison ligne : LignesComparaison)
             for (int c : {0, 2, 3}) {
@@ -107,10 +112,12 @@ private slots:
             }
         QVERIFY(w.table->item(Ligne(LigneComparaison::CoutTotal), 2)->toolTip().contains("coût total"));
         QVERIFY(w.table->item(Ligne(LigneComparaison::TAEG), 0)->toolTip().contains("TAEG"));
+
         QStringList courbes; // one line per offer that computed, in order
         for (const QAbstractSeries* serie : Controle<QChartView>(w.f, "graCapitalRestant")->chart()->series())
             courbes << serie->name();
         QCOMPARE(courbes, QStringList({"banque.amx", "conso.amx", "auto.amx"}));
+
         // The bank's years: capital repaid adds up to the amount, interest to 123 629,18 − 7 797,60 of
         // insurance (180 × 43,32) − 100 000 = 15 831,58, over 2007 to 2021.
         w.table->setCurrentCell(0, 0);
@@ -120,6 +127,7 @@ private slots:
         QVERIFY(std::abs(barres->barSets().at(0)->sum() - 100000.0) < 0.01 &&
                 std::abs(barres->barSets().at(1)->sum() - 15831.58) < 0.01);
         QCOMPARE(annuel->chart()->locale(), QLocale());
+
         w.table->setCurrentCell(0, 1);
         w.clique("cmdRetirer");
         QCOMPARE(w.entetes(), QStringList({"banque.amx", "conso.amx", "auto.amx"}));
@@ -152,13 +160,19 @@ private slots:
         const std::vector<poppler::Page> pages = poppler::Pages(pdf);
         QVERIFY(pages.size() == 1 && std::abs(pages[0].largeur - 297 / 25.4 * 1440) < 20 &&
                 std::abs(pages[0].hauteur - 210 / 25.4 * 1440) < 20);
+
+        QVERIFY(QDir(w.dossier.path()).mkdir(QStringLiteral("dossier.pdf")));
         const QStringList avant = QDir(w.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        w.interactions.fichiers.push_back(w.chemin("absent/comparaison.pdf"));
-        w.clique("cmdExporterPdf");
-        QVERIFY(w.interactions.montre(IconeMessage::Critique, TitreAmortix, QStringLiteral("Erreur ")) &&
-                w.interactions.dernierTexte().endsWith(
-                    "Vérifiez que le dossier choisi existe et que vous pouvez y écrire."));
-        QCOMPARE(QDir(w.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), avant);
+        for (const QString& destination : {w.chemin("absent/comparaison.pdf"), w.chemin("dossier.pdf")}) {
+            w.interactions.fichiers.push_back(destination);
+            w.clique("cmdExporterPdf");
+            QVERIFY(w.interactions.montre(IconeMessage::Critique, TitreAmortix, QStringLiteral("Erreur ")));
+            QVERIFY(w.interactions.dernierTexte().endsWith(
+                "Vérifiez que le dossier choisi existe et que vous pouvez y écrire."));
+            QCOMPARE(QDir(w.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), avant);
+            QVERIFY(!QFileInfo::exists(w.chemin("absent")) && QFileInfo(w.chemin("dossier.pdf")).isDir());
+        }
+
         // Every button by Tab and by its own access key; Escape closes.
         w.f.show();
         QVERIFY(QTest::qWaitForWindowActive(&w.f));

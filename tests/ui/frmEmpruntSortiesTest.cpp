@@ -123,6 +123,7 @@ private slots:
                 Curseur() == "aucun");
         QCOMPARE(Cellule(fichier.filePath(), "A1"),
                  QStringLiteral("«Mon en-tête» | Arial 10 gras italique | centre/-"));
+        QCOMPARE(Cellule(fichier.filePath(), "D3"), QStringLiteral("10000 | #,##0.00 | Arial 10 gras"));
         QCOMPARE(Cellule(fichier.filePath(), "E5"), QStringLiteral("«%1» | Arial 8 | -/centre").arg(teg));
         QCOMPARE(Cellule(fichier.filePath(), "B22"),
                  QStringLiteral("«%1» | Arial 10 | droite/- | apostrophe | traits fin/cheveu/fin/fin")
@@ -173,8 +174,8 @@ private slots:
         QVERIFY(w.f->modeleListe()->texte(3, 6) == "n/a" && w.c().cmdExportExcel->isEnabled());
     }
 
-    // Saved where asked, nothing handed to any application; a failure is said with its step; a folder
-    // that does not exist stops it at once.
+    // Saved where asked, nothing handed to any application; a failure leaves the file that was there
+    // untouched and no stray file beside it; a folder that does not exist stops it at once.
     void exporterVersUnClasseur() {
         Fenetre w;
         const QString chemin = w.chemin("prêt.xlsx");
@@ -186,6 +187,7 @@ private slots:
         QVERIFY(w.interactions.messages.empty() && w.interactions.lancements.empty() &&
                 w.interactions.documents.empty() &&
                 Cellule(chemin, "G7") == "327.96 | #,##0.00 | Arial 10 gras");
+        const QByteArray avant = Contenu(chemin);
         w.c().lblCoutTotal->setText(QStringLiteral("beaucoup"));
         w.interactions.fichiers.push_back(chemin);
         w.c().mnuExporterClasseur->trigger();
@@ -193,6 +195,8 @@ private slots:
             "7",
             QStringLiteral("Erreur 13\r\nIncompatibilité de type : « beaucoup » n'est pas un nombre.\r\n\r\n"
                            "Le classeur n'a pas été enregistré.")));
+        QVERIFY(Contenu(chemin) == avant &&
+                QDir(w.dossier.path()).entryList(QDir::Files) == QStringList{QStringLiteral("prêt.xlsx")});
         w.interactions.messages.clear();
         w.interactions.fichiers.push_back(w.chemin("absent/x.xlsx"));
         w.c().mnuExporterClasseur->trigger();
@@ -219,7 +223,23 @@ private slots:
                               "Coût total du crédit : 507,96 dont :", "Intérêts : 327,96",
                               "Assurance : 180,00", "Frais de dossier : 0,00", "Tableau d'amortissement :"}));
         QVERIFY(ReprendLaListe(w, w.chemin("imprimante.pdf")) &&
-                poppler::NombreImages(w.chemin("imprimante.pdf")) == 1);
+                w.rangee(0) == "1 31/01/2007 875,66 50,00 15,00 810,66 9189,34");
+        QCOMPARE(poppler::NombreImages(w.chemin("imprimante.pdf")), 1);
+    }
+
+    // In a point locale, the report is the window's texts; no logo, no image.
+    void imprimeEnAnglaisSansTEG() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        Poste w;
+        CalculeExemple(w);
+        w.interactions.imprimante = ImprimantePdf(w.chemin("anglais.pdf"));
+        QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
+        const QStringList lignes = poppler::Lignes(w.chemin("anglais.pdf"));
+        QCOMPARE(lignes.at(1), QStringLiteral("Montant du crédit : 10000.00"));
+        QCOMPARE(lignes.at(3), QStringLiteral("Taux d'intérêt : 6.00 %"));
+        QVERIFY(ReprendLaListe(w, w.chemin("anglais.pdf")));
+        QCOMPARE(lignes.at(11), QStringLiteral("1 1/31/2007 875.66 50.00 15.00 810.66 9189.34"));
+        QCOMPARE(poppler::NombreImages(w.chemin("anglais.pdf")), 0);
     }
 
     // The preview once computed, the TEG left out unless asked. No printer, or one that refuses the

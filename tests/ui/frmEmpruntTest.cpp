@@ -72,10 +72,14 @@ private slots:
         const auto* premiere = f.findChild<QLabel*>(QStringLiteral("Label12"));
         QVERIFY(premiere->geometry().right() < c.DTPicker->geometry().left() &&
                 premiere->buddy() == c.DTPicker);
-        QCOMPARE(QStringList({c.txtAssurance->accessibleName(), c.DTPicker->accessibleName(),
-                              c.cboEcheance->accessibleName(), c.lvwListe->accessibleName()}),
-                 QStringList({"Assurance (fixe par éch.)", "Première échéance", "Fréquence des échéances",
-                              "Tableau d'amortissement"}));
+        QStringList noms;
+        for (QWidget* controle :
+             std::initializer_list<QWidget*>{c.txtMontant, c.txtMensualite, c.txtTaux, c.txtFraisDossier,
+                                             c.txtAssurance, c.DTPicker, c.cboEcheance, c.lvwListe})
+            noms << controle->accessibleName();
+        QCOMPARE(noms, QStringList({"Montant du crédit", "Amortissement", "Taux d'intérêt annuel",
+                                    "Frais de dossier", "Assurance (fixe par éch.)", "Première échéance",
+                                    "Fréquence des échéances", "Tableau d'amortissement"}));
         Controle<QAction>(f, "mnuVisiterSiteWeb")->trigger();
         Controle<QAction>(f, "mnuContacterAuteur")->trigger();
         QVERIFY(w.interactions.adresses.size() == 2 && w.interactions.adresses[0].scheme() == "https" &&
@@ -183,13 +187,17 @@ private slots:
         Poste w;
         w.ouvre();
         const ControlesEmprunt c = w.c();
-        w.calcule("10000", "12", "six");
-        QVERIFY(w.interactions.montre(IconeMessage::Information, QStringLiteral("Amortix"), MessageEchec));
-        QVERIFY(c.txtMontant->text() == "10000" && w.lignes() == 0 && w.f->aucunCalcul());
+        for (const auto& [montant, taux, assurance] :
+             {std::tuple{"", "6", ""}, {"10000", "six", ""}, {"10000", "6", "a"}}) {
+            w.calcule(montant, "12", taux, assurance);
+            QVERIFY(
+                w.interactions.montre(IconeMessage::Information, QStringLiteral("Amortix"), MessageEchec));
+            QVERIFY(c.txtMontant->text() == montant && w.lignes() == 0 && w.f->aucunCalcul());
+        }
         w.calcule("10000", "0", "6");
-        QVERIFY(w.interactions.messages.size() == 2 && c.txtAssurance->text() == "0,00" && w.lignes() == 0);
+        QVERIFY(w.interactions.messages.size() == 4 && c.txtAssurance->text() == "0,00" && w.lignes() == 0);
         w.calcule("1000", "3", "0");
-        QVERIFY(w.interactions.messages.size() == 3 && w.interactions.dernierTexte() == MessageEchec);
+        QVERIFY(w.interactions.messages.size() == 5 && w.interactions.dernierTexte() == MessageEchec);
         QVERIFY(w.lignes() == 3 && c.lblCoutTotal->text() == "0,00" && c.lblTEG->text().isEmpty());
         QVERIFY(!c.cmdDetailsTEG->isVisible() && c.cmdImprimer->isEnabled() &&
                 !QApplication::overrideCursor());
@@ -276,6 +284,7 @@ private slots:
         QCOMPARE(w.f->size(), dessinee);
         w.f->resize(dessinee + QSize(120, 80));
         w.f->close();
+        QVERIFY(QFile::exists(QDir(w.dossier.path()).filePath(QStringLiteral("fenetre.bin"))));
         w.ouvre();
         QCOMPARE(w.f->size(), dessinee + QSize(120, 80));
         QTRY_COMPARE(w.c().lvwListe->geometry(), liste.adjusted(0, 0, 120, 80));

@@ -161,8 +161,11 @@ TEST(ClasseurEcheancier, AutresLocaleFrequencesEtLongueurs) {
     EXPECT_EQ(c.cellule("D3"), QStringLiteral("2500.5 | #,##0.00 | Arial 10 gras"));
     EXPECT_EQ(c.valeur("C4").toString(), QStringLiteral("Amortissement (en trimestres) :"));
     EXPECT_EQ(c.cellule("D5"), QStringLiteral("0.05 | 0.00% | Arial 10 gras"));
-    // Without the option, E5 is not even formatted.
+    EXPECT_EQ(c.cellule("D6"), QStringLiteral("0 | #,##0.00 | Arial 10 gras"));
+    // Without the option, E5 is not even formatted. Dates stay the list's texts, 30 June from the 31st.
     EXPECT_FALSE(c.cellules.contains(QLatin1String("E5")));
+    EXPECT_EQ(c.valeur("B11").toString(), QStringLiteral("3/31/2024"));
+    EXPECT_EQ(c.valeur("B12").toString(), QStringLiteral("6/30/2024"));
     VerifieEcheancierEtMiseEnPage(c, calcul, ".");
     const EmpruntCalcule uneLigne =
         CalculeEmprunt({"10000", "1", "6", "10", "150", Frequence::Mois, 2007y / January / 31}, true, fr);

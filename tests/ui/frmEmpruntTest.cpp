@@ -1,6 +1,7 @@
 #include "ControlesEmprunt.h"
 #include "ConventionsSysteme.h"
 #include "TraductionsQt.h"
+#include "Twips.h"
 
 #include <QClipboard>
 #include <QHeaderView>
@@ -56,13 +57,16 @@ private slots:
         Poste w;
         frmEmprunt& f = w.ouvre();
         const ControlesEmprunt c = w.c();
+        QCOMPARE(f.windowTitle(), QStringLiteral("Amortix"));
         QCOMPARE(f.SaisieAffichee(),
                  (SaisieEmprunt{"", "", "", "", "", Frequence::Mois, VersDateStd(QDate::currentDate())}));
         QVERIFY(c.cboEcheance->count() == 4 && c.cboEcheance->itemText(3) == "ans" &&
                 f.menuBar()->actions().size() == 3);
         QVERIFY(ResultatsEffaces(w) && f.aucunCalcul() && c.cmdCalculer->isEnabled() &&
                 c.mnuOuvrir->isEnabled());
+        VerifieLargeurs(w);
         QCOMPARE(f.centralWidget()->size(), QSize(501, 519)); // 7515 × 7785 twips
+        QCOMPARE(c.lvwListe->geometry(), RectangleTwips(90, 2550, 7335, 3315));
         QVERIFY(!c.cmdImprimer->icon().isNull() && c.cmdImprimer->text().isEmpty() &&
                 c.cmdImprimer->toolTip() == "Imprimer le tableau d'amortissement");
         const auto* premiere = f.findChild<QLabel*>(QStringLiteral("Label12"));
@@ -174,6 +178,7 @@ private slots:
         QCOMPARE(en.c().DTPicker->displayFormat(), QStringLiteral("M/d/yyyy"));
         en.calcule("10000", "12", "6,0", "5", "100", QDate(2007, 1, 15));
         QCOMPARE(en.rangee(0), QStringLiteral("1 1/15/2007 865.66 50.00 5.00 810.66 9189.34"));
+        QVERIFY(en.c().lblCoutTotal->text() == "487.96" && en.c().lblTEG->text() == "(TEG = 9.3548 %)");
     }
 
     // Incomplete or not numbers: the box, nothing rewritten. A duration of zero fails after the fields

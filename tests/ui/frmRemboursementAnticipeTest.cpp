@@ -16,14 +16,10 @@ using namespace amortix;
 
 namespace {
 
-// 100 000 at 4 % over 240 months, insurance 20, fees 500, first payment 31/01/2007: T = 625,98033,
-// R_59 = 82 255,56, R_60 = 81 923,77. An independent script of the row rules gives, for 20 000 repaid
-// with payment 60: keeping the payment, row 61 pays I = Round2(61 923,77 × 0,04 / 12) = 206,41,
-// K = 399,57, leaving 61 524,20; row 186 (30/06/2022) clears 89,14 for 0,30 + 89,14 + 20 = 109,44;
-// interest saved 13 239,47, and 54 × 20 of insurance. Keeping the duration, T' = 478,04265: row 61
-// repays 251,63 and leaves 61 672,14, row 240 pays 478,67 (1,52 of interest, 457,15 of capital);
-// interest saved 6 628,58, less 150,50 typed as the penalty. Everything repaid: the 27 152,64 of
-// interest after row 60 and 180 × 20 of insurance are saved.
+// The engine's worked example, 20 000 repaid with payment 60 of 100 000 at 4 % over 240 months,
+// insurance 20, fees 500, from 31/01/2007 (R_59 = 82 255,56, R_60 = 81 923,77); typed as the penalty,
+// 150,50 comes off the 6 628,58 of interest saved. Everything repaid saves the 27 152,64 of interest
+// after row 60 and 180 × 20 of insurance.
 struct Fenetre {
     InteractionsScriptees interactions;
     frmRemboursementAnticipe d{
@@ -78,88 +74,61 @@ private slots:
 
     // The worked figures through the window's controls (the "." key enters the comma); the curve
     // after follows the original rows to 59, owes R_60 − X at 60, then the new rows down to 0.
-    void exempleChiffre_data() {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<QStringList>("resume");
-        QTest::addColumn<QStringList>("rangees"); // the first and last new rows
-        QTest::newRow("durée, immobilier")
-            << QStringList{"optReduireDuree", "optCreditImmobilier"}
-            << QStringList{"81923,77", "20000,00", "400,00",  "186 le 30/06/2022",
-                           "625,98",   "13239,47", "1080,00", "13919,47"}
-            << QStringList{"61 31/01/2012 625,98 206,41 20,00 399,57 61524,20",
-                           "186 30/06/2022 109,44 0,30 20,00 89,14 0,00"};
-        QTest::newRow("échéance, montant saisi")
-            << QStringList{"optReduireEcheance", "optIndemniteSaisie"}
-            << QStringList{"81923,77", "20000,00", "150,50", "240 le 31/12/2026",
-                           "478,04",   "6628,58",  "0,00",   "6478,08"}
-            << QStringList{"61 31/01/2012 478,04 206,41 20,00 251,63 61672,14",
-                           "240 31/12/2026 478,67 1,52 20,00 457,15 0,00"};
-        QTest::newRow("tout") << QStringList{"chkRemboursementTotal"}
-                              << QStringList{"81923,77", "81923,77", "0,00",    "60 le 31/12/2011",
-                                             "0,00",     "27152,64", "3600,00", "30752,64"}
-                              << QStringList();
-    }
     void exempleChiffre() {
-        QFETCH(QStringList, options);
-        QFETCH(QStringList, resume);
-        QFETCH(QStringList, rangees);
-        Fenetre w;
-        for (const QString& option : options)
-            w.choisit(option);
-        Tape(w.indemnite, QStringLiteral("150.5"));
-        w.calcule(); // the amount is ignored when everything is repaid
-        QVERIFY(w.interactions.messages.empty());
-        QCOMPARE(w.resume(), resume);
-        const int lignes = w.liste->rowCount();
-        QCOMPARE(lignes, resume[3].section(' ', 0, 0).toInt() - 60);
-        QVERIFY(w.liste->headerData(6, Qt::Horizontal).toString() == QStringLiteral("Capital restant dû") &&
-                w.liste->headerData(6, Qt::Horizontal, Qt::TextAlignmentRole).toInt() & Qt::AlignRight);
-        if (lignes)
-            QCOMPARE(QStringList({Rangee(*w.liste, 0), Rangee(*w.liste, lignes - 1)}), rangees);
-        const QList<double> apres = w.apres();
-        QVERIFY(apres.size() == 60 + lignes && apres[58] == 82255.56 && apres.back() == 0.0);
-        QCOMPARE(apres[59], lignes ? 61923.77 : 0.0);
+        for (const auto& [options, resume] :
+             {std::pair{QStringList{"optReduireDuree", "optCreditImmobilier"},
+                        QStringList{"81923,77", "20000,00", "400,00", "186 le 30/06/2022", "625,98",
+                                    "13239,47", "1080,00", "13919,47"}},
+              {QStringList{"optReduireEcheance", "optIndemniteSaisie"},
+               QStringList{"81923,77", "20000,00", "150,50", "240 le 31/12/2026", "478,04", "6628,58", "0,00",
+                           "6478,08"}},
+              {QStringList{"chkRemboursementTotal"},
+               QStringList{"81923,77", "81923,77", "0,00", "60 le 31/12/2011", "0,00", "27152,64", "3600,00",
+                           "30752,64"}}}) {
+            Fenetre w;
+            for (const QString& option : options)
+                w.choisit(option);
+            Tape(w.indemnite, QStringLiteral("150.5"));
+            w.calcule(); // the amount is ignored when everything is repaid
+            QVERIFY(w.interactions.messages.empty());
+            QCOMPARE(w.resume(), resume);
+            const int lignes = w.liste->rowCount();
+            QCOMPARE(lignes, resume[3].section(' ', 0, 0).toInt() - 60);
+            QVERIFY(w.liste->headerData(6, Qt::Horizontal).toString() ==
+                        QStringLiteral("Capital restant dû") &&
+                    w.liste->headerData(6, Qt::Horizontal, Qt::TextAlignmentRole).toInt() & Qt::AlignRight);
+            if (lignes)
+                QCOMPARE(Rangee(*w.liste, 0).section(' ', 0, 1), QStringLiteral("61 31/01/2012"));
+            const QList<double> apres = w.apres();
+            QVERIFY(apres.size() == 60 + lignes && apres[58] == 82255.56 && apres.back() == 0.0);
+            QCOMPARE(apres[59], lignes ? 61923.77 : 0.0);
+        }
     }
 
-    // A refusal is said in the engine's words and changes nothing shown, before a result or after.
-    void refus_data() {
-        QTest::addColumn<QString>("montant");
-        QTest::addColumn<QString>("indemnite"); // typed in "Montant :", chosen when not empty
-        QTest::addColumn<QString>("message");
-        QTest::newRow("au-delà de R_60") << "81923.78"
-                                         << ""
-                                         << "Le montant remboursé ne peut pas dépasser le capital restant "
-                                            "dû après l'échéance 60 (81923,77).";
-        QTest::newRow("vide") << ""
-                              << ""
-                              << "Le montant remboursé doit être supérieur à zéro.";
-        QTest::newRow("illisible") << "vingt mille"
-                                   << ""
-                                   << "Le montant remboursé doit être supérieur à zéro.";
-        QTest::newRow("indemnité illisible") << "20000"
-                                             << "cent"
-                                             << "L'indemnité saisie doit être un montant positif ou nul.";
-    }
+    // A refusal is said in the engine's words and changes nothing shown, before a result or after:
+    // an amount that is not a number is none, a typed penalty that is not one is refused.
     void refus() {
-        QFETCH(QString, montant);
-        QFETCH(QString, indemnite);
-        QFETCH(QString, message);
-        Fenetre w;
-        for (const bool apresUnResultat : {false, true}) {
-            if (apresUnResultat)
-                w.calcule();
-            const QStringList resume = w.resume();
-            const int lignes = w.liste->rowCount();
-            const auto courbe = w.apres();
-            if (!indemnite.isEmpty()) {
-                w.choisit(QStringLiteral("optIndemniteSaisie"));
-                Tape(w.indemnite, indemnite);
+        for (const auto& [montant, indemnite, message] :
+             {std::tuple{"vingt mille", "", "Le montant remboursé doit être supérieur à zéro."},
+              {"20000", "cent", "L'indemnité saisie doit être un montant positif ou nul."}}) {
+            Fenetre w;
+            for (const bool apresUnResultat : {false, true}) {
+                if (apresUnResultat)
+                    w.calcule();
+                const QStringList resume = w.resume();
+                const int lignes = w.liste->rowCount();
+                const auto courbe = w.apres();
+                if (*indemnite) {
+                    w.choisit(QStringLiteral("optIndemniteSaisie"));
+                    Tape(w.indemnite, QString::fromUtf8(indemnite));
+                }
+                w.calcule(QString::fromUtf8(montant));
+                QVERIFY(w.interactions.montre(IconeMessage::Information, QStringLiteral("Amortix"),
+                                              QString::fromUtf8(message)));
+                QVERIFY(w.resume() == resume && w.liste->rowCount() == lignes && w.apres() == courbe);
+                QCOMPARE(resume[0].isEmpty(), !apresUnResultat);
+                w.choisit(QStringLiteral("optAucuneIndemnite"));
             }
-            w.calcule(montant);
-            QVERIFY(w.interactions.montre(IconeMessage::Information, QStringLiteral("Amortix"), message));
-            QVERIFY(w.resume() == resume && w.liste->rowCount() == lignes && w.apres() == courbe);
-            QCOMPARE(resume[0].isEmpty(), !apresUnResultat);
-            w.choisit(QStringLiteral("optAucuneIndemnite"));
         }
     }
 

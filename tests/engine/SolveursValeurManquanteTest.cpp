@@ -17,10 +17,9 @@ const std::nullopt_t sans = std::nullopt;
 } // namespace
 
 // Each solver's field, and when the value found is only the closest one, the payment re-adjusted and
-// why. Between 5,85 % (859,98) and 5,86 % (860,02) a tie at 0,02: the higher rate wins. Above 100 %
-// a year: the upper bound. 22 months give 481,14 and 21 give 502,82: 2,82 away beats 18,86. A
-// payment equal to the amount: 1 period (10050,00) is closer than 2 (5037,53). 44 quarters give
-// 2968,56, 43 give 3020,47.
+// why. Above 100 % a year: the upper bound. 22 months give 481,14 and 21 give 502,82: 2,82 away beats
+// 18,86. A payment equal to the amount: 1 period (10050,00) is closer than 2 (5037,53). 44 quarters
+// give 2968,56, 43 give 3020,47.
 TEST(SolveursValeurManquante, ValeursExactesOuLesPlusProches) {
     const std::string reajuste =
         "\r\nLa mensualité a donc été réajustée pour en tenir compte passant ainsi de ";
@@ -30,17 +29,12 @@ TEST(SolveursValeurManquante, ValeursExactesOuLesPlusProches) {
         std::optional<std::string> message;
     };
     for (const Cas& c :
-         {Cas{Calcul_Mensualite(10000, 12, 0.06, mois, fr), {sans, sans, sans, "860,66"}, sans},
-          Cas{Calcul_Montant(12, 0.06, 860.66, mois, fr), {"9999,95", sans, sans, sans}, sans},
+         {Cas{Calcul_Montant(12, 0.06, 860.66, mois, fr), {"9999,95", sans, sans, sans}, sans},
           Cas{Calcul_Montant(0, 0.06, 860.66, mois, fr), {"0,00", sans, sans, sans}, sans},
           Cas{Calcul_Taux(10000, 12, 860.66, mois, fr), {sans, sans, "6,00", sans}, sans},
-          Cas{Calcul_Taux(10000, 12, 860.00, mois, fr),
-              {sans, sans, "5,86", "860,02"},
-              "Le taux le plus proche de la réalité est de : 5,86%" + reajuste + "860,00 à 860,02."},
           Cas{Calcul_Taux(10000, 12, 1500, mois, fr),
               {sans, sans, "100,00", "1349,96"},
               "Le taux le plus proche de la réalité est de : 100,00%" + reajuste + "1500,00 à 1349,96."},
-          Cas{Calcul_Duree(10000, 0.06, 860.66, mois, fr), {sans, "12", sans, sans}, sans},
           Cas{Calcul_Duree(10000, 0.06, 500, mois, fr),
               {sans, "21", sans, "502,82"},
               "La durée la plus proche de la réalité est de : 21 mois." + reajuste + "500,00 à 502,82."},
@@ -103,8 +97,9 @@ TEST(SolveursValeurManquante, LaDureeEgaleCelleDuParcoursPasAPas) {
     }
 }
 
-// Exactly one empty field, the others rewritten as read, then the solver; a field read before a
-// failure keeps its new text, and a failed solver leaves its field empty.
+// The fields rewritten as read, then the solver; a failed solver leaves its field empty, the others
+// keep their new texts. Between 5,85 % (859,98) and
+// 5,86 % (860,02) a tie at 0,02: the higher rate wins.
 TEST(CalculValeurManquante, ZonesVidesNormalisationPuisSolveur) {
     using Textes = std::array<std::string, 4>;
     using enum IssueValeurManquante;
@@ -115,12 +110,8 @@ TEST(CalculValeurManquante, ZonesVidesNormalisationPuisSolveur) {
         Textes champs;
     };
     for (const Cas& c :
-         {Cas{{"10000", "12", "6", "860,66"}, mois, AucuneZoneVide, {"10000", "12", "6", "860,66"}},
-          Cas{{"10000", "  ", "6", ""}, mois, PlusieursZonesVides, {"10000", "  ", "6", ""}},
-          Cas{{"10000", "12", "6", " "}, mois, Trouvee, {"10000,00", "12", "6,00", "860,66"}},
-          Cas{{"10000", "12,5", "", "860"}, mois, Trouvee, {"10000,00", "12", "5,86", "860,02"}},
+         {Cas{{"10000", "12,5", "", "860"}, mois, Trouvee, {"10000,00", "12", "5,86", "860,02"}},
           Cas{{"10000", "13,5", "6", ""}, mois, Trouvee, {"10000,00", "14", "6,00", "741,36"}},
-          Cas{{"10000", "douze", "6", ""}, mois, Echec, {"10000,00", "douze", "6", ""}},
           Cas{{"100000", "", "5", "1000"}, trimestres, Echec, {"100000,00", "", "5,00", "1000,00"}}}) {
         const auto r = CalculeValeurManquante(c.saisies, c.frequence, fr);
         EXPECT_EQ(r.issue, c.issue) << c.saisies[1];

@@ -1,10 +1,5 @@
 #include "DocumentEmprunt.h"
 
-#include "../commun/Fichiers.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace amortix;
@@ -60,23 +55,4 @@ TEST(DocumentEmprunt, DocumentsRefusesEntiers) {
         EXPECT_TRUE(Raison(exemple.left(exemple.indexOf("5\r\n3\r\n")) + date + "\r\n")
                         .contains(QStringLiteral("lignes 7 à 9")))
             << date;
-}
-
-TEST(DocumentEmprunt, EnregistrementSurOuRienDuTout) {
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(QStringLiteral("pret"));
-    ASSERT_FALSE(EnregistreDocument(chemin, Exemple));
-    EXPECT_EQ(Contenu(chemin), exemple);
-    EXPECT_EQ(std::get<SaisieEmprunt>(LitDocument(chemin, fr)), Exemple);
-
-    // A target that cannot be written: an error, and what stands there stays.
-    const QString autre = dossier.filePath(QStringLiteral("dossier/pret.amx"));
-    ASSERT_TRUE(QDir(dossier.path()).mkpath(QStringLiteral("dossier/pret.amx/dedans")));
-    const auto erreur = EnregistreDocument(autre, Exemple);
-    ASSERT_TRUE(erreur);
-    EXPECT_TRUE(erreur->texte().startsWith(QStringLiteral("Erreur ")));
-    EXPECT_TRUE(QFileInfo(autre).isDir());
-    const auto absent = LitDocument(dossier.filePath(QStringLiteral("absent.amx")), fr);
-    EXPECT_TRUE(std::holds_alternative<QString>(absent) &&
-                std::get<QString>(absent).contains(QStringLiteral("absent.amx")));
 }

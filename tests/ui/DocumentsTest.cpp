@@ -1,3 +1,4 @@
+#include "../commun/DisquePlein.h"
 #include "../commun/Fichiers.h"
 #include "ControlesEmprunt.h"
 #include "Demarrage.h"
@@ -139,6 +140,25 @@ private slots:
         const auto raison = p.f->OuvrirFichier(p.chemin("tube.amx"));
         QVERIFY(raison && raison->contains(QStringLiteral("pas un fichier ordinaire")) &&
                 p.c().txtMontant->text() == "5000");
+    }
+    // "Enregistrer sous..." on a full disk: the old document stays whole, no temporary file is left,
+    // and the user is told.
+    void enregistrementSurUnDisquePlein() {
+        DisquePlein disque;
+        if (!disque.pret())
+            QSKIP(disque.raison().c_str());
+        const QByteArray ancien(48, 'a');
+        QVERIFY(disque.place(QStringLiteral("pret.amx"), ancien));
+        disque.remplit();
+        Poste p;
+        p.ouvre();
+        p.calcule();
+        p.interactions.fichiers.push_back(disque.chemin(QStringLiteral("pret.amx")));
+        p.c().mnuEnregistrerSous->trigger();
+        QVERIFY(Avertit(
+            p, QStringLiteral("Le document « pret.amx » n'a pas pu être enregistré.\r\nErreur 7\r\n")));
+        QVERIFY(Contenu(disque.chemin(QStringLiteral("pret.amx"))) == ancien &&
+                disque.fichiers() == QStringList{QStringLiteral("pret.amx")});
     }
 };
 

@@ -51,7 +51,9 @@ private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
     // Empty fields, today's date, monthly payments, no outputs; places in twips (15 a pixel); icons
-    // with tips; fields named after their labels, without the colon; the links; the quit button.
+    // with tips; fields named after their labels, without the colon; the links. The list grows with
+    // the window, the costs move down with it, the fields stay; never below the designed size; quit,
+    // the next window opens at the size left. Qt's own texts in French.
     void presentation() {
         Poste w;
         frmEmprunt& f = w.ouvre();
@@ -80,14 +82,33 @@ private slots:
         Controle<QAction>(f, "mnuContacterAuteur")->trigger();
         QVERIFY(w.interactions.adresses.size() == 2 && w.interactions.adresses[0].scheme() == "https" &&
                 w.interactions.adresses[1].scheme() == "mailto");
+        const QSize dessinee = f.size();
+        QVERIFY(f.minimumSize() == dessinee && f.maximumSize().width() > dessinee.width());
+        const QRect liste = c.lvwListe->geometry(), montant = c.txtMontant->geometry();
+        const QPoint cadre = c.Frame2->pos();
+        f.resize(dessinee + QSize(300, 200));
+        QTRY_COMPARE(c.lvwListe->geometry(), liste.adjusted(0, 0, 300, 200));
+        QVERIFY(c.Frame2->pos() == cadre + QPoint(0, 200) && c.txtMontant->geometry() == montant);
+        f.resize(dessinee - QSize(100, 100));
+        QCOMPARE(f.size(), dessinee);
+        f.resize(dessinee + QSize(120, 80));
         QTest::mouseClick(Controle<QPushButton>(f, "cmdQuitter"), Qt::LeftButton);
         QVERIFY(!f.isVisible() && w.interactions.messages.empty());
+        QVERIFY(QFile::exists(w.chemin("fenetre.bin")));
+        w.ouvre();
+        QCOMPARE(w.f->size(), dessinee + QSize(120, 80));
+        QTRY_COMPARE(w.c().lvwListe->geometry(), liste.adjusted(0, 0, 120, 80));
+        QVERIFY(
+            ChargeTraductionsQt(*QCoreApplication::instance(), QLocale(QLocale::French, QLocale::France)));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Voir dans :"));
     }
 
     // The worked example, typed: the fields rewritten, the list, the costs, the TEG, its tag and its
     // details; the proportional method from the next computation on; a computation reads the fields
     // as rewritten: 5,125 % first (1 000 000 × 5,125 % / 12 = 4 270,83 of interest), then 5,13 %
-    // (4 275,00); the columns fit the widest texts.
+    // (4 275,00); the columns fit the widest texts. Ctrl+A, Ctrl+C copy the headers and every row;
+    // rows 4 and 2 picked, copied from the context menu, in the list's order.
     void exempleCalcule() {
         Poste w;
         w.ouvre();
@@ -99,7 +120,8 @@ private slots:
         QVERIFY(w.lignes() == 12 && w.rangee(11) == "12 31/12/2007 860,70 4,28 0,00 856,42 0,00");
         const QAbstractItemModel* modele = c.lvwListe->model();
         QVERIFY(modele->index(11, 3).data(ModeleEcheancier::RoleCle).toString() == "12A" &&
-                modele->index(0, 6).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
+                modele->headerData(6, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                    Qt::AlignRight);
         QCOMPARE(modele->index(0, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
                      Qt::AlignHorizontal_Mask,
                  Qt::AlignLeft);
@@ -117,6 +139,27 @@ private slots:
                            "6,1667 %\r\n\r\nPour plus d'informations sur le TEG, cliquez sur le menu "
                            "Outils -> Options -> Infos TEG.")));
         QCOMPARE(QApplication::focusWidget(), c.cmdCalculer);
+        QTreeView* liste = c.lvwListe;
+        liste->setFocus();
+        QTest::keyClick(liste, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(liste, Qt::Key_C, Qt::ControlModifier);
+        const auto copie = [] { return QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts); };
+        const QStringList tout = copie();
+        QVERIFY(tout.size() == 13 && tout.back() == "12\t31/12/2007\t860,70\t4,28\t0,00\t856,42\t0,00");
+        QCOMPARE(tout.front(), QStringLiteral("N°\tDate\tMontant éch.\tIntérêts\tAssurance\tCapital amorti\t"
+                                              "Capital restant dû"));
+        for (const auto& [ligne, touches] : {std::pair{3, Qt::NoModifier}, {1, Qt::ControlModifier}})
+            QTest::mouseClick(liste->viewport(), Qt::LeftButton, touches,
+                              liste->visualRect(liste->model()->index(ligne, 0)).center());
+        QCOMPARE(liste->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QStringList textes;
+        for (QAction* action : liste->actions())
+            textes << action->text();
+        QCOMPARE(textes, QStringList({"&Copier", "&Tout sélectionner"}));
+        liste->actions().front()->trigger();
+        const QStringList deux = copie();
+        QVERIFY(deux.size() == 3 && deux[1].startsWith("2\t28/02/2007\t") &&
+                deux[2].startsWith("4\t30/04/2007\t"));
         w.module.blnTEGActuariel = false; // shown as it was until the next computation
         QCOMPARE(c.lblTEG->text(), QStringLiteral("(TEG = 6,1667 %)"));
         w.calcule();
@@ -135,14 +178,11 @@ private slots:
         const ControlesEmprunt c = w.c();
         QTest::keyClicks(c.txtAssurance, QStringLiteral("1"));
         QVERIFY(w.f->aucunCalcul());
-        const std::pair<QWidget*, std::function<void()>> modifications[] = {
-            {c.txtMontant, [&] { QTest::keyClicks(c.txtMontant, QStringLiteral("0")); }},
-            {c.txtMensualite, [&] { QTest::keyClicks(c.txtMensualite, QStringLiteral("3")); }},
-            {c.txtTaux, [&] { QTest::keyClicks(c.txtTaux, QStringLiteral("1")); }},
-            {c.txtAssurance, [&] { QTest::keyClicks(c.txtAssurance, QStringLiteral("5")); }},
-            {c.txtFraisDossier, [&] { QTest::keyClicks(c.txtFraisDossier, QStringLiteral("9")); }},
+        std::vector<std::pair<QWidget*, std::function<void()>>> modifications = {
             {c.txtMontant, [&] { c.cboEcheance->setCurrentIndex(2); }},
             {c.DTPicker, [&] { c.DTPicker->setDate(QDate(2008, 5, 5)); }}};
+        for (QLineEdit* champ : {c.txtMontant, c.txtMensualite, c.txtTaux, c.txtAssurance, c.txtFraisDossier})
+            modifications.push_back({champ, [champ] { QTest::keyClicks(champ, QStringLiteral("1")); }});
         for (const auto& [champ, modifie] : modifications) {
             w.calcule();
             w.f->setWindowTitle(QStringLiteral("pret.amx - Amortix"));
@@ -154,8 +194,10 @@ private slots:
     }
 
     // Either key enters the locale's separator in the decimal fields, over a selection as typing
-    // would; the duration keeps what is typed. In a point locale, with the year on four digits.
-    void separateurDecimalEtLocaleAmericaine() {
+    // would; the duration keeps what is typed. A date typed replaces the one shown: all selected, by
+    // Ctrl+A, emptied then without separators, on single digits, reached by Tab. One tab stop: Tab
+    // goes on to the rate, Shift+Tab back. In a point locale, with the year on four digits.
+    void clavierEtLocaleAmericaine() {
         Poste w;
         w.ouvre();
         const ControlesEmprunt c = w.c();
@@ -168,43 +210,8 @@ private slots:
         c.txtMontant->setSelection(2, 2);
         QTest::keyClick(c.txtMontant, Qt::Key_Period);
         QCOMPARE(c.txtMontant->text(), QStringLiteral("12,,a"));
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        Poste en;
-        en.ouvre();
-        QCOMPARE(en.c().DTPicker->displayFormat(), QStringLiteral("M/d/yyyy"));
-        en.calcule("10000", "12", "6,0", "5", "100", QDate(2007, 1, 15));
-        QCOMPARE(en.rangee(0), QStringLiteral("1 1/15/2007 865.66 50.00 5.00 810.66 9189.34"));
-    }
-
-    // Incomplete or not numbers: the box, nothing rewritten. A duration of zero fails after the fields
-    // were rewritten, nothing listed. No effective rate: the schedule, the costs, the outputs stay.
-    void echecsDuCalcul() {
-        Poste w;
-        w.ouvre();
-        const ControlesEmprunt c = w.c();
-        for (const auto& [montant, taux, assurance] :
-             {std::tuple{"", "6", ""}, {"10000", "six", ""}, {"10000", "6", "a"}}) {
-            w.calcule(montant, "12", taux, assurance);
-            QVERIFY(
-                w.interactions.montre(IconeMessage::Information, QStringLiteral("Amortix"), MessageEchec));
-            QVERIFY(c.txtMontant->text() == montant && w.lignes() == 0 && w.f->aucunCalcul());
-        }
-        w.calcule("10000", "0", "6");
-        QVERIFY(w.interactions.messages.size() == 4 && c.txtAssurance->text() == "0,00" && w.lignes() == 0);
-        w.calcule("1000", "3", "0");
-        QVERIFY(w.interactions.messages.size() == 5 && w.interactions.dernierTexte() == MessageEchec);
-        QVERIFY(w.lignes() == 3 && c.lblCoutTotal->text() == "0,00" && c.lblTEG->text().isEmpty());
-        QVERIFY(!c.cmdDetailsTEG->isVisible() && c.cmdImprimer->isEnabled() &&
-                !QApplication::overrideCursor());
-    }
-
-    // A date typed replaces the one shown: all selected, by Ctrl+A, emptied then without separators,
-    // on single digits, reached by Tab. One tab stop: Tab goes on to the rate, Shift+Tab back.
-    void uneDateTapeeRemplaceLaDate() {
-        Poste w;
-        w.ouvre();
-        QDateEdit* date = w.c().DTPicker;
-        QComboBox* frequence = w.c().cboEcheance;
+        QDateEdit* date = c.DTPicker;
+        QComboBox* frequence = c.cboEcheance;
         const std::pair<std::function<void()>, const char*> cas[] = {
             {[date] { date->selectAll(); }, "5/3/2010"},
             {[date] { QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier); }, "05/03/2010"},
@@ -226,70 +233,44 @@ private slots:
             QVERIFY2(date->hasFocus() && date->date() == QDate(2010, 3, 5), tape);
         }
         QTest::keyClick(date, Qt::Key_Tab);
-        QVERIFY(w.c().txtTaux->hasFocus());
+        QVERIFY(c.txtTaux->hasFocus());
         date->setFocus();
         QTest::keyClick(date, Qt::Key_Backtab);
         QVERIFY(frequence->hasFocus());
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        Poste en;
+        en.ouvre();
+        QCOMPARE(en.c().DTPicker->displayFormat(), QStringLiteral("M/d/yyyy"));
+        en.calcule("10000", "12", "6,0", "5", "100", QDate(2007, 1, 15));
+        QCOMPARE(en.rangee(0), QStringLiteral("1 1/15/2007 865.66 50.00 5.00 810.66 9189.34"));
     }
 
-    // Ctrl+A, Ctrl+C: the headers and every row. Rows 4 and 2 picked, copied from the context menu,
-    // in the list's order.
-    void copieDesLignesAvecLesEntetes() {
+    // Incomplete or not numbers: the box, nothing rewritten. A duration of zero fails after the fields
+    // were rewritten, nothing listed. No effective rate: the schedule, the costs, the outputs stay. Zero
+    // per cent over 2 147 483 647 months: the calendar stops it after December 9999, the rows listed
+    // stay on show, without costs or outputs.
+    void echecsDuCalcul() {
         Poste w;
         w.ouvre();
-        w.calcule();
-        QTreeView* liste = w.c().lvwListe;
-        liste->setFocus();
-        QTest::keyClick(liste, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(liste, Qt::Key_C, Qt::ControlModifier);
-        const auto copie = [] { return QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts); };
-        const QStringList tout = copie();
-        QCOMPARE(tout.size(), 13);
-        QCOMPARE(tout.front(), QStringLiteral("N°\tDate\tMontant éch.\tIntérêts\tAssurance\tCapital amorti\t"
-                                              "Capital restant dû"));
-        QCOMPARE(tout.back(), QStringLiteral("12\t31/12/2007\t860,70\t4,28\t0,00\t856,42\t0,00"));
-        for (const auto& [ligne, touches] : {std::pair{3, Qt::NoModifier}, {1, Qt::ControlModifier}})
-            QTest::mouseClick(liste->viewport(), Qt::LeftButton, touches,
-                              liste->visualRect(liste->model()->index(ligne, 0)).center());
-        QCOMPARE(liste->contextMenuPolicy(), Qt::ActionsContextMenu);
-        QStringList textes;
-        for (QAction* action : liste->actions())
-            textes << action->text();
-        QCOMPARE(textes, QStringList({"&Copier", "&Tout sélectionner"}));
-        liste->actions().front()->trigger();
-        const QStringList deux = copie();
-        QVERIFY(deux.size() == 3 && deux[1].startsWith("2\t28/02/2007\t") &&
-                deux[2].startsWith("4\t30/04/2007\t"));
-    }
-
-    // The list grows with the window, the costs move down with it, the fields stay; never below the
-    // designed size; the next window opens at the size left.
-    void laFenetreSAgranditEtSeSouvientDeSaTaille() {
-        Poste w;
-        w.ouvre();
-        const QSize dessinee = w.f->size();
-        QVERIFY(w.f->minimumSize() == dessinee && w.f->maximumSize().width() > dessinee.width());
-        const QRect liste = w.c().lvwListe->geometry();
-        const QPoint cadre = w.c().Frame2->pos();
-        const QRect montant = w.c().txtMontant->geometry();
-        w.f->resize(dessinee + QSize(300, 200));
-        QTRY_COMPARE(w.c().lvwListe->geometry(), liste.adjusted(0, 0, 300, 200));
-        QVERIFY(w.c().Frame2->pos() == cadre + QPoint(0, 200) && w.c().txtMontant->geometry() == montant);
-        w.f->resize(dessinee - QSize(100, 100));
-        QCOMPARE(w.f->size(), dessinee);
-        w.f->resize(dessinee + QSize(120, 80));
-        w.f->close();
-        QVERIFY(QFile::exists(QDir(w.dossier.path()).filePath(QStringLiteral("fenetre.bin"))));
-        w.ouvre();
-        QCOMPARE(w.f->size(), dessinee + QSize(120, 80));
-        QTRY_COMPARE(w.c().lvwListe->geometry(), liste.adjusted(0, 0, 120, 80));
-    }
-
-    void lesTextesDeQtSontEnFrancais() {
-        QVERIFY(
-            ChargeTraductionsQt(*QCoreApplication::instance(), QLocale(QLocale::French, QLocale::France)));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
-        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Voir dans :"));
+        const ControlesEmprunt c = w.c();
+        for (const auto& [montant, taux, assurance] :
+             {std::tuple{"", "6", ""}, {"10000", "six", ""}, {"10000", "6", "a"}}) {
+            w.calcule(montant, "12", taux, assurance);
+            QVERIFY(
+                w.interactions.montre(IconeMessage::Information, QStringLiteral("Amortix"), MessageEchec));
+            QVERIFY(c.txtMontant->text() == montant && w.lignes() == 0 && w.f->aucunCalcul());
+        }
+        w.calcule("10000", "0", "6");
+        QVERIFY(w.interactions.messages.size() == 4 && c.txtAssurance->text() == "0,00" && w.lignes() == 0);
+        w.calcule("1000", "3", "0");
+        QVERIFY(w.interactions.messages.size() == 5 && w.interactions.dernierTexte() == MessageEchec);
+        QVERIFY(w.lignes() == 3 && c.lblCoutTotal->text() == "0,00" && c.lblTEG->text().isEmpty());
+        QVERIFY(!c.cmdDetailsTEG->isVisible() && c.cmdImprimer->isEnabled() &&
+                !QApplication::overrideCursor());
+        w.calcule("10000", "2147483647", "0", "", "", QDate(2000, 1, 31));
+        QVERIFY(w.interactions.messages.size() == 6 && w.interactions.dernierTexte() == MessageEchec);
+        QVERIFY(w.lignes() == 96000 && w.f->modeleListe()->texte(95999, 1) == "31/12/9999");
+        QVERIFY(c.lblCoutTotal->text().isEmpty() && c.lvwListe->isVisible() && !c.cmdImprimer->isEnabled());
     }
 };
 

@@ -68,14 +68,6 @@ std::function<std::unique_ptr<QPrinter>()> ImprimantePdf(const QString& chemin,
     };
 }
 
-// The worked example with 15 of insurance, under the header the customisation dialog would set.
-void CalculeExemple(Poste& w) {
-    if (!w.f)
-        w.ouvre();
-    w.module.strEnteteImpression = QStringLiteral("Agence du Centre - prêts immobiliers");
-    w.calcule("10000", "12", "6", "15");
-}
-
 // The report's first line is the header; those below the heading row are the list's rows.
 bool ReprendLaListe(const Poste& w, const QString& pdf) {
     const QStringList lignes = poppler::Lignes(pdf);
@@ -95,11 +87,15 @@ private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
     // The window's texts, read with the window's locale, handed to LibreOffice as a new document,
-    // each export a new workbook in a new folder.
-    void exportVersLibreOffice() {
-        for (const auto& [locale, derniereDate, teg] :
-             {std::tuple{QLocale(QLocale::French, QLocale::France), "31/12/2007", " TEG: 6,1667 %"},
-              {QLocale(QLocale::English, QLocale::UnitedStates), "12/31/2007", " TEG: 6.1667 %"}}) {
+    // each export a new workbook in a new folder; printed, the report is the window's texts, with no
+    // image without a logo. No LibreOffice: the desktop's application for the file. LibreOffice that
+    // does not start, then no application at all: the file stays, and the message says where.
+    void exportVersUnTableur() {
+        for (const auto& [locale, derniereDate, teg, montant] :
+             {std::tuple{QLocale(QLocale::French, QLocale::France), "31/12/2007", " TEG: 6,1667 %",
+                         "10000,00"},
+              {QLocale(QLocale::English, QLocale::UnitedStates), "12/31/2007", " TEG: 6.1667 %",
+               "10000.00"}}) {
             QLocale::setDefault(locale);
             Fenetre w;
             w.exporte();
@@ -122,12 +118,14 @@ private slots:
             w.exporte();
             QVERIFY(w.interactions.lancements.size() == 2 &&
                     w.interactions.lancements[1].arguments.value(2) != fichier.filePath());
+            w.interactions.imprimante = ImprimantePdf(w.chemin("rapport.pdf"));
+            QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
+            QVERIFY(ReprendLaListe(w, w.chemin("rapport.pdf")) &&
+                    poppler::NombreImages(w.chemin("rapport.pdf")) == 0);
+            QCOMPARE(poppler::Lignes(w.chemin("rapport.pdf")).value(1),
+                     "Montant du crédit : " + QLatin1String(montant));
         }
-    }
-
-    // No LibreOffice: the desktop's application for the file. LibreOffice that does not start, then
-    // no application at all: the file stays, and the message says where.
-    void sansLibreOfficeNiTableur() {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
         Fenetre w(false);
         w.exporte();
         QVERIFY(w.interactions.lancements.empty() && w.interactions.messages.empty());
@@ -147,27 +145,10 @@ private slots:
                 .arg(chemin)));
     }
 
-    // A cell of the list that is not a number: the busy pointer gone before the box, the window as
-    // it was.
-    void celluleDeLaListeQuiNEstPasUnNombre() {
-        Fenetre w;
-        auto* modele = w.f->findChild<ModeleEcheancier*>();
-        std::vector<LigneTableau> lignes = modele->lignes();
-        lignes[3][Colonne::CapitalRestant] = "n/a";
-        modele->remplace(lignes);
-        QString curseurPendantMessage;
-        w.interactions.pendantMessage = [&](const auto&) { curseurPendantMessage = Curseur(); };
-        w.exporte();
-        QVERIFY(w.interactions.lancements.empty() && w.interactions.documents.empty());
-        QVERIFY(w.signale(
-            "12", QStringLiteral("Erreur 13\r\nIncompatibilité de type : « n/a » n'est pas un nombre.\r\n\r\n"
-                                 "Excel n'est probablement pas installé sur votre ordinateur.")));
-        QCOMPARE(curseurPendantMessage, QStringLiteral("aucun"));
-        QVERIFY(w.f->modeleListe()->texte(3, 6) == "n/a" && w.c().cmdExportExcel->isEnabled());
-    }
-
     // Saved where asked, nothing handed to any application; a failure leaves the file that was there
-    // untouched and no stray file beside it; a folder that does not exist stops it at once.
+    // untouched and no stray file beside it; a folder that does not exist stops it at once. A cell of
+    // the list that is not a number, handed over: the busy pointer gone before the box, the window as
+    // it was.
     void exporterVersUnClasseur() {
         Fenetre w;
         const QString chemin = w.chemin("prêt.xlsx");
@@ -193,55 +174,35 @@ private slots:
         w.interactions.fichiers.push_back(w.chemin("absent/x.xlsx"));
         w.c().mnuExporterClasseur->trigger();
         QVERIFY(w.signale("1", QStringLiteral("Erreur 5\r\nLe fichier « ")));
-    }
-
-    // What the window shows, under the busy pointer: the header, the TEG of the label's tag when
-    // asked, the costs, the list's rows, the logo.
-    void imprimeCeQueMontreLaFenetre() {
-        Poste w;
-        w.module.blnTEGDansExcel = true;
-        CalculeExemple(w);
-        QImage image(40, 30, QImage::Format_RGB32);
-        image.fill(Qt::darkBlue);
-        w.c().picLogo->setPixmap(QPixmap::fromImage(image));
-        w.c().lblTEG->setProperty("tag", QStringLiteral("9,9999 %"));
-        bool curseurAttente = false;
-        w.interactions.imprimante = ImprimantePdf(w.chemin("imprimante.pdf"), &curseurAttente);
-        QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
-        QVERIFY(w.interactions.messages.empty() && curseurAttente && !QApplication::overrideCursor());
-        QCOMPARE(poppler::Lignes(w.chemin("imprimante.pdf")).mid(1, 9),
-                 QStringList({"Montant du crédit : 10000,00", "Amortissement : 12 mois",
-                              "Taux d'intérêt : 6,00 % (TEG: 9,9999 %)", "Assurance (fixe par éch.) : 15,00",
-                              "Coût total du crédit : 507,96 dont :", "Intérêts : 327,96",
-                              "Assurance : 180,00", "Frais de dossier : 0,00", "Tableau d'amortissement :"}));
-        QVERIFY(ReprendLaListe(w, w.chemin("imprimante.pdf")) &&
-                w.rangee(0) == "1 31/01/2007 875,66 50,00 15,00 810,66 9189,34");
-        QCOMPARE(poppler::NombreImages(w.chemin("imprimante.pdf")), 1);
-    }
-
-    // In a point locale, the report is the window's texts; no logo, no image.
-    void imprimeEnAnglaisSansTEG() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        Poste w;
-        CalculeExemple(w);
-        w.interactions.imprimante = ImprimantePdf(w.chemin("anglais.pdf"));
-        QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
-        const QStringList lignes = poppler::Lignes(w.chemin("anglais.pdf"));
-        QCOMPARE(lignes.at(1), QStringLiteral("Montant du crédit : 10000.00"));
-        QCOMPARE(lignes.at(3), QStringLiteral("Taux d'intérêt : 6.00 %"));
-        QVERIFY(ReprendLaListe(w, w.chemin("anglais.pdf")));
-        QCOMPARE(poppler::NombreImages(w.chemin("anglais.pdf")), 0);
+        w.interactions.messages.clear();
+        w.c().lblCoutTotal->setText(QStringLiteral("327,96"));
+        auto* modele = w.f->findChild<ModeleEcheancier*>();
+        std::vector<LigneTableau> lignes = modele->lignes();
+        lignes[3][Colonne::CapitalRestant] = "n/a";
+        modele->remplace(lignes);
+        QString curseurPendantMessage;
+        w.interactions.pendantMessage = [&](const auto&) { curseurPendantMessage = Curseur(); };
+        w.exporte();
+        QVERIFY(w.interactions.lancements.empty() && w.interactions.documents.empty());
+        QVERIFY(w.signale(
+            "12", QStringLiteral("Erreur 13\r\nIncompatibilité de type : « n/a » n'est pas un nombre.\r\n\r\n"
+                                 "Excel n'est probablement pas installé sur votre ordinateur.")));
+        QCOMPARE(curseurPendantMessage, QStringLiteral("aucun"));
+        QVERIFY(w.f->modeleListe()->texte(3, 6) == "n/a" && w.c().cmdExportExcel->isEnabled());
     }
 
     // The preview once computed, the TEG left out unless asked. No printer, or one that refuses the
-    // document, from either command: the critical box, once the pointer is back. The PDF export
+    // document, from either command: the critical box, once the pointer is back. Printed under the
+    // busy pointer, what the window shows: the header, the TEG of the label's tag when asked, the
+    // costs, the list's rows, the logo. The PDF export
     // cancelled: nothing written, nothing said; through the keyboard, over a file already there; a folder
     // that does not exist: the box says why.
     void apercuImpressionEtExportEnPdf() {
         Poste w;
         w.ouvre();
         QVERIFY(!w.c().mnuApercuAvantImpression->isEnabled());
-        CalculeExemple(w);
+        w.module.strEnteteImpression = QStringLiteral("Agence du Centre - prêts immobiliers");
+        w.calcule("10000", "12", "6", "15");
         w.interactions.imprimanteApercu = ImprimantePdf(w.chemin("apercu.pdf"));
         w.c().mnuApercuAvantImpression->trigger();
         QVERIFY(w.interactions.apercus == 1 && w.interactions.messages.empty() &&
@@ -254,6 +215,23 @@ private slots:
                                       "Erreur 484\r\nAucune imprimante par défaut n'est définie." +
                                           Echec482.mid(Echec482.indexOf("\r\n\r\n"))) &&
                 curseurRendu);
+        w.module.blnTEGDansExcel = true;
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::darkBlue);
+        w.c().picLogo->setPixmap(QPixmap::fromImage(image));
+        w.c().lblTEG->setProperty("tag", QStringLiteral("9,9999 %"));
+        bool curseurAttente = false;
+        w.interactions.imprimante = ImprimantePdf(w.chemin("imprimante.pdf"), &curseurAttente);
+        QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
+        QVERIFY(w.interactions.messages.size() == 1 && curseurAttente && !QApplication::overrideCursor());
+        QCOMPARE(poppler::Lignes(w.chemin("imprimante.pdf")).mid(1, 9),
+                 QStringList({"Montant du crédit : 10000,00", "Amortissement : 12 mois",
+                              "Taux d'intérêt : 6,00 % (TEG: 9,9999 %)", "Assurance (fixe par éch.) : 15,00",
+                              "Coût total du crédit : 507,96 dont :", "Intérêts : 327,96",
+                              "Assurance : 180,00", "Frais de dossier : 0,00", "Tableau d'amortissement :"}));
+        QVERIFY(ReprendLaListe(w, w.chemin("imprimante.pdf")) &&
+                w.rangee(0) == "1 31/01/2007 875,66 50,00 15,00 810,66 9189,34");
+        QCOMPARE(poppler::NombreImages(w.chemin("imprimante.pdf")), 1);
         w.interactions.imprimante = ImprimantePdf(w.chemin("absent/imprimante.pdf"));
         QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
         QCOMPARE(w.interactions.dernierTexte(), Echec482);

@@ -46,10 +46,6 @@ struct Comparaison {
     QTableWidget* table = Controle<QTableWidget>(f, "tblOffres");
 
     QString chemin(const QString& nom) const { return dossier.filePath(nom); }
-    QString cellule(LigneComparaison ligne, int colonne) const {
-        const QTableWidgetItem* item = table->item(Ligne(ligne), colonne);
-        return item ? item->text() : QString();
-    }
     QStringList entetes() const {
         QStringList noms;
         for (int c = 0; c < table->columnCount(); ++c)
@@ -57,18 +53,6 @@ struct Comparaison {
         return noms;
     }
     void clique(const char* bouton) { QTest::mouseClick(Controle<QPushButton>(f, bouton), Qt::LeftButton); }
-    // The published offers, with a damaged document second.
-    void ajoutePubliees() {
-        QStringList chemins;
-        for (const OffrePubliee& o : Publiees) {
-            QVERIFY(!EnregistreDocument(chemin(QString::fromUtf8(o.fichier)), o.saisie));
-            chemins << chemin(QString::fromUtf8(o.fichier));
-        }
-        QVERIFY(Ecrit(chemin(QStringLiteral("abime.amx")), "100000\r\n180\r\n"));
-        chemins.insert(1, chemin(QStringLiteral("abime.amx")));
-        interactions.listesFichiers.push_back(chemins);
-        clique("cmdAjouter");
-    }
 };
 
 } // namespace
@@ -79,10 +63,20 @@ class frmComparaisonTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    // Several documents at once, a damaged one reported in its own column; the marks; removing.
+    // Several documents at once, a damaged one reported in its own column; the marks; the table and
+    // both charts on an A4 landscape page, a destination that fails leaving nothing beside it and
+    // reported; removing.
     void ajouteMarqueEtRetire() {
-        Comparaison w;
-        w.ajoutePubliees();
+        Comparaison w; // the published offers, with a damaged document second
+        QStringList chemins;
+        for (const OffrePubliee& o : Publiees) {
+            QVERIFY(!EnregistreDocument(w.chemin(QString::fromUtf8(o.fichier)), o.saisie));
+            chemins << w.chemin(QString::fromUtf8(o.fichier));
+        }
+        QVERIFY(Ecrit(w.chemin(QStringLiteral("abime.amx")), "100000\r\n180\r\n"));
+        chemins.insert(1, w.chemin(QStringLiteral("abime.amx")));
+        w.interactions.listesFichiers.push_back(chemins);
+        w.clique("cmdAjouter");
         QCOMPARE(w.interactions.demandes.back().titre, QStringLiteral("Ouvrir"));
         QVERIFY(w.interactions.demandes.back().filtre == FiltreDocuments && !QApplication::overrideCursor());
         QCOMPARE(w.entetes(), QStringList({"banque.amx", "abime.amx", "conso.amx", "auto.amx"}));
@@ -91,7 +85,7 @@ private slots:
         QStringList banque; // the bank's column, all but its TEG
         for (const LigneComparaison ligne : LignesComparaison)
             if (ligne != LigneComparaison::TEG)
-                banque << w.cellule(ligne, 0);
+                banque << w.table->item(Ligne(ligne), 0)->text();
         QCOMPARE(banque, QStringList({"100000,00", "180 mois", "2,00 %", "43,32", "2690,00", "686,83",
                                       "686,61 le 31/12/2021", "123629,18", "26319,18", "15831,58", "7797,60",
                                       "3,37 %", "2,41 %", "0,96 %"}));
@@ -123,22 +117,6 @@ private slots:
                 std::abs(barres->barSets().at(1)->sum() - 15831.58) < 0.01);
         QCOMPARE(annuel->chart()->locale(), QLocale());
 
-        w.table->setCurrentCell(0, 1);
-        w.clique("cmdRetirer");
-        QCOMPARE(w.entetes(), QStringList({"banque.amx", "conso.amx", "auto.amx"}));
-        QCOMPARE(w.table->currentColumn(), 1); // the next column is the current one
-        w.clique("cmdRetirer");
-        QCOMPARE(w.entetes(), QStringList({"banque.amx", "auto.amx"}));
-        // The cheapest gone, the car loan is: below 9 000 × 9 % × 5 + 60 × 1,30 of cost.
-        QVERIFY(w.table->item(Ligne(LigneComparaison::CoutTotal), 1)->font().bold() &&
-                !w.table->item(Ligne(LigneComparaison::CoutTotal), 0)->font().bold());
-    }
-
-    // The table and both charts on an A4 landscape page; a destination that fails leaves nothing
-    // beside it and is reported.
-    void exportePdfEtClavier() {
-        Comparaison w;
-        w.ajoutePubliees();
         const QString pdf = w.chemin(QStringLiteral("comparaison.pdf"));
         w.interactions.fichiers.push_back(pdf);
         w.clique("cmdExporterPdf");
@@ -166,6 +144,15 @@ private slots:
             QVERIFY(!QFileInfo::exists(w.chemin("absent")) && QFileInfo(w.chemin("dossier.pdf")).isDir());
         }
 
+        w.table->setCurrentCell(0, 1);
+        w.clique("cmdRetirer");
+        QCOMPARE(w.entetes(), QStringList({"banque.amx", "conso.amx", "auto.amx"}));
+        QCOMPARE(w.table->currentColumn(), 1); // the next column is the current one
+        w.clique("cmdRetirer");
+        QCOMPARE(w.entetes(), QStringList({"banque.amx", "auto.amx"}));
+        // The cheapest gone, the car loan is: below 9 000 × 9 % × 5 + 60 × 1,30 of cost.
+        QVERIFY(w.table->item(Ligne(LigneComparaison::CoutTotal), 1)->font().bold() &&
+                !w.table->item(Ligne(LigneComparaison::CoutTotal), 0)->font().bold());
         // Every button by Tab and by its own access key; Escape closes.
         w.f.show();
         QVERIFY(QTest::qWaitForWindowActive(&w.f));

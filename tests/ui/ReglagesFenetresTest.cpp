@@ -43,7 +43,9 @@ private slots:
 
     // 640 pixels wide or less: the question; No ends everything without reading the options, Yes goes
     // on, creating an empty options file, the defaults holding. A document on the command line (the
-    // arguments joined) skips the welcome screen, and so does the option.
+    // arguments joined) skips the welcome screen, and so does the option. On the welcome screen, the
+    // arrow shows the main window once and the timer cannot show it again; left alone, the timer
+    // (5 s) does the same.
     void demarrageSelonEcranOptionsEtLigneDeCommande() {
         Poste p;
         const QString options = p.dossier.filePath(NomFichierOptions);
@@ -65,11 +67,6 @@ private slots:
         QCOMPARE(p.module.options(), (Options{false, false, false}));
         QCOMPARE(LigneDeCommande({"amortix", "/home/a/mes", "prêts/essai.amx"}),
                  QStringLiteral("/home/a/mes prêts/essai.amx"));
-    }
-
-    // The arrow shows the main window once and the timer cannot show it again; left alone, the
-    // timer (5 s) does the same.
-    void ecranDAccueil() {
         int affichages = 0;
         QPointer<frmAccueil> accueil = new frmAccueil([&affichages] { ++affichages; });
         accueil->show();

@@ -92,7 +92,9 @@ private slots:
         QCOMPARE(p.c().txtMontant->text(), QStringLiteral("150000,00"));
         Poste q;
         q.ouvre(p.chemin("absent.amx"));
-        QVERIFY(Avertit(q, QStringLiteral("Le document « absent.amx » n'a pas pu être ouvert.")));
+        QVERIFY(
+            Avertit(q, "Le document « absent.amx » n'a pas pu être ouvert.\r\nCe fichier est introuvable : " +
+                           p.chemin("absent.amx")));
         QVERIFY(q.c().txtMontant->text().isEmpty() && q.f->isVisible() && q.f->windowTitle() == "Amortix");
     }
 

@@ -207,7 +207,8 @@ private slots:
         frmCustom custom(p.module, p.interactions, principale);
         custom.txtImage->setText(p.chemin("faux.jpg"));
         QTest::mouseClick(custom.cmdOK, Qt::LeftButton);
-        QVERIFY(Avertit(p, QStringLiteral("faux.jpg")) && custom.result() == QDialog::Accepted &&
+        QVERIFY(Avertit(p, "Ce fichier n'est pas une image reconnue : " + p.chemin("faux.jpg")) &&
+                custom.result() == QDialog::Accepted &&
                 LitEnregistrementEntetes(entetes).enregistrement.cheminImage == p.chemin("faux.jpg"));
         QByteArray bmp = "BM";
         for (const quint32 valeur : {54u, 0u, 54u, 40u, 9000u, 9000u, 1u | 32u << 16, 0u, 0u, 0u, 0u, 0u, 0u})

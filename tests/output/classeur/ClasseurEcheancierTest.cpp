@@ -96,8 +96,7 @@ void VerifieEcheancierEtMiseEnPage(const Classeur& c, const EmpruntCalcule& calc
     EXPECT_EQ(lu[QLatin1String("hauteurParDefaut")].toDouble(), 12.75);
     const QJsonObject ligne10 = lu[QLatin1String("lignes")].toObject()[QLatin1String("10")].toObject();
     EXPECT_EQ(ligne10[QLatin1String("hauteur")].toDouble(), 28.5);
-    EXPECT_EQ(DecritCellule(ligne10[QLatin1String("style")].toObject()),
-              QStringLiteral("Arial 10 gras | -/centre renvoi"));
+    EXPECT_EQ(ligne10[QLatin1String("style")].toString(), QStringLiteral("Arial 10 gras | -/centre renvoi"));
     EXPECT_EQ(lu[QLatin1String("titresLignes")].toString(), QStringLiteral("$10:$10"));
     EXPECT_TRUE(lu[QLatin1String("titresColonnes")].isNull());
     EXPECT_EQ(lu[QLatin1String("policeParDefaut")].toString(), QStringLiteral("Arial"));

@@ -33,7 +33,6 @@ TEST(FichierOptions, LectureEtEcritureSelonLesOctets) {
     EXPECT_TRUE(absent.options == Options{} && !absent.erreur);
     EXPECT_EQ(Contenu(chemin), QByteArray());
     for (const auto& [avant, options, apres] : {std::tuple{"", Options{true, false, false}, "102"},
-                                                {"102", Options{false, true, true}, "011"},
                                                 {"xxxxxx", Options{true, true, true}, "111xxx"}}) {
         ASSERT_TRUE(Ecrit(chemin, avant) && !EcritOptions(chemin, options));
         EXPECT_EQ(Contenu(chemin), QByteArray(apres));

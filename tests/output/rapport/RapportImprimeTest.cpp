@@ -31,12 +31,6 @@ protected:
         rapport.contenu = ContenuDuCalcul(exemple);
         rapport.strEnteteImpression = QStringLiteral("Prêts de l'Agence du Centre");
     }
-    QString pdf(const QString& nom = QStringLiteral("rapport.pdf")) {
-        QString chemin = dossier.filePath(nom);
-        const auto erreur = EnregistreRapportPdf(chemin, rapport);
-        EXPECT_FALSE(erreur) << erreur->description.toStdString();
-        return chemin;
-    }
     // On a page of 12 000 x 8 000 twips without margins, so that places read back as drawn.
     QString pdfPetitePage(const QString& nom) {
         QString chemin = dossier.filePath(nom);
@@ -88,7 +82,8 @@ std::vector<Trait> TraitsDepuisLaGauche(const QImage& image) {
 // the rule under the header, the costs after an empty line.
 TEST_F(RapportImprimeTest, TextesDansLOrdre) {
     rapport.contenu.saisie.frequence = Frequence::Trimestres;
-    const QString chemin = pdf();
+    const QString chemin = dossier.filePath(QStringLiteral("rapport.pdf"));
+    ASSERT_FALSE(EnregistreRapportPdf(chemin, rapport));
     const QStringList lignes = poppler::Lignes(chemin);
     // The other lines are the window's, which its tests read.
     ASSERT_EQ(lignes.size(), 23);

@@ -39,10 +39,9 @@ struct Classeur {
     Classeur(const ContenuEcheancier& contenu, bool teg, const ConventionsLocales& conventions = fr,
              const QString& entete = EnteteDefaut)
         : echec(EcritClasseur(contenu, entete, teg, conventions, chemin)) {
-        QString erreurs;
         if (!echec)
-            lu = LitClasseur(chemin, &erreurs);
-        EXPECT_TRUE(echec || !lu.isEmpty()) << erreurs.toStdString();
+            lu = LitClasseur(chemin);
+        EXPECT_TRUE(echec || !lu.isEmpty());
         cellules = lu[QLatin1String("cellules")].toObject();
     }
     QString cellule(const QString& nom) const { return DecritCellule(cellules[nom].toObject()); }

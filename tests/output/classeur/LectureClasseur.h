@@ -17,16 +17,14 @@ namespace amortix {
 
 // A workbook read back by openpyxl, a reader independent of the writer, as lit-classeur.py prints
 // it. Debian's openpyxl, hence /usr/bin/python3 rather than a python3 found first on the PATH.
-// An empty object when the workbook cannot be read; `erreurs` then says why.
-inline QJsonObject LitClasseur(const QString& chemin, QString* erreurs = nullptr) {
+// An empty object when the workbook cannot be read; the script's own error goes to the test's.
+inline QJsonObject LitClasseur(const QString& chemin) {
     QProcess lecteur;
+    lecteur.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     lecteur.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(LECTEUR_CLASSEUR), chemin});
     if (!lecteur.waitForFinished(120000) || lecteur.exitStatus() != QProcess::NormalExit ||
-        lecteur.exitCode() != 0) {
-        if (erreurs)
-            *erreurs = QString::fromUtf8(lecteur.readAllStandardError()) + lecteur.errorString();
+        lecteur.exitCode() != 0)
         return {};
-    }
     return QJsonDocument::fromJson(lecteur.readAllStandardOutput()).object();
 }
 

@@ -1,5 +1,4 @@
 #include "CommandesCli.h"
-#include "EnregistrementEntetes.h"
 #include "LectureClasseur.h"
 
 #include <QTemporaryDir>
@@ -9,9 +8,7 @@ using namespace amortix;
 
 TEST(CommandeExportClasseur, AvecEtSansLeTEGPuisDossierAbsent) {
     QTemporaryDir dossier;
-    // The settings of a computer where nothing was ever stored.
-    Module reglages;
-    reglages.strEnteteExcel = EnregistrementEntetesParDefaut().enteteExcel;
+    Module reglages; // nothing ever stored
     std::string erreurs;
     const auto exporte = [&](const QString& chemin, const QStringList& options) {
         std::string sortie;

@@ -33,27 +33,19 @@ TEST(FichierOptions, LectureEtEcritureSelonLesOctets) {
     EXPECT_TRUE(absent.options == Options{} && !absent.erreur);
     EXPECT_EQ(Contenu(chemin), QByteArray());
     for (const auto& [avant, options, apres] : {std::tuple{"", Options{true, false, false}, "102"},
-                                                {"102", Options{false, true, true}, "011"},
                                                 {"xxxxxx", Options{true, true, true}, "111xxx"}}) {
         ASSERT_TRUE(Ecrit(chemin, avant) && !EcritOptions(chemin, options));
         EXPECT_EQ(Contenu(chemin), QByteArray(apres));
     }
 }
 
-// Settings files that cannot be written or read (a folder stands in their place, which stops root
-// too): the defaults, and the reason for the warning.
-TEST(FichierOptions, FichiersImpossibles) {
+// A header store that cannot be written or read (a folder stands in its place, which stops root too):
+// the defaults, and the reason for the warning. The options file's are the options dialog's and the
+// window's special files.
+TEST(StockEntetes, FichierImpossible) {
     QTemporaryDir dossier;
-    const QString options = dossier.filePath(NomFichierOptions), entetes = dossier.filePath(NomStockEntetes);
-    ASSERT_TRUE(QDir().mkdir(options) && QDir().mkdir(entetes));
-    const auto erreur = EcritOptions(options, {true, true, true});
-    ASSERT_TRUE(erreur);
-    EXPECT_TRUE(erreur->texte().startsWith(QStringLiteral("Erreur ")) &&
-                erreur->texte().contains(QStringLiteral("\r\n")));
-    const LectureOptions lecture = LitOptions(options, true);
-    EXPECT_EQ(lecture.options, Options{});
-    EXPECT_TRUE(lecture.erreur);
-
+    const QString entetes = dossier.filePath(NomStockEntetes);
+    ASSERT_TRUE(QDir().mkdir(entetes));
     EXPECT_TRUE(EcritEnregistrementEntetes(entetes, EnregistrementEntetesParDefaut()));
     const LectureEntetes lu = LitEnregistrementEntetes(entetes);
     EXPECT_TRUE(lu.enregistrement == EnregistrementEntetesParDefaut() && lu.erreur);

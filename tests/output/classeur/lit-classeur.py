@@ -7,46 +7,44 @@ import zipfile
 
 import openpyxl
 
-
-def police(font):
-    return {"nom": font.name, "taille": font.sz, "gras": bool(font.b), "italique": bool(font.i),
-            "souligne": font.u}
+MOTS = {"center": "centre", "right": "droite", None: "-", "thin": "fin", "hair": "cheveu"}
 
 
 def trait(cote):
     if cote is None or cote.style is None:
-        return None
+        return "-"
     automatique = cote.color is None or getattr(cote.color, "auto", False)
-    return cote.style if automatique else cote.style + " (couleur)"
+    return MOTS.get(cote.style, cote.style) if automatique else cote.style + " (couleur)"
 
 
-def style(objet):
-    a = objet.alignment
-    return {"police": police(objet.font), "format": objet.number_format,
-            "horizontal": a.horizontal, "vertical": a.vertical, "renvoi": bool(a.wrap_text),
-            "apostrophe": bool(objet.quotePrefix),
-            "bordures": {"gauche": trait(objet.border.left), "haut": trait(objet.border.top),
-                         "bas": trait(objet.border.bottom), "droite": trait(objet.border.right)}}
+def decrit(objet, valeur=None):
+    """One cell in a line, leaving out what a new cell has anyway: its value (a «text» or a number),
+    number format, font, alignments and lines, e.g. `10000 | #,##0.00 | Arial 10 gras` or
+    `«N°» | Arial 10 gras | centre/centre renvoi | cadre fin`."""
+    parties = ["«%s»" % valeur] if isinstance(valeur, str) else [] if valeur is None else ["%.15g" % valeur]
+    if objet.number_format != "General":
+        parties.append(objet.number_format)
+    f, a = objet.font, objet.alignment
+    parties.append("%s %g" % (f.name, f.sz) + " gras" * bool(f.b) + " italique" * bool(f.i) +
+                   " souligné" * (f.u == "single"))
+    alignements = MOTS.get(a.horizontal, a.horizontal) + "/" + MOTS.get(a.vertical, a.vertical)
+    alignements += " renvoi" * bool(a.wrap_text)
+    parties += [alignements] * (alignements != "-/-") + ["apostrophe"] * bool(objet.quotePrefix)
+    traits = [trait(getattr(objet.border, cote)) for cote in ("left", "top", "bottom", "right")]
+    if traits == ["fin"] * 4:
+        parties.append("cadre fin")
+    elif traits != ["-"] * 4:
+        parties.append("traits " + "/".join(traits))
+    return " | ".join(parties)
 
 
 def main(chemin):
     classeur = openpyxl.load_workbook(chemin)
     feuille = classeur.worksheets[0]
-    cellules = {}
-    for rangee in feuille.iter_rows():
-        for c in rangee:
-            if c.value is None and not c.has_style:
-                continue
-            entree = style(c)
-            entree["valeur"] = c.value
-            entree["type"] = c.data_type
-            cellules[c.coordinate] = entree
-    lignes = {}
-    for numero, dimension in feuille.row_dimensions.items():
-        entree = {"hauteur": dimension.ht}
-        if dimension.s:
-            entree["style"] = style(dimension)
-        lignes[str(numero)] = entree
+    cellules = {c.coordinate: {"valeur": c.value, "description": decrit(c, c.value)}
+                for rangee in feuille.iter_rows() for c in rangee if c.value is not None or c.has_style}
+    lignes = {str(numero): {"hauteur": d.ht, "style": decrit(d) if d.s else None}
+              for numero, d in feuille.row_dimensions.items()}
     with zipfile.ZipFile(chemin) as archive:
         styles = archive.read("xl/styles.xml").decode("utf-8")
     print(json.dumps({

@@ -69,10 +69,6 @@ inline std::vector<Page> Pages(const QString& pdf) {
     return pages;
 }
 
-inline QString Polices(const QString& pdf) {
-    return Sortie(QStringLiteral("pdffonts"), {pdf});
-}
-
 // The pictures that pdfimages lists, one line each below the heading and its dashes.
 inline int NombreImages(const QString& pdf) {
     return static_cast<int>(Sortie(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})

@@ -41,6 +41,13 @@ TEST(DocumentEmprunt, OctetPourOctetEtLecturesTolerees) {
         AnalyseDocument("1\r\n2\r\n 2,5 \r\n4\r\n5\r\n6\r\n28,5\r\n2\r\n2008\r\n", fr));
     EXPECT_EQ(arrondi.frequence, Frequence::Semestres);
     EXPECT_EQ(arrondi.premiereEcheance, 2008y / February / 28);
+    // The calendar's first and last days.
+    for (const auto& [jourMoisAnnee, date] :
+         {std::pair{"1\r\n1\r\n1601", 1601y / January / 1}, {"31\r\n12\r\n9999", 9999y / December / 31}})
+        EXPECT_EQ(std::get<SaisieEmprunt>(
+                      AnalyseDocument(exemple.left(exemple.indexOf("5\r\n3\r\n")) + jourMoisAnnee, fr))
+                      .premiereEcheance,
+                  date);
 }
 
 TEST(DocumentEmprunt, DocumentsRefusesEntiers) {

@@ -78,8 +78,8 @@ std::vector<Trait> TraitsDepuisLaGauche(const QImage& image) {
 
 } // namespace
 
-// The heading row, the unit of the duration, Liberation Sans embedded; the summary two lines below
-// the rule under the header, the costs after an empty line.
+// The heading row, the unit of the duration, Liberation Sans embedded, the title in 16 points; the
+// summary two lines below the rule under the header, the costs after an empty line.
 TEST_F(RapportImprimeTest, TextesDansLOrdre) {
     rapport.contenu.saisie.frequence = Frequence::Trimestres;
     const QString chemin = dossier.filePath(QStringLiteral("rapport.pdf"));
@@ -93,11 +93,13 @@ TEST_F(RapportImprimeTest, TextesDansLOrdre) {
     EXPECT_TRUE(polices.contains(QRegularExpression(QStringLiteral("\\nLiberationSans .* yes "))));
     EXPECT_TRUE(polices.contains(QRegularExpression(QStringLiteral("\\nLiberationSans-Bold .* yes "))));
     const poppler::Page page = poppler::Pages(chemin).at(0);
-    const auto haut = [&page](const char* texte) {
-        return std::find_if(page.mots.begin(), page.mots.end(),
-                            [&](const auto& m) { return m.texte == texte; })
-            ->haut;
+    const auto mot = [&page](const char* texte) {
+        return *std::find_if(page.mots.begin(), page.mots.end(),
+                             [&](const auto& m) { return m.texte == texte; });
     };
+    const auto haut = [&mot](const char* texte) { return mot(texte).haut; };
+    const auto hauteur = [&mot](const char* texte) { return mot(texte).bas - mot(texte).haut; };
+    EXPECT_NEAR(hauteur("Tableau") / hauteur("Prêts"), 1.6, 0.01); // 16 points against 10
     EXPECT_NEAR(haut("Amortissement") - haut("Montant"), Ligne, 1);
     EXPECT_NEAR(haut("Coût") - haut("Montant"), 5 * (haut("Amortissement") - haut("Montant")), 0.1);
     EXPECT_NEAR(haut("Montant") - haut("Prêts"), 3 * Ligne, 2);

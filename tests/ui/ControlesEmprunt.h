@@ -28,7 +28,6 @@ template <typename T> T* Controle(const QObject& fenetre, const char* nom) {
     return trouve;
 }
 
-// The main window's controls, for the tests that drive it.
 struct ControlesEmprunt {
     explicit ControlesEmprunt(const frmEmprunt& f) : f_(f) {}
     const frmEmprunt& f_;
@@ -59,13 +58,11 @@ struct ControlesEmprunt {
     QAction* mnuExporterClasseur = Controle<QAction>(f_, "mnuExporterClasseur");
 };
 
-// Types a text into an emptied field, as a user would.
 inline void Tape(QLineEdit* champ, const QString& texte) {
     champ->clear();
     QTest::keyClicks(champ, texte);
 }
 
-// A schedule row's seven cells, joined by spaces.
 inline QString Rangee(const QAbstractItemModel& modele, int i) {
     QStringList textes;
     for (int j = 0; j < 7; ++j)
@@ -92,8 +89,7 @@ struct Poste {
         return *f;
     }
     ControlesEmprunt c() const { return ControlesEmprunt(*f); }
-    // Types the loan into emptied fields, as a user would, and clicks the compute button; by default
-    // the worked example: 10 000 at 6 % over 12 months from 31/01/2007.
+    // By default the worked example: 10 000 at 6 % over 12 months from 31/01/2007.
     void calcule(const char* montant = "10000", const char* duree = "12", const char* taux = "6",
                  const char* assurance = "", const char* frais = "",
                  QDate premiere = QDate(2007, 1, 31)) const {

@@ -16,8 +16,7 @@ const QByteArray exemple = "150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n500,00\r\n
 // A document that cannot be opened or saved: one warning, which names it.
 bool Avertit(const Poste& p, const QString& debut) {
     return p.interactions.messages.size() == 1 &&
-           p.interactions.messages[0].icone == IconeMessage::Avertissement &&
-           p.interactions.dernierTexte().startsWith(debut);
+           p.interactions.montre(IconeMessage::Avertissement, QStringLiteral("Amortix"), debut);
 }
 
 } // namespace
@@ -49,7 +48,6 @@ private slots:
         QVERIFY(q.interactions.messages.empty() && q.f->SaisieAffichee() == p.f->SaisieAffichee() &&
                 q.lignes() == 240 && q.rangee(239) == p.rangee(239) &&
                 q.f->windowTitle() == "pret - Amortix");
-        // The dialog offers the file chosen last, for either command; cancelled, nothing is said.
         q.c().mnuOuvrir->trigger();
         QCOMPARE(q.interactions.demandes.back().fichierPropose, p.chemin("pret"));
         q.c().mnuEnregistrerSous->trigger();
@@ -70,7 +68,6 @@ private slots:
         p.c().mnuOuvrir->trigger();
         QVERIFY(p.f->SaisieAffichee() == avant && p.lignes() == 12 && p.f->windowTitle() == "Amortix");
         QVERIFY(Avertit(p, QStringLiteral("Le document « sept.amx » n'a pas pu être ouvert.\r\n")));
-        // The chosen name is a folder: the write fails, the warning says so, the title stays.
         p.interactions.messages.clear();
         QVERIFY(QDir(p.dossier.path()).mkpath(QStringLiteral("ancien.amx/contenu")));
         p.interactions.fichiers = {p.chemin("ancien.amx")};

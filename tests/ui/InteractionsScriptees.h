@@ -91,7 +91,6 @@ public:
     }
 
     QString dernierTexte() const { return messages.empty() ? QString() : messages.back().texte; }
-    // Whether the last message has this icon and title, and its text this beginning.
     bool montre(IconeMessage icone, const QString& titre, const QString& debut) const {
         return !messages.empty() && messages.back().icone == icone && messages.back().titre == titre &&
                messages.back().texte.startsWith(debut);

@@ -19,7 +19,6 @@ using namespace amortix;
 
 namespace {
 
-// A small picture file for the logo.
 QString Logo(const Poste& p, const char* nom, QSize taille) {
     QImage image(taille, QImage::Format_RGB32);
     image.fill(Qt::darkBlue);
@@ -88,7 +87,6 @@ private slots:
         Poste p;
         frmEmprunt& principale = p.ouvre();
         const QString fichier = p.dossier.filePath(NomFichierOptions);
-        // From the menu, modal: answered from inside its own event loop.
         RepondAuDialogue<frmOptions>([](frmOptions& o) { QTest::mouseClick(o.cmdOK, Qt::LeftButton); });
         Controle<QAction>(principale, "mnuOptions")->trigger();
         QCOMPARE(Contenu(fichier), QByteArray("011"));
@@ -126,10 +124,9 @@ private slots:
         QVERIFY(p.interactions.montre(IconeMessage::Information, QStringLiteral("Infos TEG"),
                                       QStringLiteral("T.E.G. : Taux Effectif Global\r\n\r\n")));
         const QStringList paragraphes = p.interactions.dernierTexte().split(QStringLiteral("\r\n"));
-        QVERIFY(paragraphes.size() == 8 && paragraphes[4].isEmpty() && paragraphes[6].isEmpty());
-        QVERIFY(paragraphes[3].startsWith(QStringLiteral("Dans Amortix, le TEG prend donc en compte")));
-        QVERIFY(paragraphes[7].endsWith(
-            QStringLiteral("il faut donc que la méthode de calcul du TEG soit identique.")));
+        QVERIFY(paragraphes.size() == 8 && paragraphes[4].isEmpty() && paragraphes[6].isEmpty() &&
+                paragraphes[3].startsWith("Dans Amortix, le TEG prend donc en compte") &&
+                paragraphes[7].endsWith("il faut donc que la méthode de calcul du TEG soit identique."));
         QVERIFY(QFile::remove(fichier) && QDir().mkdir(fichier));
         QTest::mouseClick(options.chkTEGDansExcel, Qt::LeftButton);
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
@@ -152,9 +149,9 @@ private slots:
         QVERIFY(!QFile::exists(entetes));
         {
             frmCustom custom(p.module, p.interactions, principale);
-            QCOMPARE(custom.windowTitle(), QStringLiteral("Personnaliser Amortix"));
-            QCOMPARE(custom.size(), QSize(Pixels(7635), Pixels(3495)));
-            QCOMPARE(custom.txtImpression->text(), EnregistrementEntetesParDefaut().enteteImpression);
+            QVERIFY(custom.windowTitle() == "Personnaliser Amortix" &&
+                    custom.size() == QSize(Pixels(7635), Pixels(3495)) &&
+                    custom.txtImpression->text() == EnregistrementEntetesParDefaut().enteteImpression);
             custom.show();
             Tape(custom.txtImpression, QString(260, QLatin1Char('b')));
             QCOMPARE(custom.txtImpression->text().size(), 255);

@@ -39,10 +39,8 @@ struct Fenetre : Poste {
     void exporte() const { QTest::mouseClick(c().cmdExportExcel, Qt::LeftButton); }
     bool signale(const char* etape, const QString& texte) const {
         return interactions.messages.size() == 1 &&
-               interactions.messages[0].icone == IconeMessage::Critique &&
-               interactions.messages[0].titre ==
-                   QStringLiteral("Amortix - Code pour débogage : ") + QLatin1String(etape) &&
-               interactions.dernierTexte().startsWith(texte);
+               interactions.montre(IconeMessage::Critique,
+                                   "Amortix - Code pour débogage : " + QLatin1String(etape), texte);
     }
 };
 
@@ -240,9 +238,9 @@ private slots:
         QVERIFY(w.interactions.messages.size() == 3 && w.interactions.dernierTexte() == Echec482);
         w.interactions.messages.clear();
         w.c().mnuExporterPdf->trigger();
-        QCOMPARE(w.interactions.demandes.size(), std::size_t(1));
-        QCOMPARE(w.interactions.demandes[0].titre, QStringLiteral("Exporter en PDF"));
-        QVERIFY(w.interactions.demandes[0].filtre == QStringLiteral("Document PDF (*.pdf)") &&
+        QVERIFY(w.interactions.demandes.size() == 1 &&
+                w.interactions.demandes[0].titre == "Exporter en PDF" &&
+                w.interactions.demandes[0].filtre == QStringLiteral("Document PDF (*.pdf)") &&
                 w.interactions.demandes[0].fichierPropose.endsWith("/Tableau d'amortissement.pdf"));
         QVERIFY(Ecrit(w.chemin("export.pdf"), "ancien contenu"));
         w.interactions.fichiers.push_back(w.chemin("export.pdf"));

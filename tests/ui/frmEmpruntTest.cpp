@@ -119,12 +119,11 @@ private slots:
                                                        Frequence::Mois, std::chrono::year{2007} / 1 / 31}));
         QVERIFY(w.lignes() == 12 && w.rangee(11) == "12 31/12/2007 860,70 4,28 0,00 856,42 0,00");
         const QAbstractItemModel* modele = c.lvwListe->model();
+        const auto alignement = [](const QVariant& v) { return v.value<Qt::Alignment>(); };
         QVERIFY(modele->index(11, 3).data(ModeleEcheancier::RoleCle).toString() == "12A" &&
-                modele->headerData(6, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
-                    Qt::AlignRight);
-        QCOMPARE(modele->index(0, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
-                     Qt::AlignHorizontal_Mask,
-                 Qt::AlignLeft);
+                (alignement(modele->headerData(6, Qt::Horizontal, Qt::TextAlignmentRole)) & Qt::AlignRight) &&
+                (alignement(modele->index(0, 0).data(Qt::TextAlignmentRole)) & Qt::AlignHorizontal_Mask) ==
+                    Qt::AlignLeft);
         QCOMPARE(QStringList({c.lblCoutTotal->text(), c.lblCoutInterets->text(), c.lblCoutAssurance->text(),
                               c.lblCoutFraisDossier->text(), c.lblTEG->text(),
                               c.lblTEG->property("tag").toString()}),
@@ -152,10 +151,8 @@ private slots:
             QTest::mouseClick(liste->viewport(), Qt::LeftButton, touches,
                               liste->visualRect(liste->model()->index(ligne, 0)).center());
         QCOMPARE(liste->contextMenuPolicy(), Qt::ActionsContextMenu);
-        QStringList textes;
-        for (QAction* action : liste->actions())
-            textes << action->text();
-        QCOMPARE(textes, QStringList({"&Copier", "&Tout sélectionner"}));
+        QVERIFY(liste->actions().size() == 2 && liste->actions()[0]->text() == "&Copier" &&
+                liste->actions()[1]->text() == "&Tout sélectionner");
         liste->actions().front()->trigger();
         const QStringList deux = copie();
         QVERIFY(deux.size() == 3 && deux[1].startsWith("2\t28/02/2007\t") &&

@@ -135,10 +135,9 @@ TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
         attendues[QChar(u'A' + j) + QStringLiteral("10")] =
             QStringLiteral("«%1» | Arial 10 gras | centre/centre renvoi | cadre fin")
                 .arg(QString::fromUtf8(entetes[j]));
-    for (auto it = c.cellules.begin(); it != c.cellules.end(); ++it) {
+    for (auto it = c.cellules.begin(); it != c.cellules.end(); ++it)
         EXPECT_TRUE(it.key().mid(1).toInt() > 10 || attendues.count(it.key()))
             << "en trop : " << it.key().toStdString();
-    }
     for (const auto& [nom, attendu] : attendues)
         EXPECT_EQ(c.cellule(nom), attendu) << nom.toStdString();
     VerifieEcheancierEtMiseEnPage(c, exemple, ",");

@@ -85,12 +85,9 @@ void VerifieEcheancierEtMiseEnPage(const Classeur& c, const EmpruntCalcule& calc
     // A width of w characters is p = round(w × 7) + 5 pixels, stored as trunc(p / 7 × 256) / 256, for
     // a font whose digits are 7 pixels wide: 4, 10.5 (a date's ten characters), 11 (100 000,00), 12.5
     // ("Assurance" and the TEG text), 12 (the cost labels) and 14.
-    EXPECT_EQ(lu[QLatin1String("largeurs")].toObject(), (QJsonObject{{"A", 4.7109375},
-                                                                     {"B", 11.28515625},
-                                                                     {"D", 11.7109375},
-                                                                     {"E", 13.28515625},
-                                                                     {"F", 12.7109375},
-                                                                     {"G", 14.7109375}}));
+    const QJsonObject largeurs{{"A", 4.7109375},   {"B", 11.28515625}, {"D", 11.7109375},
+                               {"E", 13.28515625}, {"F", 12.7109375},  {"G", 14.7109375}};
+    EXPECT_EQ(lu[QLatin1String("largeurs")].toObject(), largeurs);
     // Rows of Arial 10, 12.75 points: about 55 to a printed page.
     EXPECT_EQ(lu[QLatin1String("hauteurParDefaut")].toDouble(), 12.75);
     const QJsonObject ligne10 = lu[QLatin1String("lignes")].toObject()[QLatin1String("10")].toObject();

@@ -16,21 +16,16 @@ namespace {
 
 struct Bureau {
     QTemporaryDir racine;
-    EmplacementsBureau emplacements{racine.filePath(QStringLiteral("share")),
-                                    racine.filePath(QStringLiteral("config"))};
+    EmplacementsBureau emplacements{racine.filePath("share"), racine.filePath("config")};
     QStringList lances;
 
     RapportAssociation enregistre(const QString& programme) {
         return EnregistreTypeFichier(TypeDocumentAmortix(), programme, "<svg/>", emplacements,
                                      [this](const QString& outil, const QStringList&) { lances << outil; });
     }
-    QString donnees(const char* chemin) const {
-        return QDir(emplacements.donnees).filePath(QLatin1String(chemin));
-    }
+    QString donnees(const char* chemin) const { return QDir(emplacements.donnees).filePath(chemin); }
     QString texte(const char* chemin) const { return QString::fromUtf8(Contenu(donnees(chemin))); }
-    QString mimeapps() const {
-        return QDir(emplacements.configuration).filePath(QStringLiteral("mimeapps.list"));
-    }
+    QString mimeapps() const { return QDir(emplacements.configuration).filePath("mimeapps.list"); }
 };
 
 } // namespace

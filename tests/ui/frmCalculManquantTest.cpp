@@ -28,7 +28,6 @@ struct Fenetres : Poste {
             textes << valeur->text();
         return textes;
     }
-    // Types the four texts into emptied fields and computes.
     void calcule(const QStringList& saisies) const {
         for (int i = 0; i < 4; ++i)
             Tape(d->txtValeur[i], saisies[i]);

@@ -11,7 +11,6 @@
 #include <QChartView>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineSeries>
 #include <QStackedBarSeries>
 #include <QTableWidget>
 
@@ -20,23 +19,16 @@ using namespace std::chrono;
 
 namespace {
 
-struct OffrePubliee {
-    const char* fichier;
-    SaisieEmprunt saisie;
-};
-
 // Three published offers: the bank's mortgage of the engine's tests (TAEG 3,37 %) and two consumer
 // credits (19,78 % and 9,70 %). The 1 500 one is the cheapest: its interest stays below
 // 1 500 × 16 % × 3 = 720, when the 9 000 one pays more than 9 000 × 9 % × 1 year.
-const std::vector<OffrePubliee> Publiees = {
+const std::vector<std::pair<const char*, SaisieEmprunt>> Publiees = {
     {"banque.amx", {"100000", "180", "2", "43,32", "2690", Frequence::Mois, 2007y / January / 31}},
     {"conso.amx", {"1500", "36", "16", "", "45", Frequence::Mois, 2007y / January / 31}},
     {"auto.amx", {"9000", "60", "9", "1,30", "", Frequence::Mois, 2007y / January / 31}},
 };
 
-int Ligne(LigneComparaison ligne) {
-    return static_cast<int>(ligne);
-}
+const auto Ligne = [](LigneComparaison ligne) { return static_cast<int>(ligne); };
 
 struct Comparaison {
     QTemporaryDir dossier;
@@ -69,9 +61,9 @@ private slots:
     void ajouteMarqueEtRetire() {
         Comparaison w; // the published offers, with a damaged document second
         QStringList chemins;
-        for (const OffrePubliee& o : Publiees) {
-            QVERIFY(!EnregistreDocument(w.chemin(QString::fromUtf8(o.fichier)), o.saisie));
-            chemins << w.chemin(QString::fromUtf8(o.fichier));
+        for (const auto& [fichier, saisie] : Publiees) {
+            chemins << w.chemin(QString::fromUtf8(fichier));
+            QVERIFY(!EnregistreDocument(chemins.back(), saisie));
         }
         QVERIFY(Ecrit(w.chemin(QStringLiteral("abime.amx")), "100000\r\n180\r\n"));
         chemins.insert(1, w.chemin(QStringLiteral("abime.amx")));

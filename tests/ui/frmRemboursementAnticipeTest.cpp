@@ -7,7 +7,6 @@
 
 #include <QChartView>
 #include <QCheckBox>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QXYSeries>
 #include <set>
@@ -39,7 +38,6 @@ struct Fenetre {
     void choisit(const QString& option) const {
         Controle<QAbstractButton>(d, option.toLatin1())->setChecked(true);
     }
-    // Payment 60, then Enter in the amount field.
     void calcule(const QString& texte = QStringLiteral("20000")) const {
         numero->setValue(60);
         Tape(montant, texte);

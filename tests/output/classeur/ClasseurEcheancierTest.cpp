@@ -85,12 +85,9 @@ void VerifieEcheancierEtMiseEnPage(const Classeur& c, const EmpruntCalcule& calc
     // A width of w characters is p = round(w × 7) + 5 pixels, stored as trunc(p / 7 × 256) / 256, for
     // a font whose digits are 7 pixels wide: 4, 10.5 (a date's ten characters), 11 (100 000,00), 12.5
     // ("Assurance" and the TEG text), 12 (the cost labels) and 14.
-    EXPECT_EQ(lu[QLatin1String("largeurs")].toObject(), (QJsonObject{{"A", 4.7109375},
-                                                                     {"B", 11.28515625},
-                                                                     {"D", 11.7109375},
-                                                                     {"E", 13.28515625},
-                                                                     {"F", 12.7109375},
-                                                                     {"G", 14.7109375}}));
+    const QJsonObject largeurs{{"A", 4.7109375},   {"B", 11.28515625}, {"D", 11.7109375},
+                               {"E", 13.28515625}, {"F", 12.7109375},  {"G", 14.7109375}};
+    EXPECT_EQ(lu[QLatin1String("largeurs")].toObject(), largeurs);
     // Rows of Arial 10, 12.75 points: about 55 to a printed page.
     EXPECT_EQ(lu[QLatin1String("hauteurParDefaut")].toDouble(), 12.75);
     const QJsonObject ligne10 = lu[QLatin1String("lignes")].toObject()[QLatin1String("10")].toObject();
@@ -135,10 +132,9 @@ TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
         attendues[QChar(u'A' + j) + QStringLiteral("10")] =
             QStringLiteral("«%1» | Arial 10 gras | centre/centre renvoi | cadre fin")
                 .arg(QString::fromUtf8(entetes[j]));
-    for (auto it = c.cellules.begin(); it != c.cellules.end(); ++it) {
+    for (auto it = c.cellules.begin(); it != c.cellules.end(); ++it)
         EXPECT_TRUE(it.key().mid(1).toInt() > 10 || attendues.count(it.key()))
             << "en trop : " << it.key().toStdString();
-    }
     for (const auto& [nom, attendu] : attendues)
         EXPECT_EQ(c.cellule(nom), attendu) << nom.toStdString();
     VerifieEcheancierEtMiseEnPage(c, exemple, ",");

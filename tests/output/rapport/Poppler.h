@@ -1,7 +1,6 @@
 #pragma once
 
 // Reads a PDF back through poppler-utils, as a reader of the file would see it.
-#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -26,9 +25,7 @@ inline QString Sortie(const QString& programme, const QStringList& arguments) {
 inline QStringList Lignes(const QString& pdf) {
     static const QRegularExpression espaces(QStringLiteral("\\s+"));
     QStringList lignes;
-    for (QString ligne :
-         Sortie(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
-             .split(QLatin1Char('\n')))
+    for (QString ligne : Sortie("pdftotext", {"-layout", pdf, "-"}).split(QLatin1Char('\n')))
         if (ligne = ligne.replace(espaces, QStringLiteral(" ")).trimmed(); !ligne.isEmpty())
             lignes << ligne;
     return lignes;
@@ -38,6 +35,7 @@ inline QStringList Lignes(const QString& pdf) {
 struct Mot {
     QString texte;
     double gauche, haut, droite, bas;
+    bool operator==(const Mot&) const = default;
 };
 
 struct Page {
@@ -51,8 +49,7 @@ inline std::vector<Page> Pages(const QString& pdf) {
         R"re(xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re"));
     const auto twips = [](const QString& points) { return points.toDouble() * 20.0; };
     std::vector<Page> pages;
-    const QString html =
-        Sortie(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const QString html = Sortie("pdftotext", {"-bbox", pdf, "-"});
     for (const QRegularExpressionMatch& m : balise.globalMatch(html)) {
         if (!m.captured(1).isEmpty()) {
             pages.push_back({twips(m.captured(1)), twips(m.captured(2)), {}});
@@ -71,19 +68,15 @@ inline std::vector<Page> Pages(const QString& pdf) {
 
 // The pictures that pdfimages lists, one line each below the heading and its dashes.
 inline int NombreImages(const QString& pdf) {
-    return static_cast<int>(Sortie(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
-                                .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
-                                .size()) -
-           2;
+    return static_cast<int>(Sortie("pdfimages", {"-list", pdf}).count(QLatin1Char('\n'))) - 2;
 }
 
 // One page drawn by pdftoppm, at `parPouce` pixels per inch.
 inline QImage Image(const QString& pdf, int page, int parPouce) {
     QTemporaryDir dossier;
     const QString prefixe = dossier.filePath(QStringLiteral("page")), numero = QString::number(page);
-    Sortie(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(parPouce), QStringLiteral("-f"),
-                                        numero, QStringLiteral("-l"), numero, QStringLiteral("-singlefile"),
-                                        QStringLiteral("-png"), pdf, prefixe});
+    Sortie("pdftoppm", {"-r", QString::number(parPouce), "-f", numero, "-l", numero, "-singlefile", "-png",
+                        pdf, prefixe});
     return QImage(prefixe + QStringLiteral(".png"));
 }
 

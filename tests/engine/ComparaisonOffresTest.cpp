@@ -23,10 +23,8 @@ TEST(ComparaisonOffres, LOffreDeLaBanque) {
     const OffreNommee banque = Offre("banque", "2", "43,32", "2690");
     ASSERT_TRUE(banque.offre);
     const OffreComparee& o = *banque.offre;
-    EXPECT_EQ(o.echeance, "686,83");
-    EXPECT_EQ(o.derniereEcheance, "686,61");
-    EXPECT_EQ(o.dateDerniere, "31/12/2021");
-    EXPECT_EQ(o.totalRembourse, "123629,18");
+    EXPECT_EQ(std::tuple(o.echeance, o.derniereEcheance, o.dateDerniere, o.totalRembourse),
+              std::tuple("686,83", "686,61", "31/12/2021", "123629,18"));
     EXPECT_EQ(o.couts, (CoutsCredit{"26319,18", "15831,58", "7797,60", "2690,00"}));
     EXPECT_EQ(o.taeg, (TextesTAEG{"3,37 %", "2,41 %", "0,96 %", ""}));
 }
@@ -45,7 +43,6 @@ TEST(ComparaisonOffres, MeilleuresOffresEtEchecs) {
     EXPECT_TRUE(meilleures.moinsChere == 2u && meilleures.plusPetitTAEG == 2u);
     // Fees count in the TAEG: 1,9 % with 1 500 of fees is above 2 % without.
     offres = {Offre("sans frais", "2", "0", "0"), Offre("taux bas", "1,9", "0", "1500")};
-    meilleures = TrouveMeilleuresOffres(offres);
-    EXPECT_EQ(meilleures.plusPetitTAEG, 0u);
+    EXPECT_EQ(TrouveMeilleuresOffres(offres).plusPetitTAEG, 0u);
     EXPECT_FALSE(TrouveMeilleuresOffres(std::vector<OffreNommee>{{"x", std::nullopt, "échec"}}).moinsChere);
 }

@@ -39,26 +39,20 @@ TEST(FichierOptions, LectureEtEcritureSelonLesOctets) {
     }
 }
 
-// A header store that cannot be written or read (a folder stands in its place, which stops root too):
-// the defaults, and the reason for the warning. The options file's are the options dialog's and the
-// window's special files.
-TEST(StockEntetes, FichierImpossible) {
-    QTemporaryDir dossier;
-    const QString entetes = dossier.filePath(NomStockEntetes);
-    ASSERT_TRUE(QDir().mkdir(entetes));
-    EXPECT_TRUE(EcritEnregistrementEntetes(entetes, EnregistrementEntetesParDefaut()));
-    const LectureEntetes lu = LitEnregistrementEntetes(entetes);
-    EXPECT_TRUE(lu.enregistrement == EnregistrementEntetesParDefaut() && lu.erreur);
-}
-
 // One record of three fields of 255 bytes, padded with spaces, in the single-byte code page; no
-// store, or one shorter than a record, gives the default record.
+// store, or one shorter than a record, gives the default record. A store that cannot be written or
+// read (a folder stands in its place, which stops root too): the defaults, and the reason for the
+// warning.
 TEST(StockEntetes, DefautsLongueursEtCodage) {
     QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(NomStockEntetes);
+    const QString chemin = dossier.filePath(NomStockEntetes), dossierALaPlace = dossier.filePath("a");
     const EnregistrementEntetes defaut = EnregistrementEntetesParDefaut();
     const LectureEntetes absent = LitEnregistrementEntetes(chemin);
     EXPECT_TRUE(absent.enregistrement == defaut && !absent.erreur);
+    ASSERT_TRUE(QDir().mkdir(dossierALaPlace));
+    EXPECT_TRUE(EcritEnregistrementEntetes(dossierALaPlace, defaut));
+    const LectureEntetes illisible = LitEnregistrementEntetes(dossierALaPlace);
+    EXPECT_TRUE(illisible.enregistrement == defaut && illisible.erreur);
     EXPECT_TRUE(defaut.enteteImpression.contains(QStringLiteral("Amortix")));
     EXPECT_EQ(defaut.enteteExcel,
               QStringLiteral("Tableau Excel réalisé avec Amortix - https://amortix.example.org"));

@@ -38,8 +38,8 @@ private slots:
         p.interactions.fichiers = {p.chemin("pret")};
         p.c().mnuEnregistrerSous->trigger();
         QVERIFY(Contenu(p.chemin("pret")) == exemple &&
-                p.interactions.demandes.back().filtre == "Fichier Amortix (*.amx)");
-        QVERIFY(p.f->windowTitle() == "pret - Amortix" && p.interactions.messages.empty());
+                p.interactions.demandes.back().filtre == "Fichier Amortix (*.amx)" &&
+                p.f->windowTitle() == "pret - Amortix" && p.interactions.messages.empty());
 
         Poste q;
         q.ouvre();
@@ -52,9 +52,8 @@ private slots:
         QCOMPARE(q.interactions.demandes.back().fichierPropose, p.chemin("pret"));
         q.c().mnuEnregistrerSous->trigger();
         QCOMPARE(q.interactions.demandes.back().fichierPropose, p.chemin("pret"));
-        QVERIFY(q.interactions.messages.empty());
         QTest::keyClicks(q.c().txtAssurance, QStringLiteral("0"));
-        QCOMPARE(q.f->windowTitle(), QStringLiteral("Amortix"));
+        QVERIFY(q.interactions.messages.empty() && q.f->windowTitle() == "Amortix");
     }
 
     // A document that cannot be read, or a save that fails, changes nothing and is named in the warning.
@@ -85,8 +84,7 @@ private slots:
         QVERIFY(Ecrit(p.chemin("mes prêts/essai 1.amx"), exemple));
         p.ouvre(p.chemin("mes prêts/essai 1.amx"));
         QVERIFY(p.interactions.messages.empty() && p.lignes() == 240 &&
-                p.f->windowTitle() == "essai 1.amx - Amortix");
-        QCOMPARE(p.c().txtMontant->text(), QStringLiteral("150000,00"));
+                p.f->windowTitle() == "essai 1.amx - Amortix" && p.c().txtMontant->text() == "150000,00");
         Poste q;
         q.ouvre(p.chemin("absent.amx"));
         QVERIFY(

@@ -93,15 +93,14 @@ private slots:
         QCOMPARE(f.size(), dessinee);
         f.resize(dessinee + QSize(120, 80));
         QTest::mouseClick(Controle<QPushButton>(f, "cmdQuitter"), Qt::LeftButton);
-        QVERIFY(!f.isVisible() && w.interactions.messages.empty());
-        QVERIFY(QFile::exists(w.chemin("fenetre.bin")));
+        QVERIFY(!f.isVisible() && w.interactions.messages.empty() && QFile::exists(w.chemin("fenetre.bin")));
         w.ouvre();
         QCOMPARE(w.f->size(), dessinee + QSize(120, 80));
         QTRY_COMPARE(w.c().lvwListe->geometry(), liste.adjusted(0, 0, 120, 80));
         QVERIFY(
-            ChargeTraductionsQt(*QCoreApplication::instance(), QLocale(QLocale::French, QLocale::France)));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
-        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Voir dans :"));
+            ChargeTraductionsQt(*QCoreApplication::instance(), QLocale(QLocale::French, QLocale::France)) &&
+            QCoreApplication::translate("QPlatformTheme", "Cancel") == "Annuler" &&
+            QCoreApplication::translate("QFileDialog", "Look in:") == "Voir dans :");
     }
 
     // The worked example, typed: the fields rewritten, the list, the costs, the TEG, its tag and its
@@ -128,8 +127,8 @@ private slots:
                               c.lblCoutFraisDossier->text(), c.lblTEG->text(),
                               c.lblTEG->property("tag").toString()}),
                  QStringList({"327,96", "327,96", "0,00", "0,00", "(TEG = 6,1667 %)", "6,1667 %"}));
-        QCOMPARE(c.cmdDetailsTEG->x(), c.lblTEG->x() + c.lblTEG->sizeHint().width() + 7); // 100 twips
-        QVERIFY(c.cmdDetailsTEG->isVisible() && c.cmdImprimer->isEnabled() &&
+        QVERIFY(c.cmdDetailsTEG->x() == c.lblTEG->x() + c.lblTEG->sizeHint().width() + 7 && // 100 twips
+                c.cmdDetailsTEG->isVisible() && c.cmdImprimer->isEnabled() &&
                 c.mnuEnregistrerSous->isEnabled());
         QTest::mouseClick(c.cmdDetailsTEG, Qt::LeftButton);
         QVERIFY(w.interactions.montre(
@@ -150,8 +149,8 @@ private slots:
         for (const auto& [ligne, touches] : {std::pair{3, Qt::NoModifier}, {1, Qt::ControlModifier}})
             QTest::mouseClick(liste->viewport(), Qt::LeftButton, touches,
                               liste->visualRect(liste->model()->index(ligne, 0)).center());
-        QCOMPARE(liste->contextMenuPolicy(), Qt::ActionsContextMenu);
-        QVERIFY(liste->actions().size() == 2 && liste->actions()[0]->text() == "&Copier" &&
+        QVERIFY(liste->contextMenuPolicy() == Qt::ActionsContextMenu && liste->actions().size() == 2 &&
+                liste->actions()[0]->text() == "&Copier" &&
                 liste->actions()[1]->text() == "&Tout sélectionner");
         liste->actions().front()->trigger();
         const QStringList deux = copie();

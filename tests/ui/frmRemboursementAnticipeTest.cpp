@@ -88,8 +88,7 @@ private slots:
                 w.choisit(option);
             Tape(w.indemnite, QStringLiteral("150.5"));
             w.calcule(); // the amount is ignored when everything is repaid
-            QVERIFY(w.interactions.messages.empty());
-            QCOMPARE(w.resume(), resume);
+            QVERIFY(w.interactions.messages.empty() && w.resume() == resume);
             const int lignes = w.liste->rowCount();
             QCOMPARE(lignes, resume[3].section(' ', 0, 0).toInt() - 60);
             if (lignes)

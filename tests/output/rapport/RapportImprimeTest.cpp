@@ -190,9 +190,10 @@ TEST_F(RapportImprimeTest, Logo) {
          {Cas{{40, 30}, 0, 12000 - 600 - 500, 600, 450}, Cas{{40, 30}, 1500, 12000 - 1500 - 500, 600, 450},
           Cas{{1600, 800}, 0, 8098, 3402, 1701}, Cas{{2400, 150}, 0, 7500, 4000, 250}}) {
         SCOPED_TRACE(testing::Message() << c.pixels.width() << " " << c.largeurLogo);
-        QPixmap rouge(c.pixels);
+        QImage rouge(c.pixels, QImage::Format_RGB32);
         rouge.fill(Qt::red);
-        rapport = ComposeRapport(rapport.contenu, rapport.strEnteteImpression, false, rouge);
+        rapport =
+            ComposeRapport(rapport.contenu, rapport.strEnteteImpression, false, QPixmap::fromImage(rouge));
         if (c.largeurLogo)
             rapport.largeurLogo = c.largeurLogo;
         const QString avec =

@@ -41,11 +41,10 @@ public:
     // Fills what is left, so that the next byte written anywhere on it fails.
     void remplit() const {
         QFile bouchon(chemin(QStringLiteral(".bouchon")));
-        if (!bouchon.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return;
-        for (const qsizetype taille : {4096, 1})
-            while (bouchon.write(QByteArray(taille, 'x')) == taille) {
-            }
+        if (bouchon.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            for (const qsizetype taille : {4096, 1})
+                while (bouchon.write(QByteArray(taille, 'x')) == taille) {
+                }
     }
     // The files on the disk but the filler: no temporary file may be left among them.
     QStringList fichiers() const {

@@ -72,8 +72,7 @@ TEST(RemboursementAnticipe, ReduireLaDureeFinitAuBonRang) {
           Cas{10000, 6, 12, 11, 0.01, {"12", "31/12/2007", "860,69", "4,28", "0,00", "856,41", "0,00"}}}) {
         const auto r = std::get<RemboursementAnticipe>(Rembourse(
             Emprunt(montant, taux, n, Frequence::Mois), {apres, x, ChoixRemboursement::ReduireDuree, {}}));
-        ASSERT_FALSE(r.lignes.empty());
-        EXPECT_EQ(r.lignes.back(), derniere);
+        EXPECT_EQ(r.lignes.empty() ? LigneTableau{} : r.lignes.back(), derniere);
     }
 }
 

@@ -25,9 +25,8 @@ struct Dossier {
 // the window's settings) and says why in French.
 TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
     Dossier d;
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), d.chemin("zero")) &&
-                QDir(d.dossier.path()).mkdir(QStringLiteral("dossier")));
-    ASSERT_TRUE(Ecrit(d.chemin("gros"), QByteArray(1025, 'a')) &&
+    ASSERT_TRUE(QFile::link("/dev/zero", d.chemin("zero")) && QDir(d.dossier.path()).mkdir("dossier") &&
+                Ecrit(d.chemin("gros"), QByteArray(1025, 'a')) &&
                 Ecrit(d.chemin("juste"), QByteArray(1024, 'a')) && Ecrit(d.chemin("vide"), QByteArray()));
     // The end of the description for each; none when the file is read.
     const std::pair<const char*, const char*> cas[] = {

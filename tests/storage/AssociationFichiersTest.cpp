@@ -34,23 +34,20 @@ TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSeulementSiChange) {
     Bureau b;
     EXPECT_EQ(b.enregistre(QStringLiteral("/opt/amortix/amortix")).fichiersChanges.size(), 4);
     EXPECT_EQ(b.lances, (QStringList{"update-mime-database", "update-desktop-database"}));
-    const QString paquet = b.texte("mime/packages/amortix.xml");
-    const QString bureau = b.texte("applications/amortix.desktop");
     for (const char* ligne : {"<mime-type type=\"application/x-amortix\">", "<glob pattern=\"*.amx\"/>",
                               "<comment>Document Amortix</comment>", "<icon name=\"amortix\"/>"})
-        EXPECT_TRUE(paquet.contains(QLatin1String(ligne))) << ligne;
+        EXPECT_TRUE(b.texte("mime/packages/amortix.xml").contains(QLatin1String(ligne))) << ligne;
     for (const char* ligne :
          {"\nExec=\"/opt/amortix/amortix\" %f\n", "\nMimeType=application/x-amortix;\n", "\nIcon=amortix\n",
           "\nKeywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;\n"})
-        EXPECT_TRUE(bureau.contains(QString::fromUtf8(ligne))) << ligne;
+        EXPECT_TRUE(b.texte("applications/amortix.desktop").contains(QString::fromUtf8(ligne))) << ligne;
     EXPECT_EQ(Contenu(b.mimeapps()),
               QByteArray("[Default Applications]\napplication/x-amortix=amortix.desktop\n"));
     EXPECT_EQ(b.texte("icons/hicolor/scalable/apps/amortix.svg"), QStringLiteral("<svg/>"));
 
     // Nothing changed: every entry is written again, no database is refreshed.
     b.lances.clear();
-    EXPECT_TRUE(b.enregistre(QStringLiteral("/opt/amortix/amortix")).fichiersChanges.isEmpty());
-    EXPECT_TRUE(b.lances.isEmpty());
+    EXPECT_TRUE(b.enregistre("/opt/amortix/amortix").fichiersChanges.isEmpty() && b.lances.isEmpty());
     // Started from elsewhere: the command follows the program.
     EXPECT_EQ(b.enregistre(QStringLiteral("/home/a/Mes programmes/amortix")).fichiersChanges,
               QStringList{b.donnees("applications/amortix.desktop")});
@@ -101,9 +98,8 @@ TEST(AssociationFichiers, CheminsAEchapperOuImpossibles) {
     // No data folder, or one that cannot be created: nothing reported, nothing thrown.
     b.emplacements.donnees.clear();
     EXPECT_TRUE(b.enregistre(QStringLiteral("/usr/bin/amortix")).fichiersChanges.isEmpty());
-    ASSERT_TRUE(Ecrit(b.racine.filePath(QStringLiteral("fichier")), ""));
-    b.emplacements = {b.racine.filePath(QStringLiteral("fichier/share")),
-                      b.racine.filePath(QStringLiteral("fichier/config"))};
+    ASSERT_TRUE(Ecrit(b.racine.filePath("fichier"), ""));
+    b.emplacements = {b.racine.filePath("fichier/share"), b.racine.filePath("fichier/config")};
     EXPECT_TRUE(b.enregistre(QStringLiteral("/usr/bin/amortix")).fichiersChanges.isEmpty());
 }
 
@@ -115,9 +111,9 @@ TEST(AssociationFichiers, DisquePleinAuDemarrage) {
     const QByteArray mimeapps = "[Default Applications]\ntext/html=firefox.desktop\n";
     ASSERT_TRUE(disque.place(QStringLiteral("mimeapps.list"), mimeapps));
     disque.remplit();
-    const EmplacementsBureau emplacements{disque.chemin(QStringLiteral("share")), disque.chemin(QString())};
     EXPECT_TRUE(EnregistreTypeFichier(TypeDocumentAmortix(), QStringLiteral("/usr/bin/amortix"), "<svg/>",
-                                      emplacements, [](const QString&, const QStringList&) {})
+                                      {disque.chemin(QStringLiteral("share")), disque.chemin(QString())},
+                                      [](const QString&, const QStringList&) {})
                     .fichiersChanges.isEmpty());
     EXPECT_EQ(Contenu(disque.chemin(QStringLiteral("mimeapps.list"))), mimeapps);
     EXPECT_EQ(disque.fichiers(), QStringList{QStringLiteral("mimeapps.list")});
@@ -139,8 +135,7 @@ TEST(AssociationFichiers, LeBureauReconnaitLeType) {
     QProcess requete;
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
     environnement.insert(QStringLiteral("XDG_DATA_HOME"), b.emplacements.donnees);
-    environnement.insert(QStringLiteral("XDG_DATA_DIRS"),
-                         b.emplacements.donnees + QStringLiteral(":/usr/share"));
+    environnement.insert(QStringLiteral("XDG_DATA_DIRS"), b.emplacements.donnees + ":/usr/share");
     environnement.insert(QStringLiteral("XDG_CONFIG_HOME"), b.emplacements.configuration);
     requete.setProcessEnvironment(environnement);
     requete.start(xdgMime, {QStringLiteral("query"), QStringLiteral("filetype"), document});

@@ -14,6 +14,7 @@ const ConventionsLocales fr = ConventionsFrancaises();
 const QByteArray exemple = "150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n500,00\r\n5\r\n3\r\n2004\r\n";
 const SaisieEmprunt Exemple{"150000,00", "240",           "4,50",           "15,00",
                             "500,00",    Frequence::Mois, 2004y / March / 5};
+const QByteArray avantLaDate = exemple.left(exemple.indexOf("5\r\n3\r\n")); // the first six lines
 
 QString Raison(const QByteArray& octets) {
     const auto lecture = AnalyseDocument(octets, fr);
@@ -44,9 +45,7 @@ TEST(DocumentEmprunt, OctetPourOctetEtLecturesTolerees) {
     // The calendar's first and last days.
     for (const auto& [jourMoisAnnee, date] :
          {std::pair{"1\r\n1\r\n1601", 1601y / January / 1}, {"31\r\n12\r\n9999", 9999y / December / 31}})
-        EXPECT_EQ(std::get<SaisieEmprunt>(
-                      AnalyseDocument(exemple.left(exemple.indexOf("5\r\n3\r\n")) + jourMoisAnnee, fr))
-                      .premiereEcheance,
+        EXPECT_EQ(std::get<SaisieEmprunt>(AnalyseDocument(avantLaDate + jourMoisAnnee, fr)).premiereEcheance,
                   date);
 }
 
@@ -59,7 +58,5 @@ TEST(DocumentEmprunt, DocumentsRefusesEntiers) {
                         .contains(QStringLiteral("ligne 3")));
     for (const char* date : {"31\r\n2\r\n2004", "0\r\n1\r\n2004", "1\r\n13\r\n2004", "1\r\n1\r\n10000",
                              "1\r\n1\r\n1600", "a\r\n1\r\n2004", "29\r\n2\r\n2100"})
-        EXPECT_TRUE(Raison(exemple.left(exemple.indexOf("5\r\n3\r\n")) + date + "\r\n")
-                        .contains(QStringLiteral("lignes 7 à 9")))
-            << date;
+        EXPECT_TRUE(Raison(avantLaDate + date + "\r\n").contains(QStringLiteral("lignes 7 à 9"))) << date;
 }

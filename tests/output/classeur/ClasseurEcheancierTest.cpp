@@ -36,16 +36,15 @@ struct Classeur {
     QString chemin = dossier.filePath(QStringLiteral("export.xlsx"));
     std::optional<EchecClasseur> echec;
     QJsonObject lu, cellules;
-    Classeur(const ContenuEcheancier& contenu, bool teg, const ConventionsLocales& conventions = fr,
-             const QString& entete = EnteteDefaut)
-        : echec(EcritClasseur(contenu, entete, teg, conventions, chemin)) {
+    Classeur(const ContenuEcheancier& contenu, bool teg, const ConventionsLocales& conventions = fr)
+        : echec(EcritClasseur(contenu, EnteteDefaut, teg, conventions, chemin)) {
         if (!echec)
             lu = LitClasseur(chemin);
         EXPECT_TRUE(echec || !lu.isEmpty());
-        cellules = lu[QLatin1String("cellules")].toObject();
+        cellules = lu["cellules"].toObject();
     }
     QString cellule(const QString& nom) const { return DecritCellule(cellules[nom].toObject()); }
-    QJsonValue valeur(const QString& nom) const { return cellules[nom].toObject()[QLatin1String("valeur")]; }
+    QJsonValue valeur(const QString& nom) const { return cellules[nom].toObject()["valeur"]; }
 };
 
 // Every schedule row against the list: A and B the list's texts, C to G its amounts as numbers
@@ -56,11 +55,9 @@ void VerifieEcheancierEtMiseEnPage(const Classeur& c, const EmpruntCalcule& calc
     const auto& lignes = calcul.tableau.lignes;
     const int n = static_cast<int>(lignes.size());
     for (int i = 0; i < n; ++i) {
-        const QString haut = i == 0 ? QStringLiteral("fin") : QStringLiteral("cheveu");
-        const QString bas = i == n - 1 ? QStringLiteral("fin") : QStringLiteral("cheveu");
-        const QString traits = haut == bas && haut == QLatin1String("fin")
-                                   ? QStringLiteral("cadre fin")
-                                   : QStringLiteral("traits fin/%1/%2/fin").arg(haut, bas);
+        const QLatin1String haut(i == 0 ? "fin" : "cheveu"), bas(i == n - 1 ? "fin" : "cheveu");
+        const QString traits =
+            n == 1 ? QStringLiteral("cadre fin") : QStringLiteral("traits fin/%1/%2/fin").arg(haut, bas);
         for (int j = 0; j < 7; ++j) {
             const QString nom = QChar(u'A' + j) + QString::number(i + 11);
             QString texte = QString::fromStdString(
@@ -77,26 +74,24 @@ void VerifieEcheancierEtMiseEnPage(const Classeur& c, const EmpruntCalcule& calc
             EXPECT_EQ(c.cellule(nom), attendu) << nom.toStdString();
         }
     }
-    EXPECT_EQ(c.lu[QLatin1String("derniereLigne")].toInt(), n + 10);
     const QJsonObject& lu = c.lu;
-    EXPECT_EQ(lu[QLatin1String("feuilles")].toArray(), QJsonArray({QStringLiteral("Amortix")}));
-    EXPECT_EQ(lu[QLatin1String("fusions")].toArray(),
-              QJsonArray({QStringLiteral("A1:G1"), QStringLiteral("A9:G9"), QStringLiteral("F3:G3")}));
+    EXPECT_EQ(lu["derniereLigne"].toInt(), n + 10);
+    EXPECT_EQ(lu["feuilles"].toArray(), QJsonArray{"Amortix"});
+    EXPECT_EQ(lu["fusions"].toArray(), (QJsonArray{"A1:G1", "A9:G9", "F3:G3"}));
     // A width of w characters is p = round(w × 7) + 5 pixels, stored as trunc(p / 7 × 256) / 256, for
     // a font whose digits are 7 pixels wide: 4, 10.5 (a date's ten characters), 11 (100 000,00), 12.5
     // ("Assurance" and the TEG text), 12 (the cost labels) and 14.
     const QJsonObject largeurs{{"A", 4.7109375},   {"B", 11.28515625}, {"D", 11.7109375},
                                {"E", 13.28515625}, {"F", 12.7109375},  {"G", 14.7109375}};
-    EXPECT_EQ(lu[QLatin1String("largeurs")].toObject(), largeurs);
+    EXPECT_EQ(lu["largeurs"].toObject(), largeurs);
     // Rows of Arial 10, 12.75 points: about 55 to a printed page.
-    EXPECT_EQ(lu[QLatin1String("hauteurParDefaut")].toDouble(), 12.75);
-    const QJsonObject ligne10 = lu[QLatin1String("lignes")].toObject()[QLatin1String("10")].toObject();
-    EXPECT_EQ(ligne10[QLatin1String("hauteur")].toDouble(), 28.5);
-    EXPECT_EQ(ligne10[QLatin1String("style")].toString(), QStringLiteral("Arial 10 gras | -/centre renvoi"));
-    EXPECT_EQ(lu[QLatin1String("titresLignes")].toString(), QStringLiteral("$10:$10"));
-    EXPECT_TRUE(lu[QLatin1String("titresColonnes")].isNull());
-    EXPECT_EQ(lu[QLatin1String("policeParDefaut")].toString(), QStringLiteral("Arial"));
-    EXPECT_FALSE(lu[QLatin1String("stylesXml")].toString().contains(QLatin1String("Calibri")));
+    EXPECT_EQ(lu["hauteurParDefaut"].toDouble(), 12.75);
+    EXPECT_EQ(lu["lignes"].toObject()["10"].toObject(),
+              (QJsonObject{{"hauteur", 28.5}, {"style", "Arial 10 gras | -/centre renvoi"}}));
+    EXPECT_EQ(lu["titresLignes"].toString(), QStringLiteral("$10:$10"));
+    EXPECT_TRUE(lu["titresColonnes"].isNull());
+    EXPECT_EQ(lu["policeParDefaut"].toString(), QStringLiteral("Arial"));
+    EXPECT_FALSE(lu["stylesXml"].toString().contains(QLatin1String("Calibri")));
 }
 
 } // namespace
@@ -132,9 +127,8 @@ TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
         attendues[QChar(u'A' + j) + QStringLiteral("10")] =
             QStringLiteral("«%1» | Arial 10 gras | centre/centre renvoi | cadre fin")
                 .arg(QString::fromUtf8(entetes[j]));
-    for (auto it = c.cellules.begin(); it != c.cellules.end(); ++it)
-        EXPECT_TRUE(it.key().mid(1).toInt() > 10 || attendues.count(it.key()))
-            << "en trop : " << it.key().toStdString();
+    for (const QString& nom : c.cellules.keys())
+        EXPECT_TRUE(nom.mid(1).toInt() > 10 || attendues.count(nom)) << "en trop : " << nom.toStdString();
     for (const auto& [nom, attendu] : attendues)
         EXPECT_EQ(c.cellule(nom), attendu) << nom.toStdString();
     VerifieEcheancierEtMiseEnPage(c, exemple, ",");
@@ -185,23 +179,20 @@ TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
         EXPECT_FALSE(QFile::exists(c.chemin)) << etape;
     }
     const ContenuEcheancier contenu = ContenuDuCalcul(exemple);
-    QBuffer tampon, vide, fermeAEcriture;
-    tampon.open(QIODevice::WriteOnly);
+    QBuffer tampon, vide, lectureSeule;
+    ASSERT_TRUE(tampon.open(QBuffer::WriteOnly) && vide.open(QBuffer::WriteOnly) &&
+                lectureSeule.open(QBuffer::ReadOnly));
     EXPECT_TRUE(!EcritClasseur(contenu, EnteteDefaut, true, fr, tampon) &&
                 tampon.data().startsWith("PK\x03\x04"));
     ContenuEcheancier faux = contenu;
     faux.couts.interets = "?";
-    vide.open(QIODevice::WriteOnly);
     EXPECT_TRUE(EcritClasseur(faux, EnteteDefaut, true, fr, vide)->etape == "7" && vide.data().isEmpty());
-    fermeAEcriture.open(QIODevice::ReadOnly);
-    const auto refus = EcritClasseur(contenu, EnteteDefaut, true, fr, fermeAEcriture);
-    ASSERT_TRUE(refus);
-    EXPECT_EQ(std::pair(refus->etape, refus->erreur.numero), std::pair(QStringLiteral("16"), 75));
+    const auto refus = EcritClasseur(contenu, EnteteDefaut, true, fr, lectureSeule).value_or(EchecClasseur{});
+    EXPECT_EQ(std::pair(refus.etape, refus.erreur.numero), std::pair(QStringLiteral("16"), 75));
     QTemporaryDir dossier;
     const QString impossible = dossier.filePath(QStringLiteral("absent/export.xlsx"));
-    const auto echec = EcritClasseur(contenu, EnteteDefaut, true, fr, impossible);
-    ASSERT_TRUE(echec);
-    EXPECT_EQ(std::pair(echec->etape, echec->erreur.description),
+    const auto echec = EcritClasseur(contenu, EnteteDefaut, true, fr, impossible).value_or(EchecClasseur{});
+    EXPECT_EQ(std::pair(echec.etape, echec.erreur.description),
               std::pair(QStringLiteral("16"),
                         QStringLiteral("Impossible de créer le fichier « %1 ».").arg(impossible)));
 }
@@ -249,8 +240,7 @@ TEST(ClasseurEcheancier, AnciensDossiersTemporaires) {
     dossier(QStringLiteral("amortix-Autre1"), {QStringLiteral("lettre.odt")}, 2); // not ours alone
     dossier(QStringLiteral("amortix-longnom1"), {NomClasseurTemporaire}, 2);      // not our name
     dossier(QStringLiteral("ailleurs"), {}, 0);
-    QFile::link(racine.filePath(QStringLiteral("ailleurs")),
-                racine.filePath(QStringLiteral("amortix-Lien12")));
+    QFile::link(racine.filePath("ailleurs"), racine.filePath("amortix-Lien12"));
     SupprimeAnciensDossiersClasseur(temporaire.path(), maintenant.addDays(-1));
     EXPECT_EQ(
         racine.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),

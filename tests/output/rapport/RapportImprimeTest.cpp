@@ -49,10 +49,8 @@ std::vector<std::vector<poppler::Mot>> LignesDeMots(const poppler::Page& page) {
     for (const poppler::Mot& mot : page.mots)
         lignes[std::lround(mot.haut)].push_back(mot);
     std::vector<std::vector<poppler::Mot>> resultat;
-    for (auto& [haut, mots] : lignes) {
-        std::sort(mots.begin(), mots.end(), [](const auto& a, const auto& b) { return a.gauche < b.gauche; });
-        resultat.push_back(mots);
-    }
+    for (auto& [haut, mots] : lignes)
+        std::ranges::sort(resultat.emplace_back(std::move(mots)), {}, &poppler::Mot::gauche);
     return resultat;
 }
 
@@ -93,9 +91,8 @@ TEST_F(RapportImprimeTest, TextesDansLOrdre) {
     EXPECT_TRUE(polices.contains(QRegularExpression(QStringLiteral("\\nLiberationSans .* yes "))));
     EXPECT_TRUE(polices.contains(QRegularExpression(QStringLiteral("\\nLiberationSans-Bold .* yes "))));
     const poppler::Page page = poppler::Pages(chemin).at(0);
-    const auto mot = [&page](const char* texte) {
-        return *std::find_if(page.mots.begin(), page.mots.end(),
-                             [&](const auto& m) { return m.texte == texte; });
+    const auto mot = [&page](const QString& t) {
+        return *std::ranges::find(page.mots, t, &poppler::Mot::texte);
     };
     const auto haut = [&mot](const char* texte) { return mot(texte).haut; };
     const auto hauteur = [&mot](const char* texte) { return mot(texte).bas - mot(texte).haut; };
@@ -121,8 +118,7 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
     const QString chemin = pdfPetitePage(QStringLiteral("petite.pdf"));
     const std::vector<poppler::Page> pages = poppler::Pages(chemin);
     ASSERT_GE(pages.size(), 3u);
-    const double hauteurPage = pages[0].hauteur;
-    ASSERT_DOUBLE_EQ(hauteurPage, 8000);
+    ASSERT_DOUBLE_EQ(pages[0].hauteur, 8000);
     // The heading row opens each following page at y = 0: its top calibrates the words' tops.
     const double decalage = LignesDeMots(pages[1]).front().front().haut;
     std::vector<std::pair<int, std::vector<poppler::Mot>>> rangees; // page, the row's seven cells
@@ -157,16 +153,15 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
         if (rangees[i].first == rangees[i + 1].first)
             continue;
         const double haut = rangees[i].second[0].haut - decalage;
-        EXPECT_LE(haut + 500, hauteurPage);
-        EXPECT_GT(haut + pas + 500, hauteurPage);
+        EXPECT_LE(haut + 500, pages[0].hauteur);
+        EXPECT_GT(haut + pas + 500, pages[0].hauteur);
         EXPECT_NEAR(rangees[i + 1].second[0].haut - decalage, pas, 0.5); // just below the heading row
     }
     // Drawn at 288 dpi, 5 twips a pixel.
     const QImage premiere = poppler::Image(chemin, 1, 288);
-    const auto traitsPremiere = TraitsDepuisLaGauche(premiere);
-    ASSERT_FALSE(traitsPremiere.empty());
-    EXPECT_EQ(traitsPremiere.front().fin, premiere.width());
-    EXPECT_NEAR(traitsPremiere.front().haut * 5, Ligne, 10);
+    const Trait sousEntete = TraitsDepuisLaGauche(premiere).at(0); // none throws, and fails the test
+    EXPECT_EQ(sousEntete.fin, premiere.width());
+    EXPECT_NEAR(sousEntete.haut * 5, Ligne, 10);
     const auto traits = TraitsDepuisLaGauche(poppler::Image(chemin, 2, 288));
     const auto rangeesDeuxieme = std::ranges::count(rangees, 1, [](const auto& r) { return r.first; });
     ASSERT_EQ(traits.size(), static_cast<std::size_t>(rangeesDeuxieme) + 1);

@@ -186,7 +186,8 @@ TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
                 tampon.data().startsWith("PK\x03\x04"));
     ContenuEcheancier faux = contenu;
     faux.couts.interets = "?";
-    EXPECT_TRUE(EcritClasseur(faux, EnteteDefaut, true, fr, vide)->etape == "7" && vide.data().isEmpty());
+    EXPECT_TRUE(EcritClasseur(faux, EnteteDefaut, true, fr, vide).value_or(EchecClasseur{}).etape == "7" &&
+                vide.data().isEmpty());
     const auto refus = EcritClasseur(contenu, EnteteDefaut, true, fr, lectureSeule).value_or(EchecClasseur{});
     EXPECT_EQ(std::pair(refus.etape, refus.erreur.numero), std::pair(QStringLiteral("16"), 75));
     QTemporaryDir dossier;

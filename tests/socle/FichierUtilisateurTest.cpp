@@ -88,7 +88,6 @@ TEST(FichierUtilisateur, LAncienFichierResteEntier) {
 TEST(ErreursSysteme, EnFrancais) {
     EXPECT_EQ(DescriptionErreurSysteme(ENOSPC), QStringLiteral("plus d'espace disponible sur le disque"));
     EXPECT_EQ(EnFrancais(QStringLiteral("Permission denied")), QStringLiteral("permission refusée"));
-    EXPECT_EQ(EnFrancais(QString::fromLocal8Bit(std::strerror(EROFS))),
-              QStringLiteral("le disque est en lecture seule"));
+    EXPECT_EQ(EnFrancais(QString::fromLocal8Bit(std::strerror(EROFS))), "le disque est en lecture seule");
     EXPECT_EQ(EnFrancais(QStringLiteral("déjà en français")), QStringLiteral("déjà en français"));
 }

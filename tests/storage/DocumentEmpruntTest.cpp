@@ -51,8 +51,7 @@ TEST(DocumentEmprunt, OctetPourOctetEtLecturesTolerees) {
 
 TEST(DocumentEmprunt, DocumentsRefusesEntiers) {
     EXPECT_EQ(Raison(""), QStringLiteral("le fichier est vide."));
-    EXPECT_EQ(Raison("150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n"),
-              QStringLiteral("il compte 5 ligne(s) au lieu de neuf."));
+    EXPECT_EQ(Raison("150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n"), "il compte 5 ligne(s) au lieu de neuf.");
     for (const char* frequence : {"7", "abc"})
         EXPECT_TRUE(Raison(QByteArray(exemple).replace("\r\n0\r\n", QByteArray("\r\n") + frequence + "\r\n"))
                         .contains(QStringLiteral("ligne 3")));

@@ -70,8 +70,7 @@ TEST(StockEntetes, DefautsLongueursEtCodage) {
 
     // Bytes beyond the record stay.
     ASSERT_TRUE(Ecrit(chemin, QByteArray(765, 'a') + "suite"));
-    ASSERT_FALSE(
-        EcritEnregistrementEntetes(chemin, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    ASSERT_FALSE(EcritEnregistrementEntetes(chemin, {"a", "b", "c"}));
     EXPECT_EQ(Contenu(chemin).mid(765), QByteArray("suite")); // 770 bytes in all
 }
 

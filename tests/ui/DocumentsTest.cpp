@@ -122,10 +122,8 @@ private slots:
         p.calcule();
         p.interactions.fichiers.push_back(disque.chemin(QStringLiteral("pret.amx")));
         p.c().mnuEnregistrerSous->trigger();
-        QVERIFY(Avertit(
-            p, QStringLiteral("Le document « pret.amx » n'a pas pu être enregistré.\r\nErreur 7\r\n")));
-        QVERIFY(Contenu(disque.chemin(QStringLiteral("pret.amx"))) == ancien &&
-                disque.fichiers() == QStringList{QStringLiteral("pret.amx")});
+        QVERIFY(Avertit(p, "Le document « pret.amx » n'a pas pu être enregistré.\r\nErreur 7\r\n"));
+        QVERIFY(Contenu(disque.chemin("pret.amx")) == ancien && disque.fichiers() == QStringList{"pret.amx"});
     }
 };
 

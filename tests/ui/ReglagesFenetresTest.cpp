@@ -127,8 +127,7 @@ private slots:
         QVERIFY(QFile::remove(fichier) && QDir().mkdir(fichier));
         QTest::mouseClick(options.chkTEGDansExcel, Qt::LeftButton);
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
-        QVERIFY(Avertit(p, QStringLiteral("\r\n")) && options.result() == QDialog::Accepted &&
-                p.module.blnTEGDansExcel);
+        QVERIFY(Avertit(p, "\r\n") && options.result() == QDialog::Accepted && p.module.blnTEGDansExcel);
     }
 
     // No store: the default headers, no logo. Texts cut at 255 characters; Enter does not close; OK
@@ -190,8 +189,7 @@ private slots:
     void logoIntrouvableOuIllisible() {
         Poste p;
         const QString entetes = p.dossier.filePath(NomStockEntetes);
-        EcritEnregistrementEntetes(entetes,
-                                   {QStringLiteral("a"), QStringLiteral("b"), p.chemin("disparu.gif")});
+        EcritEnregistrementEntetes(entetes, {"a", "b", p.chemin("disparu.gif")});
         frmEmprunt& principale = p.ouvre();
         QVERIFY(p.interactions.messages.size() == 1 && Avertit(p, QStringLiteral("disparu.gif")));
         QVERIFY(p.c().picLogo->pixmap().isNull() && p.module.strEnteteImpression == "a");

@@ -62,8 +62,7 @@ private slots:
                 8);
         QVERIFY(w.textes() == QStringList({"", "", "", ""}) && !w.remisePossible());
         auto* remise = static_cast<BoutonMultiligne*>(d.cmdTableauAmortissement);
-        QCOMPARE(remise->text(),
-                 QStringLiteral("&Utiliser ces informations pour établir le tableau d'amortissement"));
+        QCOMPARE(remise->text(), "&Utiliser ces informations pour établir le tableau d'amortissement");
         QVERIFY(remise->zoneTexte().contains(remise->fontMetrics().boundingRect(
             remise->zoneTexte(), remise->alignementTexte(), remise->text())));
         QStringList pendant;
@@ -81,8 +80,7 @@ private slots:
             "Au moins une zone doit être vide pour que Amortix recherche la valeur manquante.")));
         QVERIFY(w.textes() == pendant.mid(0, 4) && w.remisePossible());
         w.calcule({"10000", " ", "6", ""});
-        QVERIFY(w.dit(
-            QStringLiteral("Une seule zone doit être vide pour que Amortix recherche la valeur manquante.")));
+        QVERIFY(w.dit("Une seule zone doit être vide pour que Amortix recherche la valeur manquante."));
         QCOMPARE(w.textes(), QStringList({"10000", " ", "6", ""}));
         w.calcule({"10000", "douze", "6", ""});
         QVERIFY(w.dit(QStringLiteral(

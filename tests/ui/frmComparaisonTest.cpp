@@ -127,7 +127,7 @@ private slots:
         for (const QString& destination : {w.chemin("absent/comparaison.pdf"), w.chemin("dossier.pdf")}) {
             w.interactions.fichiers.push_back(destination);
             w.clique("cmdExporterPdf");
-            QVERIFY(w.interactions.montre(IconeMessage::Critique, TitreAmortix, QStringLiteral("Erreur ")) &&
+            QVERIFY(w.interactions.montre(IconeMessage::Critique, TitreAmortix, "Erreur ") &&
                     w.interactions.dernierTexte().endsWith(
                         "Vérifiez que le dossier choisi existe et que vous pouvez y écrire."));
             QCOMPARE(QDir(w.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), avant);

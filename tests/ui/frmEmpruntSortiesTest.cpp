@@ -45,8 +45,7 @@ struct Fenetre : Poste {
 };
 
 QString Cellule(const QString& classeur, const char* nom) {
-    return DecritCellule(
-        LitClasseur(classeur)[QLatin1String("cellules")].toObject()[QLatin1String(nom)].toObject());
+    return DecritCellule(LitClasseur(classeur)["cellules"].toObject()[QLatin1String(nom)].toObject());
 }
 
 const QString Echec482 = QStringLiteral("Erreur 482\r\nL'impression n'a pas pu commencer.\r\n\r\nVous n'avez "
@@ -106,8 +105,7 @@ private slots:
                     fichier.dir().dirName().startsWith("amortix-"));
             QVERIFY(w.curseursPendantLancement == QStringList{QString::number(Qt::WaitCursor)} &&
                     Curseur() == "aucun");
-            QCOMPARE(Cellule(fichier.filePath(), "A1"),
-                     QStringLiteral("«Mon en-tête» | Arial 10 gras italique | centre/-"));
+            QCOMPARE(Cellule(fichier.filePath(), "A1"), "«Mon en-tête» | Arial 10 gras italique | centre/-");
             QCOMPARE(Cellule(fichier.filePath(), "E5"),
                      QStringLiteral("«%1» | Arial 8 | -/centre").arg(QLatin1String(teg)));
             QCOMPARE(Cellule(fichier.filePath(), "B22"),
@@ -207,7 +205,7 @@ private slots:
         bool curseurRendu = false;
         w.interactions.pendantMessage = [&](const auto&) { curseurRendu = !QApplication::overrideCursor(); };
         QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
-        QVERIFY(w.interactions.montre(IconeMessage::Critique, QStringLiteral("Amortix"),
+        QVERIFY(w.interactions.montre(IconeMessage::Critique, "Amortix",
                                       "Erreur 484\r\nAucune imprimante par défaut n'est définie." +
                                           Echec482.mid(Echec482.indexOf("\r\n\r\n"))) &&
                 curseurRendu);

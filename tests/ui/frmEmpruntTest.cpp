@@ -200,8 +200,7 @@ private slots:
         for (QLineEdit* champ :
              {c.txtMontant, c.txtTaux, c.txtAssurance, c.txtFraisDossier, c.txtMensualite}) {
             QTest::keyClicks(champ, QStringLiteral("12.5,a"));
-            QCOMPARE(champ->text(),
-                     champ == c.txtMensualite ? QStringLiteral("12.5,a") : QStringLiteral("12,5,a"));
+            QCOMPARE(champ->text(), champ == c.txtMensualite ? "12.5,a" : "12,5,a");
         }
         c.txtMontant->setSelection(2, 2);
         QTest::keyClick(c.txtMontant, Qt::Key_Period);
@@ -252,8 +251,7 @@ private slots:
         for (const auto& [montant, taux, assurance] :
              {std::tuple{"", "6", ""}, {"10000", "six", ""}, {"10000", "6", "a"}}) {
             w.calcule(montant, "12", taux, assurance);
-            QVERIFY(
-                w.interactions.montre(IconeMessage::Information, QStringLiteral("Amortix"), MessageEchec));
+            QVERIFY(w.interactions.montre(IconeMessage::Information, "Amortix", MessageEchec));
             QVERIFY(c.txtMontant->text() == montant && w.lignes() == 0 && w.f->aucunCalcul());
         }
         w.calcule("10000", "0", "6");

@@ -114,8 +114,7 @@ private slots:
                 Tape(w.indemnite, QString::fromUtf8(indemnite));
             }
             w.calcule(QString::fromUtf8(montant));
-            QVERIFY(w.interactions.montre(IconeMessage::Information, QStringLiteral("Amortix"),
-                                          QString::fromUtf8(message)));
+            QVERIFY(w.interactions.montre(IconeMessage::Information, "Amortix", QString::fromUtf8(message)));
             QVERIFY(w.resume() == resume && w.liste->rowCount() == 126 && w.apres() == courbe);
         }
     }

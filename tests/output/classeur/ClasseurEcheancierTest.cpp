@@ -56,8 +56,7 @@ void VerifieEcheancierEtMiseEnPage(const Classeur& c, const EmpruntCalcule& calc
     const int n = static_cast<int>(lignes.size());
     for (int i = 0; i < n; ++i) {
         const QLatin1String haut(i == 0 ? "fin" : "cheveu"), bas(i == n - 1 ? "fin" : "cheveu");
-        const QString traits =
-            n == 1 ? QStringLiteral("cadre fin") : QStringLiteral("traits fin/%1/%2/fin").arg(haut, bas);
+        const QString traits = n == 1 ? "cadre fin" : QStringLiteral("traits fin/%1/%2/fin").arg(haut, bas);
         for (int j = 0; j < 7; ++j) {
             const QString nom = QChar(u'A' + j) + QString::number(i + 11);
             QString texte = QString::fromStdString(
@@ -193,9 +192,8 @@ TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
     QTemporaryDir dossier;
     const QString impossible = dossier.filePath(QStringLiteral("absent/export.xlsx"));
     const auto echec = EcritClasseur(contenu, EnteteDefaut, true, fr, impossible).value_or(EchecClasseur{});
-    EXPECT_EQ(std::pair(echec.etape, echec.erreur.description),
-              std::pair(QStringLiteral("16"),
-                        QStringLiteral("Impossible de créer le fichier « %1 ».").arg(impossible)));
+    EXPECT_EQ(std::tuple(echec.etape, echec.erreur.description),
+              std::tuple("16", QStringLiteral("Impossible de créer le fichier « %1 ».").arg(impossible)));
 }
 
 TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
@@ -205,9 +203,7 @@ TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
     if (const locale_t francaise = newlocale(LC_NUMERIC_MASK, "fr_FR.UTF-8", static_cast<locale_t>(nullptr)))
         freelocale(francaise);
     else {
-        QProcess::execute(QStringLiteral("localedef"),
-                          {QStringLiteral("-i"), QStringLiteral("fr_FR"), QStringLiteral("-f"),
-                           QStringLiteral("UTF-8"), locales.filePath(QStringLiteral("fr_FR.UTF-8"))});
+        QProcess::execute("localedef", {"-i", "fr_FR", "-f", "UTF-8", locales.filePath("fr_FR.UTF-8")});
         setenv("LOCPATH", QFile::encodeName(locales.path()).constData(), 1);
     }
     if (!std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))

@@ -23,12 +23,9 @@ const std::nullopt_t sans = std::nullopt;
 TEST(SolveursValeurManquante, ValeursExactesOuLesPlusProches) {
     const std::string reajuste =
         "\r\nLa mensualité a donc été réajustée pour en tenir compte passant ainsi de ";
-    struct Cas {
-        ResultatSolveur resultat;
-        std::array<std::optional<std::string>, 4> champs;
-        std::optional<std::string> message;
-    };
-    for (const Cas& c :
+    using Cas =
+        std::tuple<ResultatSolveur, std::array<std::optional<std::string>, 4>, std::optional<std::string>>;
+    for (const auto& [resultat, champs, message] :
          {Cas{Calcul_Montant(12, 0.06, 860.66, mois, fr), {"9999,95", sans, sans, sans}, sans},
           Cas{Calcul_Montant(0, 0.06, 860.66, mois, fr), {"0,00", sans, sans, sans}, sans},
           Cas{Calcul_Taux(10000, 12, 860.66, mois, fr), {sans, sans, "6,00", sans}, sans},
@@ -45,8 +42,8 @@ TEST(SolveursValeurManquante, ValeursExactesOuLesPlusProches) {
               {sans, "43", sans, "3020,47"},
               "La durée la plus proche de la réalité est de : 43 trimestres." + reajuste +
                   "3000,00 à 3020,47."}})
-        EXPECT_EQ(std::tuple(c.resultat.reussi, c.resultat.champs, c.resultat.message),
-                  std::tuple(true, c.champs, c.message));
+        EXPECT_EQ(std::tuple(resultat.reussi, resultat.champs, resultat.message),
+                  std::tuple(true, champs, message));
     EXPECT_EQ(Calcul_Taux(10000, 12, 860.66, mois, fr).tours, 13);
     // A payment typed with three decimals never matches exactly; a long search for a tiny rate ends.
     EXPECT_TRUE(Calcul_Taux(10000, 12, 860.665, mois, fr).message);

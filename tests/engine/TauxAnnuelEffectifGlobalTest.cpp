@@ -41,20 +41,15 @@ double Taux(const TauxOuMotif& t) {
 TEST(TauxAnnuelEffectifGlobal, OffresPubliees) {
     std::vector<double> banque(179, 686.83);
     banque.push_back(686.61);
-    struct Cas {
-        double montant, frais, assurance;
-        std::vector<double> montants;
-        double taeg;
-        TextesTAEG textes;
-    };
+    using Cas = std::tuple<double, double, double, std::vector<double>, double, TextesTAEG>;
     const auto neufMille = MontantsListes(9000, 9, 60, 1.30), quinzeCents = MontantsListes(1500, 16, 36);
-    for (const Cas& c :
+    for (const auto& [montant, frais, assurance, montants, taeg, textes] :
          {Cas{100000, 2690, 43.32, banque, 0.03365480838192, {"3,37 %", "2,41 %", "0,96 %", ""}},
           Cas{9000, 0, 1.30, neufMille, 0.09703757768387, {"9,70 %", "9,38 %", "0,32 %", ""}},
           Cas{1500, 45, 0, quinzeCents, 0.19777149030343, {"19,78 %", "19,78 %", "0,00 %", ""}}}) {
-        const auto taux = CalculeTauxAnnuelsEffectifs(c.montant, c.frais, c.assurance, c.montants, 12);
-        EXPECT_NEAR(Taux(taux.taeg), c.taeg, 1e-12) << c.montant;
-        EXPECT_EQ(FormateTAEG(taux, fr), c.textes) << c.montant;
+        const auto taux = CalculeTauxAnnuelsEffectifs(montant, frais, assurance, montants, 12);
+        EXPECT_NEAR(Taux(taux.taeg), taeg, 1e-12) << montant;
+        EXPECT_EQ(FormateTAEG(taux, fr), textes) << montant;
     }
     const auto taux = CalculeTauxAnnuelsEffectifs(100000, 2690, 43.32, banque, 12);
     EXPECT_NEAR(Taux(taux.taegHorsAssurance), 0.02409251035524, 1e-12);
@@ -69,13 +64,8 @@ TEST(TauxAnnuelEffectifGlobal, OffresPubliees) {
 TEST(TauxAnnuelEffectifGlobal, CasLimites) {
     const std::string nul(MotifCapitalRecuNul), aucun(MotifAucunTauxAnnuel), sans(MotifSansEcheances);
     const TextesTAEG zero{"0,00 %", "0,00 %", "0,00 %", ""};
-    struct Cas {
-        double montant, frais, assurance;
-        std::vector<double> montants;
-        int k;
-        TextesTAEG textes;
-    };
-    for (const Cas& c :
+    using Cas = std::tuple<double, double, double, std::vector<double>, int, TextesTAEG>;
+    for (const auto& [montant, frais, assurance, montants, k, textes] :
          {Cas{1000, 1000, 0, {1010}, 12, {{}, {}, {}, nul}},
           Cas{1000, 1200, 5, {505, 505}, 12, {{}, {}, {}, nul}},
           Cas{12000, 0, 0, std::vector<double>(12, 1000.0), 12, zero},
@@ -89,10 +79,9 @@ TEST(TauxAnnuelEffectifGlobal, CasLimites) {
           Cas{1000, 0, 0, std::vector<double>(400, 50.0), 1, {"5,00 %", "5,00 %", "0,00 %", ""}},
           Cas{1000, 0, 1010, {1010}, 12, {"12,68 %", {}, {}, aucun}},
           Cas{1000, 0, 0, {}, 12, {{}, {}, {}, sans}}, Cas{1000, 0, 0, {1010}, 0, {{}, {}, {}, sans}}})
-        EXPECT_EQ(
-            FormateTAEG(CalculeTauxAnnuelsEffectifs(c.montant, c.frais, c.assurance, c.montants, c.k), fr),
-            c.textes)
-            << c.montant << " " << c.montants.size();
+        EXPECT_EQ(FormateTAEG(CalculeTauxAnnuelsEffectifs(montant, frais, assurance, montants, k), fr),
+                  textes)
+            << montant << " " << montants.size();
 }
 
 // Random loans of every frequency: without fees or insurance the TAEG is the nominal rate

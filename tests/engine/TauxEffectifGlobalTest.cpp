@@ -14,22 +14,18 @@ using namespace std::chrono;
 // positive rate; fees equal to the amount leave nothing received; fees close to the amount on a short
 // loan need more than 100 % a period. The search still ends.
 TEST(TauxEffectifGlobal, ExemplesChiffres) {
-    struct Cas {
-        DonneesTEG donnees;
-        TextesTEG textes; // period, proportional, actuarial
-        int evaluations;  // 0: not stated
-    };
-    for (const Cas& c :
+    using Cas = std::tuple<DonneesTEG, TextesTEG, int>; // the texts: period, proportional, actuarial
+    for (const auto& [donnees, textes, evaluations] :   // 0 evaluations: their count not stated
          {Cas{{12, 860.66, 0, 10000, Frequence::Mois}, {"0,499916 %", "5,9990 %", "6,1667 %"}, 19},
           Cas{{12, 865.66, 100, 10000, Frequence::Mois}, {"0,748014 %", "8,9762 %", "9,3548 %"}, 21},
           Cas{{8, 1321.33, 0, 10000, Frequence::Trimestres}, {"1,249981 %", "4,9999 %", "5,0945 %"}, 0},
           Cas{{240, 625.98, 500, 100000, Frequence::Mois}, {"0,369552 %", "4,4346 %", "4,5259 %"}, 0},
           Cas{{12, 1000.00, 0, 12000, Frequence::Mois}, {"0,000006 %", "0,0001 %", "0,0001 %"}, 24},
           Cas{{5000, 100, 0, 10000, Frequence::Mois}, {"1,000000 %", "12,0000 %", "12,6825 %"}, 32}}) {
-        const auto teg = Calcul_TEG(c.donnees);
-        ASSERT_TRUE(teg) << c.donnees.dblMensualite;
-        EXPECT_EQ(FormateTEG(*teg, ConventionsFrancaises()), c.textes) << c.donnees.dblMensualite;
-        EXPECT_TRUE(!c.evaluations || teg->evaluations == c.evaluations) << teg->evaluations;
+        const auto teg = Calcul_TEG(donnees);
+        ASSERT_TRUE(teg) << donnees.dblMensualite;
+        EXPECT_EQ(FormateTEG(*teg, ConventionsFrancaises()), textes) << donnees.dblMensualite;
+        EXPECT_TRUE(!evaluations || teg->evaluations == evaluations) << teg->evaluations;
     }
     for (const DonneesTEG& d : {DonneesTEG{3, 333.33, 0, 1000}, DonneesTEG{12, 860.66, 10000, 10000},
                                 DonneesTEG{2, 5000, 9000, 10000}})

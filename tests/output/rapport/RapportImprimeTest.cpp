@@ -181,23 +181,19 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
 TEST_F(RapportImprimeTest, Logo) {
     const QString sans = pdfPetitePage(QStringLiteral("sans-logo.pdf"));
     EXPECT_EQ(poppler::NombreImages(sans), 0);
-    struct Cas {
-        QSize pixels;
-        int largeurLogo; // 0: the picture's own
-        double gauche, largeur, hauteur;
-    };
-    for (const Cas& c :
+    using Cas = std::tuple<QSize, int, double, double, double>;
+    for (const auto& [pixels, largeurLogo, gauche, largeur, hauteur] : // largeurLogo 0: the picture's own
          {Cas{{40, 30}, 0, 12000 - 600 - 500, 600, 450}, Cas{{40, 30}, 1500, 12000 - 1500 - 500, 600, 450},
           Cas{{1600, 800}, 0, 8098, 3402, 1701}, Cas{{2400, 150}, 0, 7500, 4000, 250}}) {
-        SCOPED_TRACE(testing::Message() << c.pixels.width() << " " << c.largeurLogo);
-        QImage rouge(c.pixels, QImage::Format_RGB32);
+        SCOPED_TRACE(testing::Message() << pixels.width() << " " << largeurLogo);
+        QImage rouge(pixels, QImage::Format_RGB32);
         rouge.fill(Qt::red);
         rapport =
             ComposeRapport(rapport.contenu, rapport.strEnteteImpression, false, QPixmap::fromImage(rouge));
-        if (c.largeurLogo)
-            rapport.largeurLogo = c.largeurLogo;
+        if (largeurLogo)
+            rapport.largeurLogo = largeurLogo;
         const QString avec =
-            pdfPetitePage(QStringLiteral("logo-%1-%2.pdf").arg(c.pixels.width()).arg(c.largeurLogo));
+            pdfPetitePage(QStringLiteral("logo-%1-%2.pdf").arg(pixels.width()).arg(largeurLogo));
         EXPECT_EQ(poppler::NombreImages(avec), 1);
         const QImage page = poppler::Image(avec, 1, 144); // 10 twips a pixel
         QRect peint;
@@ -205,10 +201,10 @@ TEST_F(RapportImprimeTest, Logo) {
             for (int x = 0; x < page.width(); ++x)
                 if (const QColor p = page.pixelColor(x, y); p.red() > 200 && p.green() < 80 && p.blue() < 80)
                     peint |= QRect(x, y, 1, 1);
-        EXPECT_NEAR(peint.left() * 10, c.gauche, 20);
+        EXPECT_NEAR(peint.left() * 10, gauche, 20);
         EXPECT_NEAR(peint.top() * 10, 2 * Ligne, 10);
-        EXPECT_NEAR(peint.width() * 10, c.largeur, 20);
-        EXPECT_NEAR(peint.height() * 10, c.hauteur, 20);
+        EXPECT_NEAR(peint.width() * 10, largeur, 20);
+        EXPECT_NEAR(peint.height() * 10, hauteur, 20);
         EXPECT_TRUE(poppler::Pages(avec).at(0).mots == poppler::Pages(sans).at(0).mots);
     }
 }

@@ -19,8 +19,7 @@
 
 namespace amortix {
 
-// A window's control found by its objectName, as the user's tools see it; a missing one stops the
-// test at once rather than crashing it later.
+// A control by objectName, as the user's tools see it; one missing stops the test at once, no later crash.
 template <typename T> T* Controle(const QObject& fenetre, const char* nom) {
     T* trouve = fenetre.findChild<T*>(QLatin1String(nom));
     if (!trouve)
@@ -89,6 +88,11 @@ struct Poste {
         return *f;
     }
     ControlesEmprunt c() const { return ControlesEmprunt(*f); }
+    // A command whose file dialog is answered with `fichier`.
+    void declenche(QAction* commande, const QString& fichier) {
+        interactions.fichiers.push_back(fichier);
+        commande->trigger();
+    }
     // By default the worked example: 10 000 at 6 % over 12 months from 31/01/2007.
     void calcule(const char* montant = "10000", const char* duree = "12", const char* taux = "6",
                  const char* assurance = "", const char* frais = "",
@@ -105,6 +109,11 @@ struct Poste {
     }
     int lignes() const { return f->modeleListe()->rowCount(); }
     QString rangee(int i) const { return Rangee(*f->modeleListe(), i); }
+};
+
+// The same, opened from the start.
+struct PosteOuvert : Poste {
+    explicit PosteOuvert(const QString& ligneDeCommande = {}) { ouvre(ligneDeCommande); }
 };
 
 } // namespace amortix

@@ -30,21 +30,17 @@ private slots:
     // Saved as typed, without an extension added, and reopened by another window: the same fields,
     // the same schedule, the file's name in the title until the next edit.
     void enregistrerPuisRouvrir() {
-        Poste p;
-        p.ouvre();
+        PosteOuvert p;
         QCOMPARE(p.interactions.associations,
                  QStringList{QCoreApplication::applicationDirPath() + "/amortix"});
         p.calcule("150000", "240", "4.5", "15", "500", QDate(2004, 3, 5));
-        p.interactions.fichiers = {p.chemin("pret")};
-        p.c().mnuEnregistrerSous->trigger();
+        p.declenche(p.c().mnuEnregistrerSous, p.chemin("pret"));
         QVERIFY(Contenu(p.chemin("pret")) == exemple &&
                 p.interactions.demandes.back().filtre == "Fichier Amortix (*.amx)" &&
                 p.f->windowTitle() == "pret - Amortix" && p.interactions.messages.empty());
 
-        Poste q;
-        q.ouvre();
-        q.interactions.fichiers = {p.chemin("pret")};
-        q.c().mnuOuvrir->trigger();
+        PosteOuvert q;
+        q.declenche(q.c().mnuOuvrir, p.chemin("pret"));
         QVERIFY(q.interactions.messages.empty() && q.f->SaisieAffichee() == p.f->SaisieAffichee() &&
                 q.lignes() == 240 && q.rangee(239) == p.rangee(239) &&
                 q.f->windowTitle() == "pret - Amortix");
@@ -58,19 +54,16 @@ private slots:
 
     // A document that cannot be read, or a save that fails, changes nothing and is named in the warning.
     void unEchecNeChangeRien() {
-        Poste p;
-        p.ouvre();
+        PosteOuvert p;
         p.calcule();
         const SaisieEmprunt avant = p.f->SaisieAffichee();
         QVERIFY(Ecrit(p.chemin("sept.amx"), QByteArray(exemple).replace("\r\n0\r\n", "\r\n7\r\n")));
-        p.interactions.fichiers = {p.chemin("sept.amx")};
-        p.c().mnuOuvrir->trigger();
+        p.declenche(p.c().mnuOuvrir, p.chemin("sept.amx"));
         QVERIFY(p.f->SaisieAffichee() == avant && p.lignes() == 12 && p.f->windowTitle() == "Amortix");
         QVERIFY(Avertit(p, QStringLiteral("Le document « sept.amx » n'a pas pu être ouvert.\r\n")));
         p.interactions.messages.clear();
         QVERIFY(QDir(p.dossier.path()).mkpath(QStringLiteral("ancien.amx/contenu")));
-        p.interactions.fichiers = {p.chemin("ancien.amx")};
-        p.c().mnuEnregistrerSous->trigger();
+        p.declenche(p.c().mnuEnregistrerSous, p.chemin("ancien.amx"));
         QVERIFY(
             Avertit(p, QStringLiteral("Le document « ancien.amx » n'a pas pu être enregistré.\r\nErreur ")) &&
             p.f->windowTitle() == "Amortix" && QFileInfo(p.chemin("ancien.amx/contenu")).isDir());
@@ -85,8 +78,7 @@ private slots:
         p.ouvre(p.chemin("mes prêts/essai 1.amx"));
         QVERIFY(p.interactions.messages.empty() && p.lignes() == 240 &&
                 p.f->windowTitle() == "essai 1.amx - Amortix" && p.c().txtMontant->text() == "150000,00");
-        Poste q;
-        q.ouvre(p.chemin("absent.amx"));
+        PosteOuvert q(p.chemin("absent.amx"));
         QVERIFY(
             Avertit(q, "Le document « absent.amx » n'a pas pu être ouvert.\r\nCe fichier est introuvable : " +
                            p.chemin("absent.amx")));
@@ -108,8 +100,7 @@ private slots:
                 p.interactions.dernierTexte().contains(p.chemin("entetes.bin")));
         QCOMPARE(p.module.strEnteteExcel, EnregistrementEntetesParDefaut().enteteExcel);
     }
-    // "Enregistrer sous..." on a full disk: the old document stays whole, no temporary file is left,
-    // and the user is told.
+    // "Enregistrer sous..." on a full disk: the old document stays whole, no temporary file left, user told.
     void enregistrementSurUnDisquePlein() {
         DisquePlein disque;
         if (!disque.pret())
@@ -117,11 +108,9 @@ private slots:
         const QByteArray ancien(48, 'a');
         QVERIFY(disque.place(QStringLiteral("pret.amx"), ancien));
         disque.remplit();
-        Poste p;
-        p.ouvre();
+        PosteOuvert p;
         p.calcule();
-        p.interactions.fichiers.push_back(disque.chemin(QStringLiteral("pret.amx")));
-        p.c().mnuEnregistrerSous->trigger();
+        p.declenche(p.c().mnuEnregistrerSous, disque.chemin(QStringLiteral("pret.amx")));
         QVERIFY(Avertit(p, "Le document « pret.amx » n'a pas pu être enregistré.\r\nErreur 7\r\n"));
         QVERIFY(Contenu(disque.chemin("pret.amx")) == ancien && disque.fichiers() == QStringList{"pret.amx"});
     }

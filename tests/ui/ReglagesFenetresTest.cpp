@@ -40,11 +40,10 @@ class ReglagesFenetresTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    // 640 pixels wide or less: the question; No ends everything without reading the options, Yes goes
-    // on, creating an empty options file, the defaults holding. A document on the command line (the
-    // arguments joined) skips the welcome screen, and so does the option. On the welcome screen, the
-    // arrow shows the main window once and the timer cannot show it again; left alone, the timer
-    // (5 s) does the same.
+    // 640 pixels wide or less: the question; No ends everything without reading the options, Yes goes on,
+    // creating an empty options file, the defaults holding. A document on the command line (the arguments
+    // joined) skips the welcome screen, and so does the option. On the welcome screen, the arrow shows the
+    // main window once and the timer cannot show it again; left alone, the timer (5 s) does the same.
     void demarrageSelonEcranOptionsEtLigneDeCommande() {
         Poste p;
         const QString options = p.dossier.filePath(NomFichierOptions);
@@ -80,59 +79,9 @@ private slots:
         QTRY_VERIFY(affichages == 2 && accueil.isNull());
     }
 
-    // OK and Enter (also on a check box) store what is shown, Annuler and Escape nothing; a file that
-    // cannot be written is warned about, and the run goes on with the new choice.
-    void options() {
-        Poste p;
-        frmEmprunt& principale = p.ouvre();
-        const QString fichier = p.dossier.filePath(NomFichierOptions);
-        RepondAuDialogue<frmOptions>([](frmOptions& o) { QTest::mouseClick(o.cmdOK, Qt::LeftButton); });
-        Controle<QAction>(principale, "mnuOptions")->trigger();
-        QCOMPARE(Contenu(fichier), QByteArray("011"));
-        const std::pair<std::function<void(frmOptions&)>, const char*> gestes[] = {
-            {[](frmOptions& o) {
-                 QTest::mouseClick(o.optTEG0, Qt::LeftButton);
-                 QTest::mouseClick(o.cmdAnnuler, Qt::LeftButton);
-             },
-             "011"},
-            {[](frmOptions& o) {
-                 QTest::mouseClick(o.chkTEGDansExcel, Qt::LeftButton);
-                 QTest::keyClick(&o, Qt::Key_Escape);
-             },
-             "011"},
-            {[](frmOptions& o) {
-                 QTest::mouseClick(o.optTEG0, Qt::LeftButton);
-                 QTest::mouseClick(o.chkAfficheEcranAccueil, Qt::LeftButton);
-                 o.chkTEGDansExcel->setFocus();
-                 QTest::keyClick(o.chkTEGDansExcel, Qt::Key_Return);
-             },
-             "002"}};
-        for (const auto& [geste, attendu] : gestes) {
-            frmOptions options(p.module, p.interactions, &principale);
-            options.show();
-            geste(options);
-            QVERIFY2(Contenu(fichier) == attendu && !options.isVisible(), attendu);
-        }
-        QVERIFY(!p.module.blnTEGActuariel && !p.module.blnAfficheEcranAccueil && Ecrit(fichier, "111"));
-        frmOptions options(p.module, p.interactions, &principale);
-        QVERIFY(options.size() == QSize(Pixels(4680), Pixels(2700)) && options.cmdOK->isDefault());
-        QVERIFY(options.optTEG0->isChecked() && !options.chkAfficheEcranAccueil->isChecked());
-        QTest::mouseClick(options.cmdInfosTEG, Qt::LeftButton);
-        QVERIFY(p.interactions.montre(IconeMessage::Information, QStringLiteral("Infos TEG"),
-                                      QStringLiteral("T.E.G. : Taux Effectif Global\r\n\r\n")));
-        const QStringList paragraphes = p.interactions.dernierTexte().split(QStringLiteral("\r\n"));
-        QVERIFY(paragraphes.size() == 8 && paragraphes[4].isEmpty() && paragraphes[6].isEmpty() &&
-                paragraphes[3].startsWith("Dans Amortix, le TEG prend donc en compte") &&
-                paragraphes[7].endsWith("il faut donc que la méthode de calcul du TEG soit identique."));
-        QVERIFY(QFile::remove(fichier) && QDir().mkdir(fichier));
-        QTest::mouseClick(options.chkTEGDansExcel, Qt::LeftButton);
-        QTest::mouseClick(options.cmdOK, Qt::LeftButton);
-        QVERIFY(Avertit(p, "\r\n") && options.result() == QDialog::Accepted && p.module.blnTEGDansExcel);
-    }
-
     // No store: the default headers, no logo. Texts cut at 255 characters; Enter does not close; OK
     // stores and loads the logo at its size, Escape stores nothing; an emptied path removes the logo.
-    void personnalisationEtLogo() {
+    void personnalisationLogoEtOptions() {
         Poste p;
         frmEmprunt& principale = p.ouvre();
         QVERIFY(p.interactions.messages.empty() && p.c().picLogo->pixmap().isNull());
@@ -182,6 +131,51 @@ private slots:
         QTest::mouseClick(custom.cmdOK, Qt::LeftButton);
         QVERIFY(p.c().picLogo->pixmap().isNull() && p.module.strEnteteExcel.isEmpty());
         QVERIFY(LitEnregistrementEntetes(entetes).enregistrement.enteteExcel.isEmpty());
+        // Options: OK and Enter (also on a check box) store what is shown, Annuler and Escape nothing; a file
+        // that cannot be written is warned about, and the run goes on with the new choice.
+        const QString fichier = p.dossier.filePath(NomFichierOptions);
+        RepondAuDialogue<frmOptions>([](frmOptions& o) { QTest::mouseClick(o.cmdOK, Qt::LeftButton); });
+        Controle<QAction>(principale, "mnuOptions")->trigger();
+        QCOMPARE(Contenu(fichier), QByteArray("011"));
+        const std::pair<std::function<void(frmOptions&)>, const char*> gestes[] = {
+            {[](frmOptions& o) {
+                 QTest::mouseClick(o.optTEG0, Qt::LeftButton);
+                 QTest::mouseClick(o.cmdAnnuler, Qt::LeftButton);
+             },
+             "011"},
+            {[](frmOptions& o) {
+                 QTest::mouseClick(o.chkTEGDansExcel, Qt::LeftButton);
+                 QTest::keyClick(&o, Qt::Key_Escape);
+             },
+             "011"},
+            {[](frmOptions& o) {
+                 QTest::mouseClick(o.optTEG0, Qt::LeftButton);
+                 QTest::mouseClick(o.chkAfficheEcranAccueil, Qt::LeftButton);
+                 o.chkTEGDansExcel->setFocus();
+                 QTest::keyClick(o.chkTEGDansExcel, Qt::Key_Return);
+             },
+             "002"}};
+        for (const auto& [geste, attendu] : gestes) {
+            frmOptions options(p.module, p.interactions, &principale);
+            options.show();
+            geste(options);
+            QVERIFY2(Contenu(fichier) == attendu && !options.isVisible(), attendu);
+        }
+        QVERIFY(!p.module.blnTEGActuariel && !p.module.blnAfficheEcranAccueil && Ecrit(fichier, "111"));
+        frmOptions options(p.module, p.interactions, &principale);
+        QVERIFY(options.size() == QSize(Pixels(4680), Pixels(2700)) && options.cmdOK->isDefault());
+        QVERIFY(options.optTEG0->isChecked() && !options.chkAfficheEcranAccueil->isChecked());
+        QTest::mouseClick(options.cmdInfosTEG, Qt::LeftButton);
+        QVERIFY(p.interactions.montre(IconeMessage::Information, QStringLiteral("Infos TEG"),
+                                      QStringLiteral("T.E.G. : Taux Effectif Global\r\n\r\n")));
+        const QStringList paragraphes = p.interactions.dernierTexte().split(QStringLiteral("\r\n"));
+        QVERIFY(paragraphes.size() == 8 && paragraphes[4].isEmpty() && paragraphes[6].isEmpty() &&
+                paragraphes[3].startsWith("Dans Amortix, le TEG prend donc en compte") &&
+                paragraphes[7].endsWith("il faut donc que la méthode de calcul du TEG soit identique."));
+        QVERIFY(QFile::remove(fichier) && QDir().mkdir(fichier));
+        QTest::mouseClick(options.chkTEGDansExcel, Qt::LeftButton);
+        QTest::mouseClick(options.cmdOK, Qt::LeftButton);
+        QVERIFY(Avertit(p, "\r\n") && options.result() == QDialog::Accepted && p.module.blnTEGDansExcel);
     }
 
     // A logo gone, not a picture, or too large for Qt to hold (a bitmap header of 9000 × 9000 pixels,

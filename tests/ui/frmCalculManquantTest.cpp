@@ -11,11 +11,10 @@ using namespace amortix;
 namespace {
 
 // The main window and the missing-value window over it.
-struct Fenetres : Poste {
+struct Fenetres : PosteOuvert {
     std::unique_ptr<frmCalculManquant> d;
 
     Fenetres() {
-        ouvre();
         d = std::make_unique<frmCalculManquant>(*f, interactions);
         d->show();
         d->activateWindow();
@@ -112,8 +111,7 @@ private slots:
     // From the main window's button: the close box hands nothing over; the hand-over writes amount,
     // duration, rate and frequency, no insurance nor fees, keeps the first date, and computes.
     void remiseALaFenetrePrincipale() {
-        Poste w;
-        w.ouvre();
+        PosteOuvert w;
         const ControlesEmprunt c = w.c();
         c.DTPicker->setDate(QDate(2030, 5, 31));
         c.txtAssurance->setText(QStringLiteral("20"));

@@ -55,9 +55,8 @@ class frmComparaisonTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    // Several documents at once, a damaged one reported in its own column; the marks; the table and
-    // both charts on an A4 landscape page, a destination that fails leaving nothing beside it and
-    // reported; removing.
+    // Several documents at once, a damaged one reported in its own column; the marks; the table and both
+    // charts on an A4 landscape page, a failing destination reported and leaving nothing beside it; removing.
     void ajouteMarqueEtRetire() {
         Comparaison w; // the published offers, with a damaged document second
         QStringList chemins;
@@ -163,8 +162,7 @@ private slots:
 
     // From the main window: the loan on screen first, once computed, named by the document's title.
     void depuisLaFenetrePrincipale() {
-        Poste w;
-        w.ouvre();
+        PosteOuvert w;
         const auto ouvre = [&w](const QStringList& attendu) {
             QStringList vu;
             RepondAuDialogue<frmComparaison>([&vu](frmComparaison& d) {

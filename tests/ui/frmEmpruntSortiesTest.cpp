@@ -15,8 +15,7 @@ QString Curseur() {
     return c ? QString::number(c->shape()) : QStringLiteral("aucun");
 }
 
-// The worked example under another workbook header, the TEG asked for; the pointer noted whenever a
-// program would start.
+// The worked example, another workbook header, the TEG asked for; the pointer noted when a program starts.
 struct Fenetre : Poste {
     QStringList curseursPendantLancement;
 
@@ -141,14 +140,12 @@ private slots:
     }
 
     // Saved where asked, nothing handed to any application; a failure leaves the file that was there
-    // untouched and no stray file beside it; a folder that does not exist stops it at once. A cell of
-    // the list that is not a number, handed over: the busy pointer gone before the box, the window as
-    // it was.
+    // untouched and no stray file beside it; a folder that does not exist stops it at once. A cell of the
+    // list that is not a number, handed over: the busy pointer gone before the box, the window as it was.
     void exporterVersUnClasseur() {
         Fenetre w;
         const QString chemin = w.chemin("prêt.xlsx");
-        w.interactions.fichiers.push_back(chemin);
-        w.c().mnuExporterClasseur->trigger();
+        w.declenche(w.c().mnuExporterClasseur, chemin);
         QVERIFY(w.interactions.demandes[0].titre == "Exporter vers un classeur" &&
                 w.interactions.demandes[0].filtre == QStringLiteral("Classeur Excel (*.xlsx)") &&
                 w.interactions.demandes[0].fichierPropose.endsWith("/Tableau d'amortissement.xlsx"));
@@ -157,8 +154,7 @@ private slots:
                 Cellule(chemin, "G7") == "327.96 | #,##0.00 | Arial 10 gras");
         const QByteArray avant = Contenu(chemin);
         w.c().lblCoutTotal->setText(QStringLiteral("beaucoup"));
-        w.interactions.fichiers.push_back(chemin);
-        w.c().mnuExporterClasseur->trigger();
+        w.declenche(w.c().mnuExporterClasseur, chemin);
         QVERIFY(w.signale(
             "7",
             QStringLiteral("Erreur 13\r\nIncompatibilité de type : « beaucoup » n'est pas un nombre.\r\n\r\n"
@@ -166,8 +162,7 @@ private slots:
         QVERIFY(Contenu(chemin) == avant &&
                 QDir(w.dossier.path()).entryList(QDir::Files) == QStringList{QStringLiteral("prêt.xlsx")});
         w.interactions.messages.clear();
-        w.interactions.fichiers.push_back(w.chemin("absent/x.xlsx"));
-        w.c().mnuExporterClasseur->trigger();
+        w.declenche(w.c().mnuExporterClasseur, w.chemin("absent/x.xlsx"));
         QVERIFY(w.signale("1", QStringLiteral("Erreur 5\r\nLe fichier « ")));
         w.interactions.messages.clear();
         w.c().lblCoutTotal->setText(QStringLiteral("327,96"));
@@ -192,8 +187,7 @@ private slots:
     // costs, the list's rows, the logo. The PDF export cancelled: nothing written, nothing said;
     // through the keyboard, over a file already there; a folder that does not exist: the box says why.
     void apercuImpressionEtExportEnPdf() {
-        Poste w;
-        w.ouvre();
+        PosteOuvert w;
         QVERIFY(!w.c().mnuApercuAvantImpression->isEnabled());
         w.module.strEnteteImpression = QStringLiteral("Agence du Centre - prêts immobiliers");
         w.calcule("10000", "12", "6", "15");
@@ -245,8 +239,7 @@ private slots:
         QTRY_COMPARE(w.interactions.demandes.size(), std::size_t(2));
         QVERIFY(w.interactions.messages.empty() && ReprendLaListe(w, w.chemin("export.pdf")));
         const QString absent = w.chemin("absent/export.pdf");
-        w.interactions.fichiers.push_back(absent);
-        w.c().mnuExporterPdf->trigger();
+        w.declenche(w.c().mnuExporterPdf, absent);
         QVERIFY(w.interactions.montre(IconeMessage::Critique, QStringLiteral("Amortix"),
                                       "Erreur 5\r\nLe fichier « " + absent + " » n'a pas pu être écrit : ") &&
                 w.interactions.dernierTexte().endsWith(

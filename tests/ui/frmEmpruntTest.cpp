@@ -13,8 +13,7 @@ namespace {
 const QString MessageEchec =
     QStringLiteral("Les informations saisies sont incomplètes ou incorrectes, veuillez les corriger.");
 
-// What every edit must clear: the list, the costs, the TEG and its tag, the outputs, the document's
-// name in the title.
+// What every edit clears: the list, the costs, the TEG and its tag, the outputs, the name in the title.
 bool ResultatsEffaces(const Poste& w) {
     const ControlesEmprunt c = w.c();
     QString textes = c.lblTEG->property("tag").toString() + w.f->windowTitle();
@@ -24,22 +23,6 @@ bool ResultatsEffaces(const Poste& w) {
     return textes == "Amortix" && w.lignes() == 0 && !c.cmdDetailsTEG->isVisible() &&
            !c.cmdImprimer->isEnabled() && !c.cmdExportExcel->isEnabled() &&
            !c.mnuEnregistrerSous->isEnabled() && !c.mnuExporterPdf->isEnabled();
-}
-
-// Each column as wide as its widest cell plus the view's margins (6 px), or as its header plus 180
-// twips (12 px) when that is wider; a pixel of rounding once there are rows.
-void VerifieLargeurs(const Poste& w) {
-    const QTreeView* liste = w.c().lvwListe;
-    for (int j = 0; j < 7; ++j) {
-        int attendue =
-            w.f->fontMetrics().horizontalAdvance(liste->model()->headerData(j, Qt::Horizontal).toString()) +
-            12;
-        for (int i = 0; i < w.lignes(); ++i)
-            attendue = std::max(attendue,
-                                liste->fontMetrics().horizontalAdvance(w.f->modeleListe()->texte(i, j)) + 6);
-        const int ecart = liste->header()->sectionSize(j) - attendue;
-        QVERIFY2(ecart >= 0 && ecart <= (w.lignes() ? 1 : 0), qPrintable(QString::number(j)));
-    }
 }
 
 } // namespace
@@ -67,9 +50,8 @@ private slots:
         QCOMPARE(f.centralWidget()->size(), QSize(501, 519)); // 7515 × 7785 twips
         QVERIFY(!c.cmdImprimer->icon().isNull() && c.cmdImprimer->text().isEmpty() &&
                 c.cmdImprimer->toolTip() == "Imprimer le tableau d'amortissement");
-        const auto* premiere = f.findChild<QLabel*>(QStringLiteral("Label12"));
-        QVERIFY(premiere->geometry().right() < c.DTPicker->geometry().left() &&
-                premiere->buddy() == c.DTPicker);
+        QVERIFY(Controle<QLabel>(f, "Label12")->geometry().right() < c.DTPicker->geometry().left() &&
+                Controle<QLabel>(f, "Label12")->buddy() == c.DTPicker);
         QStringList noms;
         for (QWidget* controle :
              std::initializer_list<QWidget*>{c.txtMontant, c.txtMensualite, c.txtTaux, c.txtFraisDossier,
@@ -103,15 +85,16 @@ private slots:
             QCoreApplication::translate("QFileDialog", "Look in:") == "Voir dans :");
     }
 
-    // The worked example, typed: the fields rewritten, the list, the costs, the TEG, its tag and its
-    // details; the proportional method from the next computation on; a computation reads the fields
-    // as rewritten: 5,125 % first (1 000 000 × 5,125 % / 12 = 4 270,83 of interest), then 5,13 %
-    // (4 275,00); the columns fit the widest texts. Ctrl+A, Ctrl+C copy the headers and every row;
-    // rows 4 and 2 picked, copied from the context menu, in the list's order.
-    void exempleCalcule() {
-        Poste w;
-        w.ouvre();
+    // The worked example, typed: the fields rewritten, the list, the costs, the TEG, its tag and its details;
+    // the proportional method from the next computation on; a computation reads the fields as rewritten:
+    // 5,125 % first (1 000 000 × 5,125 % / 12 = 4 270,83 of interest), then 5,13 % (4 275,00). Ctrl+A, Ctrl+C
+    // copy the headers and every row; rows 4 and 2 picked, copied from the context menu, in the list's order.
+    // Then any input edited clears the results, once there are some; Enter in any field computes.
+    void exempleCalculePuisModifie() {
+        PosteOuvert w;
         const ControlesEmprunt c = w.c();
+        QTest::keyClicks(c.txtAssurance, QStringLiteral("1"));
+        QVERIFY(w.f->aucunCalcul());
         w.calcule();
         QVERIFY(w.interactions.messages.empty() && !w.f->aucunCalcul() && !QApplication::overrideCursor());
         QCOMPARE(w.f->SaisieAffichee(), (SaisieEmprunt{"10000,00", "12", "6,00", "0,00", "0,00",
@@ -164,16 +147,18 @@ private slots:
         QCOMPARE(w.f->modeleListe()->texte(0, 3), QStringLiteral("4270,83"));
         QTest::mouseClick(c.cmdCalculer, Qt::LeftButton);
         QCOMPARE(w.f->modeleListe()->texte(0, 3), QStringLiteral("4275,00"));
-        VerifieLargeurs(w);
-    }
-
-    // Any edit of an input clears the results, once there are some; Enter in any field computes.
-    void uneModificationEffaceLesResultats() {
-        Poste w;
-        w.ouvre();
-        const ControlesEmprunt c = w.c();
-        QTest::keyClicks(c.txtAssurance, QStringLiteral("1"));
-        QVERIFY(w.f->aucunCalcul());
+        // Each column as wide as its widest cell plus the view's margins (6 px), or as its header plus 180
+        // twips (12 px) when that is wider; a pixel of rounding once there are rows.
+        for (int j = 0; j < 7; ++j) {
+            int attendue =
+                w.f->fontMetrics().horizontalAdvance(modele->headerData(j, Qt::Horizontal).toString()) + 12;
+            for (int i = 0; i < w.lignes(); ++i)
+                attendue = std::max(
+                    attendue, liste->fontMetrics().horizontalAdvance(w.f->modeleListe()->texte(i, j)) + 6);
+            const int ecart = liste->header()->sectionSize(j) - attendue;
+            QVERIFY2(ecart >= 0 && ecart <= 1, qPrintable(QString::number(j)));
+        }
+        w.interactions.messages.clear(); // the TEG's details
         std::vector<std::pair<QWidget*, std::function<void()>>> modifications = {
             {c.txtMontant, [&] { c.cboEcheance->setCurrentIndex(2); }},
             {c.DTPicker, [&] { c.DTPicker->setDate(QDate(2008, 5, 5)); }}};
@@ -189,13 +174,11 @@ private slots:
         }
     }
 
-    // Either key enters the locale's separator in the decimal fields, over a selection as typing
-    // would; the duration keeps what is typed. A date typed replaces the one shown: all selected, by
-    // Ctrl+A, emptied then without separators, on single digits, reached by Tab. One tab stop: Tab
-    // goes on to the rate, Shift+Tab back. In a point locale, with the year on four digits.
-    void clavierEtLocaleAmericaine() {
-        Poste w;
-        w.ouvre();
+    // Either key types the locale's separator in decimal fields, over a selection as typing would; the
+    // duration keeps what's typed. A typed date replaces the one shown: all selected, by Ctrl+A, emptied then
+    // without separators, on single digits, reached by Tab. One tab stop: Tab to the rate, Shift+Tab back.
+    void clavierEchecsEtLocaleAmericaine() {
+        PosteOuvert w;
         const ControlesEmprunt c = w.c();
         for (QLineEdit* champ :
              {c.txtMontant, c.txtTaux, c.txtAssurance, c.txtFraisDossier, c.txtMensualite}) {
@@ -232,22 +215,10 @@ private slots:
         date->setFocus();
         QTest::keyClick(date, Qt::Key_Backtab);
         QVERIFY(frequence->hasFocus());
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        Poste en;
-        en.ouvre();
-        QCOMPARE(en.c().DTPicker->displayFormat(), QStringLiteral("M/d/yyyy"));
-        en.calcule("10000", "12", "6,0", "5", "100", QDate(2007, 1, 15));
-        QCOMPARE(en.rangee(0), QStringLiteral("1 1/15/2007 865.66 50.00 5.00 810.66 9189.34"));
-    }
-
-    // Incomplete or not numbers: the box, nothing rewritten. A duration of zero fails after the fields
-    // were rewritten, nothing listed. No effective rate: the schedule, the costs, the outputs stay. Zero
-    // per cent over 2 147 483 647 months: the calendar stops it after December 9999, the rows listed
-    // stay on show, without costs or outputs.
-    void echecsDuCalcul() {
-        Poste w;
-        w.ouvre();
-        const ControlesEmprunt c = w.c();
+        // Incomplete or not numbers: the box, nothing rewritten. A duration of zero fails after the fields
+        // were rewritten, nothing listed. No effective rate: the schedule, the costs, the outputs stay. Zero
+        // per cent over 2 147 483 647 months: the calendar stops it after December 9999, the rows listed
+        // stay on show, without costs or outputs.
         for (const auto& [montant, taux, assurance] :
              {std::tuple{"", "6", ""}, {"10000", "six", ""}, {"10000", "6", "a"}}) {
             w.calcule(montant, "12", taux, assurance);
@@ -263,8 +234,14 @@ private slots:
                 !QApplication::overrideCursor());
         w.calcule("10000", "2147483647", "0", "", "", QDate(2000, 1, 31));
         QVERIFY(w.interactions.messages.size() == 6 && w.interactions.dernierTexte() == MessageEchec);
-        QVERIFY(w.lignes() == 96000 && w.f->modeleListe()->texte(95999, 1) == "31/12/9999");
-        QVERIFY(c.lblCoutTotal->text().isEmpty() && c.lvwListe->isVisible() && !c.cmdImprimer->isEnabled());
+        QVERIFY(w.lignes() == 96000 && w.f->modeleListe()->texte(95999, 1) == "31/12/9999" &&
+                c.lblCoutTotal->text().isEmpty() && c.lvwListe->isVisible() && !c.cmdImprimer->isEnabled());
+        // In a point locale, with the year on four digits.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        PosteOuvert en;
+        QCOMPARE(en.c().DTPicker->displayFormat(), QStringLiteral("M/d/yyyy"));
+        en.calcule("10000", "12", "6,0", "5", "100", QDate(2007, 1, 15));
+        QCOMPARE(en.rangee(0), QStringLiteral("1 1/15/2007 865.66 50.00 5.00 810.66 9189.34"));
     }
 };
 

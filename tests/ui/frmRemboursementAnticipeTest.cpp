@@ -15,10 +15,9 @@ using namespace amortix;
 
 namespace {
 
-// The engine's worked example, 20 000 repaid with payment 60 of 100 000 at 4 % over 240 months,
-// insurance 20, fees 500, from 31/01/2007 (R_59 = 82 255,56, R_60 = 81 923,77); typed as the penalty,
-// 150,50 comes off the 6 628,58 of interest saved. Everything repaid saves the 27 152,64 of interest
-// after row 60 and 180 × 20 of insurance.
+// The engine's worked example, 20 000 repaid at payment 60 of 100 000 at 4 % over 240 months, insurance 20,
+// fees 500, from 31/01/2007 (R_59 = 82 255,56, R_60 = 81 923,77); 150,50 typed as the penalty comes off the
+// 6 628,58 interest saved. All repaid saves the 27 152,64 of interest past row 60 and 180 × 20 of insurance.
 struct Fenetre {
     InteractionsScriptees interactions;
     frmRemboursementAnticipe d{
@@ -35,9 +34,7 @@ struct Fenetre {
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
     }
-    void choisit(const QString& option) const {
-        Controle<QAbstractButton>(d, option.toLatin1())->setChecked(true);
-    }
+    void choisit(const QString& nom) const { Controle<QAbstractButton>(d, nom.toLatin1())->setChecked(true); }
     void calcule(const QString& texte = QStringLiteral("20000")) const {
         numero->setValue(60);
         Tape(montant, texte);
@@ -158,8 +155,7 @@ private slots:
     // From the main window's menu, once a schedule is on screen: the main window's rows stay as
     // they were; an edit takes the entry away with the printing commands.
     void depuisLaFenetrePrincipale() {
-        Poste p;
-        p.ouvre();
+        PosteOuvert p;
         auto* entree = Controle<QAction>(*p.f, "mnuRemboursementAnticipe");
         QVERIFY(!entree->isEnabled());
         p.calcule("100000", "240", "4", "20", "500");

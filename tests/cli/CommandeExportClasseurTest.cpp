@@ -10,12 +10,11 @@ TEST(CommandeExportClasseur, AvecEtSansLeTEGPuisDossierAbsent) {
     QTemporaryDir dossier;
     Module reglages; // nothing ever stored
     std::string erreurs;
-    const auto exporte = [&](const QString& chemin, const QStringList& options) {
+    const auto exporte = [&](const QString& chemin) {
         std::string sortie;
         erreurs.clear();
         return ExecuteCli(
-            QStringList{"export", "--xlsx", chemin, "--amount", "10000", "--duration", "12", "--rate", "6"} +
-                options,
+            {"export", "--xlsx", chemin, "--amount", "10000", "--duration", "12", "--rate", "6"},
             QLocale(QLocale::French, QLocale::France), QDate(2007, 1, 31), reglages, sortie, erreurs);
     };
     const QString chemin = dossier.filePath(QStringLiteral("tableau.xlsx"));
@@ -23,18 +22,18 @@ TEST(CommandeExportClasseur, AvecEtSansLeTEGPuisDossierAbsent) {
         return LitClasseur(chemin).value("cellules").toObject().value(nom).toObject().value("valeur");
     };
 
-    ASSERT_EQ(exporte(chemin, {}), StatutReussi) << erreurs;
+    ASSERT_EQ(exporte(chemin), StatutReussi) << erreurs;
     EXPECT_TRUE(cellule("E5").isUndefined() && erreurs.empty()) << erreurs;
 
     // The stored options and header apply as in the window.
     reglages.blnTEGDansExcel = true;
     reglages.strEnteteExcel = QStringLiteral("Agence du Centre");
-    ASSERT_EQ(exporte(chemin, {}), StatutReussi) << erreurs;
+    ASSERT_EQ(exporte(chemin), StatutReussi) << erreurs;
     EXPECT_EQ(cellule("E5").toString(), QStringLiteral(" TEG: 6,1667 %")); // the worked example's
     EXPECT_EQ(cellule("A1").toString(), QStringLiteral("Agence du Centre"));
 
     const QString absent = dossier.filePath(QStringLiteral("absent/tableau.xlsx"));
-    EXPECT_EQ(exporte(absent, {}), StatutEchecCalcul);
+    EXPECT_EQ(exporte(absent), StatutEchecCalcul);
     EXPECT_TRUE(erreurs.starts_with("amortix-cli : Erreur 5 (étape 1) : Le fichier « " +
                                     absent.toStdString() +
                                     " » n'a pas pu être écrit : fichier ou dossier introuvable."))

@@ -27,7 +27,7 @@ const std::string MessageEchec =
 } // namespace
 
 // The worked example as JSON: the fields as the window rewrites them, the costs, the TEG, the rows.
-TEST(CommandesCli, EcheancierEnJson) {
+TEST(CommandesCli, EcheancierEnJsonEtEnCsvSelonLaLocale) {
     const auto e = Execute(exemple + QStringList{"--format", "json"});
     EXPECT_EQ(std::tuple(e.statut, e.erreurs), std::tuple(StatutReussi, ""));
     for (const char* attendu :
@@ -40,6 +40,20 @@ TEST(CommandesCli, EcheancierEnJson) {
         EXPECT_TRUE(e.montre(attendu)) << attendu << "\n" << e.sortie;
     EXPECT_TRUE(Execute(exemple + QStringList{"--format=json", "--method", "proportionnel"})
                     .montre(R"("shown": "5,9990 %")"));
+
+    // As CSV, in the number and date conventions of the locale given, else of the system.
+    const QStringList trimestres = {"--duration",  "8",          "--rate",       "5",
+                                    "--frequency", "trimestres", "--first-date", "2008-08-31",
+                                    "--format",    "csv"};
+    const QLocale anglais(QLocale::English, QLocale::UnitedStates);
+    auto csv = Execute(QStringList{"schedule", "--amount", "10,000"} + trimestres, anglais);
+    EXPECT_TRUE(
+        csv.statut == StatutReussi &&
+        csv.sortie.starts_with("N°,Date,Montant éch.,Intérêts,Assurance,Capital amorti,Capital restant dû\n"
+                               "1,8/31/2008,1321.33,125.00,0.00,1196.33,8803.67\n2,11/30/2008,"))
+        << csv.sortie;
+    csv = Execute(QStringList{"schedule", "--amount", "10000", "--locale", "de_DE"} + trimestres, anglais);
+    EXPECT_TRUE(csv.montre("\n1;31.08.2008;1321,33;125,00;0,00;1196,33;8803,67\n")) << csv.sortie;
 }
 
 TEST(CommandesCli, EchecsEtUsage) {
@@ -64,22 +78,6 @@ TEST(CommandesCli, EchecsEtUsage) {
     }
 }
 
-// The number and date conventions of the locale given, else of the system.
-TEST(CommandesCli, LocalesEtCsv) {
-    const QStringList trimestres = {"--duration",  "8",          "--rate",       "5",
-                                    "--frequency", "trimestres", "--first-date", "2008-08-31",
-                                    "--format",    "csv"};
-    const QLocale anglais(QLocale::English, QLocale::UnitedStates);
-    auto e = Execute(QStringList{"schedule", "--amount", "10,000"} + trimestres, anglais);
-    EXPECT_TRUE(
-        e.statut == StatutReussi &&
-        e.sortie.starts_with("N°,Date,Montant éch.,Intérêts,Assurance,Capital amorti,Capital restant dû\n"
-                             "1,8/31/2008,1321.33,125.00,0.00,1196.33,8803.67\n2,11/30/2008,"))
-        << e.sortie;
-    e = Execute(QStringList{"schedule", "--amount", "10000", "--locale", "de_DE"} + trimestres, anglais);
-    EXPECT_TRUE(e.montre("\n1;31.08.2008;1321,33;125,00;0,00;1196,33;8803,67\n")) << e.sortie;
-}
-
 TEST(CommandesCli, ValeurManquante) {
     auto e =
         Execute({"solve", "--amount", "10000", "--duration", "12", "--payment", "860", "--format", "json"});
@@ -91,9 +89,8 @@ TEST(CommandesCli, ValeurManquante) {
               "à 860,02.\",\n \"error\": null}\n");
     e = Execute({"solve", "--amount", "10000", "--rate", "6"});
     EXPECT_EQ(std::tuple(e.statut, e.erreurs),
-              std::tuple(StatutEchecCalcul,
-                         std::string("Une seule zone doit être vide pour que Amortix recherche la valeur "
-                                     "manquante.\n")));
+              std::tuple(StatutEchecCalcul, "Une seule zone doit être vide pour que Amortix recherche la "
+                                            "valeur manquante.\n"));
     e = Execute({"solve", "--amount", "100000", "--rate", "5", "--payment", "1000", "--frequency",
                  "trimestres", "--format", "json"});
     EXPECT_TRUE(e.statut == StatutEchecCalcul && e.montre(R"("duration": "")") && e.montre("incohérentes"));

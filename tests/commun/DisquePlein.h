@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Fichiers.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -33,11 +35,7 @@ public:
     const std::string& raison() const { return raison_; }
     QString chemin(const QString& nom) const { return QDir(racine_.path()).filePath(nom); }
     // Puts a file on the disk while it still has room.
-    bool place(const QString& nom, const QByteArray& octets) const {
-        QFile fichier(chemin(nom));
-        return fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size() &&
-               fichier.flush();
-    }
+    bool place(const QString& nom, const QByteArray& octets) const { return Ecrit(chemin(nom), octets); }
     // Fills what is left, so that the next byte written anywhere on it fails.
     void remplit() const {
         QFile bouchon(chemin(QStringLiteral(".bouchon")));

@@ -18,8 +18,8 @@ OffreNommee Offre(const char* nom, const char* taux, const char* assurance, cons
 } // namespace
 
 // The bank's published offer: 100 000 at 2 % over 180 months, insurance 43,32, fees 2 690; 179
-// payments of 686,83 and one of 686,61 (122 942,57 + 686,61 = 123 629,18 repaid).
-TEST(ComparaisonOffres, LOffreDeLaBanque) {
+// payments of 686,83 and one of 686,61 (122 942,57 + 686,61 = 123 629,18 repaid). Then the best offers.
+TEST(ComparaisonOffres, LOffreDeLaBanqueLesMeilleuresEtLesEchecs) {
     const OffreNommee banque = Offre("banque", "2", "43,32", "2690");
     ASSERT_TRUE(banque.offre);
     const OffreComparee& o = *banque.offre;
@@ -27,9 +27,6 @@ TEST(ComparaisonOffres, LOffreDeLaBanque) {
               std::tuple("686,83", "686,61", "31/12/2021", "123629,18"));
     EXPECT_EQ(o.couts, (CoutsCredit{"26319,18", "15831,58", "7797,60", "2690,00"}));
     EXPECT_EQ(o.taeg, (TextesTAEG{"3,37 %", "2,41 %", "0,96 %", ""}));
-}
-
-TEST(ComparaisonOffres, MeilleuresOffresEtEchecs) {
     const SaisieEmprunt incomplete{"", "180", "2", "", "", Frequence::Mois, 2007y / January / 31};
     EXPECT_FALSE(CompareOffre(CalculeEmprunt(incomplete, true, fr), fr));
     EXPECT_TRUE(TAEGDuCalcul(CalculeEmprunt(incomplete, true, fr), fr).motif.size() > 0);

@@ -6,7 +6,7 @@ using namespace amortix;
 
 // Blanks around and group separators between thousands; no exponent, no infinity, no other
 // locale's separator; too small to tell from zero is zero, too large is no number.
-TEST(LectureNombres, Decimaux) {
+TEST(LectureNombres, DecimauxPuisEntiers) {
     const ConventionsLocales fr = ConventionsFrancaises(), en = ConventionsAmericaines();
     using Cas = std::pair<const char*, std::optional<double>>;
     const std::nullopt_t non = std::nullopt;
@@ -25,20 +25,16 @@ TEST(LectureNombres, Decimaux) {
     EXPECT_EQ(LitDecimal("0," + std::string(400, '0') + "1", fr), 0.0);
     EXPECT_EQ(LitDecimal("1," + std::string(100000, '5'), fr), 1.5555555555555556);
     EXPECT_FALSE(LitDecimal(std::string("12\0003", 4), fr));
-}
 
-// Integers round on their decimal digits, an exact half to the even neighbour, within 32 bits.
-TEST(LectureNombres, EntierArrondiAuPairLePlusProche) {
-    const ConventionsLocales fr = ConventionsFrancaises();
-    using Cas = std::pair<const char*, std::optional<std::int32_t>>;
-    for (const Cas& c :
-         {Cas{"12,5", 12}, Cas{"13,5", 14}, Cas{"12,500000000000000000001", 13},
-          Cas{"12,49999999999999999999", 12}, Cas{"-13,5", -14}, Cas{" 1 200 ", 1200},
-          Cas{"-2147483648", INT32_MIN}, Cas{"2147483648", {}}, Cas{"2147483647,5", {}},
-          Cas{"2147483646,5", 2147483646}, Cas{"000000000000000000012", 12}, Cas{"12.5", {}}}) {
+    // Integers round on their decimal digits, an exact half to the even neighbour, within 32 bits.
+    using Entier = std::pair<const char*, std::optional<std::int32_t>>;
+    for (const Entier& c :
+         {Entier{"12,5", 12}, Entier{"13,5", 14}, Entier{"12,500000000000000000001", 13},
+          Entier{"12,49999999999999999999", 12}, Entier{"-13,5", -14}, Entier{" 1 200 ", 1200},
+          Entier{"-2147483648", INT32_MIN}, Entier{"2147483648", {}}, Entier{"2147483647,5", {}},
+          Entier{"2147483646,5", 2147483646}, Entier{"000000000000000000012", 12}, Entier{"12.5", {}}})
         EXPECT_EQ(LitEntier(c.first, fr), c.second) << c.first;
-    }
-    EXPECT_EQ(LitEntier("12.5", ConventionsAmericaines()), 12);
+    EXPECT_EQ(LitEntier("12.5", en), 12);
     EXPECT_TRUE(EstVide(" \t\u00a0\u202f") && !EstVide(" 0 "));
     EXPECT_EQ(SansBlancs("\u00a0 12 \u202f"), "12");
 }

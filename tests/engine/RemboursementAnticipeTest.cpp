@@ -28,15 +28,14 @@ long long Centimes(const std::string& texte) {
 
 } // namespace
 
-// 100 000 at 4 % over 240 months, insurance 20, fees 500, first payment 31/01/2007: T = 625,98033,
-// R_60 = 81 923,77; 20 000 repaid with payment 60, so 61 923,77 is owed afterwards.
-// Row 61: I = Round2(61 923,77 × 0,04 / 12) = 206,41. Keeping the payment, K = Round2(625,98033 −
-// 206,41 − 20) = 399,57 and 61 524,20 is left; after row 185, 89,14 is left, and row 186 (31/01/2007
-// + 185 months) clears it: I = Round2(0,297…) = 0,30, amount 0,30 + 89,14 + 20 = 109,44. Keeping the
-// duration, P' over 180 months at 0,04 / 12 gives T' = 478,04265, K = 251,63, 61 672,14 left.
-// Penalty "immobilier": min(20 000 × 0,04 / 2, 3 % × 81 923,77 = 2 457,71) = 400,00. The interest
-// saved is what an independent schedule computation gives (the original rows' 27 152,64 after row 60
-// less the new rows'); 54 payments of 20 of insurance are removed.
+// 100 000 at 4 % over 240 months, insurance 20, fees 500, first payment 31/01/2007: T = 625,98033, R_60 =
+// 81 923,77; 20 000 repaid with payment 60, so 61 923,77 is owed afterwards. Row 61: I = Round2(61 923,77 ×
+// 0,04 / 12) = 206,41. Keeping the payment, K = Round2(625,98033 − 206,41 − 20) = 399,57 and 61 524,20 is
+// left; after row 185, 89,14 is left, and row 186 (31/01/2007 + 185 months) clears it: I = Round2(0,297…) =
+// 0,30, amount 0,30 + 89,14 + 20 = 109,44. Keeping the duration, P' over 180 months at 0,04 / 12 gives T' =
+// 478,04265, K = 251,63, 61 672,14 left. Penalty "immobilier": min(20 000 × 0,04 / 2, 3 % × 81 923,77 =
+// 2 457,71) = 400,00. The interest saved is what an independent schedule computation gives (the original
+// rows' 27 152,64 after row 60 less the new rows'); 54 payments of 20 of insurance are removed.
 TEST(RemboursementAnticipe, VingtMilleAvecLEcheance60) {
     const SaisieEmprunt saisie{"100000", "240", "4", "20", "500", Frequence::Mois, 2007y / January / 31};
     const EmpruntCalcule calcul = CalculeEmprunt(saisie, false, fr);
@@ -76,12 +75,11 @@ TEST(RemboursementAnticipe, ReduireLaDureeFinitAuBonRang) {
     }
 }
 
-// Hand computations. 10 000 at 10 % over 2 years: I1 = 1 000, K1 = Round2(5 761,9048 − 1 000) =
-// 4 761,90, R_1 = 5 238,10, capped at 3 % × R_1 = 157,143; six months of interest are 100,005 on
-// 2 000,10 (a half: the even cent) and 160 on 3 200.
-// 20 000 at 0,4 % over 2 years: P = 1,008016 × 80 / 0,008016 = 10 060,04, R_1 = 10 019,96 and the
-// interest still due Round2(R_1 × 0,004) = 40,08. 1 000 000 at 4 %: every R_N below is far above
-// 20 000 and the interest still due far above 200, so the rate alone decides.
+// Hand computations. 10 000 at 10 % over 2 years: I1 = 1 000, K1 = Round2(5 761,9048 − 1 000) = 4 761,90,
+// R_1 = 5 238,10, capped at 3 % × R_1 = 157,143; six months of interest are 100,005 on 2 000,10 (a half:
+// the even cent) and 160 on 3 200. 20 000 at 0,4 % over 2 years: P = 1,008016 × 80 / 0,008016 = 10 060,04,
+// R_1 = 10 019,96 and the interest still due Round2(R_1 × 0,004) = 40,08. 1 000 000 at 4 %: every R_N below
+// is far above 20 000 and the interest still due far above 200, so the rate alone decides.
 TEST(RemboursementAnticipe, Indemnites) {
     // description, loan, N, amount repaid, rule, penalty
     using Cas = std::tuple<const char*, ParametresEmprunt, std::int32_t, std::optional<double>, Indemnite,

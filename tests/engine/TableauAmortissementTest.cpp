@@ -27,11 +27,10 @@ std::vector<std::string> ValeursDe(const TableauAmortissement& t, Colonne c) {
 
 } // namespace
 
-// The worked example: 10 000 at 6 % over 12 months from 31/01/2007. Eleven payments of 860,66 and a
-// last one of 860,70 that clears the capital; the interest, 327,96, is what the payments add up to
-// less the amount. Insurance 0,005 makes the last amount an exact half, 860,705: Round2 gives the
-// even cent, 860,70.
-TEST(TableauAmortissement, DixMilleASixPourCentSurDouzeMois) {
+// The worked example: 10 000 at 6 % over 12 months from 31/01/2007. Eleven payments of 860,66 and a last one
+// of 860,70 that clears the capital; the interest, 327,96, is what the payments add up to less the amount.
+// Insurance 0,005 makes the last amount an exact half, 860,705: Round2 gives the even cent, 860,70.
+TEST(TableauAmortissement, DixMilleASixPourCentSurDouzeMoisPuisAutresFrequences) {
     auto t = Tableau(10000, 6, 12, 2007y / January / 31);
     ASSERT_TRUE(t.complet());
     EXPECT_EQ(t.lignes[0], (LigneTableau{"1", "31/01/2007", "860,66", "50,00", "0,00", "810,66", "9189,34"}));
@@ -48,10 +47,8 @@ TEST(TableauAmortissement, DixMilleASixPourCentSurDouzeMois) {
     EXPECT_EQ(
         Tableau(10000, 6, 1, 2007y / January / 31, Frequence::Mois, 5).lignes,
         (std::vector<LigneTableau>{{"1", "31/01/2007", "10055,00", "50,00", "5,00", "10000,00", "0,00"}}));
-}
-
-TEST(TableauAmortissement, FrequencesEtTauxNul) {
-    auto t = Tableau(10000, 5, 8, 2008y / August / 31, Frequence::Trimestres);
+    // Quarterly, yearly from 29 February, and at a zero rate.
+    t = Tableau(10000, 5, 8, 2008y / August / 31, Frequence::Trimestres);
     EXPECT_EQ(ValeursDe(t, Colonne::Montant), std::vector<std::string>(8, "1321,33"));
     t = Tableau(10000, 6, 3, 2008y / February / 29, Frequence::Ans);
     EXPECT_EQ(ValeursDe(t, Colonne::Montant), (std::vector<std::string>{"3741,10", "3741,10", "3741,09"}));

@@ -38,15 +38,15 @@ double Taux(const TauxOuMotif& t) {
 // 60 months, 1,30 of insurance; 1 500 at 16 % over 36 months, fees 45). Every figure and the
 // unrounded rates were confirmed by a separate Python computation: the schedule in decimal
 // arithmetic, the equation bisected over [−99 %, 10 000 %] with 50 digits.
-TEST(TauxAnnuelEffectifGlobal, OffresPubliees) {
+TEST(TauxAnnuelEffectifGlobal, OffresPublieesEtCasLimites) {
     std::vector<double> banque(179, 686.83);
     banque.push_back(686.61);
-    using Cas = std::tuple<double, double, double, std::vector<double>, double, TextesTAEG>;
+    using Offre = std::tuple<double, double, double, std::vector<double>, double, TextesTAEG>;
     const auto neufMille = MontantsListes(9000, 9, 60, 1.30), quinzeCents = MontantsListes(1500, 16, 36);
     for (const auto& [montant, frais, assurance, montants, taeg, textes] :
-         {Cas{100000, 2690, 43.32, banque, 0.03365480838192, {"3,37 %", "2,41 %", "0,96 %", ""}},
-          Cas{9000, 0, 1.30, neufMille, 0.09703757768387, {"9,70 %", "9,38 %", "0,32 %", ""}},
-          Cas{1500, 45, 0, quinzeCents, 0.19777149030343, {"19,78 %", "19,78 %", "0,00 %", ""}}}) {
+         {Offre{100000, 2690, 43.32, banque, 0.03365480838192, {"3,37 %", "2,41 %", "0,96 %", ""}},
+          Offre{9000, 0, 1.30, neufMille, 0.09703757768387, {"9,70 %", "9,38 %", "0,32 %", ""}},
+          Offre{1500, 45, 0, quinzeCents, 0.19777149030343, {"19,78 %", "19,78 %", "0,00 %", ""}}}) {
         const auto taux = CalculeTauxAnnuelsEffectifs(montant, frais, assurance, montants, 12);
         EXPECT_NEAR(Taux(taux.taeg), taeg, 1e-12) << montant;
         EXPECT_EQ(FormateTAEG(taux, fr), textes) << montant;
@@ -54,14 +54,12 @@ TEST(TauxAnnuelEffectifGlobal, OffresPubliees) {
     const auto taux = CalculeTauxAnnuelsEffectifs(100000, 2690, 43.32, banque, 12);
     EXPECT_NEAR(Taux(taux.taegHorsAssurance), 0.02409251035524, 1e-12);
     EXPECT_EQ(FormateTAEG(taux, ConventionsAmericaines()).taeg, "3.37 %");
-}
 
-// Nothing received; 0 % exactly and a hair below; one monthly payment, (1010 / 990)^12 − 1 =
-// 27,1259 %, one yearly, 1120 / 1000 − 1; the range, −99 % to 10 000 % a year (2 a year after 100
-// is −98 %, 0,5 is −99,5 %, 50 after 1 is 4 900 %, 102 is 10 100 %, 3 × 1 monthly on 1 000 about
-// 6,8 even at −99 %); 400 yearly payments of 50 on 1 000, 5 % less 1,05^-400, whose sum overflows at
-// −99 %; the insurance alone repays nothing (1,01^12 − 1 stays, the TAEA goes); no payments.
-TEST(TauxAnnuelEffectifGlobal, CasLimites) {
+    // Nothing received; 0 % exactly and a hair below; one monthly payment, (1010 / 990)^12 − 1 =
+    // 27,1259 %, one yearly, 1120 / 1000 − 1; the range, −99 % to 10 000 % a year (2 a year after 100
+    // is −98 %, 0,5 is −99,5 %, 50 after 1 is 4 900 %, 102 is 10 100 %, 3 × 1 monthly on 1 000 about
+    // 6,8 even at −99 %); 400 yearly payments of 50 on 1 000, 5 % less 1,05^-400, whose sum overflows at
+    // −99 %; the insurance alone repays nothing (1,01^12 − 1 stays, the TAEA goes); no payments.
     const std::string nul(MotifCapitalRecuNul), aucun(MotifAucunTauxAnnuel), sans(MotifSansEcheances);
     const TextesTAEG zero{"0,00 %", "0,00 %", "0,00 %", ""};
     using Cas = std::tuple<double, double, double, std::vector<double>, int, TextesTAEG>;

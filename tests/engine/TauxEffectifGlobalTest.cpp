@@ -13,7 +13,7 @@ using namespace std::chrono;
 // 1,01^-5000, and 1,01^12 − 1 = 12,6825 %). Below: 333,33 three times repays less than 1 000 at any
 // positive rate; fees equal to the amount leave nothing received; fees close to the amount on a short
 // loan need more than 100 % a period. The search still ends.
-TEST(TauxEffectifGlobal, ExemplesChiffres) {
+TEST(TauxEffectifGlobal, ExemplesChiffresEtLongsEmprunts) {
     using Cas = std::tuple<DonneesTEG, TextesTEG, int>; // the texts: period, proportional, actuarial
     for (const auto& [donnees, textes, evaluations] :   // 0 evaluations: their count not stated
          {Cas{{12, 860.66, 0, 10000, Frequence::Mois}, {"0,499916 %", "5,9990 %", "6,1667 %"}, 19},
@@ -30,18 +30,16 @@ TEST(TauxEffectifGlobal, ExemplesChiffres) {
     for (const DonneesTEG& d : {DonneesTEG{3, 333.33, 0, 1000}, DonneesTEG{12, 860.66, 10000, 10000},
                                 DonneesTEG{2, 5000, 9000, 10000}})
         EXPECT_FALSE(Calcul_TEG(d));
-}
 
-// Loans of thousands of periods, checked by the same Python bisection: 1,0025^2400 is about 400 and
-// the instalment 250,63 stays above the interest; over 95 000 months the instalment is the month's
-// interest to the cent. Without fees or insurance the rate found is the nominal rate but for the cent
-// of rounding: 3,0000 % proportional.
-TEST(TauxEffectifGlobal, LongsEmprunts) {
+    // Loans of thousands of periods, checked by the same Python bisection: 1,0025^2400 is about 400 and the
+    // instalment 250,63 stays above the interest; over 95 000 months the instalment is the month's interest
+    // to the cent. Without fees or insurance the rate found is the nominal rate but for the cent of rounding:
+    // 3,0000 % proportional.
     // duration, year of the first payment on 31 January, instalment, periodic rate, evaluations
-    using Cas = std::tuple<const char*, int, std::string, double, int, std::string>;
+    using Long = std::tuple<const char*, int, std::string, double, int, std::string>;
     for (const auto& [duree, annee, echeance, tauxPeriode, evaluations, periode] :
-         {Cas{"2400", 2007, "250,63", 0.002500041446182877, 34, "0,250004 %"},
-          Cas{"95000", 2000, "250,00", 0.002500000000509317, 39, "0,250000 %"}}) {
+         {Long{"2400", 2007, "250,63", 0.002500041446182877, 34, "0,250004 %"},
+          Long{"95000", 2000, "250,00", 0.002500000000509317, 39, "0,250000 %"}}) {
         const auto calcul =
             CalculeEmprunt({"100000", duree, "3", "", "", Frequence::Mois, year{annee} / January / 31}, true,
                            ConventionsFrancaises());

@@ -14,9 +14,6 @@ namespace {
 struct Dossier {
     QTemporaryDir dossier;
     QString chemin(const char* nom) const { return dossier.filePath(QLatin1String(nom)); }
-    QStringList entrees() const {
-        return QDir(dossier.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
-    }
 };
 
 } // namespace
@@ -29,14 +26,12 @@ TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
                 Ecrit(d.chemin("gros"), QByteArray(1025, 'a')) &&
                 Ecrit(d.chemin("juste"), QByteArray(1024, 'a')) && Ecrit(d.chemin("vide"), QByteArray()));
     // The end of the description for each; none when the file is read.
-    const std::pair<const char*, const char*> cas[] = {
-        {"zero", "c'est un périphérique, pas un fichier ordinaire."},
-        {"dossier", "c'est un dossier, pas un fichier."},
-        {"gros", "bien plus qu'un tel fichier ne compte."},
-        {"absent", "fichier ou dossier introuvable."},
-        {"juste", nullptr},
-        {"vide", nullptr}};
-    for (const auto& [nom, cause] : cas) {
+    using Cas = std::pair<const char*, const char*>;
+    for (const auto& [nom, cause] :
+         {Cas{"zero", "c'est un périphérique, pas un fichier ordinaire."},
+          Cas{"dossier", "c'est un dossier, pas un fichier."},
+          Cas{"gros", "bien plus qu'un tel fichier ne compte."},
+          Cas{"absent", "fichier ou dossier introuvable."}, Cas{"juste", nullptr}, Cas{"vide", nullptr}}) {
         SCOPED_TRACE(nom);
         const FichierLu lu = LitFichierUtilisateur(d.chemin(nom), 1024);
         EXPECT_EQ(lu.present, !cause || std::string_view(cause) != "fichier ou dossier introuvable.");
@@ -53,36 +48,31 @@ TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
     }
 }
 
-// A target that is not a regular file is never replaced: renaming over it would turn a pipe into a
-// plain file (a device as the command line's output, likewise). No temporary file is left beside it.
-TEST(FichierUtilisateur, EcritureSurCeQuiNestPasUnFichier) {
+// A target that is not a regular file is never replaced: renaming over it would turn a pipe into a plain file
+// (a device as the command line's output, likewise). A writer giving up leaves the old file whole. No
+// temporary file is left beside either. The window's save and the command line's outputs meet a full disk.
+TEST(FichierUtilisateur, EcritureRefuseeOuAbandonnee) {
     Dossier d;
+    const QString chemin = d.chemin("pret.amx");
     ASSERT_EQ(::mkfifo(QFile::encodeName(d.chemin("tube")).constData(), 0600), 0);
+    ASSERT_TRUE(Ecrit(chemin, "ancien"));
     for (const QString& cible : {d.chemin("tube"), d.dossier.path()}) {
         const auto erreur = EcritFichierUtilisateur(cible, QByteArray("contenu"));
-        ASSERT_TRUE(erreur) << cible.toStdString();
-        EXPECT_EQ(erreur->numero, ErreurOuverture);
-        EXPECT_TRUE(erreur->description.endsWith(QStringLiteral(" ; il est laissé tel quel.")));
+        EXPECT_TRUE(erreur && erreur->numero == ErreurOuverture &&
+                    erreur->description.endsWith(QStringLiteral(" ; il est laissé tel quel.")))
+            << cible.toStdString();
     }
     struct stat etat {};
     EXPECT_TRUE(::stat(QFile::encodeName(d.chemin("tube")).constData(), &etat) == 0 &&
                 S_ISFIFO(etat.st_mode));
-    EXPECT_EQ(d.entrees(), QStringList{QStringLiteral("tube")});
-}
-
-// A writer that gives up: the old file stays whole and no temporary file is left beside it. A full
-// disk is met by the window's save and by the command line's outputs.
-TEST(FichierUtilisateur, LAncienFichierResteEntier) {
-    Dossier d;
-    const QString chemin = d.chemin("pret.amx");
-    ASSERT_TRUE(Ecrit(chemin, "ancien"));
     const auto abandon = EcritFichierUtilisateur(chemin, [](QIODevice& destination) -> std::optional<Erreur> {
         destination.write("nouveau, à moitié");
         return Erreur{42, QStringLiteral("abandon")};
     });
     EXPECT_TRUE(abandon && abandon->numero == 42);
     EXPECT_EQ(Contenu(chemin), QByteArray("ancien"));
-    EXPECT_EQ(d.entrees(), QStringList{QStringLiteral("pret.amx")});
+    EXPECT_EQ(QDir(d.dossier.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+              (QStringList{"pret.amx", "tube"}));
 }
 
 TEST(ErreursSysteme, EnFrancais) {

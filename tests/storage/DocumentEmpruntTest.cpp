@@ -23,7 +23,7 @@ QString Raison(const QByteArray& octets) {
 
 } // namespace
 
-TEST(DocumentEmprunt, OctetPourOctetEtLecturesTolerees) {
+TEST(DocumentEmprunt, OctetPourOctetLecturesTolereesEtRefus) {
     // Texts in the single-byte code page (the example's bytes are the window's save); what a field
     // shows goes back as it was.
     SaisieEmprunt accents = Exemple;
@@ -31,8 +31,7 @@ TEST(DocumentEmprunt, OctetPourOctetEtLecturesTolerees) {
     EXPECT_TRUE(OctetsDocument(accents).startsWith("1 000 \x80\r\n"));
     EXPECT_EQ(std::get<SaisieEmprunt>(AnalyseDocument(OctetsDocument(accents), fr)), accents);
 
-    // Twelve lines read as their first nine; a lone CR or LF ends a line too; the last line end
-    // may be missing.
+    // Twelve lines read as the first nine; a lone CR or LF ends a line too; the last line end is optional.
     for (const QByteArray& octets :
          {exemple, exemple + "x\r\ny\r\nz\r\n", QByteArray(exemple).replace("\r\n", "\r"),
           QByteArray(exemple).replace("\r\n", "\n"), exemple.chopped(2)})
@@ -40,16 +39,15 @@ TEST(DocumentEmprunt, OctetPourOctetEtLecturesTolerees) {
     // Integers read as the window reads them: blanks, a decimal part, halves to even.
     const auto arrondi = std::get<SaisieEmprunt>(
         AnalyseDocument("1\r\n2\r\n 2,5 \r\n4\r\n5\r\n6\r\n28,5\r\n2\r\n2008\r\n", fr));
-    EXPECT_EQ(arrondi.frequence, Frequence::Semestres);
-    EXPECT_EQ(arrondi.premiereEcheance, 2008y / February / 28);
+    EXPECT_EQ(std::tuple(arrondi.frequence, arrondi.premiereEcheance),
+              std::tuple(Frequence::Semestres, 2008y / February / 28));
     // The calendar's first and last days.
     for (const auto& [jourMoisAnnee, date] :
          {std::pair{"1\r\n1\r\n1601", 1601y / January / 1}, {"31\r\n12\r\n9999", 9999y / December / 31}})
         EXPECT_EQ(std::get<SaisieEmprunt>(AnalyseDocument(avantLaDate + jourMoisAnnee, fr)).premiereEcheance,
                   date);
-}
 
-TEST(DocumentEmprunt, DocumentsRefusesEntiers) {
+    // Documents refused whole, each with the reason shown.
     EXPECT_EQ(Raison(""), QStringLiteral("le fichier est vide."));
     EXPECT_EQ(Raison("150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n"), "il compte 5 ligne(s) au lieu de neuf.");
     for (const char* frequence : {"7", "abc"})

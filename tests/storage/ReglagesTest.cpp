@@ -11,9 +11,8 @@
 
 using namespace amortix;
 
-// Each option has its own rule: only "1" shows the TEG in the outputs, only "0" hides the welcome
-// screen, only "2" chooses the proportional TEG. Written back, the three bytes replace the first
-// three and leave the rest.
+// Each option has its own rule: only "1" shows the TEG in the outputs, only "0" hides the welcome screen,
+// only "2" picks the proportional TEG. Written back, the three bytes replace the first three, the rest stays.
 TEST(FichierOptions, LectureEtEcritureSelonLesOctets) {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(NomFichierOptions);
@@ -37,10 +36,9 @@ TEST(FichierOptions, LectureEtEcritureSelonLesOctets) {
     }
 }
 
-// One record of three fields of 255 bytes, padded with spaces, in the single-byte code page; no
-// store, or one shorter than a record, gives the default record. A store that cannot be written or
-// read (a folder stands in its place, which stops root too): the defaults, and the reason for the
-// warning.
+// One record of three fields of 255 bytes, padded with spaces, in the single-byte code page; no store, or one
+// shorter than a record, gives the default record. A store that cannot be written or read (a folder stands in
+// its place, which stops root too): the defaults, and the reason for the warning.
 TEST(StockEntetes, DefautsLongueursEtCodage) {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(NomStockEntetes), dossierALaPlace = dossier.filePath("a");

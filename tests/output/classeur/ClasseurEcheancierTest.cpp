@@ -47,10 +47,9 @@ struct Classeur {
     QJsonValue valeur(const QString& nom) const { return cellules[nom].toObject()["valeur"]; }
 };
 
-// Every schedule row against the list: A and B the list's texts, C to G its amounts as numbers
-// (read with a point for the decimal separator), right-aligned, within a thin frame with column
-// lines and hairlines between rows; nothing below. Then what never changes: merges, widths, the
-// heading row, printed titles, the sheet's name, the font.
+// Every schedule row against the list: A and B the list's texts, C to G its amounts as numbers (read with a
+// point as decimal separator), right-aligned, in a thin frame with column lines and hairlines between rows;
+// nothing below. Then what never changes: merges, widths, heading row, printed titles, sheet name, font.
 void VerifieEcheancierEtMiseEnPage(const Classeur& c, const EmpruntCalcule& calcul, const char* separateur) {
     const auto& lignes = calcul.tableau.lignes;
     const int n = static_cast<int>(lignes.size());
@@ -74,9 +73,8 @@ void VerifieEcheancierEtMiseEnPage(const Classeur& c, const EmpruntCalcule& calc
         }
     }
     const QJsonObject& lu = c.lu;
-    EXPECT_EQ(lu["derniereLigne"].toInt(), n + 10);
-    EXPECT_EQ(lu["feuilles"].toArray(), QJsonArray{"Amortix"});
-    EXPECT_EQ(lu["fusions"].toArray(), (QJsonArray{"A1:G1", "A9:G9", "F3:G3"}));
+    EXPECT_EQ(std::tuple(lu["derniereLigne"].toInt(), lu["feuilles"].toArray(), lu["fusions"].toArray()),
+              std::tuple(n + 10, QJsonArray{"Amortix"}, QJsonArray{"A1:G1", "A9:G9", "F3:G3"}));
     // A width of w characters is p = round(w × 7) + 5 pixels, stored as trunc(p / 7 × 256) / 256, for
     // a font whose digits are 7 pixels wide: 4, 10.5 (a date's ten characters), 11 (100 000,00), 12.5
     // ("Assurance" and the TEG text), 12 (the cost labels) and 14.
@@ -87,10 +85,9 @@ void VerifieEcheancierEtMiseEnPage(const Classeur& c, const EmpruntCalcule& calc
     EXPECT_EQ(lu["hauteurParDefaut"].toDouble(), 12.75);
     EXPECT_EQ(lu["lignes"].toObject()["10"].toObject(),
               (QJsonObject{{"hauteur", 28.5}, {"style", "Arial 10 gras | -/centre renvoi"}}));
-    EXPECT_EQ(lu["titresLignes"].toString(), QStringLiteral("$10:$10"));
-    EXPECT_TRUE(lu["titresColonnes"].isNull());
-    EXPECT_EQ(lu["policeParDefaut"].toString(), QStringLiteral("Arial"));
-    EXPECT_FALSE(lu["stylesXml"].toString().contains(QLatin1String("Calibri")));
+    EXPECT_TRUE(lu["titresLignes"].toString() == "$10:$10" && lu["titresColonnes"].isNull());
+    EXPECT_TRUE(lu["policeParDefaut"].toString() == "Arial" &&
+                !lu["stylesXml"].toString().contains("Calibri"));
 }
 
 } // namespace
@@ -134,9 +131,8 @@ TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
     EXPECT_EQ(c.valeur("C22").toDouble(), 870.70); // the worked example's last payment
 }
 
-// A point locale, quarterly payments, a rate of 5 which the format shows as 5.00%, no TEG; yearly
-// payments are "années" although the list says "ans"; a one-row schedule has the
-// frame's top and bottom on the same row.
+// A point locale, quarterly payments, a rate of 5 which the format shows as 5.00%, no TEG; yearly payments
+// are "années" although the list says "ans"; a one-row schedule has the frame's top and bottom on one row.
 TEST(ClasseurEcheancier, AutresLocaleFrequencesEtLongueurs) {
     const ConventionsLocales en = ConventionsAmericaines();
     const EmpruntCalcule calcul =
@@ -159,9 +155,8 @@ TEST(ClasseurEcheancier, AutresLocaleFrequencesEtLongueurs) {
     VerifieEcheancierEtMiseEnPage(un, uneLigne, ",");
 }
 
-// A text that is not a number stops the export at its stage, and no file is left. Into a device:
-// a whole zip archive, or nothing at all. A folder that does not exist: the file is made at the
-// last stage, and fails there.
+// A text that is not a number stops the export at its stage, and no file is left. Into a device: a whole zip
+// archive, or nothing at all. A folder that does not exist: the file, made at the last stage, fails there.
 TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
     const std::tuple<const char*, std::function<void(ContenuEcheancier&)>, const char*> cas[] = {
         {"5", [](ContenuEcheancier& c) { c.saisie.taux = "6 %"; }, "6 %"},
@@ -197,8 +192,7 @@ TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
 }
 
 TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
-    // A French C locale writes 28,5 with printf. Generated into a folder of ours when the system
-    // has none.
+    // A French C locale writes 28,5 with printf. Generated into a folder of ours if the system has none.
     QTemporaryDir locales;
     if (const locale_t francaise = newlocale(LC_NUMERIC_MASK, "fr_FR.UTF-8", static_cast<locale_t>(nullptr)))
         freelocale(francaise);

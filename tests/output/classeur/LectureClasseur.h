@@ -1,9 +1,10 @@
 #pragma once
 
+#include "../../commun/Fichiers.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -19,13 +20,8 @@ namespace amortix {
 // it. Debian's openpyxl, hence /usr/bin/python3 rather than a python3 found first on the PATH.
 // An empty object when the workbook cannot be read; the script's own error goes to the test's.
 inline QJsonObject LitClasseur(const QString& chemin) {
-    QProcess lecteur;
-    lecteur.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    lecteur.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(LECTEUR_CLASSEUR), chemin});
-    if (!lecteur.waitForFinished(120000) || lecteur.exitStatus() != QProcess::NormalExit ||
-        lecteur.exitCode() != 0)
-        return {};
-    return QJsonDocument::fromJson(lecteur.readAllStandardOutput()).object();
+    const QString json = Sortie(QStringLiteral("/usr/bin/python3"), {LECTEUR_CLASSEUR, chemin});
+    return QJsonDocument::fromJson(json.toUtf8()).object();
 }
 
 // One cell in a line as lit-classeur.py describes it, for example `10000 | #,##0.00 | Arial 10 gras`.

@@ -1,8 +1,9 @@
 #pragma once
 
 // Reads a PDF back through poppler-utils, as a reader of the file would see it.
+#include "../../commun/Fichiers.h"
+
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -10,16 +11,6 @@
 #include <vector>
 
 namespace amortix::poppler {
-
-// What the program prints on its standard output; empty when it fails.
-inline QString Sortie(const QString& programme, const QStringList& arguments) {
-    QProcess processus;
-    processus.start(programme, arguments);
-    if (!processus.waitForFinished(60000) || processus.exitStatus() != QProcess::NormalExit ||
-        processus.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(processus.readAllStandardOutput());
-}
 
 // pdftotext -layout, each line's runs of spaces made one, empty lines dropped.
 inline QStringList Lignes(const QString& pdf) {

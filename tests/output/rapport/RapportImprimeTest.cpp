@@ -87,7 +87,7 @@ TEST_F(RapportImprimeTest, TextesDansLOrdre) {
     ASSERT_EQ(lignes.size(), 23);
     EXPECT_EQ(lignes.mid(2, 2), QStringList({"Amortissement : 12 trimestres", "Taux d'intérêt : 6,00 %"}));
     EXPECT_EQ(lignes[10], "N° Date Montant éch. Intérêts Assurance Capital amorti Capital restant dû");
-    const QString polices = poppler::Sortie(QStringLiteral("pdffonts"), {chemin});
+    const QString polices = Sortie(QStringLiteral("pdffonts"), {chemin});
     EXPECT_TRUE(polices.contains(QRegularExpression(QStringLiteral("\\nLiberationSans .* yes "))));
     EXPECT_TRUE(polices.contains(QRegularExpression(QStringLiteral("\\nLiberationSans-Bold .* yes "))));
     const poppler::Page page = poppler::Pages(chemin).at(0);

@@ -69,8 +69,7 @@ TEST(FichierUtilisateur, EcritureRefuseeOuAbandonnee) {
         destination.write("nouveau, à moitié");
         return Erreur{42, QStringLiteral("abandon")};
     });
-    EXPECT_TRUE(abandon && abandon->numero == 42);
-    EXPECT_EQ(Contenu(chemin), QByteArray("ancien"));
+    EXPECT_TRUE(abandon && abandon->numero == 42 && Contenu(chemin) == "ancien");
     EXPECT_EQ(QDir(d.dossier.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
               (QStringList{"pret.amx", "tube"}));
 }

@@ -69,6 +69,13 @@ inline QString Rangee(const QAbstractItemModel& modele, int i) {
     return textes.join(QLatin1Char(' '));
 }
 
+// Shown and activated as the user finds it; false if it did not become active in time.
+inline bool Active(QWidget& fenetre) {
+    fenetre.show();
+    fenetre.activateWindow();
+    return QTest::qWaitFor([&fenetre] { return fenetre.isActiveWindow(); });
+}
+
 // A main window on a settings folder of its own, every dialog scripted.
 struct Poste {
     QTemporaryDir dossier;
@@ -81,9 +88,7 @@ struct Poste {
     // Made as the start-up makes it, shown and active.
     frmEmprunt& ouvre(const QString& ligneDeCommande = {}) {
         f = std::make_unique<frmEmprunt>(module, interactions, ligneDeCommande);
-        f->show();
-        f->activateWindow();
-        if (!QTest::qWaitForWindowActive(f.get()))
+        if (!Active(*f))
             qWarning("la fenêtre principale n'est pas devenue active");
         return *f;
     }

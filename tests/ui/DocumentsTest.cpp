@@ -36,7 +36,7 @@ private slots:
         p.calcule("150000", "240", "4.5", "15", "500", QDate(2004, 3, 5));
         p.declenche(p.c().mnuEnregistrerSous, p.chemin("pret"));
         QVERIFY(Contenu(p.chemin("pret")) == exemple &&
-                p.interactions.demandes.back().filtre == "Fichier Amortix (*.amx)" &&
+                p.interactions.demande("Enregistrer sous", "Fichier Amortix (*.amx)") &&
                 p.f->windowTitle() == "pret - Amortix" && p.interactions.messages.empty());
 
         PosteOuvert q;
@@ -69,8 +69,7 @@ private slots:
             p.f->windowTitle() == "Amortix" && QFileInfo(p.chemin("ancien.amx/contenu")).isDir());
     }
 
-    // The command line joined into one path, spaces and all; a document that does not exist is said,
-    // and the window opens normally.
+    // Command line joined into one path, spaces and all; a missing document is said, the window opens anyway.
     void documentSurLaLigneDeCommande() {
         Poste p;
         QVERIFY(QDir(p.dossier.path()).mkdir(QStringLiteral("mes prêts")));
@@ -81,8 +80,8 @@ private slots:
         PosteOuvert q(p.chemin("absent.amx"));
         QVERIFY(
             Avertit(q, "Le document « absent.amx » n'a pas pu être ouvert.\r\nCe fichier est introuvable : " +
-                           p.chemin("absent.amx")));
-        QVERIFY(q.c().txtMontant->text().isEmpty() && q.f->isVisible() && q.f->windowTitle() == "Amortix");
+                           p.chemin("absent.amx")) &&
+            q.c().txtMontant->text().isEmpty() && q.f->isVisible() && q.f->windowTitle() == "Amortix");
     }
 
     // Pipes where the program expects its settings: each is refused at once with its warning, and
@@ -97,8 +96,8 @@ private slots:
                                " » n'a pas pu être lu : c'est un tube nommé, pas un fichier ordinaire."));
         p.ouvre();
         QVERIFY(p.interactions.messages.size() == 2 &&
-                p.interactions.dernierTexte().contains(p.chemin("entetes.bin")));
-        QCOMPARE(p.module.strEnteteExcel, EnregistrementEntetesParDefaut().enteteExcel);
+                p.interactions.dernierTexte().contains(p.chemin("entetes.bin")) &&
+                p.module.strEnteteExcel == EnregistrementEntetesParDefaut().enteteExcel);
     }
     // "Enregistrer sous..." on a full disk: the old document stays whole, no temporary file left, user told.
     void enregistrementSurUnDisquePlein() {

@@ -90,6 +90,11 @@ public:
         return lance(documentOuvert);
     }
 
+    // The last file dialog: its title, its filter, the end of the name it proposed.
+    bool demande(const QString& titre, const QString& filtre, const QString& propose = {}) const {
+        return !demandes.empty() && demandes.back().titre == titre && demandes.back().filtre == filtre &&
+               demandes.back().fichierPropose.endsWith(propose);
+    }
     QString dernierTexte() const { return messages.empty() ? QString() : messages.back().texte; }
     bool montre(IconeMessage icone, const QString& titre, const QString& debut) const {
         return !messages.empty() && messages.back().icone == icone && messages.back().titre == titre &&

@@ -60,9 +60,9 @@ private slots:
         QVERIFY(Contenu(options).isEmpty() && p.module.options() == Options{});
         QCOMPARE(Demarre(p.module, p.interactions, QSize(641, 200), false), PremiereFenetre::Accueil);
         QCOMPARE(Demarre(p.module, p.interactions, QSize(1280, 1024), true), PremiereFenetre::Principale);
-        QVERIFY(Ecrit(options, "002"));
-        QCOMPARE(Demarre(p.module, p.interactions, QSize(1280, 1024), false), PremiereFenetre::Principale);
-        QCOMPARE(p.module.options(), (Options{false, false, false}));
+        QVERIFY(Ecrit(options, "002") &&
+                Demarre(p.module, p.interactions, QSize(1280, 1024), false) == PremiereFenetre::Principale &&
+                p.module.options() == (Options{false, false, false}));
         QCOMPARE(LigneDeCommande({"amortix", "/home/a/mes", "prêts/essai.amx"}),
                  QStringLiteral("/home/a/mes prêts/essai.amx"));
         int affichages = 0;

@@ -12,15 +12,9 @@ namespace {
 
 // The main window and the missing-value window over it.
 struct Fenetres : PosteOuvert {
-    std::unique_ptr<frmCalculManquant> d;
+    std::unique_ptr<frmCalculManquant> d = std::make_unique<frmCalculManquant>(*f, interactions);
 
-    Fenetres() {
-        d = std::make_unique<frmCalculManquant>(*f, interactions);
-        d->show();
-        d->activateWindow();
-        if (!QTest::qWaitFor([this] { return d->isActiveWindow(); }))
-            qWarning("la fenêtre de la valeur manquante n'est pas devenue active");
-    }
+    Fenetres() { QVERIFY(Active(*d)); }
     QStringList textes() const {
         QStringList textes;
         for (const QLineEdit* valeur : d->txtValeur)
@@ -56,10 +50,10 @@ private slots:
         frmCalculManquant& d = *w.d;
         QVERIFY(d.windowTitle() == "Retrouver l'information manquante" && d.size() == QSize(317, 226) &&
                 d.minimumSize() == d.maximumSize() && d.isModal() && // 317 × 226: 4755 × 3390 twips
-                !(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QVERIFY((d.frameGeometry().center() - d.screen()->availableGeometry().center()).manhattanLength() <=
-                8);
-        QVERIFY(w.textes() == QStringList({"", "", "", ""}) && !w.remisePossible());
+                !(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) &&
+                (d.frameGeometry().center() - d.screen()->availableGeometry().center()).manhattanLength() <=
+                    8 &&
+                w.textes() == QStringList({"", "", "", ""}) && !w.remisePossible());
         auto* remise = static_cast<BoutonMultiligne*>(d.cmdTableauAmortissement);
         QCOMPARE(remise->text(), "&Utiliser ces informations pour établir le tableau d'amortissement");
         QVERIFY(remise->zoneTexte().contains(remise->fontMetrics().boundingRect(
@@ -94,9 +88,9 @@ private slots:
         }
         w.calcule({"10000", "12", "6", ""});
         QTest::keyClick(w.d->cboEcheance, Qt::Key_Down);
-        QCOMPARE(w.d->cboEcheance->currentText(), QStringLiteral("trimestres"));
-        QCOMPARE(w.textes(), QStringList({"10000,00", "", "6,00", "860,66"}));
-        QVERIFY(QApplication::focusWidget() == w.d->txtValeur[1] && !w.remisePossible());
+        QVERIFY(d.cboEcheance->currentText() == "trimestres" &&
+                w.textes() == QStringList({"10000,00", "", "6,00", "860,66"}) &&
+                QApplication::focusWidget() == d.txtValeur[1] && !w.remisePossible());
         QTest::mouseClick(w.d->cmdCalculer, Qt::LeftButton);
         QVERIFY(w.dit(QStringLiteral("La durée la plus proche de la réalité est de : 13 trimestres.")));
         w.d->txtValeur[0]->clear();

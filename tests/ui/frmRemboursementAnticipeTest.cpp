@@ -29,11 +29,7 @@ struct Fenetre {
     QLineEdit* indemnite = Controle<QLineEdit>(d, "txtIndemnite");
     QAbstractItemModel* liste = Controle<QTreeView>(d, "lvwListe")->model();
 
-    Fenetre() {
-        d.show();
-        d.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-    }
+    Fenetre() { QVERIFY(Active(d)); }
     void choisit(const QString& nom) const { Controle<QAbstractButton>(d, nom.toLatin1())->setChecked(true); }
     void calcule(const QString& texte = QStringLiteral("20000")) const {
         numero->setValue(60);
@@ -87,9 +83,8 @@ private slots:
             w.calcule(); // the amount is ignored when everything is repaid
             QVERIFY(w.interactions.messages.empty() && w.resume() == resume);
             const int lignes = w.liste->rowCount();
-            QCOMPARE(lignes, resume[3].section(' ', 0, 0).toInt() - 60);
-            if (lignes)
-                QCOMPARE(Rangee(*w.liste, 0).section(' ', 0, 1), QStringLiteral("61 31/01/2012"));
+            QVERIFY(lignes == resume[3].section(' ', 0, 0).toInt() - 60 &&
+                    (!lignes || Rangee(*w.liste, 0).section(' ', 0, 1) == "61 31/01/2012"));
             const QList<double> apres = w.apres();
             QVERIFY(apres.size() == 60 + lignes && apres[58] == 82255.56 && apres.back() == 0.0);
             QCOMPARE(apres[59], lignes ? 61923.77 : 0.0);
@@ -122,12 +117,10 @@ private slots:
     void saisiesEtClavier() {
         Fenetre w;
         auto* date = Controle<QLabel>(w.d, "lblDateEcheance");
-        QVERIFY(w.numero->minimum() == 1 && w.numero->maximum() == 239);
-        QCOMPARE(date->text(), QStringLiteral("du 31/01/2007"));
+        QVERIFY(w.numero->minimum() == 1 && w.numero->maximum() == 239 && date->text() == "du 31/01/2007");
         w.numero->selectAll();
         QTest::keyClicks(w.numero, QStringLiteral("60"));
-        QCOMPARE(date->text(), QStringLiteral("du 31/12/2011"));
-        QVERIFY(w.montant->isEnabled() && !w.indemnite->isEnabled());
+        QVERIFY(date->text() == "du 31/12/2011" && w.montant->isEnabled() && !w.indemnite->isEnabled());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::AltModifier);
         QTRY_VERIFY(!w.montant->isEnabled()); // an access key clicks after a short while
         std::set<QWidget*> atteints;
@@ -170,8 +163,8 @@ private slots:
             QTest::mouseClick(Controle<QPushButton>(d, "cmdFermer"), Qt::LeftButton);
         });
         entree->trigger();
-        QVERIFY(rembourse == QStringLiteral("81923,77") && p.interactions.messages.empty());
-        QVERIFY(p.lignes() == 240 && p.rangee(239) == avant);
+        QVERIFY(rembourse == "81923,77" && p.interactions.messages.empty() && p.lignes() == 240 &&
+                p.rangee(239) == avant);
         QTest::keyClick(p.c().txtFraisDossier, Qt::Key_Backspace);
         QVERIFY(!entree->isEnabled() && !p.c().cmdImprimer->isEnabled());
     }

@@ -84,9 +84,8 @@ private slots:
             q.c().txtMontant->text().isEmpty() && q.f->isVisible() && q.f->windowTitle() == "Amortix");
     }
 
-    // Pipes where the program expects its settings: each is refused at once with its warning, and
-    // the program goes on with the defaults. A pipe as the document or the logo goes through the
-    // readers the command line's own special-file test refuses them in.
+    // Pipes where settings are expected: each refused at once with its warning, the defaults used. A pipe as
+    // document or logo goes through the readers the command line's special-file test refuses it in.
     void fichiersSpeciaux() {
         Poste p;
         for (const char* tube : {"options.bin", "entetes.bin"})

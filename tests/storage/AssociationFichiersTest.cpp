@@ -135,5 +135,5 @@ TEST(AssociationFichiers, LeBureauReconnaitLeType) {
         QStringLiteral("env"),
         {"XDG_DATA_HOME=" + b.emplacements.donnees, "XDG_DATA_DIRS=" + b.emplacements.donnees + ":/usr/share",
          "XDG_CONFIG_HOME=" + b.emplacements.configuration, xdgMime, "query", "filetype", document});
-    EXPECT_EQ(type.trimmed(), "application/x-amortix");
+    EXPECT_EQ(type.trimmed().toStdString(), "application/x-amortix");
 }

@@ -42,9 +42,8 @@ TEST(CommandesCli, EcheancierEnJsonEtEnCsvSelonLaLocale) {
                     .montre(R"("shown": "5,9990 %")"));
 
     // As CSV, in the number and date conventions of the locale given, else of the system.
-    const QStringList trimestres = {"--duration",  "8",          "--rate",       "5",
-                                    "--frequency", "trimestres", "--first-date", "2008-08-31",
-                                    "--format",    "csv"};
+    const QStringList trimestres{"--duration",   "8",          "--rate",   "5",  "--frequency", "trimestres",
+                                 "--first-date", "2008-08-31", "--format", "csv"};
     const QLocale anglais(QLocale::English, QLocale::UnitedStates);
     auto csv = Execute(QStringList{"schedule", "--amount", "10,000"} + trimestres, anglais);
     EXPECT_TRUE(

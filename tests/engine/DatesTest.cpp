@@ -22,9 +22,8 @@ TEST(Dates, LeJourDeLaPremiereEcheanceEtLaFinDuCalendrier) {
     // Short formats always show the year on four digits, and only the day, month and year.
     for (const auto& [motif, attendu] :
          {std::pair{"yyyy. MM. dd.", "2007. 03. 05."}, std::pair{"dddd, d/M/yyyy", "5/3/2007"},
-          std::pair{"d 'de' MMM 'de' yyyy", "5 de 03 de 2007"}, std::pair{"dd''MM", "05'03"}}) {
-        ConventionsLocales c;
-        c.formatDateCourt = AnalyseFormatDate(motif);
-        EXPECT_EQ(FormateDateCourte(2007y / March / 5, c), attendu) << motif;
-    }
+          std::pair{"d 'de' MMM 'de' yyyy", "5 de 03 de 2007"}, std::pair{"dd''MM", "05'03"}})
+        EXPECT_EQ(FormateDateCourte(2007y / March / 5, {.formatDateCourt = AnalyseFormatDate(motif)}),
+                  attendu)
+            << motif;
 }

@@ -9,7 +9,6 @@ using namespace amortix;
 TEST(LectureNombres, DecimauxPuisEntiers) {
     const ConventionsLocales fr = ConventionsFrancaises(), en = ConventionsAmericaines();
     using Cas = std::pair<const char*, std::optional<double>>;
-    const std::nullopt_t non = std::nullopt;
     for (const Cas& c :
          {Cas{"  10000,50\t", 10000.5}, Cas{"10\u00a0000,25", 10000.25}, Cas{"-0", 0.0},
           Cas{"1\u202f234\u202f567,5", 1234567.5}, Cas{"10 000 ", 10000.0}, Cas{"-12,5", -12.5},
@@ -17,8 +16,8 @@ TEST(LectureNombres, DecimauxPuisEntiers) {
         EXPECT_EQ(LitDecimal(c.first, fr), c.second) << c.first;
     for (const char* texte : {"1.5", "1e3", "∞", "nan", "   ", "-", "12 34", "1 0000", "1,2,3", "5 %", "--5"})
         EXPECT_FALSE(LitDecimal(texte, fr)) << texte;
-    for (const Cas& c : {Cas{"10,000.50", 10000.5}, Cas{"-.25", -0.25}, Cas{"1,5", non}, Cas{"10000,50", non},
-                         Cas{"10 000", non}})
+    for (const Cas& c : {Cas{"10,000.50", 10000.5}, Cas{"-.25", -0.25}, Cas{"1,5", {}}, Cas{"10000,50", {}},
+                         Cas{"10 000", {}}})
         EXPECT_EQ(LitDecimal(c.first, en), c.second) << c.first;
     EXPECT_EQ(LitDecimal("1" + std::string(308, '0'), fr), 1e308);
     EXPECT_FALSE(LitDecimal("1" + std::string(400, '0'), fr));

@@ -34,10 +34,9 @@ ParametresEmprunt Tire(std::mt19937& hasard, int dureeMaximale) {
 
 } // namespace
 
-// Whatever the loan, every frequency, first payments on the 28th to the 31st and on 29 February:
-// the capital repaid adds up to the amount, the capital owed never goes below zero and ends at 0,00,
-// every date keeps the first payment's day or its month's last day, one period after the other, the
-// costs are what the rows add up to, and the search of the effective rate ends.
+// Any loan, every frequency, first payments on the 28th to the 31st and on 29 February: the capital repaid
+// adds up to the amount, the capital owed stays at or above zero and ends at 0,00, each date keeps the first
+// payment's day or its month's last day, one period apart, the costs sum the rows, and the TEG search ends.
 TEST(Proprietes, EcheanciersAuHasard) {
     std::mt19937 hasard(99);
     std::uniform_int_distribution<int> jour(28, 31), annee(1996, 2040), mois(1, 12), assurance(0, 9999);
@@ -62,10 +61,9 @@ TEST(Proprietes, EcheanciersAuHasard) {
         }
         ASSERT_TRUE(t.complet());
         ASSERT_EQ(static_cast<std::int32_t>(t.lignes.size()), p.duree);
-        // Each row rounds its interest and capital to the cent, and those errors grow at the periodic
-        // rate: together at most 0,01 × ((1 + i)^n − 1) / i by the last row. Where that can reach the
-        // capital owed before the last payment (small loans at usurious rates over decades), the
-        // capital owed may cross zero early. Ordinary loans stay far from that.
+        // Each row rounds interest and capital to the cent, errors growing at the periodic rate to at most
+        // 0,01 × ((1 + i)^n − 1) / i by the last row; where that can reach the capital owed before the last
+        // payment (small loans at usurious rates over decades, never ordinary ones), it may cross zero early.
         const bool bienConditionne =
             i == 0.0 || 0.01 * (q - 1.0) / i < p.montant * i * q / (q - 1.0) / (1.0 + i);
         bienConditionnes += bienConditionne;

@@ -3,14 +3,11 @@
 #include "SaisieEmprunt.h"
 
 #include <gtest/gtest.h>
-#include <limits>
 
 using namespace amortix;
 using namespace std::chrono;
 
 namespace {
-
-constexpr std::int32_t plusGrand = std::numeric_limits<std::int32_t>::max();
 
 TableauAmortissement Tableau(double montant, double tauxPourcent, std::int32_t n, year_month_day debut,
                              Frequence frequence = Frequence::Mois, double assurance = 0, double frais = 0) {
@@ -60,13 +57,13 @@ TEST(TableauAmortissement, DixMilleASixPourCentSurDouzeMoisPuisAutresFrequences)
 // Durations refused, powers that overflow, and the calendar's end: every month from January 2000 to
 // December 9999, then the rows listed stay and the costs are not shown.
 TEST(TableauAmortissement, DureesRefuseesDepassementsEtFinDuCalendrier) {
-    for (std::int32_t n : {0, -1, std::numeric_limits<std::int32_t>::min()}) {
+    for (std::int32_t n : {0, -1, INT32_MIN}) {
         const auto t = Tableau(10000, 6, n, 2007y / January / 31);
         EXPECT_TRUE(t.echec == CauseEchec::DureeNonPositive && t.lignes.empty() && !t.couts) << n;
     }
-    EXPECT_EQ(Tableau(10000, 6, plusGrand, 2007y / January / 31).echec, CauseEchec::Arithmetique);
+    EXPECT_EQ(Tableau(10000, 6, INT32_MAX, 2007y / January / 31).echec, CauseEchec::Arithmetique);
     EXPECT_EQ(Tableau(1e308, 600, 12, 2007y / January / 31).echec, CauseEchec::Arithmetique);
-    auto t = Tableau(1e6, 0, plusGrand, 2000y / January / 31);
+    auto t = Tableau(1e6, 0, INT32_MAX, 2000y / January / 31);
     EXPECT_TRUE(t.echec == CauseEchec::Calendrier && !t.couts);
     EXPECT_EQ(std::tuple(t.lignes.size(), t.lignes.back()[Colonne::Date]), std::tuple(96000u, "31/12/9999"));
 }

@@ -33,11 +33,10 @@ double Taux(const TauxOuMotif& t) {
 
 } // namespace
 
-// Published offers. The bank's offer from its published payments (100 000 at 2 % over 180 months,
-// insurance 43,32, fees 2 690); two consumer offers from this program's schedule (9 000 at 9 % over
-// 60 months, 1,30 of insurance; 1 500 at 16 % over 36 months, fees 45). Every figure and the
-// unrounded rates were confirmed by a separate Python computation: the schedule in decimal
-// arithmetic, the equation bisected over [−99 %, 10 000 %] with 50 digits.
+// The bank's offer from its published payments (100 000 at 2 % over 180 months, insurance 43,32, fees 2 690);
+// two consumer offers from this program's schedule (9 000 at 9 % over 60 months, 1,30 of insurance; 1 500 at
+// 16 % over 36 months, fees 45). Every figure and unrounded rate confirmed by a separate Python computation:
+// the schedule in decimal arithmetic, the equation bisected over [−99 %, 10 000 %] with 50 digits.
 TEST(TauxAnnuelEffectifGlobal, OffresPublieesEtCasLimites) {
     std::vector<double> banque(179, 686.83);
     banque.push_back(686.61);

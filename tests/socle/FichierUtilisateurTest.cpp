@@ -9,22 +9,13 @@
 
 using namespace amortix;
 
-namespace {
-
-struct Dossier {
-    QTemporaryDir dossier;
-    QString chemin(const char* nom) const { return dossier.filePath(QLatin1String(nom)); }
-};
-
-} // namespace
-
 // Whatever stands at the path, reading ends at once (a device is never read without end; a pipe,
 // the window's settings) and says why in French.
 TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
-    Dossier d;
-    ASSERT_TRUE(QFile::link("/dev/zero", d.chemin("zero")) && QDir(d.dossier.path()).mkdir("dossier") &&
-                Ecrit(d.chemin("gros"), QByteArray(1025, 'a')) &&
-                Ecrit(d.chemin("juste"), QByteArray(1024, 'a')) && Ecrit(d.chemin("vide"), QByteArray()));
+    QTemporaryDir d;
+    ASSERT_TRUE(QFile::link("/dev/zero", d.filePath("zero")) && QDir(d.path()).mkdir("dossier") &&
+                Ecrit(d.filePath("gros"), QByteArray(1025, 'a')) &&
+                Ecrit(d.filePath("juste"), QByteArray(1024, 'a')) && Ecrit(d.filePath("vide"), QByteArray()));
     // The end of the description for each; none when the file is read.
     using Cas = std::pair<const char*, const char*>;
     for (const auto& [nom, cause] :
@@ -33,16 +24,16 @@ TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
           Cas{"gros", "bien plus qu'un tel fichier ne compte."},
           Cas{"absent", "fichier ou dossier introuvable."}, Cas{"juste", nullptr}, Cas{"vide", nullptr}}) {
         SCOPED_TRACE(nom);
-        const FichierLu lu = LitFichierUtilisateur(d.chemin(nom), 1024);
+        const FichierLu lu = LitFichierUtilisateur(d.filePath(nom), 1024);
         EXPECT_EQ(lu.present, !cause || std::string_view(cause) != "fichier ou dossier introuvable.");
         if (!cause) {
-            EXPECT_TRUE(lu.lu() && lu.octets == Contenu(d.chemin(nom)));
+            EXPECT_TRUE(lu.lu() && lu.octets == Contenu(d.filePath(nom)));
             continue;
         }
         ASSERT_TRUE(lu.erreur && lu.octets.isEmpty());
         const QString& description = lu.erreur->description;
         EXPECT_TRUE(description.startsWith(
-                        QStringLiteral("Le fichier « %1 » n'a pas pu être lu : ").arg(d.chemin(nom))) &&
+                        QStringLiteral("Le fichier « %1 » n'a pas pu être lu : ").arg(d.filePath(nom))) &&
                     description.endsWith(QString::fromUtf8(cause)))
             << description.toStdString();
     }
@@ -52,25 +43,25 @@ TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
 // (a device as the command line's output, likewise). A writer giving up leaves the old file whole. No
 // temporary file is left beside either. The window's save and the command line's outputs meet a full disk.
 TEST(FichierUtilisateur, EcritureRefuseeOuAbandonnee) {
-    Dossier d;
-    const QString chemin = d.chemin("pret.amx");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(d.chemin("tube")).constData(), 0600), 0);
+    QTemporaryDir d;
+    const QString chemin = d.filePath("pret.amx");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(d.filePath("tube")).constData(), 0600), 0);
     ASSERT_TRUE(Ecrit(chemin, "ancien"));
-    for (const QString& cible : {d.chemin("tube"), d.dossier.path()}) {
+    for (const QString& cible : {d.filePath("tube"), d.path()}) {
         const auto erreur = EcritFichierUtilisateur(cible, QByteArray("contenu"));
         EXPECT_TRUE(erreur && erreur->numero == ErreurOuverture &&
                     erreur->description.endsWith(QStringLiteral(" ; il est laissé tel quel.")))
             << cible.toStdString();
     }
     struct stat etat {};
-    EXPECT_TRUE(::stat(QFile::encodeName(d.chemin("tube")).constData(), &etat) == 0 &&
+    EXPECT_TRUE(::stat(QFile::encodeName(d.filePath("tube")).constData(), &etat) == 0 &&
                 S_ISFIFO(etat.st_mode));
     const auto abandon = EcritFichierUtilisateur(chemin, [](QIODevice& destination) -> std::optional<Erreur> {
         destination.write("nouveau, à moitié");
         return Erreur{42, QStringLiteral("abandon")};
     });
     EXPECT_TRUE(abandon && abandon->numero == 42 && Contenu(chemin) == "ancien");
-    EXPECT_EQ(QDir(d.dossier.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+    EXPECT_EQ(QDir(d.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
               (QStringList{"pret.amx", "tube"}));
 }
 

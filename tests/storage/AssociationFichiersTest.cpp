@@ -119,7 +119,7 @@ TEST(AssociationFichiers, DisquePleinAuDemarrage) {
     EXPECT_FALSE(QFileInfo::exists(disque.chemin(QStringLiteral("share/applications/amortix.desktop"))));
 }
 
-// With the desktop's own tools, the type is known for a file of ours.
+// With the desktop's own tools, run with our XDG folders, the type is known for a file of ours.
 TEST(AssociationFichiers, LeBureauReconnaitLeType) {
     const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
     if (xdgMime.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty())
@@ -131,13 +131,9 @@ TEST(AssociationFichiers, LeBureauReconnaitLeType) {
                           });
     const QString document = b.racine.filePath(QStringLiteral("pret.amx"));
     ASSERT_TRUE(Ecrit(document, "150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n500,00\r\n5\r\n3\r\n2004\r\n"));
-    QProcess requete;
-    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-    environnement.insert(QStringLiteral("XDG_DATA_HOME"), b.emplacements.donnees);
-    environnement.insert(QStringLiteral("XDG_DATA_DIRS"), b.emplacements.donnees + ":/usr/share");
-    environnement.insert(QStringLiteral("XDG_CONFIG_HOME"), b.emplacements.configuration);
-    requete.setProcessEnvironment(environnement);
-    requete.start(xdgMime, {QStringLiteral("query"), QStringLiteral("filetype"), document});
-    ASSERT_TRUE(requete.waitForFinished(20000));
-    EXPECT_EQ(QString::fromUtf8(requete.readAllStandardOutput()).trimmed(), "application/x-amortix");
+    const QString type = Sortie(
+        QStringLiteral("env"),
+        {"XDG_DATA_HOME=" + b.emplacements.donnees, "XDG_DATA_DIRS=" + b.emplacements.donnees + ":/usr/share",
+         "XDG_CONFIG_HOME=" + b.emplacements.configuration, xdgMime, "query", "filetype", document});
+    EXPECT_EQ(type.trimmed().toStdString(), "application/x-amortix");
 }

@@ -102,10 +102,9 @@ TEST_F(RapportImprimeTest, TextesDansLOrdre) {
     EXPECT_NEAR(haut("Montant") - haut("Prêts"), 3 * Ligne, 2);
 }
 
-// Rows numbered 1 to n whatever the list's first column holds, right-aligned in columns 1 350 twips
-// apart; the heading row again at the top of each new page; a row goes to the next page as soon as
-// less than 500 twips would remain below its top; rules across the page under the header, and
-// from 0 to 9 450 twips under the heading row and under every row.
+// Rows numbered 1 to n whatever the list's first column says, right-aligned in columns 1 350 twips apart; the
+// heading row again atop each new page; a row goes to the next page once under 500 twips remain below its
+// top; rules across the page under the header, and from 0 to 9 450 twips under the heading row and every row.
 TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
     const EmpruntCalcule calcul =
         CalculeEmprunt({"100000", "100", "4,5", "15", "300", Frequence::Mois, 2020y / March / 31}, true,

@@ -30,21 +30,18 @@ const std::vector<std::pair<const char*, SaisieEmprunt>> Publiees = {
 
 const auto Ligne = [](LigneComparaison ligne) { return static_cast<int>(ligne); };
 
-struct Comparaison {
-    QTemporaryDir dossier;
-    Module module;
-    InteractionsScriptees interactions;
-    frmComparaison f{module, interactions};
-    QTableWidget* table = Controle<QTableWidget>(f, "tblOffres");
+// The comparison window on a settings folder of its own, every dialog scripted; no main window.
+struct Comparaison : Poste {
+    frmComparaison d{module, interactions};
+    QTableWidget* table = Controle<QTableWidget>(d, "tblOffres");
 
-    QString chemin(const QString& nom) const { return dossier.filePath(nom); }
     QStringList entetes() const {
         QStringList noms;
         for (int c = 0; c < table->columnCount(); ++c)
             noms << table->horizontalHeaderItem(c)->text();
         return noms;
     }
-    void clique(const char* bouton) { QTest::mouseClick(Controle<QPushButton>(f, bouton), Qt::LeftButton); }
+    void clique(const char* bouton) { QTest::mouseClick(Controle<QPushButton>(d, bouton), Qt::LeftButton); }
 };
 
 } // namespace
@@ -61,11 +58,11 @@ private slots:
         Comparaison w; // the published offers, with a damaged document second
         QStringList chemins;
         for (const auto& [fichier, saisie] : Publiees) {
-            chemins << w.chemin(QString::fromUtf8(fichier));
+            chemins << w.chemin(fichier);
             QVERIFY(!EnregistreDocument(chemins.back(), saisie));
         }
-        QVERIFY(Ecrit(w.chemin(QStringLiteral("abime.amx")), "100000\r\n180\r\n"));
-        chemins.insert(1, w.chemin(QStringLiteral("abime.amx")));
+        QVERIFY(Ecrit(w.chemin("abime.amx"), "100000\r\n180\r\n"));
+        chemins.insert(1, w.chemin("abime.amx"));
         w.interactions.listesFichiers.push_back(chemins);
         w.clique("cmdAjouter");
         QVERIFY(w.interactions.demande("Ouvrir", FiltreDocuments) && !QApplication::overrideCursor());
@@ -92,21 +89,21 @@ private slots:
                 w.table->item(Ligne(LigneComparaison::TAEG), 0)->toolTip().contains("TAEG"));
 
         QStringList courbes; // one line per offer that computed, in order
-        for (const QAbstractSeries* serie : Controle<QChartView>(w.f, "graCapitalRestant")->chart()->series())
+        for (const QAbstractSeries* serie : Controle<QChartView>(w.d, "graCapitalRestant")->chart()->series())
             courbes << serie->name();
         QCOMPARE(courbes, QStringList({"banque.amx", "conso.amx", "auto.amx"}));
 
         // The bank's years: capital repaid adds up to the amount, interest to 123 629,18 − 7 797,60 of
         // insurance (180 × 43,32) − 100 000 = 15 831,58, over 2007 to 2021.
         w.table->setCurrentCell(0, 0);
-        auto* annuel = Controle<QChartView>(w.f, "graAnnuel");
+        auto* annuel = Controle<QChartView>(w.d, "graAnnuel");
         const auto* barres = qobject_cast<QStackedBarSeries*>(annuel->chart()->series().at(0));
         QVERIFY(barres->barSets().at(0)->count() == 15 && annuel->chart()->title().endsWith("banque.amx") &&
                 std::abs(barres->barSets().at(0)->sum() - 100000.0) < 0.01 &&
                 std::abs(barres->barSets().at(1)->sum() - 15831.58) < 0.01 &&
                 annuel->chart()->locale() == QLocale());
 
-        const QString pdf = w.chemin(QStringLiteral("comparaison.pdf"));
+        const QString pdf = w.chemin("comparaison.pdf");
         w.interactions.fichiers.push_back(pdf);
         w.clique("cmdExporterPdf");
         QVERIFY(w.interactions.messages.empty() && w.interactions.demandes.back().titre == "Exporter en PDF");
@@ -141,20 +138,20 @@ private slots:
                 w.table->item(Ligne(LigneComparaison::CoutTotal), 1)->font().bold() &&
                 !w.table->item(Ligne(LigneComparaison::CoutTotal), 0)->font().bold());
         // Every button by Tab and by its own access key; Escape closes.
-        QVERIFY(Active(w.f));
+        QVERIFY(Active(w.d));
         w.table->setFocus();
         QSet<QString> touches;
         for (const char* nom : {"cmdAjouter", "cmdRetirer", "cmdExporterPdf", "cmdFermer"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), Controle<QPushButton>(w.f, nom));
-            touches << QKeySequence::mnemonic(Controle<QPushButton>(w.f, nom)->text()).toString();
+            QCOMPARE(QApplication::focusWidget(), Controle<QPushButton>(w.d, nom));
+            touches << QKeySequence::mnemonic(Controle<QPushButton>(w.d, nom)->text()).toString();
         }
         QVERIFY(touches.size() == 4 && !touches.contains(QString()));
         const std::size_t demandes = w.interactions.demandes.size();
-        QTest::keyClick(&w.f, Qt::Key_A, Qt::AltModifier);
+        QTest::keyClick(&w.d, Qt::Key_A, Qt::AltModifier);
         QTRY_COMPARE(w.interactions.demandes.size(), demandes + 1); // an access key clicks after a while
-        QTest::keyClick(&w.f, Qt::Key_Escape);
-        QVERIFY(!w.f.isVisible());
+        QTest::keyClick(&w.d, Qt::Key_Escape);
+        QVERIFY(!w.d.isVisible());
     }
 
     // From the main window: the loan on screen first, once computed, named by the document's title.

@@ -28,7 +28,6 @@ template <typename T> T* Controle(const QObject& fenetre, const char* nom) {
 }
 
 struct ControlesEmprunt {
-    explicit ControlesEmprunt(const frmEmprunt& f) : f_(f) {}
     const frmEmprunt& f_;
     QLineEdit* txtMontant = Controle<QLineEdit>(f_, "txtMontant");
     QLineEdit* txtMensualite = Controle<QLineEdit>(f_, "txtMensualite");
@@ -92,7 +91,7 @@ struct Poste {
             qWarning("la fenêtre principale n'est pas devenue active");
         return *f;
     }
-    ControlesEmprunt c() const { return ControlesEmprunt(*f); }
+    ControlesEmprunt c() const { return ControlesEmprunt{*f}; }
     // A command whose file dialog is answered with `fichier`.
     void declenche(QAction* commande, const QString& fichier) {
         interactions.fichiers.push_back(fichier);

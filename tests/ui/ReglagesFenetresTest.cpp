@@ -22,13 +22,11 @@ namespace {
 QString Logo(const Poste& p, const char* nom, QSize taille) {
     QImage image(taille, QImage::Format_RGB32);
     image.fill(Qt::darkBlue);
-    image.save(p.chemin(nom));
-    return p.chemin(nom);
+    return image.save(p.chemin(nom)) ? p.chemin(nom) : QString();
 }
 
 bool Avertit(const Poste& p, const QString& texte) {
-    return p.interactions.montre(IconeMessage::Avertissement, QStringLiteral("Amortix"),
-                                 QStringLiteral("Erreur ")) &&
+    return p.interactions.montre(IconeMessage::Avertissement, "Amortix", "Erreur ") &&
            p.interactions.dernierTexte().contains(texte);
 }
 

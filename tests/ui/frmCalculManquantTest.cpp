@@ -68,35 +68,33 @@ private slots:
         w.calcule({"10000", "12", "", "860"});
         QVERIFY(w.dit(QStringLiteral("Le taux le plus proche de la réalité est de : 5,86%\r\n")));
         QVERIFY(pendant == QStringList({"10000,00", "12", "5,86", "860,02", ""}) && w.remisePossible());
-        QTest::mouseClick(w.d->cmdCalculer, Qt::LeftButton);
-        QVERIFY(w.dit(QStringLiteral(
-            "Au moins une zone doit être vide pour que Amortix recherche la valeur manquante.")));
+        QTest::mouseClick(d.cmdCalculer, Qt::LeftButton);
+        QVERIFY(w.dit("Au moins une zone doit être vide pour que Amortix recherche la valeur manquante."));
         QVERIFY(w.textes() == pendant.mid(0, 4) && w.remisePossible());
         w.calcule({"10000", " ", "6", ""});
         QVERIFY(w.dit("Une seule zone doit être vide pour que Amortix recherche la valeur manquante."));
         QCOMPARE(w.textes(), QStringList({"10000", " ", "6", ""}));
         w.calcule({"10000", "douze", "6", ""});
-        QVERIFY(w.dit(QStringLiteral(
-            "Les informations saisies sont incomplètes, incorrectes ou incohérentes, veuillez les "
-            "corriger.")));
+        QVERIFY(w.dit("Les informations saisies sont incomplètes, incorrectes ou incohérentes, veuillez les "
+                      "corriger."));
         QVERIFY(w.textes() == QStringList({"10000,00", "douze", "6", ""}) && !w.remisePossible() &&
-                w.d->isVisible());
-        for (QLineEdit* valeur : w.d->txtValeur) {
+                d.isVisible());
+        for (QLineEdit* valeur : d.txtValeur) {
             w.calcule({"10000", "12", "6", ""});
             QTest::keyClick(valeur, Qt::Key_Backspace);
             QVERIFY(!w.remisePossible());
         }
         w.calcule({"10000", "12", "6", ""});
-        QTest::keyClick(w.d->cboEcheance, Qt::Key_Down);
+        QTest::keyClick(d.cboEcheance, Qt::Key_Down);
         QVERIFY(d.cboEcheance->currentText() == "trimestres" &&
                 w.textes() == QStringList({"10000,00", "", "6,00", "860,66"}) &&
                 QApplication::focusWidget() == d.txtValeur[1] && !w.remisePossible());
-        QTest::mouseClick(w.d->cmdCalculer, Qt::LeftButton);
+        QTest::mouseClick(d.cmdCalculer, Qt::LeftButton);
         QVERIFY(w.dit(QStringLiteral("La durée la plus proche de la réalité est de : 13 trimestres.")));
-        w.d->txtValeur[0]->clear();
-        QTest::keyClick(w.d->cboEcheance, Qt::Key_Down);
+        d.txtValeur[0]->clear();
+        QTest::keyClick(d.cboEcheance, Qt::Key_Down);
         QCOMPARE(w.textes(), QStringList({"", "13", "6,00", "852,40"}));
-        for (QLineEdit* valeur : w.d->txtValeur) {
+        for (QLineEdit* valeur : d.txtValeur) {
             Tape(valeur, QStringLiteral("12.5,"));
             QCOMPARE(valeur->text(), QStringLiteral("12,5,"));
         }

@@ -150,10 +150,9 @@ private slots:
         const QByteArray avant = Contenu(chemin);
         w.c().lblCoutTotal->setText(QStringLiteral("beaucoup"));
         w.declenche(w.c().mnuExporterClasseur, chemin);
-        QVERIFY(w.signale(
-            "7",
-            QStringLiteral("Erreur 13\r\nIncompatibilité de type : « beaucoup » n'est pas un nombre.\r\n\r\n"
-                           "Le classeur n'a pas été enregistré.")));
+        QVERIFY(w.signale("7",
+                          "Erreur 13\r\nIncompatibilité de type : « beaucoup » n'est pas un nombre.\r\n\r\n"
+                          "Le classeur n'a pas été enregistré."));
         QVERIFY(Contenu(chemin) == avant &&
                 QDir(w.dossier.path()).entryList(QDir::Files) == QStringList{QStringLiteral("prêt.xlsx")});
         w.interactions.messages.clear();
@@ -171,9 +170,8 @@ private slots:
         QVERIFY(w.interactions.lancements.empty() && w.interactions.documents.empty() &&
                 curseurPendantMessage == "aucun" && w.f->modeleListe()->texte(3, 6) == "n/a" &&
                 w.c().cmdExportExcel->isEnabled());
-        QVERIFY(w.signale(
-            "12", QStringLiteral("Erreur 13\r\nIncompatibilité de type : « n/a » n'est pas un nombre.\r\n\r\n"
-                                 "Excel n'est probablement pas installé sur votre ordinateur.")));
+        QVERIFY(w.signale("12", "Erreur 13\r\nIncompatibilité de type : « n/a » n'est pas un nombre.\r\n\r\n"
+                                "Excel n'est probablement pas installé sur votre ordinateur."));
     }
 
     // The preview once computed, the TEG left out unless asked. No printer, or one that refuses the

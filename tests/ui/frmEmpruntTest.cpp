@@ -113,11 +113,10 @@ private slots:
                 c.cmdDetailsTEG->isVisible() && c.cmdImprimer->isEnabled() &&
                 c.mnuEnregistrerSous->isEnabled());
         QTest::mouseClick(c.cmdDetailsTEG, Qt::LeftButton);
-        QVERIFY(w.interactions.montre(
-            IconeMessage::Information, QStringLiteral("Détails TEG"),
-            QStringLiteral("TEG de période : 0,499916 %\r\nTEG proportionnel : 5,9990 %\r\nTEG actuariel : "
-                           "6,1667 %\r\n\r\nPour plus d'informations sur le TEG, cliquez sur le menu "
-                           "Outils -> Options -> Infos TEG.")));
+        QVERIFY(w.interactions.montre(IconeMessage::Information, "Détails TEG",
+                                      "TEG de période : 0,499916 %\r\nTEG proportionnel : 5,9990 %\r\n"
+                                      "TEG actuariel : 6,1667 %\r\n\r\nPour plus d'informations sur le TEG, "
+                                      "cliquez sur le menu Outils -> Options -> Infos TEG."));
         QCOMPARE(QApplication::focusWidget(), c.cmdCalculer);
         QTreeView* liste = c.lvwListe;
         liste->setFocus();
@@ -179,8 +178,7 @@ private slots:
     void clavierEchecsEtLocaleAmericaine() {
         PosteOuvert w;
         const ControlesEmprunt c = w.c();
-        for (QLineEdit* champ :
-             {c.txtMontant, c.txtTaux, c.txtAssurance, c.txtFraisDossier, c.txtMensualite}) {
+        for (auto* champ : {c.txtMontant, c.txtTaux, c.txtAssurance, c.txtFraisDossier, c.txtMensualite}) {
             QTest::keyClicks(champ, QStringLiteral("12.5,a"));
             QCOMPARE(champ->text(), champ == c.txtMensualite ? "12.5,a" : "12,5,a");
         }
@@ -188,7 +186,6 @@ private slots:
         QTest::keyClick(c.txtMontant, Qt::Key_Period);
         QCOMPARE(c.txtMontant->text(), QStringLiteral("12,,a"));
         QDateEdit* date = c.DTPicker;
-        QComboBox* frequence = c.cboEcheance;
         const auto tape = [date](const char* texte) {
             QTest::keyClicks(date, QString::fromUtf8(texte));
             const bool lue = date->hasFocus() && date->date() == QDate(2010, 3, 5);
@@ -204,14 +201,14 @@ private slots:
         date->selectAll();
         QTest::keyClick(date, Qt::Key_Backspace);
         QVERIFY(tape("05032010"));
-        frequence->setFocus();
-        QTest::keyClick(frequence, Qt::Key_Tab);
+        c.cboEcheance->setFocus();
+        QTest::keyClick(c.cboEcheance, Qt::Key_Tab);
         QVERIFY(tape("05/3/2010"));
         QTest::keyClick(date, Qt::Key_Tab);
         QVERIFY(c.txtTaux->hasFocus());
         date->setFocus();
         QTest::keyClick(date, Qt::Key_Backtab);
-        QVERIFY(frequence->hasFocus());
+        QVERIFY(c.cboEcheance->hasFocus());
         // Incomplete or not numbers: the box, nothing rewritten. A zero duration fails after the fields are
         // rewritten, nothing listed. No effective rate: schedule, costs, outputs stay. 0 % over 2 147 483 647
         // months: the calendar stops it after December 9999, the rows listed stay shown, no costs or outputs.

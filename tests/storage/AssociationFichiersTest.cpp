@@ -41,9 +41,8 @@ TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSeulementSiChange) {
          {"\nExec=\"/opt/amortix/amortix\" %f\n", "\nMimeType=application/x-amortix;\n", "\nIcon=amortix\n",
           "\nKeywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;\n"})
         EXPECT_TRUE(b.texte("applications/amortix.desktop").contains(QString::fromUtf8(ligne))) << ligne;
-    EXPECT_EQ(Contenu(b.mimeapps()),
-              QByteArray("[Default Applications]\napplication/x-amortix=amortix.desktop\n"));
-    EXPECT_EQ(b.texte("icons/hicolor/scalable/apps/amortix.svg"), QStringLiteral("<svg/>"));
+    EXPECT_EQ(std::tuple(b.texte("icons/hicolor/scalable/apps/amortix.svg"), Contenu(b.mimeapps())),
+              std::tuple("<svg/>", "[Default Applications]\napplication/x-amortix=amortix.desktop\n"));
 
     // Nothing changed: every entry is written again, no database is refreshed.
     b.lances.clear();

@@ -60,8 +60,7 @@ TEST(StockEntetes, DefautsLongueursEtCodage) {
     const QString accents = QStringLiteral("Crédit à 3 % – 1 000 € d'œuvre, « Noël »");
     ASSERT_FALSE(EcritEnregistrementEntetes(chemin, {exact, QString(300, QLatin1Char('z')), accents}));
     const QByteArray octets = Contenu(chemin);
-    ASSERT_EQ(octets.size(), 765);
-    EXPECT_EQ(octets.mid(255, 255), QByteArray(255, 'z'));
+    EXPECT_EQ(std::tuple(octets.size(), octets.mid(255, 255)), std::tuple(765, QByteArray(255, 'z')));
     EXPECT_TRUE(octets.mid(510).contains("\x80") && octets.mid(510).contains("\x9c")); // € and œ
     EXPECT_EQ(LitEnregistrementEntetes(chemin).enregistrement,
               (EnregistrementEntetes{exact, QString(255, QLatin1Char('z')), accents}));

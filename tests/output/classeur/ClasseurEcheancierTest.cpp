@@ -81,12 +81,11 @@ void VerifieEcheancierEtMiseEnPage(const Classeur& c, const EmpruntCalcule& calc
     const QJsonObject largeurs{{"A", 4.7109375},   {"B", 11.28515625}, {"D", 11.7109375},
                                {"E", 13.28515625}, {"F", 12.7109375},  {"G", 14.7109375}};
     EXPECT_EQ(lu["largeurs"].toObject(), largeurs);
-    // Rows of Arial 10, 12.75 points: about 55 to a printed page.
-    EXPECT_EQ(lu["hauteurParDefaut"].toDouble(), 12.75);
     EXPECT_EQ(lu["lignes"].toObject()["10"].toObject(),
               (QJsonObject{{"hauteur", 28.5}, {"style", "Arial 10 gras | -/centre renvoi"}}));
-    EXPECT_TRUE(lu["titresLignes"].toString() == "$10:$10" && lu["titresColonnes"].isNull());
-    EXPECT_TRUE(lu["policeParDefaut"].toString() == "Arial" &&
+    // Rows of Arial 10, 12.75 points: about 55 to a printed page.
+    EXPECT_TRUE(lu["hauteurParDefaut"].toDouble() == 12.75 && lu["titresLignes"].toString() == "$10:$10" &&
+                lu["titresColonnes"].isNull() && lu["policeParDefaut"].toString() == "Arial" &&
                 !lu["stylesXml"].toString().contains("Calibri"));
 }
 

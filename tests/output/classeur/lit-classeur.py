@@ -22,8 +22,7 @@ def decrit(objet, valeur=None):
     number format, font, alignments and lines, e.g. `10000 | #,##0.00 | Arial 10 gras` or
     `«N°» | Arial 10 gras | centre/centre renvoi | cadre fin`."""
     parties = ["«%s»" % valeur] if isinstance(valeur, str) else [] if valeur is None else ["%.15g" % valeur]
-    if objet.number_format != "General":
-        parties.append(objet.number_format)
+    parties += [objet.number_format] * (objet.number_format != "General")
     f, a = objet.font, objet.alignment
     parties.append("%s %g" % (f.name, f.sz) + " gras" * bool(f.b) + " italique" * bool(f.i) +
                    " souligné" * (f.u == "single"))
@@ -31,20 +30,14 @@ def decrit(objet, valeur=None):
     alignements += " renvoi" * bool(a.wrap_text)
     parties += [alignements] * (alignements != "-/-") + ["apostrophe"] * bool(objet.quotePrefix)
     traits = [trait(getattr(objet.border, cote)) for cote in ("left", "top", "bottom", "right")]
-    if traits == ["fin"] * 4:
-        parties.append("cadre fin")
-    elif traits != ["-"] * 4:
-        parties.append("traits " + "/".join(traits))
+    parties += (["cadre fin"] if traits == ["fin"] * 4 else [] if traits == ["-"] * 4
+                else ["traits " + "/".join(traits)])
     return " | ".join(parties)
 
 
 def main(chemin):
     classeur = openpyxl.load_workbook(chemin)
     feuille = classeur.worksheets[0]
-    cellules = {c.coordinate: {"valeur": c.value, "description": decrit(c, c.value)}
-                for rangee in feuille.iter_rows() for c in rangee if c.value is not None or c.has_style}
-    lignes = {str(numero): {"hauteur": d.ht, "style": decrit(d) if d.s else None}
-              for numero, d in feuille.row_dimensions.items()}
     with zipfile.ZipFile(chemin) as archive:
         styles = archive.read("xl/styles.xml").decode("utf-8")
     print(json.dumps({
@@ -53,12 +46,14 @@ def main(chemin):
         "titresColonnes": feuille.print_title_cols,
         "fusions": sorted(str(p) for p in feuille.merged_cells.ranges),
         "largeurs": {lettre: d.width for lettre, d in feuille.column_dimensions.items() if d.customWidth},
-        "lignes": lignes,
+        "lignes": {str(numero): {"hauteur": d.ht, "style": decrit(d) if d.s else None}
+                   for numero, d in feuille.row_dimensions.items()},
         "hauteurParDefaut": feuille.sheet_format.defaultRowHeight,
         "policeParDefaut": classeur._fonts[0].name,
         "stylesXml": styles,
         "derniereLigne": feuille.max_row,
-        "cellules": cellules,
+        "cellules": {c.coordinate: {"valeur": c.value, "description": decrit(c, c.value)}
+                     for rangee in feuille.iter_rows() for c in rangee if c.value is not None or c.has_style},
     }, ensure_ascii=False))
 
 

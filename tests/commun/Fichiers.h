@@ -5,6 +5,12 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <ostream>
+
+// Test failures show texts as texts.
+inline void PrintTo(const QString& texte, std::ostream* flux) {
+    *flux << '"' << texte.toStdString() << '"';
+}
 
 namespace amortix {
 

@@ -66,7 +66,9 @@ public:
         demandes.push_back(demande);
         return prochain(listesFichiers, QStringList());
     }
-    QString fichierAEnregistrer(QWidget* p, const DemandeFichier& d) override { return fichierAOuvrir(p, d); }
+    QString fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) override {
+        return fichierAOuvrir(parent, demande);
+    }
     void ouvrirAdresse(const QUrl& adresse) override { adresses.push_back(adresse); }
     void associeDocuments(const QString& cheminProgramme) override { associations << cheminProgramme; }
     std::unique_ptr<QPrinter> imprimanteParDefaut() override { return imprimante ? imprimante() : nullptr; }

@@ -7,12 +7,6 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
-#include <ostream>
-
-// Test failures show texts as texts.
-inline void PrintTo(const QString& texte, std::ostream* flux) {
-    *flux << '"' << texte.toStdString() << '"';
-}
 
 namespace amortix {
 

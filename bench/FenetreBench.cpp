@@ -1,5 +1,5 @@
-#include "../tests/ui/InteractionsScriptees.h"
 #include "DocumentEmprunt.h"
+#include "InteractionsScriptees.h"
 #include "ModeleEcheancier.h"
 #include "frmCalculManquant.h"
 #include "frmComparaison.h"
@@ -48,7 +48,7 @@ static void BM_ManquantDureeImpossible(benchmark::State& state) {
     Module module;
     InteractionsScriptees interactions;
     frmEmprunt fenetre(module, interactions);
-    frmCalculManquant manquant(fenetre, interactions);
+    frmCalculManquant manquant(&fenetre, interactions, fenetre.SaisieAffichee().premiereEcheance);
     manquant.cboEcheance->setCurrentIndex(1);
     for (auto _ : state) {
         manquant.txtValeur[0]->setText(QStringLiteral("100000"));

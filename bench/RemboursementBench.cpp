@@ -1,6 +1,6 @@
-#include "../tests/ui/InteractionsScriptees.h"
 #include "CalculEmprunt.h"
 #include "ConventionsSysteme.h"
+#include "InteractionsScriptees.h"
 #include "frmRemboursementAnticipe.h"
 
 #include <QAbstractItemModel>

@@ -78,11 +78,11 @@ int main(int argc, char* argv[]) {
 
     frmOptions options(module, interactions, &fenetre);
     capture(options, "frmOptions");
-    frmCustom custom(module, interactions, fenetre);
+    frmCustom custom(module, interactions, &fenetre);
     capture(custom, "frmCustom");
 
     // The missing-value window after a rate search that re-adjusted the payment.
-    frmCalculManquant manquant(fenetre, interactions);
+    frmCalculManquant manquant(&fenetre, interactions, fenetre.SaisieAffichee().premiereEcheance);
     capture(manquant, "frmCalculManquant-vide");
     for (const auto& [i, texte] : {std::pair{0, "10000"}, {1, "12"}, {3, "860"}})
         QTest::keyClicks(manquant.txtValeur[i], QString::fromUtf8(texte));

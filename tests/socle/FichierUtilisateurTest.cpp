@@ -1,7 +1,7 @@
 #include "FichierUtilisateur.h"
 
-#include "../commun/Fichiers.h"
 #include "ErreursSysteme.h"
+#include "Fichiers.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "AssociationFichiers.h"
 
-#include "../commun/DisquePlein.h"
-#include "../commun/Fichiers.h"
+#include "DisquePlein.h"
+#include "Fichiers.h"
 
 #include <QDir>
 #include <QFileInfo>

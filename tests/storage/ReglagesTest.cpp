@@ -1,6 +1,6 @@
-#include "../commun/Fichiers.h"
 #include "DossierReglages.h"
 #include "FichierOptions.h"
+#include "Fichiers.h"
 #include "StockEntetes.h"
 #include "Windows1252.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../../commun/Fichiers.h"
+#include "Fichiers.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

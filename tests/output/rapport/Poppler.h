@@ -1,7 +1,7 @@
 #pragma once
 
 // Reads a PDF back through poppler-utils, as a reader of the file would see it.
-#include "../../commun/Fichiers.h"
+#include "Fichiers.h"
 
 #include <QImage>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
-#include "../commun/Fichiers.h"
 #include "ControlesEmprunt.h"
 #include "Demarrage.h"
 #include "DialogueModal.h"
 #include "FichierOptions.h"
+#include "Fichiers.h"
 #include "StockEntetes.h"
 #include "Twips.h"
 #include "frmAccueil.h"
@@ -91,7 +91,8 @@ private slots:
         Controle<QAction>(principale, "mnuPersonnaliser")->trigger();
         QVERIFY(!QFile::exists(entetes));
         {
-            frmCustom custom(p.module, p.interactions, principale);
+            frmCustom custom(p.module, p.interactions, &principale);
+            QObject::connect(&custom, &frmCustom::EntetesAppliques, &principale, &frmEmprunt::ChargePicLogo);
             QVERIFY(custom.windowTitle() == "Personnaliser Amortix" &&
                     custom.size() == QSize(Pixels(7635), Pixels(3495)) &&
                     custom.txtImpression->text() == EnregistrementEntetesParDefaut().enteteImpression);
@@ -116,14 +117,16 @@ private slots:
                 p.c().picLogo->pixmap().size() == QSize(120, 60) &&
                 Contenu(entetes).startsWith("  Banque Dupont "));
         {
-            frmCustom custom(p.module, p.interactions, principale);
+            frmCustom custom(p.module, p.interactions, &principale);
+            QObject::connect(&custom, &frmCustom::EntetesAppliques, &principale, &frmEmprunt::ChargePicLogo);
             QCOMPARE(custom.txtImpression->text(), QStringLiteral("Banque Dupont"));
             custom.show();
             custom.txtExportationExcel->setText(QStringLiteral("changé"));
             QTest::keyClick(&custom, Qt::Key_Escape);
         }
         QVERIFY(!Contenu(entetes).contains("chang"));
-        frmCustom custom(p.module, p.interactions, principale);
+        frmCustom custom(p.module, p.interactions, &principale);
+        QObject::connect(&custom, &frmCustom::EntetesAppliques, &principale, &frmEmprunt::ChargePicLogo);
         custom.txtImage->clear();
         custom.txtExportationExcel->clear();
         QTest::mouseClick(custom.cmdOK, Qt::LeftButton);
@@ -188,7 +191,8 @@ private slots:
         p.module.strCheminImage = Logo(p, "bon.bmp", QSize(30, 20));
         principale.ChargePicLogo();
         QVERIFY(Ecrit(p.chemin("faux.jpg"), "pas une image"));
-        frmCustom custom(p.module, p.interactions, principale);
+        frmCustom custom(p.module, p.interactions, &principale);
+        QObject::connect(&custom, &frmCustom::EntetesAppliques, &principale, &frmEmprunt::ChargePicLogo);
         custom.txtImage->setText(p.chemin("faux.jpg"));
         QTest::mouseClick(custom.cmdOK, Qt::LeftButton);
         QVERIFY(Avertit(p, "Ce fichier n'est pas une image reconnue : " + p.chemin("faux.jpg")) &&

@@ -1,7 +1,7 @@
-#include "../commun/DisquePlein.h"
-#include "../commun/Fichiers.h"
 #include "ControlesEmprunt.h"
 #include "Demarrage.h"
+#include "DisquePlein.h"
+#include "Fichiers.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -368,8 +368,12 @@ ContenuEcheancier frmEmprunt::ContenuAffiche() const {
 
 void frmEmprunt::cmdManquant_Click() {
     // A fresh window each time: it opens with empty fields.
-    frmCalculManquant fenetre(*this, interactions_);
+    frmCalculManquant fenetre(this, interactions_, SaisieAffichee().premiereEcheance);
     fenetre.exec();
+    if (const auto& saisie = fenetre.saisieRemise()) {
+        AfficheSaisie(*saisie);
+        cmdCalculer_Click();
+    }
 }
 
 } // namespace amortix

@@ -2,9 +2,12 @@
 
 #include "Frequence.h"
 #include "Interactions.h"
+#include "SaisieEmprunt.h"
 
 #include <QDialog>
 #include <array>
+#include <chrono>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -12,16 +15,19 @@ class QPushButton;
 
 namespace amortix {
 
-class frmEmprunt;
-
 // Finds the one missing quantity among amount, duration, rate and payment, then hands the completed
-// loan to the main window, which lists its schedule. The window keeps nothing but the texts of its
-// controls: every command reads the fields afresh.
+// loan back to the window that opened it, which lists its schedule. The window keeps nothing but the
+// texts of its controls: every command reads the fields afresh.
 class frmCalculManquant : public QDialog {
     Q_OBJECT
 
 public:
-    frmCalculManquant(frmEmprunt& principale, Interactions& interactions);
+    // `premiereEcheance`: the first payment date that the loan handed back keeps.
+    frmCalculManquant(QWidget* parent, Interactions& interactions,
+                      std::chrono::year_month_day premiereEcheance);
+
+    // The loan to list, once "Utiliser ces informations..." has closed the window; nothing otherwise.
+    const std::optional<SaisieEmprunt>& saisieRemise() const { return saisieRemise_; }
 
     // Any change of a field leaves nothing to hand over until the next compute.
     void ModificationsDonnees();
@@ -42,8 +48,9 @@ private:
     void AfficheMessage(const QString& texte);
     Frequence FrequenceChoisie() const;
 
-    frmEmprunt& principale_;
     Interactions& interactions_;
+    std::chrono::year_month_day premiereEcheance_;
+    std::optional<SaisieEmprunt> saisieRemise_;
 };
 
 } // namespace amortix

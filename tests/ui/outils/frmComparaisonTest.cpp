@@ -1,10 +1,10 @@
 #include "frmComparaison.h"
 
-#include "../commun/Fichiers.h"
 #include "../output/rapport/Poppler.h"
 #include "ControlesEmprunt.h"
 #include "DialogueModal.h"
 #include "DocumentEmprunt.h"
+#include "Fichiers.h"
 
 #include <QApplication>
 #include <QBarSet>

@@ -15,7 +15,8 @@ void frmEmprunt::mnuOptions_Click() {
 }
 
 void frmEmprunt::mnuPersonnaliser_Click() {
-    frmCustom personnalisation(module_, interactions_, *this);
+    frmCustom personnalisation(module_, interactions_, this);
+    connect(&personnalisation, &frmCustom::EntetesAppliques, this, &frmEmprunt::ChargePicLogo);
     personnalisation.exec();
 }
 

@@ -8,7 +8,6 @@
 #include "Frequence.h"
 #include "LectureNombres.h"
 #include "MessagesSaisie.h"
-#include "frmEmprunt.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -27,10 +26,11 @@ constexpr int HauteurClient = 3390;
 
 } // namespace
 
-frmCalculManquant::frmCalculManquant(frmEmprunt& principale, Interactions& interactions)
-    : QDialog(&principale, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      principale_(principale), interactions_(interactions) {
+frmCalculManquant::frmCalculManquant(QWidget* parent, Interactions& interactions,
+                                     std::chrono::year_month_day premiereEcheance)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      interactions_(interactions), premiereEcheance_(premiereEcheance) {
     setObjectName(QStringLiteral("frmCalculManquant"));
     setWindowTitle(QStringLiteral("Retrouver l'information manquante"));
     setModal(true);
@@ -103,7 +103,8 @@ void frmCalculManquant::Form_Load() {
     txtValeur[0]->setFocus();
 
     // Centred on the screen rather than over the main window.
-    const QScreen* ecran = principale_.screen() ? principale_.screen() : QGuiApplication::primaryScreen();
+    const QScreen* ecran = parentWidget() && parentWidget()->screen() ? parentWidget()->screen()
+                                                                      : QGuiApplication::primaryScreen();
     if (ecran)
         move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), ecran->availableGeometry())
                  .topLeft());
@@ -149,16 +150,14 @@ void frmCalculManquant::cmdCalculer_Click() {
 
 void frmCalculManquant::cmdTableauAmortissement_Click() {
     // The payment stays here: the main window works it out from the other three. A loan found here
-    // has no insurance and no fees; the first payment date stays the main window's.
-    SaisieEmprunt saisie = principale_.SaisieAffichee();
-    saisie.montant = VersUtf8(txtValeur[0]->text());
-    saisie.duree = VersUtf8(txtValeur[1]->text());
-    saisie.taux = VersUtf8(txtValeur[2]->text());
-    saisie.assurance = "0";
-    saisie.fraisDossier = "0";
-    saisie.frequence = FrequenceChoisie();
-    principale_.AfficheSaisie(saisie);
-    principale_.cmdCalculer_Click();
+    // has no insurance and no fees.
+    saisieRemise_ = SaisieEmprunt{.montant = VersUtf8(txtValeur[0]->text()),
+                                  .duree = VersUtf8(txtValeur[1]->text()),
+                                  .taux = VersUtf8(txtValeur[2]->text()),
+                                  .assurance = "0",
+                                  .fraisDossier = "0",
+                                  .frequence = FrequenceChoisie(),
+                                  .premiereEcheance = premiereEcheance_};
     accept();
 }
 

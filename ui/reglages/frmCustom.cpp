@@ -2,7 +2,6 @@
 
 #include "Controles.h"
 #include "StockEntetes.h"
-#include "frmEmprunt.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -21,10 +20,10 @@ QLineEdit* ChampEntete(QWidget* parent, const char* nom, int gauche, int haut, i
 
 } // namespace
 
-frmCustom::frmCustom(Module& module, Interactions& interactions, frmEmprunt& principale)
-    : QDialog(&principale, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                               Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      module_(module), interactions_(interactions), principale_(principale) {
+frmCustom::frmCustom(Module& module, Interactions& interactions, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      module_(module), interactions_(interactions) {
     setObjectName(QStringLiteral("frmCustom"));
     setWindowTitle(QStringLiteral("Personnaliser Amortix"));
     setFont(QFont(QStringLiteral("Arial"), 8));
@@ -87,7 +86,7 @@ void frmCustom::cmdOK_Click() {
     if (const auto erreur = EcritEnregistrementEntetes(module_.fichierReglages(NomStockEntetes), entetes))
         interactions_.message(this, IconeMessage::Avertissement, TitreAmortix, erreur->texte());
     module_.appliqueEntetes(TelQueStocke(entetes));
-    principale_.ChargePicLogo();
+    emit EntetesAppliques();
     accept();
 }
 

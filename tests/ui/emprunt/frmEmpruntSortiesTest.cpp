@@ -1,6 +1,6 @@
-#include "../commun/Fichiers.h"
 #include "../output/rapport/Poppler.h"
 #include "ControlesEmprunt.h"
+#include "Fichiers.h"
 #include "LectureClasseur.h"
 
 #include <QDir>

@@ -12,7 +12,8 @@ namespace {
 
 // The main window and the missing-value window over it.
 struct Fenetres : PosteOuvert {
-    std::unique_ptr<frmCalculManquant> d = std::make_unique<frmCalculManquant>(*f, interactions);
+    std::unique_ptr<frmCalculManquant> d =
+        std::make_unique<frmCalculManquant>(f.get(), interactions, f->SaisieAffichee().premiereEcheance);
 
     Fenetres() { QVERIFY(Active(*d)); }
     QStringList textes() const {

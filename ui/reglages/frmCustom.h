@@ -11,15 +11,14 @@ class QPushButton;
 
 namespace amortix {
 
-class frmEmprunt;
-
 // The report headers and the logo. It shows what the header store holds; OK writes the store,
-// updates the settings and puts the new logo into the main window at once.
+// updates the settings and says so (EntetesAppliques), so that the window showing the logo loads the
+// new one at once.
 class frmCustom : public QDialog {
     Q_OBJECT
 
 public:
-    frmCustom(Module& module, Interactions& interactions, frmEmprunt& principale);
+    frmCustom(Module& module, Interactions& interactions, QWidget* parent);
 
     QGroupBox* fraImpression;
     QLineEdit* txtImpression;
@@ -30,6 +29,10 @@ public:
     QPushButton* cmdOK;
     QPushButton* cmdAnnuler;
 
+signals:
+    // The settings hold the new headers and logo path; sent before the dialog closes.
+    void EntetesAppliques();
+
 private:
     void Form_Load();
     void cmdOK_Click();
@@ -37,7 +40,6 @@ private:
 
     Module& module_;
     Interactions& interactions_;
-    frmEmprunt& principale_;
 };
 
 } // namespace amortix

@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
 
     frmEmprunt fenetre(module, interactions);
     capture(fenetre, "frmEmprunt-vide");
-    const ControlesEmprunt c(fenetre);
+    const ControlesEmprunt c{fenetre};
     for (const auto& [champ, texte] : {std::pair{c.txtMontant, "100000"},
                                        {c.txtMensualite, "240"},
                                        {c.txtTaux, "4"},

@@ -29,7 +29,11 @@ enum class Option {
     Rembourse,
     Tout,
     Garde,
-    Indemnite
+    Indemnite,
+    TauxAssurance,
+    BaseAssurance,
+    Differe,
+    PeriodesDiffere
 };
 
 const std::map<QString, Option>& OptionsConnues() {
@@ -51,7 +55,11 @@ const std::map<QString, Option>& OptionsConnues() {
                                                       {"--repay", Option::Rembourse},
                                                       {"--all", Option::Tout},
                                                       {"--keep", Option::Garde},
-                                                      {"--penalty", Option::Indemnite}};
+                                                      {"--penalty", Option::Indemnite},
+                                                      {"--insurance-rate", Option::TauxAssurance},
+                                                      {"--insurance-base", Option::BaseAssurance},
+                                                      {"--deferral", Option::Differe},
+                                                      {"--deferral-periods", Option::PeriodesDiffere}};
     return options;
 }
 
@@ -83,6 +91,10 @@ bool Accepte(CommandeCli commande, Option option) {
     case Option::Frais:
     case Option::PremiereDate:
     case Option::Methode:
+    case Option::TauxAssurance:
+    case Option::BaseAssurance:
+    case Option::Differe:
+    case Option::PeriodesDiffere:
         return CalculeUnEcheancier(commande);
     case Option::Mensualite:
         return commande == CommandeCli::ValeurManquante;
@@ -127,6 +139,8 @@ QString TexteUsage() {
         "Usage :\n"
         "  amortix-cli schedule [--amount T] [--duration T] [--frequency mois|trimestres|semestres|ans]\n"
         "                       [--rate T] [--insurance T] [--fees T] [--first-date AAAA-MM-JJ]\n"
+        "                       [--insurance-rate T --insurance-base initial|remaining]\n"
+        "                       [--deferral partial|total --deferral-periods N]\n"
         "                       [--method actuariel|proportionnel] [--locale NOM] [--format text|csv|json]\n"
         "  amortix-cli schedule DOCUMENT.amx [--locale NOM] [--format text|csv|json]\n"
         "  amortix-cli solve [--amount T] [--duration T] [--rate T] [--payment T]\n"
@@ -179,6 +193,8 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
     }
 
     bool champsDonnes = false;
+    QString baseAssurance;
+    QString differe;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         QString nom = arguments[i];
         std::optional<QString> valeur;
@@ -225,6 +241,10 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         case Option::Frais:
         case Option::Frequence:
         case Option::PremiereDate:
+        case Option::TauxAssurance:
+        case Option::BaseAssurance:
+        case Option::Differe:
+        case Option::PeriodesDiffere:
             champsDonnes = true;
             break;
         default:
@@ -248,6 +268,31 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             break;
         case Option::Mensualite:
             a.mensualite = VersUtf8(*valeur);
+            break;
+        case Option::TauxAssurance:
+            a.saisie.modalites.tauxAssurance = VersUtf8(*valeur);
+            break;
+        case Option::BaseAssurance:
+            if (*valeur == QLatin1String("initial"))
+                a.saisie.modalites.assurance = ModeAssurance::TauxCapitalInitial;
+            else if (*valeur == QLatin1String("remaining"))
+                a.saisie.modalites.assurance = ModeAssurance::TauxCapitalRestant;
+            else
+                return refus(
+                    QStringLiteral("--insurance-base attend initial ou remaining : %1").arg(*valeur));
+            baseAssurance = *valeur;
+            break;
+        case Option::Differe:
+            if (*valeur == QLatin1String("partial"))
+                a.saisie.modalites.differe = ModeDiffere::Partiel;
+            else if (*valeur == QLatin1String("total"))
+                a.saisie.modalites.differe = ModeDiffere::Total;
+            else
+                return refus(QStringLiteral("--deferral attend partial ou total : %1").arg(*valeur));
+            differe = *valeur;
+            break;
+        case Option::PeriodesDiffere:
+            a.saisie.modalites.periodesDiffere = VersUtf8(*valeur);
             break;
         case Option::Frequence: {
             const std::string mot = VersUtf8(*valeur);
@@ -318,6 +363,11 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             break;
         }
     }
+    // A rate needs its base and a deferral its length: neither has a default worth guessing.
+    if (baseAssurance.isEmpty() != a.saisie.modalites.tauxAssurance.empty())
+        return refus(QStringLiteral("--insurance-rate et --insurance-base vont ensemble"));
+    if (differe.isEmpty() != a.saisie.modalites.periodesDiffere.empty())
+        return refus(QStringLiteral("--deferral et --deferral-periods vont ensemble"));
     if (champsDonnes && !a.document.isEmpty())
         return refus(QStringLiteral("un document ou les valeurs du prêt, pas les deux"));
     if (a.commande == CommandeCli::ExportClasseur && a.fichierSortie.isEmpty())

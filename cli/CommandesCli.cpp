@@ -38,7 +38,7 @@ int Echeancier(const ArgumentsCli& a, const QDate& aujourdhui, std::string& sort
     if (calcul.reussi())
         return StatutReussi;
     if (a.format != FormatSortie::Json)
-        erreurs += std::string(MessageSaisieIncorrecte) + "\n";
+        erreurs += MotifEchec(calcul) + "\n";
     return StatutEchecCalcul;
 }
 
@@ -51,7 +51,7 @@ int Sortie(const ArgumentsCli& a, const QDate& aujourdhui, const Module& reglage
         return StatutEchecCalcul;
     const EmpruntCalcule calcul = CalculeEmprunt(*saisie, a.tegActuariel, ConventionsDe(a.locale));
     if (!calcul.tableauComplet()) {
-        erreurs += std::string(MessageSaisieIncorrecte) + "\n";
+        erreurs += MotifEchec(calcul) + "\n";
         return StatutEchecCalcul;
     }
     Module module = reglages;

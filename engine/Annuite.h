@@ -38,9 +38,14 @@ inline std::optional<double> PaiementEcheancier(double montant, double tauxAnnue
     return EstFini(p) ? std::optional(p) : std::nullopt;
 }
 
-// The missing-value solvers' payment: i = r / k, P = M · i · (1 + i)^n / ((1 + i)^n − 1).
+// The missing-value solvers' payment: i = r / k, P = M · i · (1 + i)^n / ((1 + i)^n − 1); at a rate
+// of exactly 0, where that formula is 0/0, the amount shared out, M / n.
 inline std::optional<double> PaiementSolveur(double montant, double tauxAnnuel, int periodesParAn,
                                              std::int32_t n) {
+    if (tauxAnnuel == 0.0) {
+        const double p = montant / static_cast<double>(n);
+        return EstFini(p) ? std::optional(p) : std::nullopt;
+    }
     const double i = tauxAnnuel / periodesParAn;
     const double q = std::pow(1.0 + i, static_cast<double>(n));
     if (!EstFini(i) || !EstFini(q) || q - 1.0 == 0.0)

@@ -1,5 +1,9 @@
 #include "CalculEmprunt.h"
 
+#include "Arrondis.h"
+
+#include <vector>
+
 namespace amortix {
 
 EmpruntCalcule CalculeEmprunt(const SaisieEmprunt& saisie, bool tegActuariel,
@@ -7,8 +11,10 @@ EmpruntCalcule CalculeEmprunt(const SaisieEmprunt& saisie, bool tegActuariel,
     EmpruntCalcule calcul;
     calcul.champs = saisie;
     const auto lecture = LitSaisie(saisie, conventions);
-    if (!lecture)
+    if (!lecture) {
+        calcul.motif = MotifModalites(saisie, conventions);
         return calcul;
+    }
     calcul.lu = true;
     calcul.champs = lecture->champsReecrits;
     calcul.parametres = lecture->parametres;
@@ -18,11 +24,20 @@ EmpruntCalcule CalculeEmprunt(const SaisieEmprunt& saisie, bool tegActuariel,
     if (!calcul.tableau.complet())
         return calcul;
 
-    calcul.teg = Calcul_TEG({.lngNbMois = e.duree,
-                             .dblMensualite = calcul.tableau.echeanceAffichee,
-                             .dblFraisDossier = e.fraisDossier,
-                             .dblMontant = e.montant,
-                             .frequence = e.frequence});
+    if (e.modalites.parDefaut()) {
+        calcul.teg = Calcul_TEG({.lngNbMois = e.duree,
+                                 .dblMensualite = calcul.tableau.echeanceAffichee,
+                                 .dblFraisDossier = e.fraisDossier,
+                                 .dblMontant = e.montant,
+                                 .frequence = e.frequence});
+    } else {
+        // The rows do not all pay one instalment: the rate follows every listed amount.
+        std::vector<double> montants;
+        montants.reserve(calcul.tableau.echeances.size());
+        for (const EcheanceCalculee& ligne : calcul.tableau.echeances)
+            montants.push_back(Fmt2Valeur(ligne.montant));
+        calcul.teg = TEGDesMontants(e.montant - e.fraisDossier, montants, e.frequence);
+    }
     if (!calcul.teg)
         return calcul;
     calcul.textesTEG = FormateTEG(*calcul.teg, conventions);

@@ -20,6 +20,7 @@ struct EmpruntCalcule {
     std::optional<TauxEffectif> teg;
     std::optional<TextesTEG> textesTEG; // only when the search succeeded
     std::string tegAffiche;             // the text beside the rate and kept for the outputs
+    std::string motif;                  // why an insurance rate or a deferral was refused; empty otherwise
     bool tableauComplet() const { return lu && tableau.complet(); }
     bool reussi() const { return tableauComplet() && textesTEG.has_value(); }
 };

@@ -24,9 +24,14 @@ std::vector<double> MontantsListes(const EmpruntCalcule& calcul, const Conventio
     return montants;
 }
 
+// Each payment less its own premium for the rate without insurance.
 TauxAnnuelsEffectifs TauxDuCalcul(const EmpruntCalcule& calcul, std::span<const double> montants) {
     const ParametresEmprunt& p = *calcul.parametres;
-    return CalculeTauxAnnuelsEffectifs(p.montant, p.fraisDossier, p.assurance, montants,
+    std::vector<double> assurances;
+    assurances.reserve(calcul.tableau.echeances.size());
+    for (const EcheanceCalculee& ligne : calcul.tableau.echeances)
+        assurances.push_back(ligne.assurance);
+    return CalculeTauxAnnuelsEffectifs(p.montant, p.fraisDossier, assurances, montants,
                                        PeriodesParAn(p.frequence));
 }
 
@@ -59,6 +64,10 @@ std::optional<OffreComparee> CompareOffre(const EmpruntCalcule& calcul,
     offre.totalRembourse = Fmt2(static_cast<double>(centimes) / 100.0, conventions);
     offre.couts = *calcul.tableau.couts;
     offre.echeances = calcul.tableau.echeances;
+    const ModalitesLues& modalites = calcul.parametres->modalites;
+    offre.modeAssurance = modalites.assurance;
+    offre.descriptionAssurance = DecritAssurance(modalites, conventions);
+    offre.descriptionDiffere = DecritDiffere(modalites, calcul.parametres->frequence);
     if (calcul.textesTEG)
         offre.teg = calcul.tegAffiche;
     const TauxAnnuelsEffectifs taux = TauxDuCalcul(calcul, montants);
@@ -124,11 +133,20 @@ std::optional<std::string> TexteLigne(LigneComparaison ligne, const OffreCompare
     switch (ligne) {
     case LigneComparaison::Montant:
         return o.champs.montant;
-    case LigneComparaison::Duree:
-        return o.champs.duree + " " + std::string(LibelleEcheance(o.champs.frequence));
+    case LigneComparaison::Duree: {
+        std::string duree = o.champs.duree + " " + std::string(LibelleEcheance(o.champs.frequence));
+        if (!o.descriptionDiffere.empty())
+            duree += ", après un " + o.descriptionDiffere;
+        return duree;
+    }
     case LigneComparaison::Taux:
         return o.champs.taux + " %";
     case LigneComparaison::Assurance:
+        // A rate on the initial capital gives one premium, the field's; on the capital owed, it falls.
+        if (o.modeAssurance == ModeAssurance::TauxCapitalInitial)
+            return o.descriptionAssurance + ", soit " + o.champs.assurance;
+        if (o.modeAssurance == ModeAssurance::TauxCapitalRestant)
+            return o.descriptionAssurance;
         return o.champs.assurance;
     case LigneComparaison::FraisDossier:
         return o.champs.fraisDossier;

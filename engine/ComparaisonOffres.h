@@ -28,6 +28,10 @@ struct OffreComparee {
     std::optional<std::string> teg; // the TEG beside the rate; none when its search failed
     TextesTAEG taeg;
     std::vector<EcheanceCalculee> echeances; // the rows as numbers, for the charts
+    // The insurance rate and the deferral in words, empty for an amount per payment and no deferral.
+    ModeAssurance modeAssurance = ModeAssurance::ParEcheance;
+    std::string descriptionAssurance; // "0,36 % du capital restant dû"
+    std::string descriptionDiffere;   // "différé partiel de 12 mois"
     // What offers are ranked on.
     double coutTotal = 0.0;
     std::optional<double> tauxTAEG;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ModalitesEmprunt.h"
+
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -8,7 +10,7 @@ namespace amortix {
 
 // One row of a schedule as numbers. The amounts are those the row rule computes: interest, capital
 // and capital owed are whole cents (Round2); the amount is the instalment T, unrounded, on every row
-// but the last; the insurance is A as typed. The list shows each in "0.00".
+// but the last; the insurance is A as typed, or the row's premium. The list shows each in "0.00".
 struct EcheanceCalculee {
     std::int32_t numero = 0;
     std::chrono::year_month_day date;
@@ -31,6 +33,10 @@ struct ConditionsEcheances {
     int periodesParAn = 12;  // k
     double assurance = 0.0;  // A
     double echeance = 0.0;   // T = P + A, unrounded
+    // With insurance as a yearly rate on the capital owed, each row's premium replaces A: the row
+    // pays P + Round2(R × rate / k), `paiement` being P.
+    std::optional<double> tauxAssuranceRestant{};
+    double paiement = 0.0;
 };
 
 // The row that follows a capital owed R. Interest I = Round2(R × r / k), R × r first. A regular
@@ -38,5 +44,11 @@ struct ConditionsEcheances {
 // owed, whatever the cents lost or gained before: amount Round2(I + R + A), capital
 // Round2(amount − I − A), nothing left. The number and the date are the caller's.
 EcheanceCalculee CalculeEcheance(double restant, const ConditionsEcheances& conditions, bool derniere);
+
+// A row of the deferral at the start, on a capital owed R. Partial: the interest and the insurance
+// are paid, no capital. Total: the insurance alone is paid and the interest joins the capital, its
+// "Capital amorti" the interest as a negative amount.
+EcheanceCalculee CalculeEcheanceDifferee(double restant, const ConditionsEcheances& conditions,
+                                         ModeDiffere differe);
 
 } // namespace amortix

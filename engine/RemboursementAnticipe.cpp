@@ -6,6 +6,7 @@
 #include "Frequence.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <span>
 
@@ -52,14 +53,18 @@ RemboursementOuMotif CalculeRemboursementAnticipe(const ParametresEmprunt& e,
                                                   const TableauAmortissement& tableau,
                                                   const DemandeRemboursement& demande,
                                                   const ConventionsLocales& conventions) {
-    const std::int32_t n = e.duree;
-    if (!tableau.complet() || n < 1 || tableau.echeances.size() != static_cast<std::size_t>(n))
+    // A deferral's rows come first; capital can be repaid once it is over.
+    const std::int32_t d = e.modalites.differe == ModeDiffere::Aucun ? 0 : e.modalites.periodesDiffere;
+    const std::int32_t n = d + e.duree;
+    if (!tableau.complet() || e.duree < 1 || d < 0 || tableau.echeances.size() != static_cast<std::size_t>(n))
         return std::string(MotifTableauIncomplet);
     if (n == 1)
         return std::string(MotifEcheanceUnique);
     const std::int32_t N = demande.numeroEcheance;
-    if (N < 1 || N >= n)
-        return "Le numéro d'échéance doit être compris entre 1 et " + std::to_string(n - 1) + ".";
+    const std::int32_t premier = std::max(1, d);
+    if (N < premier || N >= n)
+        return "Le numéro d'échéance doit être compris entre " + std::to_string(premier) + " et " +
+               std::to_string(n - 1) + ".";
     const auto originales = std::span(tableau.echeances);
     const double restantAvant = originales[static_cast<std::size_t>(N - 1)].restant; // R_N
     if (!(restantAvant > 0.0))
@@ -97,28 +102,30 @@ RemboursementOuMotif CalculeRemboursementAnticipe(const ParametresEmprunt& e,
         restant = ligne.restant;
         resultat.echeances.push_back(ligne);
     };
+    ConditionsEcheances conditions = tableau.conditions;
     if (restant > 0.0) {
         resultat.echeances.reserve(apres.size());
         if (demande.choix == ChoixRemboursement::ReduireEcheance) {
             const auto paiement = CalculePaiementEcheancier(restant, r, k, n - N);
-            if (!paiement || !EstFini(*paiement + e.assurance))
+            if (!paiement || !EstFini(*paiement + conditions.assurance))
                 return std::string(MotifNouvelleEcheance);
-            const ConditionsEcheances conditions{r, k, e.assurance, *paiement + e.assurance};
-            for (std::int32_t j = N + 1; j <= n; ++j)
-                ajoute(CalculeEcheance(restant, conditions, j == n));
-            resultat.nouvelleEcheance = conditions.echeance;
-        } else {
-            const ConditionsEcheances conditions{r, k, e.assurance, tableau.echeanceReguliere};
-            const double echeanceAffichee = Fmt2Valeur(tableau.echeanceReguliere);
-            for (std::int32_t j = N + 1; j <= n; ++j) {
-                const EcheanceCalculee derniere = CalculeEcheance(restant, conditions, true);
-                if (derniere.montant <= echeanceAffichee || j == n) {
-                    ajoute(derniere);
-                    break;
-                }
-                ajoute(CalculeEcheance(restant, conditions, false));
+            conditions.paiement = *paiement;
+            conditions.echeance = *paiement + conditions.assurance;
+        }
+        // With a premium on the capital owed, the next row's amount; otherwise T or T'.
+        resultat.nouvelleEcheance = conditions.tauxAssuranceRestant
+                                        ? CalculeEcheance(restant, conditions, false).montant
+                                        : conditions.echeance;
+        for (std::int32_t j = N + 1; j <= n; ++j) {
+            const EcheanceCalculee derniere = CalculeEcheance(restant, conditions, true);
+            const EcheanceCalculee reguliere = CalculeEcheance(restant, conditions, false);
+            const bool solde = demande.choix == ChoixRemboursement::ReduireDuree &&
+                               derniere.montant <= Fmt2Valeur(reguliere.montant);
+            if (solde || j == n) {
+                ajoute(derniere);
+                break;
             }
-            resultat.nouvelleEcheance = conditions.echeance;
+            ajoute(reguliere);
         }
     }
 
@@ -128,10 +135,20 @@ RemboursementOuMotif CalculeRemboursementAnticipe(const ParametresEmprunt& e,
     for (const EcheanceCalculee& ligne : resultat.echeances)
         interetsNouveaux += ligne.interets;
     resultat.interetsEconomises = interetsRestants - interetsNouveaux;
-    resultat.assuranceEconomisee = e.assurance * (n - resultat.numeroDerniere);
+    if (conditions.tauxAssuranceRestant) {
+        // Each premium follows the capital owed: the saving is the premiums no longer charged.
+        long long centimes = 0;
+        for (const EcheanceCalculee& ligne : apres)
+            centimes += std::llround(ligne.assurance * 100.0);
+        for (const EcheanceCalculee& ligne : resultat.echeances)
+            centimes -= std::llround(ligne.assurance * 100.0);
+        resultat.assuranceEconomisee = static_cast<double>(centimes) / 100.0;
+    } else {
+        resultat.assuranceEconomisee = conditions.assurance * (n - resultat.numeroDerniere);
+    }
     resultat.economieNette = resultat.interetsEconomises + resultat.assuranceEconomisee - resultat.indemnite;
 
-    const FormateurLignes formateur(resultat.nouvelleEcheance, e.assurance, conventions);
+    const FormateurLignes formateur(resultat.nouvelleEcheance, conditions.assurance, conventions);
     resultat.lignes.resize(resultat.echeances.size());
     for (std::size_t i = 0; i < resultat.echeances.size(); ++i)
         formateur.Formate(resultat.echeances[i], resultat.lignes[i]);

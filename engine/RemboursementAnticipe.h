@@ -36,7 +36,7 @@ struct Indemnite {
 };
 
 struct DemandeRemboursement {
-    std::int32_t numeroEcheance = 0; // N: the capital is repaid together with this payment, 1 ≤ N < n
+    std::int32_t numeroEcheance = 0; // N: the capital is repaid with this payment, max(1, D) ≤ N < D + n
     std::optional<double> montant;   // X, 0 < X ≤ R_N; nothing repays all of R_N
     ChoixRemboursement choix = ChoixRemboursement::ReduireDuree;
     Indemnite indemnite;
@@ -65,11 +65,11 @@ struct RemboursementAnticipe {
     std::vector<LigneTableau> lignes; // their texts, as the schedule's list shows its rows
     std::int32_t numeroDerniere = 0;  // the new last payment; N when everything is repaid
     std::chrono::year_month_day dateDerniere;
-    // Unrounded: T when the duration shrinks, T' = P' + A when the instalment does; 0 when
-    // everything is repaid.
+    // Unrounded: T when the duration shrinks, T' = P' + A when the instalment does (with a premium
+    // on the capital owed, the next row's amount); 0 when everything is repaid.
     double nouvelleEcheance = 0.0;
     double interetsEconomises = 0.0;  // the original rows' interest after N less the new rows'
-    double assuranceEconomisee = 0.0; // A for each payment removed
+    double assuranceEconomisee = 0.0; // A for each payment removed, or the premiums no longer charged
     double economieNette = 0.0;       // interest and insurance saved, less the penalty
     TextesRemboursement textes;
 };
@@ -78,11 +78,11 @@ struct RemboursementAnticipe {
 using RemboursementOuMotif = std::variant<RemboursementAnticipe, std::string>;
 
 // The repayment on the loan `emprunt` whose schedule CalculeTableau computed as `tableau`. Refused,
-// with nothing computed, when the schedule is not complete, N is not between 1 and n − 1, X is not
-// above 0 or is above R_N, or a typed penalty is negative.
-// When the instalment shrinks, rows N + 1 to n are the schedule of R_N − X over n − N periods. When
-// the duration shrinks, they pay T until a row can clear what is owed, Round2(I + R + A), for no
-// more than the displayed instalment Fmt2(T), or until row n at the latest.
+// with nothing computed, when the schedule is not complete, N is not between 1 (or the deferral's D)
+// and its last row but one, X is not above 0 or is above R_N, or a typed penalty is negative.
+// When the instalment shrinks, the rows after N are the schedule of R_N − X over the periods left.
+// When the duration shrinks, they pay their regular amount until a row can clear what is owed,
+// Round2(I + R + A), for no more than that amount as displayed, or until the last row at the latest.
 RemboursementOuMotif CalculeRemboursementAnticipe(const ParametresEmprunt& emprunt,
                                                   const TableauAmortissement& tableau,
                                                   const DemandeRemboursement& demande,

@@ -74,6 +74,15 @@ ResultatSolveur Calcul_Mensualite(double dblMontant, std::int32_t lngNbMois, dou
 ResultatSolveur Calcul_Montant(std::int32_t lngNbMois, double dblTaux, double dblMensualite,
                                Frequence frequence, const ConventionsLocales& conventions) {
     ResultatSolveur resultat;
+    if (dblTaux == 0.0) {
+        // Without interest the payments only share the amount out.
+        const double montant = dblMensualite * static_cast<double>(lngNbMois);
+        if (!EstFini(montant))
+            return resultat;
+        resultat.champ(Grandeur::Montant) = Fmt2(montant, conventions);
+        resultat.reussi = true;
+        return resultat;
+    }
     const int k = PeriodesParAn(frequence);
     const double i = dblTaux / k;
     const double q = std::pow(1.0 + i, static_cast<double>(lngNbMois));
@@ -121,6 +130,15 @@ ResultatSolveur Calcul_Taux(double dblMontant, std::int32_t lngNbMois, double db
     const auto paiementBas = PaiementCentime(dblMontant, bas, lngNbMois, k);
     const auto paiementHaut = PaiementCentime(dblMontant, haut, lngNbMois, k);
     if (!paiementBas || !paiementHaut)
+        return resultat;
+    // The search never tries 0 itself: an interest-free payment is found here, exactly. A payment
+    // below the amount shared out would need a negative rate.
+    if (bas == 0.0 && *paiementBas == dblMensualite) {
+        resultat.champ(Grandeur::Taux) = Fmt2(0.0, conventions);
+        resultat.reussi = true;
+        return resultat;
+    }
+    if (bas == 0.0 && *paiementBas > dblMensualite)
         return resultat;
     // Signed differences: on a tie, and whenever the lower bound overshoots, the higher rate wins.
     const double ecartBas = Arrondi4(dblMensualite - *paiementBas);

@@ -6,6 +6,7 @@
 #include "Frequence.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace amortix {
 
@@ -23,6 +24,26 @@ void FormateurLignes::Formate(const EcheanceCalculee& e, LigneTableau& ligne) co
     ligne[Colonne::CapitalRestant] = Fmt2(e.restant, conventions_);
 }
 
+namespace {
+
+// The costs of a loan whose rows do not all pay one instalment: every listed amount and every
+// premium added up in cents, as the list shows them.
+struct SommesListees {
+    double montants = 0.0;
+    double assurance = 0.0;
+};
+SommesListees AdditionneLignes(const std::vector<EcheanceCalculee>& echeances) {
+    long long montants = 0;
+    long long assurance = 0;
+    for (const EcheanceCalculee& ligne : echeances) {
+        montants += std::llround(Fmt2Valeur(ligne.montant) * 100.0);
+        assurance += std::llround(Fmt2Valeur(ligne.assurance) * 100.0);
+    }
+    return {static_cast<double>(montants) / 100.0, static_cast<double>(assurance) / 100.0};
+}
+
+} // namespace
+
 TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const ConventionsLocales& conventions) {
     TableauAmortissement tableau;
     auto echec = [&tableau](CauseEchec cause) {
@@ -36,19 +57,39 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
     const int k = PeriodesParAn(e.frequence);
     const int m = MoisParPeriode(e.frequence);
     const std::int32_t n = e.duree;
+    const ModalitesLues& modalites = e.modalites;
+    const std::int32_t d =
+        modalites.differe == ModeDiffere::Aucun ? 0 : std::max(0, modalites.periodesDiffere);
+    const std::int32_t lignesTotales = d + n;
 
-    const auto paiement = CalculePaiementEcheancier(e.montant, r, k, n);
+    ConditionsEcheances conditions{r, k, e.assurance, 0.0};
+    if (modalites.assurance == ModeAssurance::TauxCapitalInitial)
+        conditions.assurance = PrimeAssurance(e.montant, modalites.tauxAssurance, k);
+    else if (modalites.assurance == ModeAssurance::TauxCapitalRestant)
+        conditions.tauxAssuranceRestant = modalites.tauxAssurance;
+
+    // The n periods after a deferral repay what is owed at its end.
+    double restantApresDiffere = e.montant;
+    for (std::int32_t j = 1; j <= d; ++j)
+        restantApresDiffere =
+            CalculeEcheanceDifferee(restantApresDiffere, conditions, modalites.differe).restant;
+    const auto paiement = CalculePaiementEcheancier(restantApresDiffere, r, k, n);
     if (!paiement)
         return echec(CauseEchec::Arithmetique);
-    const double echeance = *paiement + e.assurance; // T, unrounded
+    conditions.paiement = *paiement;
+    conditions.echeance = *paiement + conditions.assurance; // T, unrounded
+    const double echeance =
+        conditions.tauxAssuranceRestant
+            ? *paiement + PrimeAssurance(restantApresDiffere, *conditions.tauxAssuranceRestant, k)
+            : conditions.echeance;
     if (!EstFini(*paiement) || !EstFini(echeance))
         return echec(CauseEchec::Arithmetique);
     tableau.echeanceAffichee = Fmt2Valeur(echeance);
     tableau.echeanceReguliere = echeance;
+    tableau.conditions = conditions;
     tableau.listeRemplacee = true;
 
-    const ConditionsEcheances conditions{r, k, e.assurance, echeance};
-    const FormateurLignes formateur(echeance, e.assurance, conventions);
+    const FormateurLignes formateur(echeance, conditions.assurance, conventions);
     const std::chrono::year anneeDebut = e.premiereEcheance.year();
     const std::chrono::month moisDebut = e.premiereEcheance.month();
     const std::chrono::day jour = e.premiereEcheance.day();
@@ -56,14 +97,16 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
     // No schedule runs past the calendar, so a huge n never reserves more than it can list.
     const long long moisRestants =
         (static_cast<int>(AnneeMaximale) - static_cast<int>(anneeDebut) + 1) * 12LL;
-    const auto lignesPossibles = static_cast<std::size_t>(std::clamp<long long>(moisRestants / m + 1, 0, n));
+    const auto lignesPossibles =
+        static_cast<std::size_t>(std::clamp<long long>(moisRestants / m + 1, 0, lignesTotales));
     tableau.lignes.reserve(lignesPossibles);
     tableau.echeances.reserve(lignesPossibles);
 
     double restant = e.montant; // R
     double derniereEcheance = 0.0;
-    for (std::int32_t j = 1; j <= n; ++j) {
-        EcheanceCalculee ligne = CalculeEcheance(restant, conditions, j == n);
+    for (std::int32_t j = 1; j <= lignesTotales; ++j) {
+        EcheanceCalculee ligne = j <= d ? CalculeEcheanceDifferee(restant, conditions, modalites.differe)
+                                        : CalculeEcheance(restant, conditions, j == lignesTotales);
         if (!EstFini(ligne.interets) || !EstFini(ligne.capital) || !EstFini(ligne.restant) ||
             !EstFini(ligne.montant))
             return echec(CauseEchec::Arithmetique);
@@ -74,15 +117,24 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
         ligne.numero = j;
         ligne.date = *date;
         restant = ligne.restant;
-        if (j == n)
+        if (j == lignesTotales)
             derniereEcheance = ligne.montant;
         formateur.Formate(ligne, tableau.lignes.emplace_back());
         tableau.echeances.push_back(ligne);
     }
 
-    const double sommeEcheances = static_cast<double>(n - 1) * tableau.echeanceAffichee + derniereEcheance;
-    const double total = Fmt2Valeur(sommeEcheances - e.montant + e.fraisDossier);
-    const double coutAssurance = Fmt2Valeur(n * e.assurance);
+    double total = 0.0;
+    double coutAssurance = 0.0;
+    if (modalites.parDefaut()) {
+        const double sommeEcheances =
+            static_cast<double>(n - 1) * tableau.echeanceAffichee + derniereEcheance;
+        total = Fmt2Valeur(sommeEcheances - e.montant + e.fraisDossier);
+        coutAssurance = Fmt2Valeur(n * e.assurance);
+    } else {
+        const SommesListees sommes = AdditionneLignes(tableau.echeances);
+        total = Fmt2Valeur(sommes.montants - e.montant + e.fraisDossier);
+        coutAssurance = sommes.assurance;
+    }
     if (!EstFini(total) || !EstFini(coutAssurance))
         return echec(CauseEchec::Arithmetique);
     tableau.couts =

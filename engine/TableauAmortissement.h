@@ -73,12 +73,16 @@ struct TableauAmortissement {
     CauseEchec echec = CauseEchec::Aucune;
     std::vector<EcheanceCalculee> echeances; // the rows listed as numbers, one for each of `lignes`
     double echeanceReguliere = 0.0;          // T = P + A, unrounded: every row's amount but the last
+    // What the rows after a deferral apply. With a premium on the capital owed, the two amounts above
+    // are those of the first of these rows.
+    ConditionsEcheances conditions;
     bool complet() const { return echec == CauseEchec::Aucune; }
 };
 
 // The payment, the rows and the cost of the credit. The costs follow the rows: the total is what
 // the listed payments add up to, minus the amount, plus the fees, so that the labels agree with the
-// schedule to the cent.
+// schedule to the cent. A deferral's D rows come first, numbered from 1; the n rows of the duration
+// then repay what is owed at its end.
 TableauAmortissement CalculeTableau(const ParametresEmprunt& emprunt, const ConventionsLocales& conventions);
 
 } // namespace amortix

@@ -79,10 +79,17 @@ TauxOuMotif CalculeTAEG(double capitalRecu, std::span<const double> montants, in
 
 TauxAnnuelsEffectifs CalculeTauxAnnuelsEffectifs(double montant, double fraisDossier, double assurance,
                                                  std::span<const double> montants, int periodesParAn) {
+    const std::vector<double> assurances(montants.size(), assurance);
+    return CalculeTauxAnnuelsEffectifs(montant, fraisDossier, assurances, montants, periodesParAn);
+}
+
+TauxAnnuelsEffectifs CalculeTauxAnnuelsEffectifs(double montant, double fraisDossier,
+                                                 std::span<const double> assurances,
+                                                 std::span<const double> montants, int periodesParAn) {
     const double capitalRecu = montant - fraisDossier;
     std::vector<double> horsAssurance(montants.begin(), montants.end());
-    for (double& a : horsAssurance)
-        a -= assurance;
+    for (std::size_t j = 0; j < horsAssurance.size() && j < assurances.size(); ++j)
+        horsAssurance[j] -= assurances[j];
 
     TauxAnnuelsEffectifs taux{CalculeTAEG(capitalRecu, montants, periodesParAn),
                               CalculeTAEG(capitalRecu, horsAssurance, periodesParAn), std::string()};

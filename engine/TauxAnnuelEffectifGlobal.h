@@ -45,6 +45,10 @@ struct TauxAnnuelsEffectifs {
 // the listed payments `montants`: the capital received is montant − fraisDossier.
 TauxAnnuelsEffectifs CalculeTauxAnnuelsEffectifs(double montant, double fraisDossier, double assurance,
                                                  std::span<const double> montants, int periodesParAn);
+// The same with each payment's own premium, `assurances` beside `montants`.
+TauxAnnuelsEffectifs CalculeTauxAnnuelsEffectifs(double montant, double fraisDossier,
+                                                 std::span<const double> assurances,
+                                                 std::span<const double> montants, int periodesParAn);
 
 // The three rates in "0.00 %" ("3,37 %"), a half away from zero; nothing for a missing rate.
 struct TextesTAEG {

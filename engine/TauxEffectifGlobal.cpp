@@ -2,6 +2,7 @@
 
 #include "Annuite.h"
 #include "Arrondis.h"
+#include "TauxAnnuelEffectifGlobal.h"
 
 #include <cmath>
 
@@ -51,6 +52,20 @@ std::optional<TauxEffectif> Calcul_TEG(const DonneesTEG& d) {
     teg.actuariel = std::pow(1.0 + x, periodesParAn) - 1.0;
     if (!EstFini(teg.actuariel))
         return std::nullopt;
+    return teg;
+}
+
+std::optional<TauxEffectif> TEGDesMontants(double capitalRecu, std::span<const double> montants,
+                                           Frequence frequence) {
+    const int periodesParAn = PeriodesParAn(frequence);
+    const TauxOuMotif annuel = CalculeTAEG(capitalRecu, montants, periodesParAn);
+    const double* actuariel = std::get_if<double>(&annuel);
+    if (!actuariel)
+        return std::nullopt;
+    TauxEffectif teg;
+    teg.actuariel = *actuariel;
+    teg.tauxPeriode = std::pow(1.0 + *actuariel, 1.0 / periodesParAn) - 1.0;
+    teg.proportionnel = periodesParAn * teg.tauxPeriode;
     return teg;
 }
 

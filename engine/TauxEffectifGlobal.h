@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace amortix {
@@ -29,6 +30,12 @@ struct DonneesTEG {
     Frequence frequence = Frequence::Mois;
 };
 std::optional<TauxEffectif> Calcul_TEG(const DonneesTEG& donnees);
+
+// The same rate for rows that do not all pay one instalment (a deferral, a premium on the capital
+// owed): the periodic rate at which the listed amounts repay the amount received, by the rate search
+// of the TAEG. Nothing when no rate fits.
+std::optional<TauxEffectif> TEGDesMontants(double capitalRecu, std::span<const double> montants,
+                                           Frequence frequence);
 
 struct TextesTEG {
     std::string periode;       // "0.000000 %"

@@ -8,6 +8,7 @@
 #include "frmCalculManquant.h"
 #include "frmComparaison.h"
 #include "frmCustom.h"
+#include "frmModalites.h"
 #include "frmOptions.h"
 #include "frmRemboursementAnticipe.h"
 
@@ -63,6 +64,21 @@ int main(int argc, char* argv[]) {
     fenetre.resize(dessinee + QSize(320, 240));
     capture(fenetre, "frmEmprunt-agrandie");
     fenetre.resize(dessinee);
+
+    // Insurance on the capital owed after a 12-month partial deferral: its dialog, then the schedule.
+    const ModalitesEmprunt restantEtDiffere{.assurance = ModeAssurance::TauxCapitalRestant,
+                                            .tauxAssurance = "0,36",
+                                            .differe = ModeDiffere::Partiel,
+                                            .periodesDiffere = "12"};
+    frmModalites modalites(&fenetre, interactions, restantEtDiffere, 240, Frequence::Mois);
+    capture(modalites, "frmModalites");
+    modalites.close();
+    frmEmprunt fenetreModalites(module, interactions);
+    fenetreModalites.AfficheSaisie(
+        {"100000", "240", "3", "", "", Frequence::Mois, 2027y / January / 31, restantEtDiffere});
+    fenetreModalites.cmdCalculer_Click();
+    capture(fenetreModalites, "frmEmprunt-differe");
+    fenetreModalites.close();
 
     // Qt's own dialogs, in French.
     QFileDialog fichiers(&fenetre, QStringLiteral("Ouvrir"), QDir::tempPath(),

@@ -33,6 +33,59 @@ std::string Texte(const QByteArray& ligne) {
     return VersUtf8(DepuisWindows1252(ligne));
 }
 
+// The lines after the ninth, for a loan whose insurance or deferral is not the default: one
+// "key=value" each, which a reader of nine lines leaves alone.
+constexpr std::string_view CleCapitalInitial = "assurance-capital-initial";
+constexpr std::string_view CleCapitalRestant = "assurance-capital-restant";
+constexpr std::string_view CleDifferePartiel = "differe-partiel";
+constexpr std::string_view CleDiffereTotal = "differe-total";
+
+std::vector<std::string> LignesModalites(const ModalitesEmprunt& m) {
+    std::vector<std::string> lignes;
+    if (m.assurance == ModeAssurance::TauxCapitalInitial)
+        lignes.push_back(std::string(CleCapitalInitial) + "=" + m.tauxAssurance);
+    else if (m.assurance == ModeAssurance::TauxCapitalRestant)
+        lignes.push_back(std::string(CleCapitalRestant) + "=" + m.tauxAssurance);
+    if (m.differe == ModeDiffere::Partiel)
+        lignes.push_back(std::string(CleDifferePartiel) + "=" + m.periodesDiffere);
+    else if (m.differe == ModeDiffere::Total)
+        lignes.push_back(std::string(CleDiffereTotal) + "=" + m.periodesDiffere);
+    return lignes;
+}
+
+// The modalities the lines after the ninth describe; the default ones unless every such line is one
+// of ours, each kind at most once: anything else is another program's, and the loan is its nine lines.
+ModalitesEmprunt ModalitesDesLignes(const std::vector<QByteArray>& lignes) {
+    ModalitesEmprunt m;
+    bool assuranceVue = false;
+    bool differeVu = false;
+    for (std::size_t i = 9; i < lignes.size(); ++i) {
+        const std::string ligne = Texte(lignes[i]);
+        if (ligne.empty() && i + 1 == lignes.size())
+            break;
+        const std::size_t egal = ligne.find('=');
+        if (egal == std::string::npos)
+            return {};
+        const std::string_view cle = std::string_view(ligne).substr(0, egal);
+        std::string valeur = ligne.substr(egal + 1);
+        if (valeur.empty())
+            return {};
+        if ((cle == CleCapitalInitial || cle == CleCapitalRestant) && !assuranceVue) {
+            assuranceVue = true;
+            m.assurance = cle == CleCapitalInitial ? ModeAssurance::TauxCapitalInitial
+                                                   : ModeAssurance::TauxCapitalRestant;
+            m.tauxAssurance = std::move(valeur);
+        } else if ((cle == CleDifferePartiel || cle == CleDiffereTotal) && !differeVu) {
+            differeVu = true;
+            m.differe = cle == CleDifferePartiel ? ModeDiffere::Partiel : ModeDiffere::Total;
+            m.periodesDiffere = std::move(valeur);
+        } else {
+            return {};
+        }
+    }
+    return m;
+}
+
 } // namespace
 
 QByteArray OctetsDocument(const SaisieEmprunt& s) {
@@ -43,6 +96,10 @@ QByteArray OctetsDocument(const SaisieEmprunt& s) {
           std::to_string(static_cast<unsigned>(date.day())),
           std::to_string(static_cast<unsigned>(date.month())),
           std::to_string(static_cast<int>(date.year()))}) {
+        octets += VersWindows1252(DepuisUtf8(ligne));
+        octets += "\r\n";
+    }
+    for (const std::string& ligne : LignesModalites(s.modalites)) {
         octets += VersWindows1252(DepuisUtf8(ligne));
         octets += "\r\n";
     }
@@ -71,8 +128,8 @@ std::variant<SaisieEmprunt, QString> AnalyseDocument(const QByteArray& octets,
     if (!date.isValid() || date.year() < 1601 || date.year() > 9999)
         return QStringLiteral("les lignes 7 à 9 ne forment pas une date de première échéance valide.");
 
-    return SaisieEmprunt{Texte(lignes[0]), Texte(lignes[1]), Texte(lignes[3]), Texte(lignes[4]),
-                         Texte(lignes[5]), *frequence,       VersDateStd(date)};
+    return SaisieEmprunt{Texte(lignes[0]), Texte(lignes[1]), Texte(lignes[3]),  Texte(lignes[4]),
+                         Texte(lignes[5]), *frequence,       VersDateStd(date), ModalitesDesLignes(lignes)};
 }
 
 std::variant<SaisieEmprunt, QString> LitDocument(const QString& chemin,

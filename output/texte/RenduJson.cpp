@@ -99,6 +99,25 @@ std::string RenduJsonEcheancier(const EmpruntCalcule& calcul, const std::string&
                        {"insurance", c.assurance},
                        {"fees", c.fraisDossier},
                        {"first_date", premiereEcheance}});
+    // Only a loan with an insurance rate or a deferral says so: every other output stays as it was.
+    if (!c.modalites.parDefaut()) {
+        const ModalitesEmprunt& m = c.modalites;
+        json += ",\n \"insurance_rate\": ";
+        AjouteChaineOuNull(json, m.assurance == ModeAssurance::ParEcheance ? std::nullopt
+                                                                           : std::optional(m.tauxAssurance));
+        json += ", \"insurance_base\": ";
+        AjouteChaineOuNull(json, m.assurance == ModeAssurance::TauxCapitalInitial ? std::optional("initial")
+                                 : m.assurance == ModeAssurance::TauxCapitalRestant
+                                     ? std::optional("remaining")
+                                     : std::nullopt);
+        json += ",\n \"deferral\": ";
+        AjouteChaineOuNull(json, m.differe == ModeDiffere::Partiel ? std::optional("partial")
+                                 : m.differe == ModeDiffere::Total ? std::optional("total")
+                                                                   : std::nullopt);
+        json += ", \"deferral_periods\": ";
+        AjouteChaineOuNull(json,
+                           m.differe == ModeDiffere::Aucun ? std::nullopt : std::optional(m.periodesDiffere));
+    }
     json += ",\n \"costs\": ";
     if (const auto& couts = calcul.tableau.couts)
         AjouteObjet(json, {{"total", couts->total},
@@ -126,8 +145,7 @@ std::string RenduJsonEcheancier(const EmpruntCalcule& calcul, const std::string&
     json += ",\n \"rows\": ";
     AjouteLignesTableau(json, calcul.tableau.lignes);
     json += ",\n \"error\": ";
-    AjouteChaineOuNull(json,
-                       calcul.reussi() ? std::nullopt : std::optional(std::string(MessageSaisieIncorrecte)));
+    AjouteChaineOuNull(json, calcul.reussi() ? std::nullopt : std::optional(MotifEchec(calcul)));
     json += "}\n";
     return json;
 }

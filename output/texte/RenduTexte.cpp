@@ -71,12 +71,24 @@ std::string RenduTexteEcheancier(const EmpruntCalcule& calcul, const std::string
     if (!calcul.tegAffiche.empty())
         taux += "  (TEG = " + calcul.tegAffiche + ")";
     std::string texte;
-    AjouteLignes(texte, {{"Montant du crédit :", c.montant},
-                         {"Amortissement :", c.duree + " " + std::string(LibelleEcheance(c.frequence))},
-                         {"Première échéance :", premiereEcheance},
-                         {"Taux d'intérêt annuel :", taux},
-                         {"Assurance (fixe par éch.) :", c.assurance},
-                         {"Frais de dossier :", c.fraisDossier}});
+    std::vector<std::pair<std::string_view, std::string>> champs = {
+        {"Montant du crédit :", c.montant},
+        {"Amortissement :", c.duree + " " + std::string(LibelleEcheance(c.frequence))},
+        {"Première échéance :", premiereEcheance},
+        {"Taux d'intérêt annuel :", taux},
+        {"Assurance (fixe par éch.) :", c.assurance},
+        {"Frais de dossier :", c.fraisDossier}};
+    // An insurance rate or a deferral, only for the loans that have one.
+    const ModalitesEmprunt& m = c.modalites;
+    if (m.assurance == ModeAssurance::TauxCapitalInitial)
+        champs.emplace_back("Taux d'assurance :", m.tauxAssurance + " % par an du capital initial");
+    else if (m.assurance == ModeAssurance::TauxCapitalRestant)
+        champs.emplace_back("Taux d'assurance :", m.tauxAssurance + " % par an du capital restant dû");
+    if (m.differe != ModeDiffere::Aucun)
+        champs.emplace_back("Différé :",
+                            std::string(m.differe == ModeDiffere::Partiel ? "partiel" : "total") + ", " +
+                                m.periodesDiffere + " " + std::string(LibelleEcheance(c.frequence)));
+    AjouteLignes(texte, champs);
 
     if (!calcul.tableau.lignes.empty()) {
         texte += "\nTableau d'amortissement\n";

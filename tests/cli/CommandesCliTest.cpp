@@ -96,3 +96,27 @@ TEST(CommandesCli, ValeurManquante) {
     e = Execute({"solve", "--amount", "10000", "--duration", "12", "--rate", "6"});
     EXPECT_TRUE(e.statut == StatutReussi && e.montre("Montant échéance :      860,66")) << e.sortie;
 }
+
+// An insurance rate and a deferral from the flags: each row's premium in the rows, the kinds named once;
+// a loan without them prints no such line.
+TEST(CommandesCli, AssuranceEnTauxEtDiffere) {
+    const QStringList pret = {"schedule", "--amount", "100000",   "--duration", "240",
+                              "--rate",   "3",        "--format", "json"};
+    const auto e = Execute(pret + QStringList{"--insurance-rate", "0,36", "--insurance-base", "remaining",
+                                              "--deferral", "partial", "--deferral-periods", "12"});
+    EXPECT_EQ(e.statut, StatutReussi);
+    for (const char* attendu : {R"("insurance_rate": "0,36", "insurance_base": "remaining",)",
+                                R"("deferral": "partial", "deferral_periods": "12",)",
+                                R"(["1", "31/01/2007", "280,00", "250,00", "30,00", "0,00", "100000,00"])",
+                                R"(["13", "31/01/2008", "584,60", "250,00", "30,00", "304,60", "99695,40"])"})
+        EXPECT_TRUE(e.montre(attendu)) << attendu << "\n" << e.sortie;
+    EXPECT_FALSE(Execute(pret).montre("insurance_rate"));
+
+    const auto refus = Execute(pret + QStringList{"--deferral", "total", "--deferral-periods", "25"});
+    EXPECT_EQ(refus.statut, StatutEchecCalcul);
+    EXPECT_TRUE(refus.montre(R"("error": "Le différé ne peut pas dépasser 24 mois."})")) << refus.sortie;
+    const auto sansBase = Execute(pret + QStringList{"--insurance-rate", "0,36"});
+    EXPECT_TRUE(
+        sansBase.erreurs.starts_with("amortix-cli : --insurance-rate et --insurance-base vont ensemble\n"))
+        << sansBase.erreurs;
+}

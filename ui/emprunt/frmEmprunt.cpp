@@ -7,6 +7,7 @@
 #include "CurseurAttente.h"
 #include "FiltreSeparateurDecimal.h"
 #include "Frequence.h"
+#include "LectureNombres.h"
 #include "Liens.h"
 #include "ListeEcheancier.h"
 #include "MessagesSaisie.h"
@@ -14,6 +15,7 @@
 #include "SaisieDate.h"
 #include "Twips.h"
 #include "frmCalculManquant.h"
+#include "frmModalites.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -123,6 +125,11 @@ void frmEmprunt::CreeControles() {
 
     Libelle(client, "Label4", QStringLiteral("Assurance (fixe par éch.) :"), 240, 1410, 1935, 255);
     txtAssurance = Place(new QLineEdit(client), "txtAssurance", 2250, 1350, 750, 315);
+    // In the free space right of the field: how the insurance is charged, and a deferral.
+    cmdModalites =
+        Place(new QPushButton(QStringLiteral("..."), client), "cmdModalites", 3060, 1350, 450, 315);
+    cmdModalites->setToolTip(QStringLiteral("Assurance en taux annuel, différé d'amortissement"));
+    cmdModalites->setAccessibleName(QStringLiteral("Assurance et différé"));
     Libelle(client, "Label10", QStringLiteral("Frais de dossier :"), 240, 1770, 1935, 255);
     txtFraisDossier = Place(new QLineEdit(client), "txtFraisDossier", 2250, 1710, 750, 315);
 
@@ -174,8 +181,9 @@ void frmEmprunt::CreeControles() {
     lvwListe->setAccessibleName(QStringLiteral("Tableau d'amortissement"));
 
     // The keyboard visits the inputs, then the buttons, then the list.
-    OrdreTabulation({txtMontant, txtMensualite, cboEcheance, DTPicker, txtTaux, txtAssurance, txtFraisDossier,
-                     cmdCalculer, cmdManquant, cmdImprimer, cmdExportExcel, cmdQuitter, lvwListe});
+    OrdreTabulation({txtMontant, txtMensualite, cboEcheance, DTPicker, txtTaux, txtAssurance, cmdModalites,
+                     txtFraisDossier, cmdCalculer, cmdManquant, cmdImprimer, cmdExportExcel, cmdQuitter,
+                     lvwListe});
 
     auto* filtre = new FiltreSeparateurDecimal(this);
     for (QLineEdit* champ : {txtMontant, txtTaux, txtAssurance, txtFraisDossier})
@@ -193,6 +201,7 @@ void frmEmprunt::CreeControles() {
     connect(saisieDate, &SaisieDate::entreeValidee, this, &frmEmprunt::cmdCalculer_Click);
     connect(cmdDetailsTEG, &QPushButton::clicked, this, &frmEmprunt::cmdDetailsTEG_Click);
     connect(cmdManquant, &QPushButton::clicked, this, &frmEmprunt::cmdManquant_Click);
+    connect(cmdModalites, &QPushButton::clicked, this, &frmEmprunt::cmdModalites_Click);
     connect(cmdImprimer, &QPushButton::clicked, this, &frmEmprunt::cmdImprimer_Click);
     connect(cmdExportExcel, &QPushButton::clicked, this, &frmEmprunt::cmdExportExcel_Click);
     connect(cmdQuitter, &QPushButton::clicked, this, &QWidget::close);
@@ -221,6 +230,7 @@ void frmEmprunt::CreeMenus() {
     mnuComparer = Entree(mnuOutils, "mnuComparer", QStringLiteral("&Comparer des offres..."));
     mnuRemboursementAnticipe =
         Entree(mnuOutils, "mnuRemboursementAnticipe", QStringLiteral("&Remboursement anticipé..."));
+    mnuModalites = Entree(mnuOutils, "mnuModalites", QStringLiteral("&Assurance et différé..."));
 
     mnuAide = menuBar()->addMenu(QStringLiteral("&?"));
     mnuAide->setObjectName(QStringLiteral("mnuAide"));
@@ -237,6 +247,7 @@ void frmEmprunt::CreeMenus() {
     connect(mnuPersonnaliser, &QAction::triggered, this, &frmEmprunt::mnuPersonnaliser_Click);
     connect(mnuComparer, &QAction::triggered, this, &frmEmprunt::mnuComparer_Click);
     connect(mnuRemboursementAnticipe, &QAction::triggered, this, &frmEmprunt::mnuRemboursementAnticipe_Click);
+    connect(mnuModalites, &QAction::triggered, this, &frmEmprunt::cmdModalites_Click);
     connect(mnuVisiterSiteWeb, &QAction::triggered, this,
             [this] { OuvrirUrl(interactions_, AdresseSiteWeb); });
     connect(mnuContacterAuteur, &QAction::triggered, this,
@@ -264,7 +275,8 @@ SaisieEmprunt frmEmprunt::SaisieAffichee() const {
             VersUtf8(txtAssurance->text()),
             VersUtf8(txtFraisDossier->text()),
             FrequenceDeLIndex(cboEcheance->currentIndex()).value_or(Frequence::Mois),
-            VersDateStd(DTPicker->date())};
+            VersDateStd(DTPicker->date()),
+            modalites_};
 }
 
 void frmEmprunt::AfficheSaisie(const SaisieEmprunt& saisie) {
@@ -275,6 +287,28 @@ void frmEmprunt::AfficheSaisie(const SaisieEmprunt& saisie) {
     txtAssurance->setText(DepuisUtf8(saisie.assurance));
     txtFraisDossier->setText(DepuisUtf8(saisie.fraisDossier));
     DTPicker->setDate(VersQDate(saisie.premiereEcheance));
+    AppliqueModalites(saisie.modalites);
+}
+
+void frmEmprunt::AppliqueModalites(const ModalitesEmprunt& modalites) {
+    if (modalites == modalites_)
+        return;
+    modalites_ = modalites;
+    // With a rate, the field shows the first premium that the rate gives, not an amount to type.
+    txtAssurance->setEnabled(modalites_.assurance == ModeAssurance::ParEcheance);
+    EffacerResultats();
+    if (const auto lecture = LitSaisie(SaisieAffichee(), ConventionsDe(QLocale()));
+        lecture && !txtAssurance->isEnabled())
+        EcritSiDifferent(txtAssurance, lecture->champsReecrits.assurance);
+}
+
+void frmEmprunt::cmdModalites_Click() {
+    const SaisieEmprunt saisie = SaisieAffichee();
+    const auto duree = LitEntier(saisie.duree, ConventionsDe(QLocale()));
+    frmModalites fenetre(this, interactions_, modalites_,
+                         duree ? std::optional<std::int32_t>(*duree) : std::nullopt, saisie.frequence);
+    if (fenetre.exec() == QDialog::Accepted)
+        AppliqueModalites(fenetre.modalites());
 }
 
 void frmEmprunt::cmdCalculer_Click() {
@@ -284,7 +318,7 @@ void frmEmprunt::cmdCalculer_Click() {
         CalculeEmprunt(SaisieAffichee(), module_.blnTEGActuariel, ConventionsDe(QLocale()));
     if (!calcul.lu) {
         attente.reset();
-        return AfficheEchecCalcul();
+        return AfficheEchecCalcul(calcul.motif);
     }
     // A rewritten text is an edit: it clears the results shown so far.
     EcritSiDifferent(txtMontant, calcul.champs.montant);
@@ -335,8 +369,9 @@ void frmEmprunt::cmdDetailsTEG_Click() {
     interactions_.message(this, IconeMessage::Information, TitreDetailsTEG, TexteDetailsTEG(textesTEG_));
 }
 
-void frmEmprunt::AfficheEchecCalcul() {
-    interactions_.message(this, IconeMessage::Information, TitreAmortix, DepuisUtf8(MessageSaisieIncorrecte));
+void frmEmprunt::AfficheEchecCalcul(const std::string& motif) {
+    interactions_.message(this, IconeMessage::Information, TitreAmortix,
+                          DepuisUtf8(motif.empty() ? MessageSaisieIncorrecte : motif));
 }
 
 void frmEmprunt::EffacerResultats() {

@@ -73,6 +73,9 @@ private:
     void AfficheTEG(const TextesTEG& textes, const QString& affiche);
     void cmdDetailsTEG_Click();
     void cmdManquant_Click();
+    // The insurance kind and the deferral, chosen in their own dialog and kept with the fields.
+    void cmdModalites_Click();
+    void AppliqueModalites(const ModalitesEmprunt& modalites);
     // Outputs of the schedule on screen (frmEmpruntImpression.cpp, frmEmpruntExport.cpp).
     RapportImprime RapportAffiche() const;
     void cmdImprimer_Click();
@@ -95,7 +98,8 @@ private:
     void AvertitReglages(const Erreur& erreur);
     // The commands that need a computed schedule, enabled and disabled together.
     void ActiveSorties(bool actives);
-    void AfficheEchecCalcul();
+    // The computation's own reason when it has one, the usual message otherwise.
+    void AfficheEchecCalcul(const std::string& motif = {});
     // The window grows beyond its designed size (frmEmpruntDisposition.cpp): the list takes the
     // extra room, the cost frame stays under it, and the size and place are kept for the next start.
     void PermetAgrandissement();
@@ -112,6 +116,7 @@ private:
     QPushButton* cmdDetailsTEG;
     QLabel* picInfo;
     QLineEdit* txtAssurance;
+    QPushButton* cmdModalites; // opens frmModalites
     QLineEdit* txtFraisDossier;
     QPushButton* cmdCalculer;
     QPushButton* cmdManquant;
@@ -138,6 +143,7 @@ private:
     QAction* mnuPersonnaliser;
     QAction* mnuComparer;
     QAction* mnuRemboursementAnticipe; // needs a computed schedule, as printing does
+    QAction* mnuModalites;
     QMenu* mnuAide;
     QAction* mnuVisiterSiteWeb;
     QAction* mnuContacterAuteur;
@@ -147,11 +153,12 @@ private:
     ModeleEcheancier* modeleListe_;
     // True until the first schedule is shown; while it holds, an input change clears nothing.
     bool blnAucunCalcul = true;
-    TextesTEG textesTEG_;     // strTEGPeriode, strTEGProportionnel, strTEGActuariel
-    QRect geometrieListe_;    // lvwListe at the designed size
-    QPoint positionCadre_;    // Frame2 at the designed size
-    QSize tailleClient_;      // the client area at the designed size
-    QString fichierDialogue_; // the file dialog offers the last document chosen, to open or to save
+    ModalitesEmprunt modalites_; // chosen with cmdModalites; the default leaves the fields alone
+    TextesTEG textesTEG_;        // strTEGPeriode, strTEGProportionnel, strTEGActuariel
+    QRect geometrieListe_;       // lvwListe at the designed size
+    QPoint positionCadre_;       // Frame2 at the designed size
+    QSize tailleClient_;         // the client area at the designed size
+    QString fichierDialogue_;    // the file dialog offers the last document chosen, to open or to save
 };
 
 } // namespace amortix

@@ -78,7 +78,11 @@ void frmRemboursementAnticipe::CreeControles() {
     auto* lblNumero = Nomme(new QLabel(QStringLiteral("Échéance &n° :")), "lblNumeroEcheance");
     spnNumeroEcheance = Nomme(new QSpinBox, "spnNumeroEcheance");
     const auto n = static_cast<int>(calcul_.tableauComplet() ? calcul_.tableau.echeances.size() : 0);
-    spnNumeroEcheance->setRange(1, std::max(1, n - 1));
+    // After a deferral, capital is repaid from its last row on.
+    const int premier = calcul_.parametres && calcul_.parametres->modalites.differe != ModeDiffere::Aucun
+                            ? std::max(1, static_cast<int>(calcul_.parametres->modalites.periodesDiffere))
+                            : 1;
+    spnNumeroEcheance->setRange(premier, std::max(premier, n - 1));
     lblDateEcheance = Nomme(new QLabel, "lblDateEcheance");
     auto* lblMontant = Nomme(new QLabel(QStringLiteral("Montant re&mboursé :")), "lblMontantRembourse");
     txtMontantRembourse = Nomme(new QLineEdit, "txtMontantRembourse");

@@ -4,9 +4,11 @@
 #include "ControlesEmprunt.h"
 #include "ConventionsSysteme.h"
 #include "DialogueModal.h"
+#include "frmRemboursementAnticipe.h"
 
 #include <QFile>
 #include <QRadioButton>
+#include <QSpinBox>
 
 using namespace amortix;
 
@@ -102,6 +104,18 @@ private slots:
         w.f->cmdCalculer_Click();
         QCOMPARE(w.interactions.dernierTexte(),
                  QStringLiteral("Le différé doit être plus court que la durée de l'emprunt (12 mois)."));
+    }
+
+    // Early repayment after a deferral starts with its last row.
+    void remboursementApresLeDiffere() {
+        InteractionsScriptees interactions;
+        frmRemboursementAnticipe fenetre(CalculeEmprunt({"100000", "240", "3", "", "", Frequence::Mois,
+                                                         VersDateStd(QDate(2007, 1, 31)), RestantEtPartiel},
+                                                        true, ConventionsDe(QLocale())),
+                                         interactions, nullptr);
+        const auto* numero = fenetre.findChild<QSpinBox*>(QStringLiteral("spnNumeroEcheance"));
+        QCOMPARE(numero->minimum(), 12);
+        QCOMPARE(numero->maximum(), 251);
     }
 };
 

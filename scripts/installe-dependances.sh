@@ -6,7 +6,7 @@ set -eu
 paquets="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6 qt6-translations-l10n
 libxlsxwriter-dev libminizip-dev libgtest-dev
 libbenchmark-dev fonts-liberation xvfb xauth poppler-utils python3-openpyxl xdg-utils libfile-mimeinfo-perl
-clang libclang-rt-14-dev clang-format clang-tidy locales"
+clang libclang-rt-14-dev clang-format clang-tidy locales appstream"
 
 manquants=""
 for p in $paquets; do

@@ -11,14 +11,19 @@ namespace {
 
 constexpr const char* PartieStyles = "xl/styles.xml";
 
+// One entry of the archive. Only the styles part is read decompressed and written back recompressed;
+// every other one, the sheet of thousands of rows above all, is copied as it is stored.
 struct Partie {
     std::string nom;
     zip_fileinfo infos{};
-    std::string contenu;
+    std::string contenu; // the styles: the XML; any other part: its compressed bytes
+    bool brute = false;
+    int methode = Z_DEFLATED;
+    int niveau = Z_DEFAULT_COMPRESSION;
+    unsigned long crc = 0;
+    ZPOS64_T tailleDecompressee = 0;
 };
 
-// Every part of the archive, read whole: a workbook's parts are a few hundred kilobytes, except
-// the sheet itself, which is read once and written back once.
 std::optional<std::vector<Partie>> LitParties(const QByteArray& chemin) {
     unzFile archive = unzOpen64(chemin.constData());
     if (!archive)
@@ -28,16 +33,22 @@ std::optional<std::vector<Partie>> LitParties(const QByteArray& chemin) {
     for (int etat = unzGoToFirstFile(archive); etat == UNZ_OK && lu; etat = unzGoToNextFile(archive)) {
         unz_file_info64 infos{};
         char nom[512];
-        lu = unzGetCurrentFileInfo64(archive, &infos, nom, sizeof nom, nullptr, 0, nullptr, 0) == UNZ_OK &&
-             unzOpenCurrentFile(archive) == UNZ_OK;
+        lu = unzGetCurrentFileInfo64(archive, &infos, nom, sizeof nom, nullptr, 0, nullptr, 0) == UNZ_OK;
         if (!lu)
             break;
         Partie& partie = parties.emplace_back();
         partie.nom = nom;
+        partie.brute = partie.nom != PartieStyles;
+        lu = unzOpenCurrentFile2(archive, &partie.methode, &partie.niveau, partie.brute ? 1 : 0) == UNZ_OK;
+        if (!lu)
+            break;
         partie.infos.tmz_date = {infos.tmu_date.tm_sec,  infos.tmu_date.tm_min, infos.tmu_date.tm_hour,
                                  infos.tmu_date.tm_mday, infos.tmu_date.tm_mon, infos.tmu_date.tm_year};
         partie.infos.dosDate = infos.dosDate;
-        partie.contenu.resize(static_cast<std::size_t>(infos.uncompressed_size));
+        partie.crc = infos.crc;
+        partie.tailleDecompressee = infos.uncompressed_size;
+        partie.contenu.resize(
+            static_cast<std::size_t>(partie.brute ? infos.compressed_size : infos.uncompressed_size));
         const auto taille = static_cast<int>(partie.contenu.size());
         lu = unzReadCurrentFile(archive, partie.contenu.data(), static_cast<unsigned>(taille)) == taille;
         lu = unzCloseCurrentFile(archive) == UNZ_OK && lu;
@@ -54,12 +65,16 @@ bool EcritParties(const QByteArray& chemin, const std::vector<Partie>& parties) 
         return false;
     bool ecrit = true;
     for (const Partie& partie : parties) {
-        ecrit = zipOpenNewFileInZip64(archive, partie.nom.c_str(), &partie.infos, nullptr, 0, nullptr, 0,
-                                      nullptr, Z_DEFLATED, Z_DEFAULT_COMPRESSION,
-                                      partie.contenu.size() > 0xffffffffU ? 1 : 0) == ZIP_OK &&
+        const int zip64 =
+            partie.tailleDecompressee > 0xffffffffU || partie.contenu.size() > 0xffffffffU ? 1 : 0;
+        ecrit = zipOpenNewFileInZip2_64(archive, partie.nom.c_str(), &partie.infos, nullptr, 0, nullptr, 0,
+                                        nullptr, partie.methode,
+                                        partie.brute ? partie.niveau : Z_DEFAULT_COMPRESSION,
+                                        partie.brute ? 1 : 0, zip64) == ZIP_OK &&
                 zipWriteInFileInZip(archive, partie.contenu.data(),
                                     static_cast<unsigned>(partie.contenu.size())) == ZIP_OK &&
-                zipCloseFileInZip(archive) == ZIP_OK;
+                (partie.brute ? zipCloseFileInZipRaw64(archive, partie.tailleDecompressee, partie.crc)
+                              : zipCloseFileInZip(archive)) == ZIP_OK;
         if (!ecrit)
             break;
     }

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace amortix {
 
@@ -24,6 +25,16 @@ struct EmpruntCalcule {
     bool tableauComplet() const { return lu && tableau.complet(); }
     bool reussi() const { return tableauComplet() && textesTEG.has_value(); }
 };
+
+// The main window's message for any failure of a computation; amortix-cli and the comparison
+// report the same.
+inline constexpr std::string_view MessageSaisieIncorrecte =
+    "Les informations saisies sont incomplètes ou incorrectes, veuillez les corriger.";
+
+// What a failed computation tells: why its insurance rate or deferral cannot apply, or the above.
+inline std::string MotifEchec(const EmpruntCalcule& calcul) {
+    return calcul.motif.empty() ? std::string(MessageSaisieIncorrecte) : calcul.motif;
+}
 
 EmpruntCalcule CalculeEmprunt(const SaisieEmprunt& saisie, bool tegActuariel,
                               const ConventionsLocales& conventions);

@@ -78,6 +78,17 @@ std::optional<OffreComparee> CompareOffre(const EmpruntCalcule& calcul,
     return offre;
 }
 
+OffreNommee CalculeOffre(std::string nom, const SaisieEmprunt& saisie, bool tegActuariel,
+                         const ConventionsLocales& conventions) {
+    OffreNommee offre;
+    offre.nom = std::move(nom);
+    const EmpruntCalcule calcul = CalculeEmprunt(saisie, tegActuariel, conventions);
+    offre.offre = CompareOffre(calcul, conventions);
+    if (!offre.offre)
+        offre.erreur = MotifEchec(calcul);
+    return offre;
+}
+
 MeilleuresOffres TrouveMeilleuresOffres(std::span<const OffreNommee> offres) {
     MeilleuresOffres meilleures;
     for (std::size_t i = 0; i < offres.size(); ++i) {

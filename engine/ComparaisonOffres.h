@@ -56,6 +56,11 @@ struct MeilleuresOffres {
 };
 MeilleuresOffres TrouveMeilleuresOffres(std::span<const OffreNommee> offres);
 
+// An offer computed from its inputs, its TEG by the method the options choose; when it does not
+// compute, the main window's failure message (or the reason its insurance rate or deferral gives).
+OffreNommee CalculeOffre(std::string nom, const SaisieEmprunt& saisie, bool tegActuariel,
+                         const ConventionsLocales& conventions);
+
 // The lines an offer is compared on, in the order every comparison shows them.
 enum class LigneComparaison {
     Montant,

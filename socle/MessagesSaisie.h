@@ -9,14 +9,8 @@
 
 namespace amortix {
 
-// The main window's message for any failure of a computation; amortix-cli reports the same.
-inline constexpr std::string_view MessageSaisieIncorrecte =
-    "Les informations saisies sont incomplètes ou incorrectes, veuillez les corriger.";
-
-// What a failed computation tells: why its insurance rate or deferral cannot apply, or the above.
-inline std::string MotifEchec(const EmpruntCalcule& calcul) {
-    return calcul.motif.empty() ? std::string(MessageSaisieIncorrecte) : calcul.motif;
-}
+// The main window's message for any failure of a computation (MessageSaisieIncorrecte) and
+// MotifEchec live with the computation, in CalculEmprunt.h.
 
 // The missing-value window's messages.
 inline constexpr std::string_view MessageSaisieIncoherente =

@@ -2,21 +2,10 @@
 
 #include "ConventionsSysteme.h"
 #include "DocumentEmprunt.h"
-#include "MessagesSaisie.h"
 
 #include <QFileInfo>
 
 namespace amortix {
-
-OffreNommee CalculeOffre(std::string nom, const SaisieEmprunt& saisie, bool tegActuariel,
-                         const ConventionsLocales& conventions) {
-    OffreNommee offre;
-    offre.nom = std::move(nom);
-    offre.offre = CompareOffre(CalculeEmprunt(saisie, tegActuariel, conventions), conventions);
-    if (!offre.offre)
-        offre.erreur = MessageSaisieIncorrecte;
-    return offre;
-}
 
 OffreNommee LitOffre(const QString& chemin, bool tegActuariel, const ConventionsLocales& conventions) {
     std::string nom = VersUtf8(QFileInfo(chemin).fileName());

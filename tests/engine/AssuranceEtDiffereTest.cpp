@@ -235,6 +235,10 @@ TEST(Modalites, LaComparaisonLesNomme) {
               "240 mois, après un différé partiel de 12 mois");
     EXPECT_EQ(texte(Pret("100000", "240", "3", {}), LigneComparaison::Assurance), "0,00");
     EXPECT_EQ(texte(Pret("100000", "240", "3", {}), LigneComparaison::Duree), "240 mois");
+    // An offer that cannot apply its deferral says why in its column.
+    EXPECT_EQ(
+        CalculeOffre("offre", Pret("100000", "240", "3", Differe(ModeDiffere::Total, "30")), true, fr).erreur,
+        "Le différé ne peut pas dépasser 24 mois.");
 }
 
 // After a deferral, capital is repaid from its last row on; on the capital owed, the insurance saved is the

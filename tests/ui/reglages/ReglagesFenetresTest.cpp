@@ -17,6 +17,16 @@
 
 using namespace amortix;
 
+namespace amortix {
+// A failed comparison of options shows all three.
+char* toString(const Options& o) {
+    return QTest::toString(QStringLiteral("{tegDansSorties %1, afficheEcranAccueil %2, tegActuariel %3}")
+                               .arg(o.tegDansSorties)
+                               .arg(o.afficheEcranAccueil)
+                               .arg(o.tegActuariel));
+}
+} // namespace amortix
+
 namespace {
 
 QString Logo(const Poste& p, const char* nom, QSize taille) {
@@ -55,12 +65,13 @@ private slots:
                 "la fenêtre de Amortix. Souhaitez-vous tout de même continuer ?")));
         QVERIFY(!QFile::exists(options));
         QCOMPARE(Demarre(p.module, p.interactions, QSize(640, 1024), false), PremiereFenetre::Accueil);
-        QVERIFY(Contenu(options).isEmpty() && p.module.options() == Options{});
+        QCOMPARE(Contenu(options), QByteArray());
+        QCOMPARE(p.module.options(), Options{});
         QCOMPARE(Demarre(p.module, p.interactions, QSize(641, 200), false), PremiereFenetre::Accueil);
         QCOMPARE(Demarre(p.module, p.interactions, QSize(1280, 1024), true), PremiereFenetre::Principale);
-        QVERIFY(Ecrit(options, "002") &&
-                Demarre(p.module, p.interactions, QSize(1280, 1024), false) == PremiereFenetre::Principale &&
-                p.module.options() == (Options{false, false, false}));
+        QVERIFY(Ecrit(options, "002"));
+        QCOMPARE(Demarre(p.module, p.interactions, QSize(1280, 1024), false), PremiereFenetre::Principale);
+        QCOMPARE(p.module.options(), (Options{false, false, false}));
         QCOMPARE(LigneDeCommande({"amortix", "/home/a/mes", "prêts/essai.amx"}),
                  QStringLiteral("/home/a/mes prêts/essai.amx"));
         int affichages = 0;
@@ -162,7 +173,9 @@ private slots:
             geste(options);
             QVERIFY2(Contenu(fichier) == attendu && !options.isVisible(), attendu);
         }
-        QVERIFY(!p.module.blnTEGActuariel && !p.module.blnAfficheEcranAccueil && Ecrit(fichier, "111"));
+        QCOMPARE(p.module.blnTEGActuariel, false);
+        QCOMPARE(p.module.blnAfficheEcranAccueil, false);
+        QVERIFY(Ecrit(fichier, "111"));
         frmOptions options(p.module, p.interactions, &principale);
         QVERIFY(options.size() == QSize(Pixels(4680), Pixels(2700)) && options.cmdOK->isDefault());
         QVERIFY(options.optTEG0->isChecked() && !options.chkAfficheEcranAccueil->isChecked());

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QStackedBarSeries>
 #include <QTableWidget>
+#include <cmath>
 
 using namespace amortix;
 using namespace std::chrono;
@@ -83,10 +84,11 @@ private slots:
                 const QTableWidgetItem* item = w.table->item(Ligne(ligne), c);
                 const bool marquee = (ligne == LigneComparaison::CoutTotal && c == 2) ||
                                      (ligne == LigneComparaison::TAEG && c == 0);
-                QVERIFY(item->font().bold() == marquee && item->toolTip().isEmpty() != marquee);
+                QCOMPARE(item->font().bold(), marquee);
+                QCOMPARE(!item->toolTip().isEmpty(), marquee);
             }
-        QVERIFY(w.table->item(Ligne(LigneComparaison::CoutTotal), 2)->toolTip().contains("coût total") &&
-                w.table->item(Ligne(LigneComparaison::TAEG), 0)->toolTip().contains("TAEG"));
+        QVERIFY(w.table->item(Ligne(LigneComparaison::CoutTotal), 2)->toolTip().contains("coût total"));
+        QVERIFY(w.table->item(Ligne(LigneComparaison::TAEG), 0)->toolTip().contains("TAEG"));
 
         QStringList courbes; // one line per offer that computed, in order
         for (const QAbstractSeries* serie : Controle<QChartView>(w.d, "graCapitalRestant")->chart()->series())
@@ -98,20 +100,22 @@ private slots:
         w.table->setCurrentCell(0, 0);
         auto* annuel = Controle<QChartView>(w.d, "graAnnuel");
         const auto* barres = qobject_cast<QStackedBarSeries*>(annuel->chart()->series().at(0));
-        QVERIFY(barres->barSets().at(0)->count() == 15 && annuel->chart()->title().endsWith("banque.amx") &&
-                std::abs(barres->barSets().at(0)->sum() - 100000.0) < 0.01 &&
-                std::abs(barres->barSets().at(1)->sum() - 15831.58) < 0.01 &&
-                annuel->chart()->locale() == QLocale());
+        QCOMPARE(barres->barSets().at(0)->count(), 15);
+        QVERIFY(annuel->chart()->title().endsWith("banque.amx"));
+        QCOMPARE(std::round(barres->barSets().at(0)->sum() * 100.0) / 100.0, 100000.0);
+        QCOMPARE(std::round(barres->barSets().at(1)->sum() * 100.0) / 100.0, 15831.58);
+        QCOMPARE(annuel->chart()->locale(), QLocale());
 
         const QString pdf = w.chemin("comparaison.pdf");
         w.interactions.fichiers.push_back(pdf);
         w.clique("cmdExporterPdf");
-        QVERIFY(w.interactions.messages.empty() && w.interactions.demandes.back().titre == "Exporter en PDF");
+        QCOMPARE(w.interactions.messages.size(), 0u);
+        QCOMPARE(w.interactions.demandes.back().titre, "Exporter en PDF");
         const QStringList lignes = poppler::Lignes(pdf);
-        QVERIFY(lignes.value(0) == "Comparaison des offres" &&
-                !lignes.filter("Capital restant dû").isEmpty() &&
-                lignes.contains("TAEG 3,37 % 19,78 % 9,70 %") &&
-                !lignes.filter("Remboursements par année : banque.amx").isEmpty());
+        QCOMPARE(lignes.value(0), "Comparaison des offres");
+        QCOMPARE(lignes.filter("Capital restant dû").isEmpty(), false);
+        QVERIFY2(lignes.contains("TAEG 3,37 % 19,78 % 9,70 %"), qPrintable(lignes.join('\n')));
+        QCOMPARE(lignes.filter("Remboursements par année : banque.amx").isEmpty(), false);
         // One A4 page across: 297 × 210 mm, in twips.
         const std::vector<poppler::Page> pages = poppler::Pages(pdf);
         QVERIFY(pages.size() == 1 && std::abs(pages[0].largeur - 297 / 25.4 * 1440) < 20 &&

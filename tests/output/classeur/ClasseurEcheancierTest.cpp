@@ -84,9 +84,11 @@ void VerifieEcheancierEtMiseEnPage(const Classeur& c, const EmpruntCalcule& calc
     EXPECT_EQ(lu["lignes"].toObject()["10"].toObject(),
               (QJsonObject{{"hauteur", 28.5}, {"style", "Arial 10 gras | -/centre renvoi"}}));
     // Rows of Arial 10, 12.75 points: about 55 to a printed page.
-    EXPECT_TRUE(lu["hauteurParDefaut"].toDouble() == 12.75 && lu["titresLignes"].toString() == "$10:$10" &&
-                lu["titresColonnes"].isNull() && lu["policeParDefaut"].toString() == "Arial" &&
-                !lu["stylesXml"].toString().contains("Calibri"));
+    EXPECT_EQ(lu["hauteurParDefaut"].toDouble(), 12.75);
+    EXPECT_EQ(lu["titresLignes"].toString(), "$10:$10");
+    EXPECT_TRUE(lu["titresColonnes"].isNull());
+    EXPECT_EQ(lu["policeParDefaut"].toString(), "Arial");
+    EXPECT_FALSE(lu["stylesXml"].toString().contains("Calibri"));
 }
 
 } // namespace

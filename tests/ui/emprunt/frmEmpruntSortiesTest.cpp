@@ -143,10 +143,11 @@ private slots:
         const QString chemin = w.chemin("prêt.xlsx");
         w.declenche(w.c().mnuExporterClasseur, chemin);
         QVERIFY(w.interactions.demande("Exporter vers un classeur", "Classeur Excel (*.xlsx)",
-                                       "/Tableau d'amortissement.xlsx") &&
-                w.interactions.messages.empty() && w.interactions.lancements.empty() &&
-                w.interactions.documents.empty() &&
-                Cellule(chemin, "G7") == "327.96 | #,##0.00 | Arial 10 gras");
+                                       "/Tableau d'amortissement.xlsx"));
+        QCOMPARE(w.interactions.messages.size(), 0u);
+        QCOMPARE(w.interactions.lancements.size(), 0u);
+        QCOMPARE(w.interactions.documents.size(), 0u);
+        QCOMPARE(Cellule(chemin, "G7"), "327.96 | #,##0.00 | Arial 10 gras");
         const QByteArray avant = Contenu(chemin);
         w.c().lblCoutTotal->setText(QStringLiteral("beaucoup"));
         w.declenche(w.c().mnuExporterClasseur, chemin);

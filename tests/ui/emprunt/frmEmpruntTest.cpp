@@ -51,10 +51,11 @@ private slots:
         QCOMPARE(c.cmdCalculer->isEnabled(), true);
         QCOMPARE(c.mnuOuvrir->isEnabled(), true);
         QCOMPARE(f.centralWidget()->size(), QSize(501, 519)); // 7515 × 7785 twips
-        QVERIFY(!c.cmdImprimer->icon().isNull() && c.cmdImprimer->text().isEmpty() &&
-                c.cmdImprimer->toolTip() == "Imprimer le tableau d'amortissement" &&
-                Controle<QLabel>(f, "Label12")->geometry().right() < c.DTPicker->geometry().left() &&
-                Controle<QLabel>(f, "Label12")->buddy() == c.DTPicker);
+        QCOMPARE(c.cmdImprimer->icon().isNull(), false);
+        QCOMPARE(c.cmdImprimer->text(), QString());
+        QCOMPARE(c.cmdImprimer->toolTip(), "Imprimer le tableau d'amortissement");
+        QCOMPARE_LT(Controle<QLabel>(f, "Label12")->geometry().right(), c.DTPicker->geometry().left());
+        QCOMPARE(Controle<QLabel>(f, "Label12")->buddy(), c.DTPicker);
         QStringList noms;
         for (QWidget* controle :
              std::initializer_list<QWidget*>{c.txtMontant, c.txtMensualite, c.txtTaux, c.txtFraisDossier,
@@ -65,27 +66,32 @@ private slots:
                                     "Fréquence des échéances", "Tableau d'amortissement"}));
         Controle<QAction>(f, "mnuVisiterSiteWeb")->trigger();
         Controle<QAction>(f, "mnuContacterAuteur")->trigger();
-        QVERIFY(w.interactions.adresses.size() == 2 && w.interactions.adresses[0].scheme() == "https" &&
-                w.interactions.adresses[1].scheme() == "mailto");
+        QCOMPARE(w.interactions.adresses.size(), 2);
+        QCOMPARE(w.interactions.adresses[0].scheme(), "https");
+        QCOMPARE(w.interactions.adresses[1].scheme(), "mailto");
         const QSize dessinee = f.size();
-        QVERIFY(f.minimumSize() == dessinee && f.maximumSize().width() > dessinee.width());
+        QCOMPARE(f.minimumSize(), dessinee);
+        QCOMPARE_GT(f.maximumSize().width(), dessinee.width());
         const QRect liste = c.lvwListe->geometry(), montant = c.txtMontant->geometry();
         const QPoint cadre = c.Frame2->pos();
         f.resize(dessinee + QSize(300, 200));
         QTRY_COMPARE(c.lvwListe->geometry(), liste.adjusted(0, 0, 300, 200));
-        QVERIFY(c.Frame2->pos() == cadre + QPoint(0, 200) && c.txtMontant->geometry() == montant);
+        QCOMPARE(c.Frame2->pos(), cadre + QPoint(0, 200));
+        QCOMPARE(c.txtMontant->geometry(), montant);
         f.resize(dessinee - QSize(100, 100));
         QCOMPARE(f.size(), dessinee);
         f.resize(dessinee + QSize(120, 80));
         QTest::mouseClick(Controle<QPushButton>(f, "cmdQuitter"), Qt::LeftButton);
-        QVERIFY(!f.isVisible() && w.interactions.messages.empty() && QFile::exists(w.chemin("fenetre.bin")));
+        QCOMPARE(f.isVisible(), false);
+        QCOMPARE(w.interactions.messages.size(), 0u);
+        QVERIFY(QFile::exists(w.chemin("fenetre.bin")));
         w.ouvre();
         QCOMPARE(w.f->size(), dessinee + QSize(120, 80));
         QTRY_COMPARE(w.c().lvwListe->geometry(), liste.adjusted(0, 0, 120, 80));
         QVERIFY(
-            ChargeTraductionsQt(*QCoreApplication::instance(), QLocale(QLocale::French, QLocale::France)) &&
-            QCoreApplication::translate("QPlatformTheme", "Cancel") == "Annuler" &&
-            QCoreApplication::translate("QFileDialog", "Look in:") == "Voir dans :");
+            ChargeTraductionsQt(*QCoreApplication::instance(), QLocale(QLocale::French, QLocale::France)));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annuler");
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), "Voir dans :");
     }
 
     // The worked example, typed: the fields rewritten, the list, the costs, the TEG, its tag and its details;
@@ -99,10 +105,13 @@ private slots:
         QTest::keyClicks(c.txtAssurance, QStringLiteral("1"));
         QVERIFY(w.f->aucunCalcul());
         w.calcule();
-        QVERIFY(w.interactions.messages.empty() && !w.f->aucunCalcul() && !QApplication::overrideCursor());
+        QCOMPARE(w.interactions.messages.size(), 0u);
+        QCOMPARE(w.f->aucunCalcul(), false);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(w.f->SaisieAffichee(), (SaisieEmprunt{"10000,00", "12", "6,00", "0,00", "0,00",
                                                        Frequence::Mois, std::chrono::year{2007} / 1 / 31}));
-        QVERIFY(w.lignes() == 12 && w.rangee(11) == "12 31/12/2007 860,70 4,28 0,00 856,42 0,00");
+        QCOMPARE(w.lignes(), 12);
+        QCOMPARE(w.rangee(11), "12 31/12/2007 860,70 4,28 0,00 856,42 0,00");
         const QAbstractItemModel* modele = c.lvwListe->model();
         const auto alignement = [](const QVariant& v) { return v.value<Qt::Alignment>(); };
         QVERIFY(modele->index(11, 3).data(ModeleEcheancier::RoleCle).toString() == "12A" &&
@@ -129,19 +138,22 @@ private slots:
         QTest::keyClick(liste, Qt::Key_C, Qt::ControlModifier);
         const auto copie = [] { return QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts); };
         const QStringList tout = copie();
-        QVERIFY(tout.size() == 13 && tout.back() == "12\t31/12/2007\t860,70\t4,28\t0,00\t856,42\t0,00");
+        QCOMPARE(tout.size(), 13);
+        QCOMPARE(tout.back(), "12\t31/12/2007\t860,70\t4,28\t0,00\t856,42\t0,00");
         QCOMPARE(tout.front(), QStringLiteral("N°\tDate\tMontant éch.\tIntérêts\tAssurance\tCapital amorti\t"
                                               "Capital restant dû"));
         for (const auto& [ligne, touches] : {std::pair{3, Qt::NoModifier}, {1, Qt::ControlModifier}})
             QTest::mouseClick(liste->viewport(), Qt::LeftButton, touches,
                               liste->visualRect(liste->model()->index(ligne, 0)).center());
-        QVERIFY(liste->contextMenuPolicy() == Qt::ActionsContextMenu && liste->actions().size() == 2 &&
-                liste->actions()[0]->text() == "&Copier" &&
-                liste->actions()[1]->text() == "&Tout sélectionner");
+        QCOMPARE(liste->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(liste->actions().size(), 2);
+        QCOMPARE(liste->actions()[0]->text(), "&Copier");
+        QCOMPARE(liste->actions()[1]->text(), "&Tout sélectionner");
         liste->actions().front()->trigger();
         const QStringList deux = copie();
-        QVERIFY(deux.size() == 3 && deux[1].startsWith("2\t28/02/2007\t") &&
-                deux[2].startsWith("4\t30/04/2007\t"));
+        QCOMPARE(deux.size(), 3);
+        QCOMPARE(deux[1].section('\t', 0, 1), "2\t28/02/2007");
+        QCOMPARE(deux[2].section('\t', 0, 1), "4\t30/04/2007");
         w.module.blnTEGActuariel = false; // shown as it was until the next computation
         QCOMPARE(c.lblTEG->text(), QStringLiteral("(TEG = 6,1667 %)"));
         w.calcule();

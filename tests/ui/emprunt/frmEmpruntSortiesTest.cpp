@@ -91,15 +91,17 @@ private slots:
             QLocale::setDefault(locale);
             Fenetre w;
             w.exporte();
-            QVERIFY(w.interactions.messages.empty() && w.interactions.documents.empty() &&
-                    w.interactions.lancements.size() == 1 &&
-                    w.interactions.lancements[0].programme == QStringLiteral("/usr/bin/soffice"));
+            QCOMPARE(w.interactions.messages.size(), 0u);
+            QCOMPARE(w.interactions.documents.size(), 0u);
+            QCOMPARE(w.interactions.lancements.size(), 1u);
+            QCOMPARE(w.interactions.lancements[0].programme, QStringLiteral("/usr/bin/soffice"));
             QCOMPARE(w.interactions.lancements[0].arguments.mid(0, 2), QStringList({"--calc", "-n"}));
             const QFileInfo fichier(w.interactions.lancements[0].arguments.value(2));
-            QVERIFY(fichier.exists() && fichier.suffix() == "xlsx" &&
-                    fichier.dir().dirName().startsWith("amortix-") &&
-                    w.curseursPendantLancement == QStringList{QString::number(Qt::WaitCursor)} &&
-                    Curseur() == "aucun");
+            QVERIFY(fichier.exists());
+            QCOMPARE(fichier.suffix(), "xlsx");
+            QCOMPARE(fichier.dir().dirName().left(8), "amortix-");
+            QCOMPARE(w.curseursPendantLancement, QStringList{QString::number(Qt::WaitCursor)});
+            QCOMPARE(Curseur(), "aucun");
             QCOMPARE(Cellule(fichier.filePath(), "A1"), "«Mon en-tête» | Arial 10 gras italique | centre/-");
             QCOMPARE(Cellule(fichier.filePath(), "E5"),
                      QStringLiteral("«%1» | Arial 8 | -/centre").arg(QLatin1String(teg)));
@@ -107,26 +109,30 @@ private slots:
                      QStringLiteral("«%1» | Arial 10 | droite/- | apostrophe | traits fin/cheveu/fin/fin")
                          .arg(QLatin1String(derniereDate)));
             w.exporte();
-            QVERIFY(w.interactions.lancements.size() == 2 &&
-                    w.interactions.lancements[1].arguments.value(2) != fichier.filePath());
+            QCOMPARE(w.interactions.lancements.size(), 2u);
+            QCOMPARE_NE(w.interactions.lancements[1].arguments.value(2), fichier.filePath());
             const QString rapport = w.chemin("rapport.pdf");
             w.interactions.imprimante = ImprimantePdf(rapport);
             QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
-            QVERIFY(ReprendLaListe(w, rapport) && poppler::NombreImages(rapport) == 0 &&
-                    poppler::Lignes(rapport).value(1) == "Montant du crédit : " + QLatin1String(montant));
+            QVERIFY(ReprendLaListe(w, rapport));
+            QCOMPARE(poppler::NombreImages(rapport), 0);
+            QCOMPARE(poppler::Lignes(rapport).value(1), "Montant du crédit : " + QLatin1String(montant));
         }
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
         Fenetre w(false);
         w.exporte();
-        QVERIFY(w.interactions.lancements.empty() && w.interactions.messages.empty() &&
-                w.interactions.documents.size() == 1 &&
-                QFile::exists(w.interactions.documents[0].toLocalFile()));
+        QCOMPARE(w.interactions.lancements.size(), 0u);
+        QCOMPARE(w.interactions.messages.size(), 0u);
+        QCOMPARE(w.interactions.documents.size(), 1u);
+        QVERIFY(QFile::exists(w.interactions.documents[0].toLocalFile()));
         w.interactions.programmes[QStringLiteral("soffice")] = QStringLiteral("/opt/soffice");
         w.interactions.lancementReussi = w.interactions.documentOuvert = false;
         w.exporte();
-        QVERIFY(w.interactions.lancements.size() == 1 && w.interactions.documents.size() == 2);
+        QCOMPARE(w.interactions.lancements.size(), 1u);
+        QCOMPARE(w.interactions.documents.size(), 2u);
         const QString chemin = w.interactions.documents[1].toLocalFile();
-        QVERIFY(QFile::exists(chemin) && Curseur() == "aucun");
+        QVERIFY(QFile::exists(chemin));
+        QCOMPARE(Curseur(), "aucun");
         QVERIFY(w.signale(
             "16",
             QStringLiteral("Erreur 429\r\nAucun tableur n'a pu ouvrir le classeur ; il a été enregistré "
@@ -154,8 +160,8 @@ private slots:
         QVERIFY(w.signale("7",
                           "Erreur 13\r\nIncompatibilité de type : « beaucoup » n'est pas un nombre.\r\n\r\n"
                           "Le classeur n'a pas été enregistré."));
-        QVERIFY(Contenu(chemin) == avant &&
-                QDir(w.dossier.path()).entryList(QDir::Files) == QStringList{QStringLiteral("prêt.xlsx")});
+        QCOMPARE(Contenu(chemin), avant);
+        QCOMPARE(QDir(w.dossier.path()).entryList(QDir::Files), QStringList{QStringLiteral("prêt.xlsx")});
         w.interactions.messages.clear();
         w.declenche(w.c().mnuExporterClasseur, w.chemin("absent/x.xlsx"));
         QVERIFY(w.signale("1", QStringLiteral("Erreur 5\r\nLe fichier « ")));
@@ -168,9 +174,11 @@ private slots:
         QString curseurPendantMessage;
         w.interactions.pendantMessage = [&](const auto&) { curseurPendantMessage = Curseur(); };
         w.exporte();
-        QVERIFY(w.interactions.lancements.empty() && w.interactions.documents.empty() &&
-                curseurPendantMessage == "aucun" && w.f->modeleListe()->texte(3, 6) == "n/a" &&
-                w.c().cmdExportExcel->isEnabled());
+        QCOMPARE(w.interactions.lancements.size(), 0u);
+        QCOMPARE(w.interactions.documents.size(), 0u);
+        QCOMPARE(curseurPendantMessage, "aucun");
+        QCOMPARE(w.f->modeleListe()->texte(3, 6), "n/a");
+        QCOMPARE(w.c().cmdExportExcel->isEnabled(), true);
         QVERIFY(w.signale("12", "Erreur 13\r\nIncompatibilité de type : « n/a » n'est pas un nombre.\r\n\r\n"
                                 "Excel n'est probablement pas installé sur votre ordinateur."));
     }
@@ -188,8 +196,10 @@ private slots:
         const QString apercu = w.chemin("apercu.pdf"), imprime = w.chemin("imprimante.pdf");
         w.interactions.imprimanteApercu = ImprimantePdf(apercu);
         w.c().mnuApercuAvantImpression->trigger();
-        QVERIFY(w.interactions.apercus == 1 && w.interactions.messages.empty() && ReprendLaListe(w, apercu) &&
-                poppler::Lignes(apercu).value(3) == "Taux d'intérêt : 6,00 %"); // no TEG asked
+        QCOMPARE(w.interactions.apercus, 1);
+        QCOMPARE(w.interactions.messages.size(), 0u);
+        QVERIFY(ReprendLaListe(w, apercu));
+        QCOMPARE(poppler::Lignes(apercu).value(3), "Taux d'intérêt : 6,00 %"); // no TEG asked
         bool curseurRendu = false;
         w.interactions.pendantMessage = [&](const auto&) { curseurRendu = !QApplication::overrideCursor(); };
         QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
@@ -208,20 +218,24 @@ private slots:
             return ImprimantePdf(imprime)();
         };
         QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
-        QVERIFY(w.interactions.messages.size() == 1 && curseurAttente && !QApplication::overrideCursor());
+        QCOMPARE(w.interactions.messages.size(), 1u);
+        QCOMPARE(curseurAttente, true);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(poppler::Lignes(imprime).mid(1, 9),
                  QStringList({"Montant du crédit : 10000,00", "Amortissement : 12 mois",
                               "Taux d'intérêt : 6,00 % (TEG: 9,9999 %)", "Assurance (fixe par éch.) : 15,00",
                               "Coût total du crédit : 507,96 dont :", "Intérêts : 327,96",
                               "Assurance : 180,00", "Frais de dossier : 0,00", "Tableau d'amortissement :"}));
-        QVERIFY(ReprendLaListe(w, imprime) && poppler::NombreImages(imprime) == 1 &&
-                w.rangee(0) == "1 31/01/2007 875,66 50,00 15,00 810,66 9189,34");
+        QVERIFY(ReprendLaListe(w, imprime));
+        QCOMPARE(poppler::NombreImages(imprime), 1);
+        QCOMPARE(w.rangee(0), "1 31/01/2007 875,66 50,00 15,00 810,66 9189,34");
         w.interactions.imprimante = ImprimantePdf(w.chemin("absent/imprimante.pdf"));
         QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
         QCOMPARE(w.interactions.dernierTexte(), Echec482);
         w.interactions.imprimanteApercu = ImprimantePdf(w.chemin("absent/apercu.pdf"));
         w.c().mnuApercuAvantImpression->trigger();
-        QVERIFY(w.interactions.messages.size() == 3 && w.interactions.dernierTexte() == Echec482);
+        QCOMPARE(w.interactions.messages.size(), 3u);
+        QCOMPARE(w.interactions.dernierTexte(), Echec482);
         w.interactions.messages.clear();
         w.c().mnuExporterPdf->trigger();
         QVERIFY(w.interactions.demandes.size() == 1 &&
@@ -233,7 +247,8 @@ private slots:
         QTRY_VERIFY(w.c().mnuFichier->isVisible());
         QTest::keyClick(w.c().mnuFichier, Qt::Key_P);
         QTRY_COMPARE(w.interactions.demandes.size(), std::size_t(2));
-        QVERIFY(w.interactions.messages.empty() && ReprendLaListe(w, w.chemin("export.pdf")));
+        QCOMPARE(w.interactions.messages.size(), 0u);
+        QVERIFY(ReprendLaListe(w, w.chemin("export.pdf")));
         const QString absent = w.chemin("absent/export.pdf");
         w.declenche(w.c().mnuExporterPdf, absent);
         QVERIFY(w.interactions.montre(IconeMessage::Critique, QStringLiteral("Amortix"),

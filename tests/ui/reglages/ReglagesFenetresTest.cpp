@@ -77,15 +77,16 @@ private slots:
         int affichages = 0;
         QPointer<frmAccueil> accueil = new frmAccueil([&affichages] { ++affichages; });
         accueil->show();
-        QVERIFY(accueil->size() == QSize(Pixels(5010), Pixels(3345)) &&
-                accueil->windowFlags() & Qt::FramelessWindowHint && accueil->Timer1->isActive() &&
-                accueil->Timer1->interval() == 5000);
+        QCOMPARE(accueil->size(), QSize(Pixels(5010), Pixels(3345)));
+        QCOMPARE(accueil->windowFlags() & Qt::FramelessWindowHint, Qt::FramelessWindowHint);
+        QCOMPARE(accueil->Timer1->isActive(), true);
         QTest::mouseClick(accueil->imgFleche, Qt::LeftButton);
         QCOMPARE(affichages, 1);
         QTRY_VERIFY(accueil.isNull());
         accueil = new frmAccueil([&affichages] { ++affichages; });
         accueil->Timer1->start(10);
-        QTRY_VERIFY(affichages == 2 && accueil.isNull());
+        QTRY_VERIFY(accueil.isNull());
+        QCOMPARE(affichages, 2);
     }
 
     // No store: the default headers, no logo. Texts cut at 255 characters; Enter does not close; OK
@@ -93,7 +94,8 @@ private slots:
     void personnalisationLogoEtOptions() {
         Poste p;
         frmEmprunt& principale = p.ouvre();
-        QVERIFY(p.interactions.messages.empty() && p.c().picLogo->pixmap().isNull());
+        QCOMPARE(p.interactions.messages.size(), 0u);
+        QCOMPARE(p.c().picLogo->pixmap().isNull(), true);
         QCOMPARE(p.module.strEnteteExcel, EnregistrementEntetesParDefaut().enteteExcel);
         const QString logo = Logo(p, "logo.bmp", QSize(120, 60)),
                       entetes = p.dossier.filePath(NomStockEntetes);
@@ -104,9 +106,9 @@ private slots:
         {
             frmCustom custom(p.module, p.interactions, &principale);
             QObject::connect(&custom, &frmCustom::EntetesAppliques, &principale, &frmEmprunt::ChargePicLogo);
-            QVERIFY(custom.windowTitle() == "Personnaliser Amortix" &&
-                    custom.size() == QSize(Pixels(7635), Pixels(3495)) &&
-                    custom.txtImpression->text() == EnregistrementEntetesParDefaut().enteteImpression);
+            QCOMPARE(custom.windowTitle(), "Personnaliser Amortix");
+            QCOMPARE(custom.size(), QSize(Pixels(7635), Pixels(3495)));
+            QCOMPARE(custom.txtImpression->text(), EnregistrementEntetesParDefaut().enteteImpression);
             custom.show();
             Tape(custom.txtImpression, QString(260, QLatin1Char('b')));
             QCOMPARE(custom.txtImpression->text().size(), 255);
@@ -116,17 +118,19 @@ private slots:
             custom.txtImage->setText(QStringLiteral("tapé"));
             p.interactions.fichiers = {QString(), QString(300, QLatin1Char('a')), logo};
             QTest::mouseClick(custom.cmdParcourir, Qt::LeftButton);
-            QVERIFY(custom.txtImage->text() == "tapé" &&
-                    p.interactions.demandes.back().filtre == "Fichiers image (*.jpg *.bmp *.gif)");
+            QCOMPARE(custom.txtImage->text(), "tapé");
+            QCOMPARE(p.interactions.demandes.back().filtre, "Fichiers image (*.jpg *.bmp *.gif)");
             QTest::mouseClick(custom.cmdParcourir, Qt::LeftButton);
             QCOMPARE(custom.txtImage->text(), QString(255, QLatin1Char('a')));
             QTest::mouseClick(custom.cmdParcourir, Qt::LeftButton);
             QTest::mouseClick(custom.cmdOK, Qt::LeftButton);
         }
-        QVERIFY(p.interactions.messages.empty() && p.module.strCheminImage == logo &&
-                p.module.strEnteteImpression == "Banque Dupont" && p.c().picLogo->size() == QSize(120, 60) &&
-                p.c().picLogo->pixmap().size() == QSize(120, 60) &&
-                Contenu(entetes).startsWith("  Banque Dupont "));
+        QCOMPARE(p.interactions.messages.size(), 0u);
+        QCOMPARE(p.module.strCheminImage, logo);
+        QCOMPARE(p.module.strEnteteImpression, "Banque Dupont");
+        QCOMPARE(p.c().picLogo->size(), QSize(120, 60));
+        QCOMPARE(p.c().picLogo->pixmap().size(), QSize(120, 60));
+        QCOMPARE(Contenu(entetes).left(16), QByteArray("  Banque Dupont "));
         {
             frmCustom custom(p.module, p.interactions, &principale);
             QObject::connect(&custom, &frmCustom::EntetesAppliques, &principale, &frmEmprunt::ChargePicLogo);
@@ -141,7 +145,8 @@ private slots:
         custom.txtImage->clear();
         custom.txtExportationExcel->clear();
         QTest::mouseClick(custom.cmdOK, Qt::LeftButton);
-        QVERIFY(p.c().picLogo->pixmap().isNull() && p.module.strEnteteExcel.isEmpty());
+        QCOMPARE(p.c().picLogo->pixmap().isNull(), true);
+        QCOMPARE(p.module.strEnteteExcel, QString());
         QVERIFY(LitEnregistrementEntetes(entetes).enregistrement.enteteExcel.isEmpty());
         // Options: OK and Enter (also on a check box) store what is shown, Annuler and Escape nothing; a file
         // that cannot be written is warned about, and the run goes on with the new choice.
@@ -171,25 +176,35 @@ private slots:
             frmOptions options(p.module, p.interactions, &principale);
             options.show();
             geste(options);
-            QVERIFY2(Contenu(fichier) == attendu && !options.isVisible(), attendu);
+            QCOMPARE(Contenu(fichier), QByteArray(attendu));
+            QCOMPARE(options.isVisible(), false);
         }
         QCOMPARE(p.module.blnTEGActuariel, false);
         QCOMPARE(p.module.blnAfficheEcranAccueil, false);
         QVERIFY(Ecrit(fichier, "111"));
         frmOptions options(p.module, p.interactions, &principale);
-        QVERIFY(options.size() == QSize(Pixels(4680), Pixels(2700)) && options.cmdOK->isDefault());
-        QVERIFY(options.optTEG0->isChecked() && !options.chkAfficheEcranAccueil->isChecked());
+        QCOMPARE(options.size(), QSize(Pixels(4680), Pixels(2700)));
+        QCOMPARE(options.cmdOK->isDefault(), true);
+        QCOMPARE(options.optTEG0->isChecked(), true);
+        QCOMPARE(options.chkAfficheEcranAccueil->isChecked(), false);
         QTest::mouseClick(options.cmdInfosTEG, Qt::LeftButton);
         QVERIFY(p.interactions.montre(IconeMessage::Information, QStringLiteral("Infos TEG"),
                                       QStringLiteral("T.E.G. : Taux Effectif Global\r\n\r\n")));
         const QStringList paragraphes = p.interactions.dernierTexte().split(QStringLiteral("\r\n"));
-        QVERIFY(paragraphes.size() == 8 && paragraphes[4].isEmpty() && paragraphes[6].isEmpty() &&
-                paragraphes[3].startsWith("Dans Amortix, le TEG prend donc en compte") &&
-                paragraphes[7].endsWith("il faut donc que la méthode de calcul du TEG soit identique."));
-        QVERIFY(QFile::remove(fichier) && QDir().mkdir(fichier));
+        QCOMPARE(paragraphes.size(), 8);
+        QCOMPARE(paragraphes[4], QString());
+        QCOMPARE(paragraphes[6], QString());
+        QVERIFY2(paragraphes[3].startsWith("Dans Amortix, le TEG prend donc en compte"),
+                 qPrintable(paragraphes[3]));
+        QVERIFY2(paragraphes[7].endsWith("il faut donc que la méthode de calcul du TEG soit identique."),
+                 qPrintable(paragraphes[7]));
+        QVERIFY(QFile::remove(fichier));
+        QVERIFY(QDir().mkdir(fichier));
         QTest::mouseClick(options.chkTEGDansExcel, Qt::LeftButton);
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
-        QVERIFY(Avertit(p, "\r\n") && options.result() == QDialog::Accepted && p.module.blnTEGDansExcel);
+        QVERIFY2(Avertit(p, "\r\n"), qPrintable(p.interactions.dernierTexte()));
+        QCOMPARE(options.result(), QDialog::Accepted);
+        QCOMPARE(p.module.blnTEGDansExcel, true);
     }
 
     // A logo gone, not a picture, or too large for Qt to hold (a bitmap header of 9000 × 9000 pixels,
@@ -199,8 +214,10 @@ private slots:
         const QString entetes = p.dossier.filePath(NomStockEntetes);
         EcritEnregistrementEntetes(entetes, {"a", "b", p.chemin("disparu.gif")});
         frmEmprunt& principale = p.ouvre();
-        QVERIFY(p.interactions.messages.size() == 1 && Avertit(p, QStringLiteral("disparu.gif")));
-        QVERIFY(p.c().picLogo->pixmap().isNull() && p.module.strEnteteImpression == "a");
+        QCOMPARE(p.interactions.messages.size(), 1u);
+        QVERIFY2(Avertit(p, QStringLiteral("disparu.gif")), qPrintable(p.interactions.dernierTexte()));
+        QCOMPARE(p.c().picLogo->pixmap().isNull(), true);
+        QCOMPARE(p.module.strEnteteImpression, "a");
         p.module.strCheminImage = Logo(p, "bon.bmp", QSize(30, 20));
         principale.ChargePicLogo();
         QVERIFY(Ecrit(p.chemin("faux.jpg"), "pas une image"));
@@ -208,9 +225,10 @@ private slots:
         QObject::connect(&custom, &frmCustom::EntetesAppliques, &principale, &frmEmprunt::ChargePicLogo);
         custom.txtImage->setText(p.chemin("faux.jpg"));
         QTest::mouseClick(custom.cmdOK, Qt::LeftButton);
-        QVERIFY(Avertit(p, "Ce fichier n'est pas une image reconnue : " + p.chemin("faux.jpg")) &&
-                custom.result() == QDialog::Accepted &&
-                LitEnregistrementEntetes(entetes).enregistrement.cheminImage == p.chemin("faux.jpg"));
+        QVERIFY2(Avertit(p, "Ce fichier n'est pas une image reconnue : " + p.chemin("faux.jpg")),
+                 qPrintable(p.interactions.dernierTexte()));
+        QCOMPARE(custom.result(), QDialog::Accepted);
+        QCOMPARE(LitEnregistrementEntetes(entetes).enregistrement.cheminImage, p.chemin("faux.jpg"));
         QByteArray bmp = "BM";
         for (const quint32 valeur : {54u, 0u, 54u, 40u, 9000u, 9000u, 1u | 32u << 16, 0u, 0u, 0u, 0u, 0u, 0u})
             bmp += QByteArray(reinterpret_cast<const char*>(&valeur), 4); // little-endian

@@ -74,21 +74,25 @@ private slots:
         };
         w.calcule({"10000.", "12.5", "6", "   "});
         QCOMPARE(w.textes(), QStringList({"10000,00", "12", "6,00", "860,66"}));
-        QVERIFY(w.interactions.messages.empty() && w.remisePossible());
+        QCOMPARE(w.interactions.messages.size(), 0u);
+        QCOMPARE(w.remisePossible(), true);
         w.calcule({"10000", "12", "", "860"});
         QVERIFY(w.dit(QStringLiteral("Le taux le plus proche de la réalité est de : 5,86%\r\n")));
-        QVERIFY(pendant == QStringList({"10000,00", "12", "5,86", "860,02", ""}) && w.remisePossible());
+        QCOMPARE(pendant, QStringList({"10000,00", "12", "5,86", "860,02", ""}));
+        QCOMPARE(w.remisePossible(), true);
         QTest::mouseClick(d.cmdCalculer, Qt::LeftButton);
         QVERIFY(w.dit("Au moins une zone doit être vide pour que Amortix recherche la valeur manquante."));
-        QVERIFY(w.textes() == pendant.mid(0, 4) && w.remisePossible());
+        QCOMPARE(w.textes(), pendant.mid(0, 4));
+        QCOMPARE(w.remisePossible(), true);
         w.calcule({"10000", " ", "6", ""});
         QVERIFY(w.dit("Une seule zone doit être vide pour que Amortix recherche la valeur manquante."));
         QCOMPARE(w.textes(), QStringList({"10000", " ", "6", ""}));
         w.calcule({"10000", "douze", "6", ""});
         QVERIFY(w.dit("Les informations saisies sont incomplètes, incorrectes ou incohérentes, veuillez les "
                       "corriger."));
-        QVERIFY(w.textes() == QStringList({"10000,00", "douze", "6", ""}) && !w.remisePossible() &&
-                d.isVisible());
+        QCOMPARE(w.textes(), QStringList({"10000,00", "douze", "6", ""}));
+        QCOMPARE(w.remisePossible(), false);
+        QCOMPARE(d.isVisible(), true);
         for (QLineEdit* valeur : d.txtValeur) {
             w.calcule({"10000", "12", "6", ""});
             QTest::keyClick(valeur, Qt::Key_Backspace);
@@ -96,9 +100,10 @@ private slots:
         }
         w.calcule({"10000", "12", "6", ""});
         QTest::keyClick(d.cboEcheance, Qt::Key_Down);
-        QVERIFY(d.cboEcheance->currentText() == "trimestres" &&
-                w.textes() == QStringList({"10000,00", "", "6,00", "860,66"}) &&
-                QApplication::focusWidget() == d.txtValeur[1] && !w.remisePossible());
+        QCOMPARE(d.cboEcheance->currentText(), "trimestres");
+        QCOMPARE(w.textes(), QStringList({"10000,00", "", "6,00", "860,66"}));
+        QCOMPARE(QApplication::focusWidget(), d.txtValeur[1]);
+        QCOMPARE(w.remisePossible(), false);
         QTest::mouseClick(d.cmdCalculer, Qt::LeftButton);
         QVERIFY(w.dit(QStringLiteral("La durée la plus proche de la réalité est de : 13 trimestres.")));
         d.txtValeur[0]->clear();
@@ -120,7 +125,8 @@ private slots:
         const auto pilote = [&](const std::function<void(frmCalculManquant&)>& actions) {
             RepondAuDialogue<frmCalculManquant>([actions](frmCalculManquant& d) {
                 QTRY_VERIFY(d.isActiveWindow()); // its platform window may report active before Qt does
-                QVERIFY(d.txtValeur[0]->text().isEmpty() && d.cboEcheance->currentIndex() == 0);
+                QCOMPARE(d.txtValeur[0]->text(), QString());
+                QCOMPARE(d.cboEcheance->currentIndex(), 0);
                 actions(d);
             });
             QTest::keyClick(Controle<QPushButton>(*w.f, "cmdManquant"), Qt::Key_Space);
@@ -133,7 +139,8 @@ private slots:
             QTRY_COMPARE(d.txtValeur[1]->text(), QStringLiteral("17"));
             d.close();
         });
-        QVERIFY(c.txtMontant->text().isEmpty() && c.txtAssurance->text() == "20");
+        QCOMPARE(c.txtMontant->text(), QString());
+        QCOMPARE(c.txtAssurance->text(), "20");
         pilote([](frmCalculManquant& d) {
             QTest::keyClick(d.cboEcheance, Qt::Key_Down);
             for (const auto& [i, texte] : {std::pair{0, "10000"}, {1, "20"}, {2, "5"}})
@@ -146,8 +153,10 @@ private slots:
         QCOMPARE(w.f->SaisieAffichee(),
                  (SaisieEmprunt{"10000,00", "20", "5,00", "0,00", "0,00", Frequence::Trimestres,
                                 std::chrono::year{2030} / 5 / 31}));
-        QVERIFY(!w.f->findChild<frmCalculManquant*>() && !w.f->aucunCalcul());
-        QVERIFY(w.lignes() == 20 && w.f->modeleListe()->texte(19, 1) == "28/02/2035");
+        QCOMPARE(w.f->findChild<frmCalculManquant*>(), nullptr);
+        QCOMPARE(w.f->aucunCalcul(), false);
+        QCOMPARE(w.lignes(), 20);
+        QCOMPARE(w.f->modeleListe()->texte(19, 1), "28/02/2035");
     }
 };
 

@@ -13,9 +13,11 @@ using namespace amortix;
 // the window's settings) and says why in French.
 TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
     QTemporaryDir d;
-    ASSERT_TRUE(QFile::link("/dev/zero", d.filePath("zero")) && QDir(d.path()).mkdir("dossier") &&
-                Ecrit(d.filePath("gros"), QByteArray(1025, 'a')) &&
-                Ecrit(d.filePath("juste"), QByteArray(1024, 'a')) && Ecrit(d.filePath("vide"), QByteArray()));
+    ASSERT_TRUE(QFile::link("/dev/zero", d.filePath("zero")));
+    ASSERT_TRUE(QDir(d.path()).mkdir("dossier"));
+    ASSERT_TRUE(Ecrit(d.filePath("gros"), QByteArray(1025, 'a')));
+    ASSERT_TRUE(Ecrit(d.filePath("juste"), QByteArray(1024, 'a')));
+    ASSERT_TRUE(Ecrit(d.filePath("vide"), QByteArray()));
     // The end of the description for each; none when the file is read.
     using Cas = std::pair<const char*, const char*>;
     for (const auto& [nom, cause] :
@@ -27,15 +29,16 @@ TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
         const FichierLu lu = LitFichierUtilisateur(d.filePath(nom), 1024);
         EXPECT_EQ(lu.present, !cause || std::string_view(cause) != "fichier ou dossier introuvable.");
         if (!cause) {
-            EXPECT_TRUE(lu.lu() && lu.octets == Contenu(d.filePath(nom)));
+            EXPECT_TRUE(lu.lu());
+            EXPECT_EQ(lu.octets, Contenu(d.filePath(nom)));
             continue;
         }
-        ASSERT_TRUE(lu.erreur && lu.octets.isEmpty());
-        const QString& description = lu.erreur->description;
-        EXPECT_TRUE(description.startsWith(
-                        QStringLiteral("Le fichier « %1 » n'a pas pu être lu : ").arg(d.filePath(nom))) &&
-                    description.endsWith(QString::fromUtf8(cause)))
-            << description.toStdString();
+        ASSERT_TRUE(lu.erreur.has_value());
+        EXPECT_EQ(lu.octets, QByteArray());
+        const QString debut = QStringLiteral("Le fichier « %1 » n'a pas pu être lu : ").arg(d.filePath(nom));
+        const QString fin = QString::fromUtf8(cause);
+        EXPECT_EQ(lu.erreur->description.left(debut.size()), debut);
+        EXPECT_EQ(lu.erreur->description.right(fin.size()), fin);
     }
 }
 
@@ -49,18 +52,20 @@ TEST(FichierUtilisateur, EcritureRefuseeOuAbandonnee) {
     ASSERT_TRUE(Ecrit(chemin, "ancien"));
     for (const QString& cible : {d.filePath("tube"), d.path()}) {
         const auto erreur = EcritFichierUtilisateur(cible, QByteArray("contenu"));
-        EXPECT_TRUE(erreur && erreur->numero == ErreurOuverture &&
-                    erreur->description.endsWith(QStringLiteral(" ; il est laissé tel quel.")))
-            << cible.toStdString();
+        ASSERT_TRUE(erreur.has_value()) << cible.toStdString();
+        EXPECT_EQ(erreur->numero, ErreurOuverture);
+        EXPECT_EQ(erreur->description.right(26), QStringLiteral(" ; il est laissé tel quel."));
     }
     struct stat etat {};
-    EXPECT_TRUE(::stat(QFile::encodeName(d.filePath("tube")).constData(), &etat) == 0 &&
-                S_ISFIFO(etat.st_mode));
+    ASSERT_EQ(::stat(QFile::encodeName(d.filePath("tube")).constData(), &etat), 0);
+    EXPECT_TRUE(S_ISFIFO(etat.st_mode));
     const auto abandon = EcritFichierUtilisateur(chemin, [](QIODevice& destination) -> std::optional<Erreur> {
         destination.write("nouveau, à moitié");
         return Erreur{42, QStringLiteral("abandon")};
     });
-    EXPECT_TRUE(abandon && abandon->numero == 42 && Contenu(chemin) == "ancien");
+    ASSERT_TRUE(abandon.has_value());
+    EXPECT_EQ(abandon->numero, 42);
+    EXPECT_EQ(Contenu(chemin), "ancien");
     EXPECT_EQ(QDir(d.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
               (QStringList{"pret.amx", "tube"}));
 }

@@ -26,12 +26,16 @@ TEST(FichierOptions, LectureEtEcritureSelonLesOctets) {
     }
     // A missing file gives the defaults and is created empty, when asked.
     QFile::remove(chemin);
-    EXPECT_TRUE(LitOptions(chemin, false).options == Options{} && Contenu(chemin) == "absent");
+    EXPECT_EQ(LitOptions(chemin, false).options, Options{});
+    EXPECT_EQ(Contenu(chemin), "absent");
     const LectureOptions absent = LitOptions(chemin, true);
-    EXPECT_TRUE(absent.options == Options{} && !absent.erreur && Contenu(chemin).isEmpty());
+    EXPECT_EQ(absent.options, Options{});
+    EXPECT_FALSE(absent.erreur.has_value());
+    EXPECT_EQ(Contenu(chemin), QByteArray());
     for (const auto& [avant, options, apres] : {std::tuple{"", Options{true, false, false}, "102"},
                                                 {"xxxxxx", Options{true, true, true}, "111xxx"}}) {
-        ASSERT_TRUE(Ecrit(chemin, avant) && !EcritOptions(chemin, options));
+        ASSERT_TRUE(Ecrit(chemin, avant));
+        ASSERT_FALSE(EcritOptions(chemin, options).has_value());
         EXPECT_EQ(Contenu(chemin), QByteArray(apres));
     }
 }
@@ -44,11 +48,13 @@ TEST(StockEntetes, DefautsLongueursEtCodage) {
     const QString chemin = dossier.filePath(NomStockEntetes), dossierALaPlace = dossier.filePath("a");
     const EnregistrementEntetes defaut = EnregistrementEntetesParDefaut();
     const LectureEntetes absent = LitEnregistrementEntetes(chemin);
-    EXPECT_TRUE(absent.enregistrement == defaut && !absent.erreur);
+    EXPECT_EQ(absent.enregistrement, defaut);
+    EXPECT_FALSE(absent.erreur.has_value());
     ASSERT_TRUE(QDir().mkdir(dossierALaPlace));
     EXPECT_TRUE(EcritEnregistrementEntetes(dossierALaPlace, defaut));
     const LectureEntetes illisible = LitEnregistrementEntetes(dossierALaPlace);
-    EXPECT_TRUE(illisible.enregistrement == defaut && illisible.erreur);
+    EXPECT_EQ(illisible.enregistrement, defaut);
+    EXPECT_TRUE(illisible.erreur.has_value());
     EXPECT_TRUE(defaut.enteteImpression.contains(QStringLiteral("Amortix")));
     EXPECT_EQ(defaut.enteteExcel,
               QStringLiteral("Tableau Excel réalisé avec Amortix - https://amortix.example.org"));
@@ -61,7 +67,8 @@ TEST(StockEntetes, DefautsLongueursEtCodage) {
     ASSERT_FALSE(EcritEnregistrementEntetes(chemin, {exact, QString(300, QLatin1Char('z')), accents}));
     const QByteArray octets = Contenu(chemin);
     EXPECT_EQ(std::tuple(octets.size(), octets.mid(255, 255)), std::tuple(765, QByteArray(255, 'z')));
-    EXPECT_TRUE(octets.mid(510).contains("\x80") && octets.mid(510).contains("\x9c")); // € and œ
+    EXPECT_TRUE(octets.mid(510).contains("\x80")); // €
+    EXPECT_TRUE(octets.mid(510).contains("\x9c")); // œ
     EXPECT_EQ(LitEnregistrementEntetes(chemin).enregistrement,
               (EnregistrementEntetes{exact, QString(255, QLatin1Char('z')), accents}));
 

@@ -203,10 +203,10 @@ private slots:
         bool curseurRendu = false;
         w.interactions.pendantMessage = [&](const auto&) { curseurRendu = !QApplication::overrideCursor(); };
         QTest::mouseClick(w.c().cmdImprimer, Qt::LeftButton);
-        QVERIFY(w.interactions.montre(IconeMessage::Critique, "Amortix",
-                                      "Erreur 484\r\nAucune imprimante par défaut n'est définie." +
-                                          Echec482.mid(Echec482.indexOf("\r\n\r\n"))) &&
-                curseurRendu);
+        QCOMPARE(w.interactions.dernierTexte(), "Erreur 484\r\nAucune imprimante par défaut n'est définie." +
+                                                    Echec482.mid(Echec482.indexOf("\r\n\r\n")));
+        QCOMPARE(w.interactions.messages.back().icone, IconeMessage::Critique);
+        QCOMPARE(curseurRendu, true);
         w.module.blnTEGDansExcel = true;
         QImage image(40, 30, QImage::Format_RGB32);
         image.fill(Qt::darkBlue);
@@ -238,8 +238,8 @@ private slots:
         QCOMPARE(w.interactions.dernierTexte(), Echec482);
         w.interactions.messages.clear();
         w.c().mnuExporterPdf->trigger();
-        QVERIFY(w.interactions.demandes.size() == 1 &&
-                w.interactions.demande("Exporter en PDF", "Document PDF (*.pdf)",
+        QCOMPARE(w.interactions.demandes.size(), 1u);
+        QVERIFY(w.interactions.demande("Exporter en PDF", "Document PDF (*.pdf)",
                                        "/Tableau d'amortissement.pdf"));
         QVERIFY(Ecrit(w.chemin("export.pdf"), "ancien contenu"));
         w.interactions.fichiers.push_back(w.chemin("export.pdf"));
@@ -252,10 +252,12 @@ private slots:
         const QString absent = w.chemin("absent/export.pdf");
         w.declenche(w.c().mnuExporterPdf, absent);
         QVERIFY(w.interactions.montre(IconeMessage::Critique, QStringLiteral("Amortix"),
-                                      "Erreur 5\r\nLe fichier « " + absent + " » n'a pas pu être écrit : ") &&
-                w.interactions.dernierTexte().endsWith(
-                    "\r\n\r\nVérifiez que le dossier choisi existe et que vous pouvez y écrire.") &&
-                !QFile::exists(absent) && !QApplication::overrideCursor());
+                                      "Erreur 5\r\nLe fichier « " + absent + " » n'a pas pu être écrit : "));
+        const QString conseil =
+            QStringLiteral("\r\n\r\nVérifiez que le dossier choisi existe et que vous pouvez y écrire.");
+        QCOMPARE(w.interactions.dernierTexte().right(conseil.size()), conseil);
+        QCOMPARE(QFile::exists(absent), false);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 };
 

@@ -114,10 +114,11 @@ private slots:
         QCOMPARE(w.rangee(11), "12 31/12/2007 860,70 4,28 0,00 856,42 0,00");
         const QAbstractItemModel* modele = c.lvwListe->model();
         const auto alignement = [](const QVariant& v) { return v.value<Qt::Alignment>(); };
-        QVERIFY(modele->index(11, 3).data(ModeleEcheancier::RoleCle).toString() == "12A" &&
-                (alignement(modele->headerData(6, Qt::Horizontal, Qt::TextAlignmentRole)) & Qt::AlignRight) &&
-                (alignement(modele->index(0, 0).data(Qt::TextAlignmentRole)) & Qt::AlignHorizontal_Mask) ==
-                    Qt::AlignLeft);
+        QCOMPARE(modele->index(11, 3).data(ModeleEcheancier::RoleCle).toString(), "12A");
+        QCOMPARE(alignement(modele->headerData(6, Qt::Horizontal, Qt::TextAlignmentRole)) & Qt::AlignRight,
+                 Qt::AlignRight);
+        QCOMPARE(alignement(modele->index(0, 0).data(Qt::TextAlignmentRole)) & Qt::AlignHorizontal_Mask,
+                 Qt::AlignLeft);
         QCOMPARE(QStringList({c.lblCoutTotal->text(), c.lblCoutInterets->text(), c.lblCoutAssurance->text(),
                               c.lblCoutFraisDossier->text(), c.lblTEG->text(),
                               c.lblTEG->property("tag").toString()}),
@@ -183,9 +184,11 @@ private slots:
             w.calcule();
             w.f->setWindowTitle(QStringLiteral("pret.amx - Amortix"));
             modifie();
-            QVERIFY(ResultatsEffaces(w) && !w.f->aucunCalcul());
+            QVERIFY(ResultatsEffaces(w));
+            QCOMPARE(w.f->aucunCalcul(), false);
             QTest::keyClick(champ, Qt::Key_Return);
-            QVERIFY2(w.lignes() > 0 && w.interactions.messages.empty(), qPrintable(champ->objectName()));
+            QVERIFY2(w.lignes() > 0, qPrintable(champ->objectName()));
+            QCOMPARE(w.interactions.messages.size(), 0u);
         }
     }
 
@@ -233,10 +236,14 @@ private slots:
              {std::tuple{"", "6", ""}, {"10000", "six", ""}, {"10000", "6", "a"}}) {
             w.calcule(montant, "12", taux, assurance);
             QVERIFY(w.interactions.montre(IconeMessage::Information, "Amortix", MessageEchec));
-            QVERIFY(c.txtMontant->text() == montant && w.lignes() == 0 && w.f->aucunCalcul());
+            QCOMPARE(c.txtMontant->text(), montant);
+            QCOMPARE(w.lignes(), 0);
+            QCOMPARE(w.f->aucunCalcul(), true);
         }
         w.calcule("10000", "0", "6");
-        QVERIFY(w.interactions.messages.size() == 4 && c.txtAssurance->text() == "0,00" && w.lignes() == 0);
+        QCOMPARE(w.interactions.messages.size(), 4u);
+        QCOMPARE(c.txtAssurance->text(), "0,00");
+        QCOMPARE(w.lignes(), 0);
         w.calcule("1000", "3", "0");
         QCOMPARE(w.interactions.messages.size(), 5u);
         QCOMPARE(w.interactions.dernierTexte(), MessageEchec);
@@ -247,9 +254,13 @@ private slots:
         QCOMPARE(c.cmdImprimer->isEnabled(), true);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         w.calcule("10000", "2147483647", "0", "", "", QDate(2000, 1, 31));
-        QVERIFY(w.interactions.messages.size() == 6 && w.interactions.dernierTexte() == MessageEchec &&
-                w.lignes() == 96000 && w.f->modeleListe()->texte(95999, 1) == "31/12/9999" &&
-                c.lblCoutTotal->text().isEmpty() && c.lvwListe->isVisible() && !c.cmdImprimer->isEnabled());
+        QCOMPARE(w.interactions.messages.size(), 6u);
+        QCOMPARE(w.interactions.dernierTexte(), MessageEchec);
+        QCOMPARE(w.lignes(), 96000);
+        QCOMPARE(w.f->modeleListe()->texte(95999, 1), "31/12/9999");
+        QCOMPARE(c.lblCoutTotal->text(), QString());
+        QCOMPARE(c.lvwListe->isVisible(), true);
+        QCOMPARE(c.cmdImprimer->isEnabled(), false);
         // In a point locale, with the year on four digits.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         PosteOuvert en;

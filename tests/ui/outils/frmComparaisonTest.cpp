@@ -66,7 +66,9 @@ private slots:
         chemins.insert(1, w.chemin("abime.amx"));
         w.interactions.listesFichiers.push_back(chemins);
         w.clique("cmdAjouter");
-        QVERIFY(w.interactions.demande("Ouvrir", FiltreDocuments) && !QApplication::overrideCursor());
+        QCOMPARE(w.interactions.demandes.back().titre, "Ouvrir");
+        QCOMPARE(w.interactions.demandes.back().filtre, FiltreDocuments);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(w.entetes(), QStringList({"banque.amx", "abime.amx", "conso.amx", "auto.amx"}));
         QVERIFY(w.table->item(0, 1)->text().startsWith("le document n'a pas pu être ouvert : "));
         QCOMPARE(w.table->rowSpan(0, 1), static_cast<int>(LignesComparaison.size()));
@@ -118,29 +120,32 @@ private slots:
         QCOMPARE(lignes.filter("Remboursements par année : banque.amx").isEmpty(), false);
         // One A4 page across: 297 × 210 mm, in twips.
         const std::vector<poppler::Page> pages = poppler::Pages(pdf);
-        QVERIFY(pages.size() == 1 && std::abs(pages[0].largeur - 297 / 25.4 * 1440) < 20 &&
-                std::abs(pages[0].hauteur - 210 / 25.4 * 1440) < 20);
+        QCOMPARE(pages.size(), 1u);
+        QCOMPARE(std::round(pages[0].largeur / 20.0), std::round(297 / 25.4 * 1440 / 20.0));
+        QCOMPARE(std::round(pages[0].hauteur / 20.0), std::round(210 / 25.4 * 1440 / 20.0));
 
         QVERIFY(QDir(w.dossier.path()).mkdir(QStringLiteral("dossier.pdf")));
         const QStringList avant = QDir(w.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         for (const QString& destination : {w.chemin("absent/comparaison.pdf"), w.chemin("dossier.pdf")}) {
             w.interactions.fichiers.push_back(destination);
             w.clique("cmdExporterPdf");
-            QVERIFY(w.interactions.montre(IconeMessage::Critique, TitreAmortix, "Erreur ") &&
-                    w.interactions.dernierTexte().endsWith(
-                        "Vérifiez que le dossier choisi existe et que vous pouvez y écrire.") &&
-                    QDir(w.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot) == avant &&
-                    !QFileInfo::exists(w.chemin("absent")) && QFileInfo(w.chemin("dossier.pdf")).isDir());
+            QVERIFY(w.interactions.montre(IconeMessage::Critique, TitreAmortix, "Erreur "));
+            const QString conseil =
+                QStringLiteral("Vérifiez que le dossier choisi existe et que vous pouvez y écrire.");
+            QCOMPARE(w.interactions.dernierTexte().right(conseil.size()), conseil);
+            QCOMPARE(QDir(w.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), avant);
+            QCOMPARE(QFileInfo::exists(w.chemin("absent")), false);
+            QCOMPARE(QFileInfo(w.chemin("dossier.pdf")).isDir(), true);
         }
 
         w.table->setCurrentCell(0, 1);
         w.clique("cmdRetirer");
-        QVERIFY(w.entetes() == QStringList({"banque.amx", "conso.amx", "auto.amx"}) &&
-                w.table->currentColumn() == 1); // the next column is the current one
+        QCOMPARE(w.entetes(), QStringList({"banque.amx", "conso.amx", "auto.amx"}));
+        QCOMPARE(w.table->currentColumn(), 1); // the next column is the current one
         w.clique("cmdRetirer"); // cheapest gone: the car loan, below 9 000 × 9 % × 5 + 60 × 1,30 of cost
-        QVERIFY(w.entetes() == QStringList({"banque.amx", "auto.amx"}) &&
-                w.table->item(Ligne(LigneComparaison::CoutTotal), 1)->font().bold() &&
-                !w.table->item(Ligne(LigneComparaison::CoutTotal), 0)->font().bold());
+        QCOMPARE(w.entetes(), QStringList({"banque.amx", "auto.amx"}));
+        QCOMPARE(w.table->item(Ligne(LigneComparaison::CoutTotal), 1)->font().bold(), true);
+        QCOMPARE(w.table->item(Ligne(LigneComparaison::CoutTotal), 0)->font().bold(), false);
         // Every button by Tab and by its own access key; Escape closes.
         QVERIFY(Active(w.d));
         w.table->setFocus();
@@ -150,7 +155,8 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), Controle<QPushButton>(w.d, nom));
             touches << QKeySequence::mnemonic(Controle<QPushButton>(w.d, nom)->text()).toString();
         }
-        QVERIFY(touches.size() == 4 && !touches.contains(QString()));
+        QCOMPARE(touches.size(), 4);
+        QCOMPARE(touches.contains(QString()), false);
         const std::size_t demandes = w.interactions.demandes.size();
         QTest::keyClick(&w.d, Qt::Key_A, Qt::AltModifier);
         QTRY_COMPARE(w.interactions.demandes.size(), demandes + 1); // an access key clicks after a while

@@ -23,7 +23,8 @@ TEST(CommandeExportClasseur, AvecEtSansLeTEGPuisDossierAbsent) {
     };
 
     ASSERT_EQ(exporte(chemin), StatutReussi) << erreurs;
-    EXPECT_TRUE(cellule("E5").isUndefined() && erreurs.empty()) << erreurs;
+    EXPECT_TRUE(cellule("E5").isUndefined());
+    EXPECT_EQ(erreurs, "");
 
     // The stored options and header apply as in the window.
     reglages.blnTEGDansExcel = true;

@@ -12,6 +12,7 @@ TEST(CalculEmprunt, LaDureeEstArrondieAuPairSonTexteGarde) {
         const auto calcul =
             CalculeEmprunt({"10000", duree, "6", "", "", Frequence::Mois, 2007y / January / 31}, true,
                            ConventionsFrancaises());
-        EXPECT_TRUE(calcul.tableau.lignes.size() == lignes && calcul.champs.duree == duree) << duree;
+        EXPECT_EQ(calcul.tableau.lignes.size(), lignes) << duree;
+        EXPECT_EQ(calcul.champs.duree, duree);
     }
 }

@@ -37,7 +37,8 @@ TEST(ComparaisonOffres, LOffreDeLaBanqueLesMeilleuresEtLesEchecs) {
                                        Offre("b", "2,2", "20", "1000"),
                                        Offre("b bis", "2,2", "20", "1000")};
     MeilleuresOffres meilleures = TrouveMeilleuresOffres(offres);
-    EXPECT_TRUE(meilleures.moinsChere == 2u && meilleures.plusPetitTAEG == 2u);
+    EXPECT_EQ(meilleures.moinsChere, 2u);
+    EXPECT_EQ(meilleures.plusPetitTAEG, 2u);
     // Fees count in the TAEG: 1,9 % with 1 500 of fees is above 2 % without.
     offres = {Offre("sans frais", "2", "0", "0"), Offre("taux bas", "1,9", "0", "1500")};
     EXPECT_EQ(TrouveMeilleuresOffres(offres).plusPetitTAEG, 0u);

@@ -34,6 +34,7 @@ TEST(LectureNombres, DecimauxPuisEntiers) {
           Entier{"2147483646,5", 2147483646}, Entier{"000000000000000000012", 12}, Entier{"12.5", {}}})
         EXPECT_EQ(LitEntier(c.first, fr), c.second) << c.first;
     EXPECT_EQ(LitEntier("12.5", en), 12);
-    EXPECT_TRUE(EstVide(" \t\u00a0\u202f") && !EstVide(" 0 "));
+    EXPECT_TRUE(EstVide(" \t\u00a0\u202f"));
+    EXPECT_FALSE(EstVide(" 0 "));
     EXPECT_EQ(SansBlancs("\u00a0 12 \u202f"), "12");
 }

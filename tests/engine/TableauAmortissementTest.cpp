@@ -59,11 +59,14 @@ TEST(TableauAmortissement, DixMilleASixPourCentSurDouzeMoisPuisAutresFrequences)
 TEST(TableauAmortissement, DureesRefuseesDepassementsEtFinDuCalendrier) {
     for (std::int32_t n : {0, -1, INT32_MIN}) {
         const auto t = Tableau(10000, 6, n, 2007y / January / 31);
-        EXPECT_TRUE(t.echec == CauseEchec::DureeNonPositive && t.lignes.empty() && !t.couts) << n;
+        EXPECT_EQ(t.echec, CauseEchec::DureeNonPositive) << n;
+        EXPECT_EQ(t.lignes.size(), 0u);
+        EXPECT_FALSE(t.couts.has_value());
     }
     EXPECT_EQ(Tableau(10000, 6, INT32_MAX, 2007y / January / 31).echec, CauseEchec::Arithmetique);
     EXPECT_EQ(Tableau(1e308, 600, 12, 2007y / January / 31).echec, CauseEchec::Arithmetique);
     auto t = Tableau(1e6, 0, INT32_MAX, 2000y / January / 31);
-    EXPECT_TRUE(t.echec == CauseEchec::Calendrier && !t.couts);
+    EXPECT_EQ(t.echec, CauseEchec::Calendrier);
+    EXPECT_FALSE(t.couts.has_value());
     EXPECT_EQ(std::tuple(t.lignes.size(), t.lignes.back()[Colonne::Date]), std::tuple(96000u, "31/12/9999"));
 }

@@ -111,15 +111,18 @@ TEST(TauxAnnuelEffectifGlobal, EmpruntsAuHasard) {
         const auto bas = CalculeTauxAnnuelsEffectifs(montant, fraisBas, a, montants, k);
         const auto haut =
             CalculeTauxAnnuelsEffectifs(montant, fraisBas + frais(hasard) / 100.0, a, montants, k);
-        EXPECT_TRUE(Taux(haut.taeg) > Taux(bas.taeg) &&
-                    Taux(haut.taegHorsAssurance) > Taux(bas.taegHorsAssurance) && Taux(bas.taea) > 0.0);
+        EXPECT_GT(Taux(haut.taeg), Taux(bas.taeg));
+        EXPECT_GT(Taux(haut.taegHorsAssurance), Taux(bas.taegHorsAssurance));
+        EXPECT_GT(Taux(bas.taea), 0.0);
         const auto ecart = [&](long double x) {
             long double somme = -(montant - fraisBas);
             for (std::size_t j = 0; j < montants.size(); ++j)
                 somme += montants[j] * std::pow(1.0L + x, -static_cast<long double>(j + 1) / k);
             return somme;
         };
-        EXPECT_TRUE(ecart(Taux(bas.taeg) - 1e-12L) > 0.0L && ecart(Taux(bas.taeg) + 1e-12L) < 0.0L);
+        // The rate is the root: the sum changes sign across it.
+        EXPECT_GT(ecart(Taux(bas.taeg) - 1e-12L), 0.0L);
+        EXPECT_LT(ecart(Taux(bas.taeg) + 1e-12L), 0.0L);
     }
     EXPECT_LT(ecartes, 20);
 }

@@ -46,7 +46,8 @@ TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSeulementSiChange) {
 
     // Nothing changed: every entry is written again, no database is refreshed.
     b.lances.clear();
-    EXPECT_TRUE(b.enregistre("/opt/amortix/amortix").fichiersChanges.isEmpty() && b.lances.isEmpty());
+    EXPECT_EQ(b.enregistre("/opt/amortix/amortix").fichiersChanges, QStringList());
+    EXPECT_EQ(b.lances, QStringList());
     // Started from elsewhere: the command follows the program.
     EXPECT_EQ(b.enregistre(QStringLiteral("/home/a/Mes programmes/amortix")).fichiersChanges,
               QStringList{b.donnees("applications/amortix.desktop")});
@@ -77,7 +78,8 @@ TEST(AssociationFichiers, LesAutresLignesDeMimeappsRestent) {
             << depart.data();
 
     Bureau b;
-    ASSERT_TRUE(QDir().mkpath(b.emplacements.configuration) && Ecrit(b.mimeapps(), avant));
+    ASSERT_TRUE(QDir().mkpath(b.emplacements.configuration));
+    ASSERT_TRUE(Ecrit(b.mimeapps(), avant));
     b.enregistre(QStringLiteral("/usr/bin/amortix"));
     EXPECT_EQ(Contenu(b.mimeapps()), cas[0].second);
 }

@@ -95,7 +95,8 @@ void VerifieEcheancierEtMiseEnPage(const Classeur& c, const EmpruntCalcule& calc
 
 // Every cell above the schedule, exactly: any other cell there is a fault.
 TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
-    ASSERT_TRUE(exemple.tableauComplet() && exemple.tegAffiche.ends_with(" %"));
+    ASSERT_TRUE(exemple.tableauComplet());
+    ASSERT_TRUE(exemple.tegAffiche.ends_with(" %")) << exemple.tegAffiche;
     const Classeur c(ContenuDuCalcul(exemple), true);
     ASSERT_FALSE(c.echec) << c.echec->erreur.description.toStdString();
     std::map<QString, QString> attendues = {
@@ -175,14 +176,15 @@ TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
     }
     const ContenuEcheancier contenu = ContenuDuCalcul(exemple);
     QBuffer tampon, vide, lectureSeule;
-    ASSERT_TRUE(tampon.open(QBuffer::WriteOnly) && vide.open(QBuffer::WriteOnly) &&
-                lectureSeule.open(QBuffer::ReadOnly));
-    EXPECT_TRUE(!EcritClasseur(contenu, EnteteDefaut, true, fr, tampon) &&
-                tampon.data().startsWith("PK\x03\x04"));
+    ASSERT_TRUE(tampon.open(QBuffer::WriteOnly));
+    ASSERT_TRUE(vide.open(QBuffer::WriteOnly));
+    ASSERT_TRUE(lectureSeule.open(QBuffer::ReadOnly));
+    EXPECT_FALSE(EcritClasseur(contenu, EnteteDefaut, true, fr, tampon).has_value());
+    EXPECT_EQ(tampon.data().left(4), QByteArray("PK\x03\x04"));
     ContenuEcheancier faux = contenu;
     faux.couts.interets = "?";
-    EXPECT_TRUE(EcritClasseur(faux, EnteteDefaut, true, fr, vide).value_or(EchecClasseur{}).etape == "7" &&
-                vide.data().isEmpty());
+    EXPECT_EQ(EcritClasseur(faux, EnteteDefaut, true, fr, vide).value_or(EchecClasseur{}).etape, "7");
+    EXPECT_EQ(vide.data(), QByteArray());
     const auto refus = EcritClasseur(contenu, EnteteDefaut, true, fr, lectureSeule).value_or(EchecClasseur{});
     EXPECT_EQ(std::pair(refus.etape, refus.erreur.numero), std::pair(QStringLiteral("16"), 75));
     QTemporaryDir dossier;

@@ -124,8 +124,10 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
         const auto lignesPage = LignesDeMots(pages[p]);
         if (p > 0) {
             const auto& entete = lignesPage.front();
-            EXPECT_TRUE(entete.size() == 11u && entete[0].texte == "N°" && entete[6].gauche == 5 * PasColonne)
-                << "page " << p + 1;
+            SCOPED_TRACE("page " + std::to_string(p + 1));
+            ASSERT_EQ(entete.size(), 11u);
+            EXPECT_EQ(entete[0].texte, "N°");
+            EXPECT_EQ(entete[6].gauche, 5 * PasColonne);
             EXPECT_NEAR(entete.front().haut, decalage, 0.01);
         }
         for (const auto& mots : lignesPage)

@@ -119,13 +119,15 @@ TEST(Proprietes, LesQuatreSolveursSeRetrouvent) {
         ASSERT_TRUE(montant.reussi);
         EXPECT_EQ(centime(Valeur(*montant.champs[0]), r, e.duree), p);
         const auto taux = Calcul_Taux(e.montant, e.duree, p, e.frequence, fr);
-        ASSERT_TRUE(taux.reussi && !taux.message);
+        ASSERT_TRUE(taux.reussi);
+        EXPECT_EQ(taux.message, std::nullopt);
         EXPECT_LE(taux.tours, 14);
         EXPECT_EQ(centime(e.montant, Valeur(*taux.champs[2]) / 100.0, e.duree), p);
         const auto duree = Calcul_Duree(e.montant, r, p, e.frequence, fr);
         ASSERT_EQ(duree.reussi, p <= e.montant);
         if (duree.reussi) {
-            EXPECT_TRUE(!duree.message && std::stoi(*duree.champs[1]) <= e.duree) << *duree.champs[1];
+            EXPECT_EQ(duree.message, std::nullopt);
+            EXPECT_LE(std::stoi(*duree.champs[1]), e.duree);
             EXPECT_EQ(centime(e.montant, r, std::stoi(*duree.champs[1])), p);
         }
     }

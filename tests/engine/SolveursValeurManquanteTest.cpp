@@ -82,8 +82,9 @@ TEST(SolveursValeurManquante, LaDureeEgaleCelleDuParcoursPasAPas) {
         if (centime(n) != p && p - centime(n) >= centime(n - 1) - p)
             --n;
         const auto resultat = Calcul_Duree(m, r, p, Frequences[static_cast<std::size_t>(essai % 4)], fr);
-        EXPECT_TRUE(resultat.reussi && std::stoi(*resultat.champs[1]) == n)
-            << m << " " << r << " " << p << " k=" << k << " : " << n << " attendu";
+        SCOPED_TRACE(testing::Message() << m << " " << r << " " << p << " k=" << k);
+        ASSERT_TRUE(resultat.reussi);
+        EXPECT_EQ(std::stoi(*resultat.champs[1]), n);
     }
 }
 

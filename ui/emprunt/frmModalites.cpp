@@ -24,10 +24,17 @@ QRadioButton* Choix(QWidget* parent, QLayout* disposition, const char* nom, cons
     return choix;
 }
 
-QLineEdit* Champ(QWidget* parent, const char* nom, const std::string& texte) {
+// A short field under the box's choices, its label naming it for the keyboard and screen readers.
+QLineEdit* Champ(QWidget* parent, QBoxLayout* disposition, const char* nom, const QString& libelle,
+                 const std::string& texte) {
     auto* champ = new QLineEdit(DepuisUtf8(texte), parent);
     champ->setObjectName(QLatin1String(nom));
     champ->setMaximumWidth(80);
+    auto* etiquette = new QLabel(libelle, parent);
+    etiquette->setBuddy(champ);
+    auto* ligne = new QFormLayout;
+    ligne->addRow(etiquette, champ);
+    disposition->addLayout(ligne);
     return champ;
 }
 
@@ -47,12 +54,8 @@ frmModalites::frmModalites(QWidget* parent, Interactions& interactions, const Mo
                               QStringLiteral("Taux annuel sur le capital &initial"));
     optCapitalRestant = Choix(assurance, dispositionAssurance, "optCapitalRestant",
                               QStringLiteral("Taux annuel sur le capital &restant dû"));
-    auto* ligneTaux = new QFormLayout;
-    txtTauxAssurance = Champ(assurance, "txtTauxAssurance", modalites.tauxAssurance);
-    auto* libelleTaux = new QLabel(QStringLiteral("&Taux annuel (%) :"), assurance);
-    libelleTaux->setBuddy(txtTauxAssurance);
-    ligneTaux->addRow(libelleTaux, txtTauxAssurance);
-    dispositionAssurance->addLayout(ligneTaux);
+    txtTauxAssurance = Champ(assurance, dispositionAssurance, "txtTauxAssurance",
+                             QStringLiteral("&Taux annuel (%) :"), modalites.tauxAssurance);
 
     auto* differe = new QGroupBox(QStringLiteral("Différé d'amortissement"), this);
     auto* dispositionDiffere = new QVBoxLayout(differe);
@@ -61,13 +64,9 @@ frmModalites::frmModalites(QWidget* parent, Interactions& interactions, const Mo
                               QStringLiteral("&Partiel : intérêts et assurance seuls"));
     optDiffereTotal = Choix(differe, dispositionDiffere, "optDiffereTotal",
                             QStringLiteral("T&otal : assurance seule, intérêts ajoutés au capital"));
-    auto* ligneDuree = new QFormLayout;
-    txtPeriodesDiffere = Champ(differe, "txtPeriodesDiffere", modalites.periodesDiffere);
-    auto* libelleDuree = new QLabel(
-        QStringLiteral("&Durée (%1) :").arg(DepuisUtf8(std::string(LibelleEcheance(frequence)))), differe);
-    libelleDuree->setBuddy(txtPeriodesDiffere);
-    ligneDuree->addRow(libelleDuree, txtPeriodesDiffere);
-    dispositionDiffere->addLayout(ligneDuree);
+    txtPeriodesDiffere = Champ(differe, dispositionDiffere, "txtPeriodesDiffere",
+                               QStringLiteral("&Durée (%1) :").arg(DepuisUtf8(LibelleEcheance(frequence))),
+                               modalites.periodesDiffere);
 
     // Radio buttons of one box exclude each other; the two boxes are independent.
     auto* groupeAssurance = new QButtonGroup(this);

@@ -27,7 +27,7 @@ EcheanceCalculee CalculeEcheance(double restant, const ConditionsEcheances& c, b
     const double assurance = Prime(restant, c);
     ligne.assurance = assurance;
     if (!derniere) {
-        const double echeance = c.tauxAssuranceRestant ? c.paiement + assurance : c.echeance;
+        const double echeance = c.paiement + assurance;
         ligne.montant = echeance;
         ligne.capital = Round2(echeance - ligne.interets - assurance);
         ligne.restant = Round2(restant - ligne.capital);

@@ -32,11 +32,10 @@ struct ConditionsEcheances {
     double tauxAnnuel = 0.0; // r
     int periodesParAn = 12;  // k
     double assurance = 0.0;  // A
-    double echeance = 0.0;   // T = P + A, unrounded
-    // With insurance as a yearly rate on the capital owed, each row's premium replaces A: the row
-    // pays P + Round2(R × rate / k), `paiement` being P.
+    double paiement = 0.0;   // P: a regular row pays T = P + A, unrounded
+    // With insurance as a yearly rate on the capital owed, each row's premium
+    // Round2(R × rate / k) replaces A.
     std::optional<double> tauxAssuranceRestant{};
-    double paiement = 0.0;
 };
 
 // The row that follows a capital owed R. Interest I = Round2(R × r / k), R × r first. A regular

@@ -110,12 +110,9 @@ RemboursementOuMotif CalculeRemboursementAnticipe(const ParametresEmprunt& e,
             if (!paiement || !EstFini(*paiement + conditions.assurance))
                 return std::string(MotifNouvelleEcheance);
             conditions.paiement = *paiement;
-            conditions.echeance = *paiement + conditions.assurance;
         }
-        // With a premium on the capital owed, the next row's amount; otherwise T or T'.
-        resultat.nouvelleEcheance = conditions.tauxAssuranceRestant
-                                        ? CalculeEcheance(restant, conditions, false).montant
-                                        : conditions.echeance;
+        // T or T', or with a premium on the capital owed, the next row's amount.
+        resultat.nouvelleEcheance = CalculeEcheance(restant, conditions, false).montant;
         for (std::int32_t j = N + 1; j <= n; ++j) {
             const EcheanceCalculee derniere = CalculeEcheance(restant, conditions, true);
             const EcheanceCalculee reguliere = CalculeEcheance(restant, conditions, false);

@@ -77,11 +77,8 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
     if (!paiement)
         return echec(CauseEchec::Arithmetique);
     conditions.paiement = *paiement;
-    conditions.echeance = *paiement + conditions.assurance; // T, unrounded
-    const double echeance =
-        conditions.tauxAssuranceRestant
-            ? *paiement + PrimeAssurance(restantApresDiffere, *conditions.tauxAssuranceRestant, k)
-            : conditions.echeance;
+    // T, unrounded: what the first row after the deferral pays.
+    const double echeance = CalculeEcheance(restantApresDiffere, conditions, false).montant;
     if (!EstFini(*paiement) || !EstFini(echeance))
         return echec(CauseEchec::Arithmetique);
     tableau.echeanceAffichee = Fmt2Valeur(echeance);

@@ -7,6 +7,7 @@
 #include "DocumentEmprunt.h"
 #include "GraphiquesComparaison.h"
 #include "OffresAComparer.h"
+#include "VueGraphique.h"
 
 #include <QChartView>
 #include <QHBoxLayout>
@@ -70,8 +71,8 @@ frmComparaison::frmComparaison(const Module& module, Interactions& interactions,
     auto* graphiques = new QWidget(this);
     zoneGraphiques_ = new QHBoxLayout(graphiques);
     zoneGraphiques_->setContentsMargins(0, 0, 0, 0);
-    graCapitalRestant_ = CreeGraphiqueCapitalDesOffres(offres_, graphiques);
-    graAnnuel_ = CreeGraphiqueAnnuelDe(nullptr, graphiques);
+    graCapitalRestant_ = VueGraphique(CreeGraphiqueCapitalDesOffres(offres_, QLocale()), graphiques);
+    graAnnuel_ = VueGraphique(CreeGraphiqueAnnuelDe(nullptr, QLocale()), graphiques);
     graCapitalRestant_->setObjectName(QStringLiteral("graCapitalRestant"));
     graAnnuel_->setObjectName(QStringLiteral("graAnnuel"));
     zoneGraphiques_->addWidget(graCapitalRestant_);
@@ -150,7 +151,7 @@ void frmComparaison::cmdExporterPdf_Click() {
     if (chemin.isEmpty())
         return;
     std::optional<CurseurAttente> attente(std::in_place);
-    const auto erreur = EnregistreComparaisonPdf(chemin, offres_, OffreChoisie());
+    const auto erreur = EnregistreComparaisonPdf(chemin, offres_, OffreChoisie(), QLocale());
     attente.reset();
     if (erreur)
         interactions_.message(this, IconeMessage::Critique, TitreAmortix, erreur->texte(CauseEchecPdf));
@@ -207,7 +208,8 @@ void frmComparaison::AfficheOffres(std::optional<std::size_t> choisie) {
     cmdRetirer->setEnabled(!offres_.empty());
     cmdExporterPdf->setEnabled(!offres_.empty());
 
-    RemplaceGraphique(graCapitalRestant_, CreeGraphiqueCapitalDesOffres(offres_, nullptr));
+    RemplaceGraphique(graCapitalRestant_,
+                      VueGraphique(CreeGraphiqueCapitalDesOffres(offres_, QLocale()), nullptr));
     AfficheGraphiqueAnnuel();
 }
 
@@ -220,7 +222,9 @@ std::optional<std::size_t> frmComparaison::OffreChoisie() const {
 
 void frmComparaison::AfficheGraphiqueAnnuel() {
     const std::optional<std::size_t> choisie = OffreChoisie();
-    RemplaceGraphique(graAnnuel_, CreeGraphiqueAnnuelDe(choisie ? &offres_[*choisie] : nullptr, nullptr));
+    RemplaceGraphique(
+        graAnnuel_,
+        VueGraphique(CreeGraphiqueAnnuelDe(choisie ? &offres_[*choisie] : nullptr, QLocale()), nullptr));
 }
 
 void frmComparaison::RemplaceGraphique(QChartView*& ancien, QChartView* nouveau) {

@@ -9,6 +9,7 @@
 #include "ModeleEcheancier.h"
 #include "RemboursementAnticipe.h"
 #include "ResumeRemboursement.h"
+#include "VueGraphique.h"
 
 #include <QChartView>
 #include <QCheckBox>
@@ -277,7 +278,8 @@ void frmRemboursementAnticipe::RemplaceGraphique(const RemboursementAnticipe* re
         apres = EcheancierApresRemboursement(avant, numeroEcheance, *remboursement);
         courbes.push_back({QStringLiteral("Après"), apres});
     }
-    QChartView* nouveau = CreeGraphiqueCapitalRestant(TitreGraphique, courbes, nullptr);
+    QChartView* nouveau =
+        VueGraphique(CreeGraphiqueCapitalRestant(TitreGraphique, courbes, QLocale()), nullptr);
     nouveau->setObjectName(QStringLiteral("grfCapitalRestant"));
     nouveau->setFocusPolicy(Qt::NoFocus);
     nouveau->setMinimumSize(320, 240);

@@ -3,11 +3,11 @@
 #include "CalculEmprunt.h"
 #include "Poppler.h"
 #include "RapportPdf.h"
+#include "TestsHorsEcran.h"
 
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <algorithm>
-#include <clocale>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -225,11 +225,5 @@ TEST(MiseEnPagePdf, CelleDeLImprimanteParDefautSinonA4) {
 }
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return ExecuteTestsHorsEcran<QGuiApplication>(argc, argv);
 }

@@ -53,8 +53,8 @@ class frmComparaisonTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    // Several documents at once, a damaged one reported in its own column; the marks; the table and both
-    // charts on an A4 landscape page, a failing destination reported and leaving nothing beside it; removing.
+    // Several documents at once, a damaged one reported in its own column; the marks; the page of the
+    // offers, a failing destination reported and leaving nothing beside it; removing.
     void ajouteMarqueEtRetire() {
         Comparaison w; // the published offers, with a damaged document second
         QStringList chemins;
@@ -113,16 +113,11 @@ private slots:
         w.clique("cmdExporterPdf");
         QCOMPARE(w.interactions.messages.size(), 0u);
         QCOMPARE(w.interactions.demandes.back().titre, "Exporter en PDF");
+        // The page itself is the composer's (tests/output/comparaison); the window hands it its offers
+        // and the selected one.
         const QStringList lignes = poppler::Lignes(pdf);
         QCOMPARE(lignes.value(0), "Comparaison des offres");
-        QCOMPARE(lignes.filter("Capital restant dû").isEmpty(), false);
-        QVERIFY2(lignes.contains("TAEG 3,37 % 19,78 % 9,70 %"), qPrintable(lignes.join('\n')));
-        QCOMPARE(lignes.filter("Remboursements par année : banque.amx").isEmpty(), false);
-        // One A4 page across: 297 × 210 mm, in twips.
-        const std::vector<poppler::Page> pages = poppler::Pages(pdf);
-        QCOMPARE(pages.size(), 1u);
-        QCOMPARE(std::round(pages[0].largeur / 20.0), std::round(297 / 25.4 * 1440 / 20.0));
-        QCOMPARE(std::round(pages[0].hauteur / 20.0), std::round(210 / 25.4 * 1440 / 20.0));
+        QCOMPARE(lignes.filter("Remboursements par année : banque.amx").size(), 1);
 
         QVERIFY(QDir(w.dossier.path()).mkdir(QStringLiteral("dossier.pdf")));
         const QStringList avant = QDir(w.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);

@@ -2,11 +2,11 @@
 
 #include "ReglesEcheancier.h"
 
+#include <QLocale>
 #include <QString>
 #include <span>
 
-class QChartView;
-class QWidget;
+class QChart;
 
 namespace amortix {
 
@@ -17,8 +17,9 @@ struct CourbeCapital {
 };
 
 // The capital still owed over time, one line per curve, the payment dates along the bottom; French
-// titles and amounts in the user's locale. The curves' rows are copied into the chart.
-QChartView* CreeGraphiqueCapitalRestant(const QString& titre, std::span<const CourbeCapital> courbes,
-                                        QWidget* parent);
+// titles and amounts in `locale`. The curves' rows are copied into the chart, which is the
+// caller's: shown in a view, or painted on a page.
+QChart* CreeGraphiqueCapitalRestant(const QString& titre, std::span<const CourbeCapital> courbes,
+                                    const QLocale& locale);
 
 } // namespace amortix

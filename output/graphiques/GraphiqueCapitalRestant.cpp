@@ -4,7 +4,6 @@
 #include "GraphiqueFrancais.h"
 
 #include <QChart>
-#include <QChartView>
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QLineSeries>
@@ -23,9 +22,9 @@ qint64 InstantDe(const std::chrono::year_month_day& date) {
 
 } // namespace
 
-QChartView* CreeGraphiqueCapitalRestant(const QString& titre, std::span<const CourbeCapital> courbes,
-                                        QWidget* parent) {
-    QChart* graphique = CreeGraphiqueFrancais(titre);
+QChart* CreeGraphiqueCapitalRestant(const QString& titre, std::span<const CourbeCapital> courbes,
+                                    const QLocale& locale) {
+    QChart* graphique = CreeGraphiqueFrancais(titre, locale);
 
     auto* axeDates = new QDateTimeAxis;
     axeDates->setFormat(QStringLiteral("MM/yyyy"));
@@ -62,10 +61,7 @@ QChartView* CreeGraphiqueCapitalRestant(const QString& titre, std::span<const Co
         axeCapital->setRange(0.0, plusHaut > 0.0 ? plusHaut : 1.0);
         axeCapital->applyNiceNumbers();
     }
-
-    auto* vue = new QChartView(graphique, parent);
-    vue->setRenderHint(QPainter::Antialiasing);
-    return vue;
+    return graphique;
 }
 
 } // namespace amortix

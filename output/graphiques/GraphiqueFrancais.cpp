@@ -2,15 +2,14 @@
 
 #include <QChart>
 #include <QLegend>
-#include <QLocale>
 
 namespace amortix {
 
-QChart* CreeGraphiqueFrancais(const QString& titre) {
+QChart* CreeGraphiqueFrancais(const QString& titre, const QLocale& locale) {
     auto* graphique = new QChart;
     graphique->setTitle(titre);
     graphique->setLocalizeNumbers(true);
-    graphique->setLocale(QLocale());
+    graphique->setLocale(locale);
     graphique->legend()->setAlignment(Qt::AlignBottom);
     return graphique;
 }

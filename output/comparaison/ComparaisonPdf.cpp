@@ -3,10 +3,10 @@
 #include "ConventionsSysteme.h"
 #include "FichierUtilisateur.h"
 #include "GraphiquesComparaison.h"
+#include "PeintureGraphique.h"
 #include "RapportImprime.h"
 
-#include <QChartView>
-#include <QGraphicsScene>
+#include <QChart>
 #include <QPainter>
 #include <QPdfWriter>
 #include <memory>
@@ -97,20 +97,17 @@ int DessineTableau(QPainter& peintre, const QRect& zone, std::span<const OffreNo
     return lignes * hauteurLigne;
 }
 
-void DessineGraphique(QPainter& peintre, const QRect& zone, std::unique_ptr<QChartView> vue) {
-    // Laid out as on screen, without ever appearing there.
-    vue->setAttribute(Qt::WA_DontShowOnScreen);
-    vue->resize(TailleGraphique);
-    vue->show();
+void DessineGraphique(QPainter& peintre, const QRect& zone, QChart* graphique) {
     QSize taille = TailleGraphique;
     taille.scale(zone.size(), Qt::KeepAspectRatio);
-    vue->scene()->render(&peintre, QRectF(zone.topLeft(), taille), QRectF(QPointF(), TailleGraphique));
+    PeintGraphique(peintre, std::unique_ptr<QChart>(graphique), TailleGraphique,
+                   QRectF(zone.topLeft(), taille));
 }
 
 } // namespace
 
 std::optional<Erreur> EcritComparaisonPdf(QIODevice& destination, std::span<const OffreNommee> offres,
-                                          std::optional<std::size_t> choisie) {
+                                          std::optional<std::size_t> choisie, const QLocale& locale) {
     QPdfWriter pdf(&destination);
     pdf.setTitle(QStringLiteral("Comparaison des offres"));
     pdf.setCreator(QStringLiteral("Amortix"));
@@ -133,20 +130,20 @@ std::optional<Erreur> EcritComparaisonPdf(QIODevice& destination, std::span<cons
 
     const int demiLargeur = (page.width() - Espace) / 2;
     const QRect gauche(page.left(), y, demiLargeur, page.bottom() - y);
-    DessineGraphique(peintre, gauche,
-                     std::unique_ptr<QChartView>(CreeGraphiqueCapitalDesOffres(offres, nullptr)));
-    DessineGraphique(peintre, gauche.translated(demiLargeur + Espace, 0),
-                     std::unique_ptr<QChartView>(CreeGraphiqueAnnuelDe(
-                         choisie && *choisie < offres.size() ? &offres[*choisie] : nullptr, nullptr)));
+    DessineGraphique(peintre, gauche, CreeGraphiqueCapitalDesOffres(offres, locale));
+    DessineGraphique(
+        peintre, gauche.translated(demiLargeur + Espace, 0),
+        CreeGraphiqueAnnuelDe(choisie && *choisie < offres.size() ? &offres[*choisie] : nullptr, locale));
     if (!peintre.end())
         return Erreur{NumeroErreurImprimante, QStringLiteral("Le document PDF n'a pas pu être terminé.")};
     return std::nullopt;
 }
 
 std::optional<Erreur> EnregistreComparaisonPdf(const QString& chemin, std::span<const OffreNommee> offres,
-                                               std::optional<std::size_t> choisie) {
-    return EcritFichierUtilisateur(
-        chemin, [&](QIODevice& destination) { return EcritComparaisonPdf(destination, offres, choisie); });
+                                               std::optional<std::size_t> choisie, const QLocale& locale) {
+    return EcritFichierUtilisateur(chemin, [&](QIODevice& destination) {
+        return EcritComparaisonPdf(destination, offres, choisie, locale);
+    });
 }
 
 } // namespace amortix

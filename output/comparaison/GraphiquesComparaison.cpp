@@ -8,20 +8,20 @@
 
 namespace amortix {
 
-QChartView* CreeGraphiqueCapitalDesOffres(std::span<const OffreNommee> offres, QWidget* parent) {
+QChart* CreeGraphiqueCapitalDesOffres(std::span<const OffreNommee> offres, const QLocale& locale) {
     std::vector<CourbeCapital> courbes;
     for (const OffreNommee& offre : offres)
         if (offre.offre)
             courbes.push_back({DepuisUtf8(offre.nom), offre.offre->echeances});
-    return CreeGraphiqueCapitalRestant(QStringLiteral("Capital restant dû"), courbes, parent);
+    return CreeGraphiqueCapitalRestant(QStringLiteral("Capital restant dû"), courbes, locale);
 }
 
-QChartView* CreeGraphiqueAnnuelDe(const OffreNommee* offre, QWidget* parent) {
+QChart* CreeGraphiqueAnnuelDe(const OffreNommee* offre, const QLocale& locale) {
     QString titre = QStringLiteral("Remboursements par année");
     if (!offre || !offre->offre)
-        return CreeGraphiqueAnnuel(titre, {}, parent);
+        return CreeGraphiqueAnnuel(titre, {}, locale);
     return CreeGraphiqueAnnuel(titre + QStringLiteral(" : ") + DepuisUtf8(offre->nom),
-                               offre->offre->echeances, parent);
+                               offre->offre->echeances, locale);
 }
 
 } // namespace amortix

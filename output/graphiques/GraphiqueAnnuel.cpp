@@ -6,7 +6,6 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
-#include <QChartView>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
@@ -20,9 +19,9 @@ int PasDesAnnees(qsizetype annees) {
 
 } // namespace
 
-QChartView* CreeGraphiqueAnnuel(const QString& titre, std::span<const EcheanceCalculee> echeances,
-                                QWidget* parent) {
-    QChart* graphique = CreeGraphiqueFrancais(titre);
+QChart* CreeGraphiqueAnnuel(const QString& titre, std::span<const EcheanceCalculee> echeances,
+                            const QLocale& locale) {
+    QChart* graphique = CreeGraphiqueFrancais(titre, locale);
 
     auto* capital = new QBarSet(QStringLiteral("Capital remboursé"));
     auto* interets = new QBarSet(QStringLiteral("Intérêts"));
@@ -57,10 +56,7 @@ QChartView* CreeGraphiqueAnnuel(const QString& titre, std::span<const EcheanceCa
     graphique->addAxis(axeMontants, Qt::AlignLeft);
     serie->attachAxis(axeAnnees);
     serie->attachAxis(axeMontants);
-
-    auto* vue = new QChartView(graphique, parent);
-    vue->setRenderHint(QPainter::Antialiasing);
-    return vue;
+    return graphique;
 }
 
 } // namespace amortix

@@ -4,6 +4,7 @@
 #include "FichierUtilisateur.h"
 #include "GraphiquesComparaison.h"
 #include "PeintureGraphique.h"
+#include "PolicePdf.h"
 #include "RapportImprime.h"
 
 #include <QChart>
@@ -25,9 +26,8 @@ constexpr int Espace = 12;
 constexpr QSize TailleGraphique(640, 400);
 
 QFont Police(double points, bool gras) {
-    QFont police(QStringLiteral("Liberation Sans"));
+    QFont police = PolicePdf(gras);
     police.setPointSizeF(points);
-    police.setBold(gras);
     return police;
 }
 

@@ -1,5 +1,7 @@
 #include "ImprimanteTwips.h"
 
+#include "PolicePdf.h"
+
 #include <QGlyphRun>
 #include <QPagedPaintDevice>
 #include <QPaintEngine>
@@ -21,11 +23,9 @@ constexpr int PointsParPouceMaximum = 600;
 constexpr char16_t FinLatin = u'\u0250';
 
 QFont Arial(int points, bool gras) {
-    QFont police;
-    police.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    QFont police = PolicePdf(gras);
     // Sized in twips, the unit the painter draws in: a point size would be scaled a second time.
     police.setPixelSize(static_cast<int>(points * TwipsParPointTypo));
-    police.setBold(gras);
     // Widths as the font designs them, the same on paper, in the preview and in a PDF.
     police.setHintingPreference(QFont::PreferNoHinting);
     police.setKerning(false);

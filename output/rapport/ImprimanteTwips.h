@@ -28,7 +28,7 @@ public:
     // Ends the document and sends it on.
     bool termine();
 
-    // Arial (Liberation Sans) at a size in points.
+    // The family of every PDF (PolicePdf) at a size in points.
     void police(int points, bool gras);
     // Width of the lines drawn afterwards, in the device's dots.
     void epaisseurTrait(int points);

@@ -2,9 +2,9 @@
 #include "ErreursSysteme.h"
 #include "TraductionsQt.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QDir>
-#include <QGuiApplication>
 #include <QLocale>
 #include <cerrno>
 #include <clocale>
@@ -51,18 +51,31 @@ private:
     QString chemin_;
 };
 
+// compare writes its page only when asked for one (--pdf FILE or --pdf=FILE).
+bool DemandeUnePage(int argc, char* argv[]) {
+    for (int i = 2; i < argc; ++i)
+        if (const std::string_view argument = argv[i]; argument == "--pdf" || argument.starts_with("--pdf="))
+            return true;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     const std::string_view commande = argc > 1 ? argv[1] : "";
-    // Only the printed report needs a graphical application, for its fonts, and never a display.
+    // Only the PDFs need a graphical application, never a display: the printed report for its fonts,
+    // the comparison's page also for its charts, which stand on Qt Widgets.
+    const bool pageComparaison = commande == "compare" && DemandeUnePage(argc, argv);
     std::optional<DossierExecution> dossierExecution; // outlives the application
     std::unique_ptr<QCoreApplication> application;
-    if (commande == "print") {
+    if (commande == "print" || pageComparaison) {
         dossierExecution.emplace();
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
+        if (pageComparaison)
+            application = std::make_unique<QApplication>(argc, argv);
+        else
+            application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }

@@ -101,7 +101,7 @@ bool Accepte(CommandeCli commande, Option option) {
     case Option::Classeur:
         return commande == CommandeCli::ExportClasseur;
     case Option::Pdf:
-        return commande == CommandeCli::ImpressionPdf;
+        return commande == CommandeCli::ImpressionPdf || commande == CommandeCli::Comparaison;
     case Option::TegDansSorties:
         return commande == CommandeCli::ExportClasseur || commande == CommandeCli::ImpressionPdf;
     }
@@ -150,6 +150,7 @@ QString TexteUsage() {
         "[--teg-in-outputs]\n"
         "  amortix-cli print --pdf RAPPORT.pdf [DOCUMENT.amx | les options de schedule] [--teg-in-outputs]\n"
         "  amortix-cli compare DOCUMENT.amx [DOCUMENT.amx ...] [--locale NOM] [--format text|json]\n"
+        "  amortix-cli compare --pdf COMPARAISON.pdf DOCUMENT.amx [DOCUMENT.amx ...] [--locale NOM]\n"
         "  amortix-cli prepay [DOCUMENT.amx | les options de schedule] --after N (--repay T | --all)\n"
         "                     --keep payment|duration [--penalty immobilier|consommation|aucune|T]\n"
         "                     [--format text|json]\n"
@@ -193,6 +194,7 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
     }
 
     bool champsDonnes = false;
+    bool formatDonne = false;
     QString baseAssurance;
     QString differe;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -352,6 +354,7 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             a.indemnite = *valeur;
             break;
         case Option::Format:
+            formatDonne = true;
             if (*valeur == QLatin1String("text"))
                 a.format = FormatSortie::Texte;
             else if (*valeur == QLatin1String("json"))
@@ -382,6 +385,9 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
     }
     if (a.commande == CommandeCli::Comparaison && a.documents.isEmpty())
         return refus(QStringLiteral("compare demande au moins un document"));
+    // compare --pdf writes the page and prints nothing: a format would be left unused.
+    if (a.commande == CommandeCli::Comparaison && !a.fichierSortie.isEmpty() && formatDonne)
+        return refus(QStringLiteral("--pdf et --format ne vont pas ensemble"));
     if (a.commande == CommandeCli::ImpressionPdf && a.fichierSortie.isEmpty())
         return refus(QStringLiteral("print demande --pdf RAPPORT.pdf"));
     analyse.arguments = a;

@@ -41,7 +41,7 @@ struct ArgumentsCli {
     bool toutRembourser = false;
     QString garde; // "payment" or "duration"
     QString indemnite = QStringLiteral("aucune");
-    QString fichierSortie;       // --xlsx or --pdf
+    QString fichierSortie;       // --xlsx or --pdf (print's report, compare's page)
     bool tegDansSorties = false; // --teg-in-outputs: the TEG in the workbook or the report
 };
 

@@ -1,10 +1,12 @@
 #include "CommandesCli.h"
 #include "CommandesSorties.h"
+#include "ComparaisonPdf.h"
 #include "ConventionsSysteme.h"
 #include "OffresAComparer.h"
 #include "RenduJson.h"
 #include "RenduTexte.h"
 
+#include <QApplication>
 #include <algorithm>
 #include <vector>
 
@@ -12,17 +14,38 @@ namespace amortix {
 
 int ExecuteComparaison(const ArgumentsCli& a, const Module& reglages, std::string& sortie,
                        std::string& erreurs) {
+    // The page's charts are Qt Charts, which need a widgets application (amortix-cli makes one on
+    // the offscreen platform).
+    const bool page = !a.fichierSortie.isEmpty();
+    if (page && !qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        erreurs += "amortix-cli : compare --pdf demande une application graphique\n";
+        return StatutUsage;
+    }
     const ConventionsLocales conventions = ConventionsDe(a.locale);
     std::vector<OffreNommee> offres;
     // The TEG as the stored options show it, as the window would.
     for (const QString& document : a.documents)
         offres.push_back(LitOffre(document, reglages.blnTEGActuariel, conventions));
-    sortie += a.format == FormatSortie::Json ? RenduJsonComparaison(offres) : RenduTexteComparaison(offres);
+    if (!page)
+        sortie +=
+            a.format == FormatSortie::Json ? RenduJsonComparaison(offres) : RenduTexteComparaison(offres);
     const bool uneCalculee =
         std::any_of(offres.begin(), offres.end(), [](const OffreNommee& o) { return o.offre.has_value(); });
-    if (!uneCalculee && a.format != FormatSortie::Json)
-        erreurs += "amortix-cli : aucune offre n'a pu être calculée\n";
-    return uneCalculee ? StatutReussi : StatutEchecCalcul;
+    // A page without one figure is not written.
+    if (!uneCalculee) {
+        if (page || a.format != FormatSortie::Json)
+            erreurs += "amortix-cli : aucune offre n'a pu être calculée\n";
+        return StatutEchecCalcul;
+    }
+    if (!page)
+        return StatutReussi;
+    // The page the window exports. Added there at once, the documents leave the first of them
+    // selected: the yearly chart is the first offer's.
+    if (const auto erreur = EnregistreComparaisonPdf(a.fichierSortie, offres, 0, a.locale)) {
+        erreurs += "amortix-cli : " + VersUtf8(erreur->ligne()) + "\n";
+        return StatutEchecCalcul;
+    }
+    return StatutReussi;
 }
 
 } // namespace amortix

@@ -18,7 +18,8 @@ int ExecuteExportClasseur(const ArgumentsCli& a, const EmpruntCalcule& calcul, c
 int ExecuteImpressionPdf(const ArgumentsCli& a, const EmpruntCalcule& calcul, const Module& module,
                          std::string& sortie, std::string& erreurs);
 
-// amortix-cli compare: the documents' offers side by side, the TEG as the stored options show it.
+// amortix-cli compare: the documents' offers side by side, the TEG as the stored options show it;
+// with --pdf, the comparison window's page of them at a.fichierSortie instead.
 int ExecuteComparaison(const ArgumentsCli& a, const Module& reglages, std::string& sortie,
                        std::string& erreurs);
 

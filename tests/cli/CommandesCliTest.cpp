@@ -71,7 +71,9 @@ TEST(CommandesCli, EchecsEtUsage) {
           QStringList{"schedule", "--first-date", "31/01/2007"},
           QStringList{"schedule", "--frequency", "jours"}, QStringList{"schedule", "--amount"},
           QStringList{"solve", "--fees", "1"}, QStringList{"solve", "--format", "csv"},
-          QStringList{"schedule", "--locale", "zz_ZZ"}, QStringList{"bake"}, QStringList{}}) {
+          QStringList{"schedule", "--locale", "zz_ZZ"}, QStringList{"bake"}, QStringList{},
+          QStringList{"compare", "--pdf", "c.pdf", "a.amx", "--format", "text"},
+          QStringList{"compare", "--pdf", "c.pdf"}}) {
         e = Execute(arguments);
         SCOPED_TRACE(arguments.join(' ').toStdString());
         EXPECT_EQ(e.statut, StatutUsage);

@@ -11,6 +11,7 @@
 #include <QChartView>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStackedBarSeries>
 #include <QTableWidget>
 #include <cmath>
@@ -30,6 +31,19 @@ const std::vector<std::pair<const char*, SaisieEmprunt>> Publiees = {
 };
 
 const auto Ligne = [](LigneComparaison ligne) { return static_cast<int>(ligne); };
+
+// amortix-cli run from a copy in `dossier`, so that it reads the settings kept there: its exit
+// status and what it said on its standard error.
+std::pair<int, QString> AmortixCli(const QString& dossier, const QStringList& arguments) {
+    const QString copie = QDir(dossier).filePath(QStringLiteral("amortix-cli"));
+    if (!QFile::exists(copie) && !QFile::copy(QStringLiteral(AMORTIX_CLI), copie))
+        return {-1, QStringLiteral("pas de copie de ") + QStringLiteral(AMORTIX_CLI)};
+    QProcess processus;
+    processus.start(copie, arguments);
+    if (!processus.waitForFinished(60000) || processus.exitStatus() != QProcess::NormalExit)
+        return {-1, QStringLiteral("amortix-cli n'a pas fini : ") + processus.errorString()};
+    return {processus.exitCode(), QString::fromUtf8(processus.readAllStandardError())};
+}
 
 // The comparison window on a settings folder of its own, every dialog scripted; no main window.
 struct Comparaison : Poste {
@@ -118,6 +132,13 @@ private slots:
         const QStringList lignes = poppler::Lignes(pdf);
         QCOMPARE(lignes.value(0), "Comparaison des offres");
         QCOMPARE(lignes.filter("Remboursements par année : banque.amx").size(), 1);
+        // amortix-cli writes the same page of the same documents, on the same settings: the window
+        // leaves the first document added selected, and so does the command.
+        const QString ligneDeCommande = w.chemin("ligne-de-commande.pdf");
+        QCOMPARE(AmortixCli(w.dossier.path(),
+                            QStringList{"compare", "--pdf", ligneDeCommande, "--locale", "fr_FR"} + chemins),
+                 std::pair(0, QString()));
+        QCOMPARE(poppler::Lignes(ligneDeCommande), lignes);
 
         QVERIFY(QDir(w.dossier.path()).mkdir(QStringLiteral("dossier.pdf")));
         const QStringList avant = QDir(w.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);

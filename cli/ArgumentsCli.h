@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SaisieEmprunt.h"
+#include "TauxUsure.h"
 
 #include <QDate>
 #include <QLocale>
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace amortix {
 
@@ -18,6 +20,7 @@ enum class CommandeCli {
     ImpressionPdf,
     Comparaison,
     RemboursementAnticipe,
+    Capacite,
     Aide
 };
 enum class FormatSortie { Texte, Csv, Json };
@@ -43,6 +46,13 @@ struct ArgumentsCli {
     QString indemnite = QStringLiteral("aucune");
     QString fichierSortie;       // --xlsx or --pdf
     bool tegDansSorties = false; // --teg-in-outputs: the TEG in the workbook or the report
+    // capacity: the household, its duration in months or years (--frequency mois|ans) and the loan's
+    // rate, insurance and fees from the fields above.
+    std::vector<std::string> revenus;
+    std::string charges;
+    std::string ratio = "35";
+    std::optional<NatureCredit> nature; // compare --kind: offers checked against the usury ceilings
+    QString tableUsure;                 // --usury-table: ceilings from this file, not the settings
 };
 
 struct AnalyseArguments {

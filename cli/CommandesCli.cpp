@@ -126,7 +126,9 @@ int ExecuteCli(const QStringList& arguments, const QLocale& localeParDefaut, con
     case CommandeCli::ImpressionPdf:
         return Sortie(a, aujourdhui, reglages, sortie, erreurs);
     case CommandeCli::Comparaison:
-        return ExecuteComparaison(a, reglages, sortie, erreurs);
+        return ExecuteComparaison(a, aujourdhui, reglages, sortie, erreurs);
+    case CommandeCli::Capacite:
+        return ExecuteCapacite(a, aujourdhui, reglages, sortie, erreurs);
     case CommandeCli::RemboursementAnticipe:
         return ExecuteRemboursementAnticipe(a, aujourdhui, sortie, erreurs);
     }

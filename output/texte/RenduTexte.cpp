@@ -1,5 +1,6 @@
 #include "RenduTexte.h"
 
+#include "Arrondis.h"
 #include "Frequence.h"
 #include "MessagesSaisie.h"
 #include "ResumeRemboursement.h"
@@ -124,7 +125,16 @@ std::string RenduTexteValeurManquante(const RechercheValeurManquante& resultat, 
     return texte;
 }
 
-std::string RenduTexteComparaison(std::span<const OffreNommee> offres) {
+namespace {
+
+// "Taux d'usure : 5,13 % (immobilier, 20 ans et plus)", and whether the TAEG is above it.
+std::string TexteUsure(const VerificationUsure& usure, const ConventionsLocales& conventions) {
+    return DecritPlafond(usure, conventions) + (usure.depasse ? ", TAEG au-dessus du taux d'usure" : "");
+}
+
+} // namespace
+
+std::string RenduTexteComparaison(std::span<const OffreNommee> offres, const ConventionsLocales& conventions) {
     // Each column as wide as its longest text; a failed offer shows its reason on its first line.
     std::vector<std::vector<std::string>> colonnes;
     std::size_t largeurLibelles = 0;
@@ -158,6 +168,30 @@ std::string RenduTexteComparaison(std::span<const OffreNommee> offres) {
         texte += "Coût total le plus bas : " + offres[*meilleures.moinsChere].nom + "\n";
     if (meilleures.plusPetitTAEG)
         texte += "TAEG le plus bas : " + offres[*meilleures.plusPetitTAEG].nom + "\n";
+    for (const OffreNommee& offre : offres)
+        if (offre.usure)
+            texte += "Taux d'usure (" + offre.nom + ") : " + TexteUsure(*offre.usure, conventions) + "\n";
+    return texte;
+}
+
+std::string RenduTexteCapacite(const CapaciteEmprunt& c, const ConventionsLocales& conventions) {
+    std::vector<std::pair<std::string_view, std::string>> lignes;
+    for (const LigneCapacite ligne : LignesCapacite)
+        lignes.emplace_back(LibelleCapacite(ligne), TexteCapacite(ligne, c, conventions));
+    if (c.usure)
+        lignes.emplace_back("Taux d'usure", TexteUsure(*c.usure, conventions));
+    std::string texte;
+    AjouteLignes(texte, lignes);
+    if (c.plusDe25Ans)
+        texte += std::string(AvisPlusDe25Ans) + "\n";
+    texte += "\nMontant empruntable selon la durée\n";
+    std::vector<std::pair<std::string_view, std::string>> durees;
+    std::vector<std::string> libelles;
+    for (const MontantParDuree& d : c.parDuree)
+        libelles.push_back(std::to_string(d.annees) + " ans");
+    for (std::size_t i = 0; i < c.parDuree.size(); ++i)
+        durees.emplace_back(libelles[i], Fmt2(c.parDuree[i].montant, conventions));
+    AjouteLignes(texte, durees);
     return texte;
 }
 

@@ -1,12 +1,20 @@
-// The main window's tools beyond the schedule: comparing offers, repaying early.
+// The main window's tools beyond the schedule: comparing offers, repaying early, borrowing capacity.
+#include "ChargementReglages.h"
 #include "ConventionsSysteme.h"
+#include "frmCapacite.h"
 #include "frmComparaison.h"
 #include "frmEmprunt.h"
 #include "frmRemboursementAnticipe.h"
 
 namespace amortix {
 
+void frmEmprunt::ChargeTauxUsureDesReglages() {
+    if (const auto erreur = ChargeTauxUsure(module_))
+        AvertitReglages(*erreur);
+}
+
 void frmEmprunt::mnuComparer_Click() {
+    ChargeTauxUsureDesReglages();
     frmComparaison fenetre(module_, interactions_, this);
     // The loan on screen is the first offer while its schedule is shown (the commands that need one
     // are enabled then); a document's title names it.
@@ -25,6 +33,17 @@ void frmEmprunt::mnuRemboursementAnticipe_Click() {
         CalculeEmprunt(SaisieAffichee(), module_.blnTEGActuariel, ConventionsDe(QLocale())), interactions_,
         this);
     fenetre.exec();
+}
+
+void frmEmprunt::mnuCapacite_Click() {
+    ChargeTauxUsureDesReglages();
+    frmCapacite fenetre(module_, interactions_, SaisieAffichee(), this);
+    fenetre.exec();
+    // Listed as a loan the missing-value window finds: the fields, then their schedule.
+    if (const auto& saisie = fenetre.saisieRemise()) {
+        AfficheSaisie(*saisie);
+        cmdCalculer_Click();
+    }
 }
 
 } // namespace amortix

@@ -10,6 +10,8 @@
 #include <vector>
 
 class QChartView;
+class QComboBox;
+class QLabel;
 class QHBoxLayout;
 class QPushButton;
 class QTableWidget;
@@ -36,6 +38,7 @@ private:
     // The yearly chart of the selected offer.
     void AfficheGraphiqueAnnuel();
     std::optional<std::size_t> OffreChoisie() const;
+    NatureCredit NatureChoisie() const;
     void RemplaceGraphique(QChartView*& ancien, QChartView* nouveau);
 
     const Module& module_;
@@ -47,6 +50,8 @@ private:
     QPushButton* cmdRetirer;
     QPushButton* cmdExporterPdf;
     QPushButton* cmdFermer;
+    QComboBox* cboNature; // the kind of credit, for its usury ceilings
+    QLabel* lblAvisUsure; // said when the ceilings' quarter is over
     QHBoxLayout* zoneGraphiques_;
     QChartView* graCapitalRestant_ = nullptr;
     QChartView* graAnnuel_ = nullptr;

@@ -19,8 +19,8 @@ std::optional<TableUsure> TableUsureDesArguments(const ArgumentsCli& a, const Mo
     } else {
         auto lue = LitFichierTauxUsure(a.tableUsure);
         if (const auto* erreur = std::get_if<Erreur>(&lue)) {
-            erreurs += "amortix-cli : la table « " + VersUtf8(a.tableUsure) + " » n'a pas pu être lue : " +
-                       VersUtf8(erreur->ligne()) + "\n";
+            erreurs += "amortix-cli : la table « " + VersUtf8(a.tableUsure) +
+                       " » n'a pas pu être lue : " + VersUtf8(erreur->ligne()) + "\n";
             return std::nullopt;
         }
         table = std::get<TableUsure>(lue);
@@ -30,8 +30,8 @@ std::optional<TableUsure> TableUsureDesArguments(const ArgumentsCli& a, const Mo
     return table;
 }
 
-int ExecuteCapacite(const ArgumentsCli& a, const QDate& aujourdhui, const Module& reglages, std::string& sortie,
-                    std::string& erreurs) {
+int ExecuteCapacite(const ArgumentsCli& a, const QDate& aujourdhui, const Module& reglages,
+                    std::string& sortie, std::string& erreurs) {
     const auto table = TableUsureDesArguments(a, reglages, aujourdhui, erreurs);
     if (!table)
         return StatutEchecCalcul;

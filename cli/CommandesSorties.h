@@ -28,8 +28,8 @@ int ExecuteRemboursementAnticipe(const ArgumentsCli& a, const QDate& aujourdhui,
 
 // amortix-cli capacity: the largest loan the household's budget allows, checked against the usury
 // ceilings.
-int ExecuteCapacite(const ArgumentsCli& a, const QDate& aujourdhui, const Module& reglages, std::string& sortie,
-                    std::string& erreurs);
+int ExecuteCapacite(const ArgumentsCli& a, const QDate& aujourdhui, const Module& reglages,
+                    std::string& sortie, std::string& erreurs);
 
 // The usury ceilings: --usury-table's file, or the settings'; nothing, with the reason, for a file
 // that cannot be read whole. A table whose quarter is over adds a warning.

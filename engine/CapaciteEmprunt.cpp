@@ -38,8 +38,10 @@ std::optional<double> LitPositifOuNul(const std::string& texte, const Convention
 
 // The payment the schedule lists for `montant`: Fmt2(P + A), the premium on the initial capital.
 long long EcheanceEnCentimes(const DemandeCapacite& d, double montant, std::int32_t dureeMois) {
-    const double paiement = CalculePaiementEcheancier(montant, d.tauxAnnuel, MoisParAn, dureeMois).value_or(0.0);
-    const double assurance = d.assuranceEnTaux ? PrimeAssurance(montant, d.assurance, MoisParAn) : d.assurance;
+    const double paiement =
+        CalculePaiementEcheancier(montant, d.tauxAnnuel, MoisParAn, dureeMois).value_or(0.0);
+    const double assurance =
+        d.assuranceEnTaux ? PrimeAssurance(montant, d.assurance, MoisParAn) : d.assurance;
     return EnCentimes(Fmt2Valeur(paiement + assurance));
 }
 
@@ -72,7 +74,8 @@ DemandeOuMotif LitSaisieCapacite(const SaisieCapacite& saisie, const Conventions
         return std::string("Le taux du prêt doit être compris entre 0 et 100 %.");
     d.tauxAnnuel = *taux == 0.0 ? 0.0 : *taux / 100.0;
     const auto duree = LitEntier(saisie.duree, conventions);
-    const long long mois = duree ? static_cast<long long>(*duree) * (saisie.dureeEnAnnees ? MoisParAn : 1) : 0;
+    const long long mois =
+        duree ? static_cast<long long>(*duree) * (saisie.dureeEnAnnees ? MoisParAn : 1) : 0;
     if (mois < 1 || mois > DureeMaximaleSaisie)
         return std::string("La durée doit être un nombre entier, d'au plus 100 ans.");
     d.dureeMois = static_cast<std::int32_t>(mois);
@@ -104,8 +107,9 @@ double MontantMaximal(const DemandeCapacite& demande, double budget, std::int32_
         return 0.0;
     // The payment grows with the amount, so the largest amount that fits is found by halving an
     // interval whose top does not fit: the first guess is what one euro's payment allows.
-    const double parEuro = CalculePaiementEcheancier(1.0, demande.tauxAnnuel, MoisParAn, dureeMois).value_or(1.0) +
-                           (demande.assuranceEnTaux ? demande.assurance / MoisParAn : 0.0);
+    const double parEuro =
+        CalculePaiementEcheancier(1.0, demande.tauxAnnuel, MoisParAn, dureeMois).value_or(1.0) +
+        (demande.assuranceEnTaux ? demande.assurance / MoisParAn : 0.0);
     long long haut = std::max(1LL, std::llround(budget / parEuro * 100.0) + 100);
     while (convient(haut))
         haut *= 2;
@@ -118,7 +122,8 @@ double MontantMaximal(const DemandeCapacite& demande, double budget, std::int32_
 }
 
 CapaciteOuMotif CalculeCapacite(const SaisieCapacite& saisie, std::chrono::year_month_day premiereEcheance,
-                                bool tegActuariel, const TableUsure& usure, const ConventionsLocales& conventions) {
+                                bool tegActuariel, const TableUsure& usure,
+                                const ConventionsLocales& conventions) {
     auto lue = LitSaisieCapacite(saisie, conventions);
     if (auto* motif = std::get_if<std::string>(&lue))
         return std::move(*motif);
@@ -138,7 +143,8 @@ CapaciteOuMotif CalculeCapacite(const SaisieCapacite& saisie, std::chrono::year_
     c.pret = SaisieEmprunt{.montant = Fmt2(c.montant, conventions),
                            .duree = std::to_string(d.dureeMois),
                            .taux = std::string(SansBlancs(saisie.taux)),
-                           .assurance = d.assuranceEnTaux ? std::string() : std::string(SansBlancs(saisie.assurance)),
+                           .assurance =
+                               d.assuranceEnTaux ? std::string() : std::string(SansBlancs(saisie.assurance)),
                            .fraisDossier = std::string(SansBlancs(saisie.fraisDossier)),
                            .frequence = Frequence::Mois,
                            .premiereEcheance = premiereEcheance,
@@ -181,7 +187,8 @@ std::string_view LibelleCapacite(LigneCapacite ligne) {
     return {};
 }
 
-std::string TexteCapacite(LigneCapacite ligne, const CapaciteEmprunt& c, const ConventionsLocales& conventions) {
+std::string TexteCapacite(LigneCapacite ligne, const CapaciteEmprunt& c,
+                          const ConventionsLocales& conventions) {
     switch (ligne) {
     case LigneCapacite::Budget:
         return Fmt2(c.budget, conventions);

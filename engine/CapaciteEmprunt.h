@@ -29,10 +29,10 @@ struct SaisieCapacite {
     std::string ratio = "35";         // the debt ratio allowed, in percent
     std::string taux;                 // the loan's yearly rate, in percent
     std::string duree;
-    bool dureeEnAnnees = false;    // the duration in years rather than months
-    std::string assurance;         // blank is none
-    bool assuranceEnTaux = false;  // a yearly percentage of the amount borrowed, not an amount a month
-    std::string fraisDossier;      // blank is none
+    bool dureeEnAnnees = false;   // the duration in years rather than months
+    std::string assurance;        // blank is none
+    bool assuranceEnTaux = false; // a yearly percentage of the amount borrowed, not an amount a month
+    std::string fraisDossier;     // blank is none
 };
 
 // The same as numbers: fractions for the rates.
@@ -73,24 +73,28 @@ struct CapaciteEmprunt {
     double resteAVivre = 0.0;     // revenus − charges − échéance
     bool plusDe25Ans = false;
     std::array<MontantParDuree, DureesDeReference.size()> parDuree{};
-    SaisieEmprunt pret;   // that loan, as the main window takes it
-    OffreComparee offre;  // and as computed: its costs and TAEG
+    SaisieEmprunt pret;                     // that loan, as the main window takes it
+    OffreComparee offre;                    // and as computed: its costs and TAEG
     std::optional<VerificationUsure> usure; // its TAEG against the real-estate ceilings
 };
 
 using CapaciteOuMotif = std::variant<CapaciteEmprunt, std::string>;
 // `premiereEcheance` is the loan's first payment date; the TEG follows the options' method.
 CapaciteOuMotif CalculeCapacite(const SaisieCapacite& saisie, std::chrono::year_month_day premiereEcheance,
-                                bool tegActuariel, const TableUsure& usure, const ConventionsLocales& conventions);
+                                bool tegActuariel, const TableUsure& usure,
+                                const ConventionsLocales& conventions);
 
 // What the capacity window shows, in its order, with its captions: the budget, the amount, the
 // payment, the debt ratio reached, what is left to live on, the total cost and the TAEG.
 enum class LigneCapacite { Budget, Montant, Echeance, TauxEndettement, ResteAVivre, CoutTotal, TAEG };
 inline constexpr std::array<LigneCapacite, 7> LignesCapacite = {
-    LigneCapacite::Budget,      LigneCapacite::Montant,   LigneCapacite::Echeance, LigneCapacite::TauxEndettement,
-    LigneCapacite::ResteAVivre, LigneCapacite::CoutTotal, LigneCapacite::TAEG};
+    LigneCapacite::Budget,      LigneCapacite::Montant,
+    LigneCapacite::Echeance,    LigneCapacite::TauxEndettement,
+    LigneCapacite::ResteAVivre, LigneCapacite::CoutTotal,
+    LigneCapacite::TAEG};
 std::string_view LibelleCapacite(LigneCapacite ligne);
-std::string TexteCapacite(LigneCapacite ligne, const CapaciteEmprunt& capacite, const ConventionsLocales& conventions);
+std::string TexteCapacite(LigneCapacite ligne, const CapaciteEmprunt& capacite,
+                          const ConventionsLocales& conventions);
 
 // Said beside a loan longer than 25 years.
 inline constexpr std::string_view AvisPlusDe25Ans =

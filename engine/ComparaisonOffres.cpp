@@ -53,9 +53,10 @@ void VerifieUsureDesOffres(std::span<OffreNommee> offres, const TableUsure& tabl
             continue;
         const OffreComparee& offre = *o.offre;
         // Deferred rows count in the duration: the loan runs for all of its rows.
-        const auto mois = static_cast<std::int32_t>(offre.echeances.size()) * MoisParPeriode(offre.champs.frequence);
-        o.usure = VerifieUsure(table, nature, LitDecimal(offre.champs.montant, conventions).value_or(0.0), mois,
-                               *offre.tauxTAEG);
+        const auto mois =
+            static_cast<std::int32_t>(offre.echeances.size()) * MoisParPeriode(offre.champs.frequence);
+        o.usure = VerifieUsure(table, nature, LitDecimal(offre.champs.montant, conventions).value_or(0.0),
+                               mois, *offre.tauxTAEG);
     }
 }
 

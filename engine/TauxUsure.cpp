@@ -62,7 +62,8 @@ std::optional<std::chrono::year_month_day> LitDateIso(std::string_view texte) {
 std::optional<double> LitPourcentage(std::string_view texte) {
     const std::size_t point = texte.find('.');
     const std::string_view entiers = texte.substr(0, point);
-    const std::string_view decimales = point == std::string_view::npos ? std::string_view() : texte.substr(point + 1);
+    const std::string_view decimales =
+        point == std::string_view::npos ? std::string_view() : texte.substr(point + 1);
     const auto partieEntiere = LitChiffres(entiers);
     if (!partieEntiere || decimales.size() > 2 || (point != std::string_view::npos && decimales.empty()))
         return std::nullopt;
@@ -90,7 +91,8 @@ CategorieUsure CategorieDuPret(NatureCredit nature, double montant, std::int32_t
     if (nature == NatureCredit::Consommation) {
         if (montant <= 3000.0)
             return CategorieUsure::ConsommationJusqua3000;
-        return montant <= 6000.0 ? CategorieUsure::Consommation3000A6000 : CategorieUsure::ConsommationPlusDe6000;
+        return montant <= 6000.0 ? CategorieUsure::Consommation3000A6000
+                                 : CategorieUsure::ConsommationPlusDe6000;
     }
     if (dureeMois < 120)
         return CategorieUsure::ImmobilierMoinsDe10Ans;
@@ -121,8 +123,8 @@ std::string DecritTrimestre(std::chrono::year_month_day debut) {
 }
 
 std::chrono::year_month_day FinTrimestre(std::chrono::year_month_day debut) {
-    const std::chrono::year_month suivant = std::chrono::year_month{debut.year(), debut.month()} +
-                                             std::chrono::months{3};
+    const std::chrono::year_month suivant =
+        std::chrono::year_month{debut.year(), debut.month()} + std::chrono::months{3};
     return std::chrono::year_month_day{suivant / std::chrono::day{1}};
 }
 
@@ -151,8 +153,8 @@ TableOuMotif LitTableUsure(std::string_view texte) {
     bool trimestreLu = false;
     int numeroLigne = 0;
     const auto refus = [&numeroLigne](std::string_view raison) {
-        return TableOuMotif("La table des taux d'usure est incorrecte à la ligne " + std::to_string(numeroLigne) +
-                            " : " + std::string(raison) + ".");
+        return TableOuMotif("La table des taux d'usure est incorrecte à la ligne " +
+                            std::to_string(numeroLigne) + " : " + std::string(raison) + ".");
     };
     while (!texte.empty()) {
         ++numeroLigne;
@@ -206,10 +208,11 @@ std::string EcritTableUsure(const TableUsure& table) {
                   static_cast<unsigned>(table.debut.month()), static_cast<unsigned>(table.debut.day()));
     std::string texte = "# Taux d'usure des prêts aux particuliers, en pourcentage, pour un trimestre\n";
     texte += std::string(CleTrimestre) + "=" + date + "\n";
-    const ConventionsLocales point{.separateurDecimal = ".", .separateurGroupes = "", .signeMoins = "-",
-                                   .formatDateCourt = {}};
+    const ConventionsLocales point{
+        .separateurDecimal = ".", .separateurGroupes = "", .signeMoins = "-", .formatDateCourt = {}};
     for (std::size_t i = 0; i < NombreCategoriesUsure; ++i)
-        texte += std::string(Descriptions[i].cle) + "=" + FormateDecimales(table.plafonds[i], 2, point) + "\n";
+        texte +=
+            std::string(Descriptions[i].cle) + "=" + FormateDecimales(table.plafonds[i], 2, point) + "\n";
     return texte;
 }
 

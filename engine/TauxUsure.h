@@ -26,10 +26,14 @@ enum class CategorieUsure {
 };
 inline constexpr std::size_t NombreCategoriesUsure = 8;
 inline constexpr std::array<CategorieUsure, NombreCategoriesUsure> CategoriesUsure = {
-    CategorieUsure::ImmobilierMoinsDe10Ans, CategorieUsure::Immobilier10A20Ans,
-    CategorieUsure::Immobilier20AnsEtPlus,  CategorieUsure::ImmobilierTauxVariable,
-    CategorieUsure::PretRelais,             CategorieUsure::ConsommationJusqua3000,
-    CategorieUsure::Consommation3000A6000,  CategorieUsure::ConsommationPlusDe6000,
+    CategorieUsure::ImmobilierMoinsDe10Ans,
+    CategorieUsure::Immobilier10A20Ans,
+    CategorieUsure::Immobilier20AnsEtPlus,
+    CategorieUsure::ImmobilierTauxVariable,
+    CategorieUsure::PretRelais,
+    CategorieUsure::ConsommationJusqua3000,
+    CategorieUsure::Consommation3000A6000,
+    CategorieUsure::ConsommationPlusDe6000,
 };
 
 // Which ceilings a loan falls under: real estate by its duration, consumer credit by its amount.

@@ -6,13 +6,16 @@
 #include "TraductionsQt.h"
 #include "frmAccueil.h"
 #include "frmCalculManquant.h"
+#include "frmCapacite.h"
 #include "frmComparaison.h"
 #include "frmCustom.h"
 #include "frmModalites.h"
 #include "frmOptions.h"
 #include "frmRemboursementAnticipe.h"
+#include "frmTauxUsure.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -132,6 +135,25 @@ int main(int argc, char* argv[]) {
         capture(remboursement, nom);
     }
     remboursement.close();
+
+    // Borrowing capacity: incomes 2 500 and 1 500, 300 of continuing payments, 3,5 % over 25 years with
+    // insurance at 0,30 % of the capital; then the usury ceilings' editor.
+    frmCapacite capacite(module, interactions,
+                         {"", "", "3,5", "", "1000", Frequence::Mois, 2027y / January / 31}, &fenetre);
+    for (const auto& [champ, texte] : {std::pair{"txtRevenu1", "2500"},
+                                       {"txtRevenu2", "1500"},
+                                       {"txtCharges", "300"},
+                                       {"txtDuree", "25"},
+                                       {"txtAssurance", "0,30"}})
+        Controle<QLineEdit>(capacite, champ)->setText(QString::fromUtf8(texte));
+    Controle<QComboBox>(capacite, "cboUniteDuree")->setCurrentIndex(1);
+    Controle<QComboBox>(capacite, "cboAssurance")->setCurrentIndex(1);
+    Controle<QPushButton>(capacite, "cmdCalculer")->click();
+    capture(capacite, "frmCapacite", 100);
+    capacite.close();
+    frmTauxUsure usure(module, interactions, &fenetre);
+    capture(usure, "frmTauxUsure");
+    usure.close();
 
     // The printed report as a PDF (scripts/captures-ecran.sh draws its first pages), and the real
     // print preview, drawn then closed.

@@ -49,7 +49,8 @@ void AjouteChaineOuNull(std::string& json, const std::optional<std::string>& tex
 void AjouteUsure(std::string& json, const VerificationUsure& usure, const ConventionsLocales& conventions) {
     char trimestre[16];
     std::snprintf(trimestre, sizeof trimestre, "%04d-%02u-%02u", static_cast<int>(usure.trimestre.year()),
-                  static_cast<unsigned>(usure.trimestre.month()), static_cast<unsigned>(usure.trimestre.day()));
+                  static_cast<unsigned>(usure.trimestre.month()),
+                  static_cast<unsigned>(usure.trimestre.day()));
     json += "{\"category\": ";
     AjouteChaine(json, CleCategorie(usure.categorie));
     json += ", \"ceiling\": ";

@@ -134,7 +134,8 @@ std::string TexteUsure(const VerificationUsure& usure, const ConventionsLocales&
 
 } // namespace
 
-std::string RenduTexteComparaison(std::span<const OffreNommee> offres, const ConventionsLocales& conventions) {
+std::string RenduTexteComparaison(std::span<const OffreNommee> offres,
+                                  const ConventionsLocales& conventions) {
     // Each column as wide as its longest text; a failed offer shows its reason on its first line.
     std::vector<std::vector<std::string>> colonnes;
     std::size_t largeurLibelles = 0;
@@ -175,23 +176,31 @@ std::string RenduTexteComparaison(std::span<const OffreNommee> offres, const Con
 }
 
 std::string RenduTexteCapacite(const CapaciteEmprunt& c, const ConventionsLocales& conventions) {
-    std::vector<std::pair<std::string_view, std::string>> lignes;
-    for (const LigneCapacite ligne : LignesCapacite)
-        lignes.emplace_back(LibelleCapacite(ligne), TexteCapacite(ligne, c, conventions));
-    if (c.usure)
-        lignes.emplace_back("Taux d'usure", TexteUsure(*c.usure, conventions));
+    // Captions with their colon, as the window shows them; then one line per reference duration.
+    std::vector<std::string> libelles;
+    std::vector<std::string> valeurs;
+    for (const LigneCapacite ligne : LignesCapacite) {
+        libelles.push_back(std::string(LibelleCapacite(ligne)) + " :");
+        valeurs.push_back(TexteCapacite(ligne, c, conventions));
+    }
+    if (c.usure) {
+        libelles.emplace_back("Taux d'usure :");
+        valeurs.push_back(TexteUsure(*c.usure, conventions));
+    }
+    const std::size_t figures = libelles.size();
+    for (const MontantParDuree& d : c.parDuree) {
+        libelles.push_back(std::to_string(d.annees) + " ans :");
+        valeurs.push_back(Fmt2(d.montant, conventions));
+    }
+    std::vector<std::pair<std::string_view, std::string>> lignes(libelles.size());
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        lignes[i] = {libelles[i], valeurs[i]};
     std::string texte;
-    AjouteLignes(texte, lignes);
+    AjouteLignes(texte, std::span(lignes).first(figures));
     if (c.plusDe25Ans)
         texte += std::string(AvisPlusDe25Ans) + "\n";
     texte += "\nMontant empruntable selon la durée\n";
-    std::vector<std::pair<std::string_view, std::string>> durees;
-    std::vector<std::string> libelles;
-    for (const MontantParDuree& d : c.parDuree)
-        libelles.push_back(std::to_string(d.annees) + " ans");
-    for (std::size_t i = 0; i < c.parDuree.size(); ++i)
-        durees.emplace_back(libelles[i], Fmt2(c.parDuree[i].montant, conventions));
-    AjouteLignes(texte, durees);
+    AjouteLignes(texte, std::span(lignes).subspan(figures));
     return texte;
 }
 

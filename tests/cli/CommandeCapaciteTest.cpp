@@ -38,9 +38,9 @@ const QByteArray TableEnVigueur = "trimestre=2026-01-01\nimmobilier-moins-de-10-
                                   "consommation-jusqua-3000=23.56\nconsommation-3000-a-6000=15.87\n"
                                   "consommation-plus-de-6000=8.67\n";
 
-const QStringList Foyer = {"capacity", "--income", "2500",     "--income", "1500", "--charges",
-                           "300",      "--rate",   "3,5",      "--duration", "25", "--frequency",
-                           "ans",      "--format", "json"};
+const QStringList Foyer = {"capacity",  "--income",    "2500",   "--income", "1500",
+                           "--charges", "300",         "--rate", "3,5",      "--duration",
+                           "25",        "--frequency", "ans",    "--format", "json"};
 
 } // namespace
 
@@ -48,14 +48,15 @@ TEST(CommandeCapacite, FiguresEnJson) {
     const Execution e = Execute(Foyer);
     EXPECT_EQ(e.statut, StatutReussi);
     EXPECT_EQ(e.erreurs, "");
-    EXPECT_EQ(e.sortie,
-              "{\"budget\": \"1100,00\", \"amount\": \"219726,96\", \"payment\": \"1100,00\", "
-              "\"debt_ratio\": \"35,00 %\", \"rest_to_live\": \"2600,00\", \"total_cost\": \"110275,45\", "
-              "\"taeg\": \"3,56 %\",\n \"over_25_years\": false,\n \"by_duration\": [{\"years\": 10, \"amount\": "
-              "\"111239,85\"}, {\"years\": 15, \"amount\": \"153872,13\"}, {\"years\": 20, \"amount\": "
-              "\"189669,20\"}, {\"years\": 25, \"amount\": \"219726,96\"}],\n \"usury\": {\"category\": "
-              "\"immobilier-20-ans-et-plus\", \"ceiling\": \"5,13 %\", \"quarter\": \"2026-01-01\", \"over\": "
-              "false},\n \"error\": null}\n");
+    EXPECT_EQ(
+        e.sortie,
+        "{\"budget\": \"1100,00\", \"amount\": \"219726,96\", \"payment\": \"1100,00\", "
+        "\"debt_ratio\": \"35,00 %\", \"rest_to_live\": \"2600,00\", \"total_cost\": \"110275,45\", "
+        "\"taeg\": \"3,56 %\",\n \"over_25_years\": false,\n \"by_duration\": [{\"years\": 10, \"amount\": "
+        "\"111239,85\"}, {\"years\": 15, \"amount\": \"153872,13\"}, {\"years\": 20, \"amount\": "
+        "\"189669,20\"}, {\"years\": 25, \"amount\": \"219726,96\"}],\n \"usury\": {\"category\": "
+        "\"immobilier-20-ans-et-plus\", \"ceiling\": \"5,13 %\", \"quarter\": \"2026-01-01\", \"over\": "
+        "false},\n \"error\": null}\n");
 }
 
 TEST(CommandeCapacite, RefusEtUsage) {
@@ -87,8 +88,8 @@ TEST(CommandeCapacite, ComparaisonFaceAuxTauxDUsure) {
     const QString quatre = EcritFichier(dossier, "a.amx", Offre("4,00"));
     const QString quatreEtDemi = EcritFichier(dossier, "b.amx", Offre("4,50"));
     const QString table = EcritFichier(dossier, "usure.txt", TableEnVigueur);
-    const Execution e =
-        Execute({"compare", quatre, quatreEtDemi, "--kind", "immobilier", "--usury-table", table, "--format", "json"});
+    const Execution e = Execute({"compare", quatre, quatreEtDemi, "--kind", "immobilier", "--usury-table",
+                                 table, "--format", "json"});
     EXPECT_EQ(e.statut, StatutReussi);
     const std::string usure = R"("usury": {"category": "immobilier-20-ans-et-plus", "ceiling": "5,13 %", )"
                               R"("quarter": "2026-01-01", "over": )";
@@ -102,7 +103,8 @@ TEST(CommandeCapacite, ComparaisonFaceAuxTauxDUsure) {
         << texte.sortie;
     EXPECT_EQ(Execute({"compare", quatre}).sortie.find("usure"), std::string::npos);
 
-    const QString incomplete = EcritFichier(dossier, "incomplete.txt", TableEnVigueur.first(TableEnVigueur.indexOf("pret-relais")));
+    const QString incomplete =
+        EcritFichier(dossier, "incomplete.txt", TableEnVigueur.first(TableEnVigueur.indexOf("pret-relais")));
     const Execution refus = Execute({"compare", quatre, "--usury-table", incomplete});
     EXPECT_EQ(refus.statut, StatutEchecCalcul);
     EXPECT_EQ(refus.sortie, "");

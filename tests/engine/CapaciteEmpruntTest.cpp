@@ -1,6 +1,7 @@
+#include "CapaciteEmprunt.h"
+
 #include "Arrondis.h"
 #include "CalculEmprunt.h"
-#include "CapaciteEmprunt.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,8 @@ using namespace std::chrono;
 namespace {
 
 const ConventionsLocales fr = ConventionsFrancaises();
-const TableUsure Plafonds{.debut = 2026y / January / 1, .plafonds = {4.12, 4.59, 5.13, 4.99, 6.15, 23.56, 15.87, 8.67}};
+const TableUsure Plafonds{.debut = 2026y / January / 1,
+                          .plafonds = {4.12, 4.59, 5.13, 4.99, 6.15, 23.56, 15.87, 8.67}};
 
 // Incomes 4 000, continuing payments 300, 3,5 % over 300 months: the household of the examples.
 SaisieCapacite Foyer() {
@@ -127,10 +129,14 @@ TEST(CapaciteEmprunt, Refus) {
          }),
          .motif = "Les charges en cours dépassent déjà 33,5 % des revenus"},
         {.nom = "revenu nul",
-         .saisie = avec([](SaisieCapacite& s) { s.revenus = {"2000", "0"}; }),
+         .saisie = avec([](SaisieCapacite& s) {
+             s.revenus = {"2000", "0"};
+         }),
          .motif = "Les revenus doivent être des montants positifs."},
         {.nom = "aucun revenu",
-         .saisie = avec([](SaisieCapacite& s) { s.revenus = {"", " "}; }),
+         .saisie = avec([](SaisieCapacite& s) {
+             s.revenus = {"", " "};
+         }),
          .motif = "Saisissez les revenus mensuels nets du foyer."},
         {.nom = "ratio au-delà de 100 %",
          .saisie = avec([](SaisieCapacite& s) { s.ratio = "101"; }),

@@ -1,6 +1,7 @@
+#include "TauxUsure.h"
+
 #include "CalculEmprunt.h"
 #include "ComparaisonOffres.h"
-#include "TauxUsure.h"
 
 #include <gtest/gtest.h>
 
@@ -46,21 +47,37 @@ TEST(TauxUsure, CategorieParDureeOuParMontant) {
         CategorieUsure attendue;
     };
     const Cas cas[] = {
-        {.nature = NatureCredit::Immobilier, .montant = 1e5, .dureeMois = 119,
+        {.nature = NatureCredit::Immobilier,
+         .montant = 1e5,
+         .dureeMois = 119,
          .attendue = CategorieUsure::ImmobilierMoinsDe10Ans},
-        {.nature = NatureCredit::Immobilier, .montant = 1e5, .dureeMois = 120,
+        {.nature = NatureCredit::Immobilier,
+         .montant = 1e5,
+         .dureeMois = 120,
          .attendue = CategorieUsure::Immobilier10A20Ans},
-        {.nature = NatureCredit::Immobilier, .montant = 1e5, .dureeMois = 239,
+        {.nature = NatureCredit::Immobilier,
+         .montant = 1e5,
+         .dureeMois = 239,
          .attendue = CategorieUsure::Immobilier10A20Ans},
-        {.nature = NatureCredit::Immobilier, .montant = 1e5, .dureeMois = 240,
+        {.nature = NatureCredit::Immobilier,
+         .montant = 1e5,
+         .dureeMois = 240,
          .attendue = CategorieUsure::Immobilier20AnsEtPlus},
-        {.nature = NatureCredit::Consommation, .montant = 3000, .dureeMois = 240,
+        {.nature = NatureCredit::Consommation,
+         .montant = 3000,
+         .dureeMois = 240,
          .attendue = CategorieUsure::ConsommationJusqua3000},
-        {.nature = NatureCredit::Consommation, .montant = 3000.01, .dureeMois = 12,
+        {.nature = NatureCredit::Consommation,
+         .montant = 3000.01,
+         .dureeMois = 12,
          .attendue = CategorieUsure::Consommation3000A6000},
-        {.nature = NatureCredit::Consommation, .montant = 6000, .dureeMois = 12,
+        {.nature = NatureCredit::Consommation,
+         .montant = 6000,
+         .dureeMois = 12,
          .attendue = CategorieUsure::Consommation3000A6000},
-        {.nature = NatureCredit::Consommation, .montant = 6000.01, .dureeMois = 12,
+        {.nature = NatureCredit::Consommation,
+         .montant = 6000.01,
+         .dureeMois = 12,
          .attendue = CategorieUsure::ConsommationPlusDe6000},
     };
     for (const Cas& c : cas)
@@ -78,9 +95,14 @@ TEST(TauxUsure, TAEGDesOffresFaceAuPlafond) {
     const Cas cas[] = {{.taux = "4,00", .taeg = "4,91 %", .depasse = false},
                        {.taux = "4,50", .taeg = "5,42 %", .depasse = true}};
     for (const Cas& c : cas) {
-        const SaisieEmprunt offre{.montant = "100000", .duree = "240", .taux = c.taux, .assurance = "43,32",
-                                  .fraisDossier = {}, .frequence = Frequence::Mois,
-                                  .premiereEcheance = 2026y / February / 28, .modalites = {}};
+        const SaisieEmprunt offre{.montant = "100000",
+                                  .duree = "240",
+                                  .taux = c.taux,
+                                  .assurance = "43,32",
+                                  .fraisDossier = {},
+                                  .frequence = Frequence::Mois,
+                                  .premiereEcheance = 2026y / February / 28,
+                                  .modalites = {}};
         const auto comparee = CompareOffre(CalculeEmprunt(offre, true, fr), fr);
         ASSERT_TRUE(comparee.has_value());
         EXPECT_EQ(comparee->taeg.taeg, c.taeg);
@@ -128,12 +150,14 @@ TEST(TauxUsure, FichierIncompletRefuse) {
         {.texte = Remplace(complet, "trimestre=2026-01-01\n", ""),
          .motif = "La table des taux d'usure ne donne pas son trimestre."},
         {.texte = Remplace(complet, "5.13", "5,13"),
-         .motif = "La table des taux d'usure est incorrecte à la ligne 4 : pourcentage attendu, avec un point "
-                  "et au plus deux décimales."},
+         .motif =
+             "La table des taux d'usure est incorrecte à la ligne 4 : pourcentage attendu, avec un point "
+             "et au plus deux décimales."},
         {.texte = complet + "pret-relais=6.15\n",
          .motif = "La table des taux d'usure est incorrecte à la ligne 10 : catégorie donnée deux fois."},
         {.texte = Remplace(complet, "pret-relais", "pret-travaux"),
-         .motif = "La table des taux d'usure est incorrecte à la ligne 6 : catégorie inconnue « pret-travaux »."},
+         .motif =
+             "La table des taux d'usure est incorrecte à la ligne 6 : catégorie inconnue « pret-travaux »."},
         {.texte = Remplace(complet, "2026-01-01", "2026-02-01"),
          .motif = "La date de validité doit être le premier jour d'un trimestre (1er janvier, 1er avril, "
                   "1er juillet ou 1er octobre)."},

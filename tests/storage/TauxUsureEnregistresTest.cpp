@@ -1,5 +1,6 @@
-#include "Fichiers.h"
 #include "TauxUsureEnregistres.h"
+
+#include "Fichiers.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -11,11 +12,14 @@ using namespace std::chrono;
 TEST(TauxUsureEnregistres, TableFournie) {
     const TableUsure table = TableUsureFournie();
     EXPECT_EQ(table.debut, 2026y / January / 1);
-    const std::pair<CategorieUsure, double> plafonds[] = {
-        {CategorieUsure::ImmobilierMoinsDe10Ans, 4.12}, {CategorieUsure::Immobilier10A20Ans, 4.59},
-        {CategorieUsure::Immobilier20AnsEtPlus, 5.13},  {CategorieUsure::ImmobilierTauxVariable, 4.99},
-        {CategorieUsure::PretRelais, 6.15},             {CategorieUsure::ConsommationJusqua3000, 23.56},
-        {CategorieUsure::Consommation3000A6000, 15.87}, {CategorieUsure::ConsommationPlusDe6000, 8.67}};
+    const std::pair<CategorieUsure, double> plafonds[] = {{CategorieUsure::ImmobilierMoinsDe10Ans, 4.12},
+                                                          {CategorieUsure::Immobilier10A20Ans, 4.59},
+                                                          {CategorieUsure::Immobilier20AnsEtPlus, 5.13},
+                                                          {CategorieUsure::ImmobilierTauxVariable, 4.99},
+                                                          {CategorieUsure::PretRelais, 6.15},
+                                                          {CategorieUsure::ConsommationJusqua3000, 23.56},
+                                                          {CategorieUsure::Consommation3000A6000, 15.87},
+                                                          {CategorieUsure::ConsommationPlusDe6000, 8.67}};
     for (const auto& [categorie, plafond] : plafonds)
         EXPECT_EQ(table.plafond(categorie), plafond) << CleCategorie(categorie);
 }

@@ -24,7 +24,8 @@ namespace amortix {
 namespace {
 
 constexpr std::array<const char*, LignesCapacite.size()> NomsResultats = {
-    "lblBudget", "lblMontant", "lblEcheance", "lblTauxEndettement", "lblResteAVivre", "lblCoutTotal", "lblTAEG"};
+    "lblBudget",      "lblMontant",   "lblEcheance", "lblTauxEndettement",
+    "lblResteAVivre", "lblCoutTotal", "lblTAEG"};
 
 template <typename Controle> Controle* Nomme(Controle* controle, const char* nom) {
     controle->setObjectName(QLatin1String(nom));
@@ -57,7 +58,8 @@ QWidget* CoteACote(QWidget* gauche, QWidget* droite) {
 
 frmCapacite::frmCapacite(const Module& module, Interactions& interactions, const SaisieEmprunt& pretAffiche,
                          QWidget* parent)
-    : QDialog(parent), module_(module), interactions_(interactions), premiereEcheance_(pretAffiche.premiereEcheance) {
+    : QDialog(parent), module_(module), interactions_(interactions),
+      premiereEcheance_(pretAffiche.premiereEcheance) {
     setObjectName(QStringLiteral("frmCapacite"));
     setWindowTitle(QStringLiteral("Capacité d'emprunt"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -173,9 +175,9 @@ void frmCapacite::CreeControles() {
     principal->addLayout(bas, 1);
     RemplaceGraphique({});
 
-    const QList<QWidget*> ordre = {txtRevenu1, txtRevenu2, txtCharges,   txtRatio,    txtTaux,
-                                   txtDuree,   cboUniteDuree, txtAssurance, cboAssurance, txtFrais,
-                                   cmdCalculer, cmdUtiliser, cmdFermer,  tblDurees};
+    const QList<QWidget*> ordre = {txtRevenu1,  txtRevenu2,    txtCharges,   txtRatio,     txtTaux,
+                                   txtDuree,    cboUniteDuree, txtAssurance, cboAssurance, txtFrais,
+                                   cmdCalculer, cmdUtiliser,   cmdFermer,    tblDurees};
     for (qsizetype i = 1; i < ordre.size(); ++i)
         setTabOrder(ordre[i - 1], ordre[i]);
 
@@ -223,8 +225,8 @@ void frmCapacite::EffaceResultats() {
 void frmCapacite::cmdCalculer_Click() {
     std::optional<CurseurAttente> attente(std::in_place);
     const ConventionsLocales conventions = ConventionsDe(QLocale());
-    const CapaciteOuMotif resultat =
-        CalculeCapacite(SaisieAffichee(), premiereEcheance_, module_.blnTEGActuariel, module_.tauxUsure, conventions);
+    const CapaciteOuMotif resultat = CalculeCapacite(SaisieAffichee(), premiereEcheance_,
+                                                     module_.blnTEGActuariel, module_.tauxUsure, conventions);
     EffaceResultats();
     if (const auto* motif = std::get_if<std::string>(&resultat)) {
         attente.reset();
@@ -245,7 +247,8 @@ void frmCapacite::AfficheCapacite(const CapaciteEmprunt& c) {
             QLabel* taeg = lblResultat[static_cast<std::size_t>(LigneCapacite::TAEG)];
             taeg->setStyleSheet(QStringLiteral("color: red"));
             taeg->setToolTip(
-                QStringLiteral("TAEG au-dessus du taux d'usure %1 : ce prêt ne peut pas être accordé à ce taux")
+                QStringLiteral(
+                    "TAEG au-dessus du taux d'usure %1 : ce prêt ne peut pas être accordé à ce taux")
                     .arg(plafond));
         }
     }

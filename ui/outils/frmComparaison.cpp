@@ -10,9 +10,9 @@
 
 #include <QChartView>
 #include <QComboBox>
-#include <QLabel>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
@@ -233,7 +233,8 @@ void frmComparaison::AfficheOffres(std::optional<std::size_t> choisie) {
         gras.setBold(true);
         cellule->setFont(gras);
         // A TAEG over the usury ceiling keeps saying so.
-        cellule->setToolTip(cellule->toolTip().isEmpty() ? astuce : astuce + QLatin1Char('\n') + cellule->toolTip());
+        cellule->setToolTip(cellule->toolTip().isEmpty() ? astuce
+                                                         : astuce + QLatin1Char('\n') + cellule->toolTip());
     };
     marque(meilleures.moinsChere, LigneComparaison::CoutTotal, AstuceMoinsChere);
     marque(meilleures.plusPetitTAEG, LigneComparaison::TAEG, AstucePlusPetitTAEG);

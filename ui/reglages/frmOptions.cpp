@@ -69,8 +69,8 @@ frmOptions::frmOptions(Module& module, Interactions& interactions, QWidget* pare
     // Enter anywhere but on another button is OK; Escape is the dialog's own cancel.
     cmdOK->setDefault(true);
 
-    OrdreTabulation(
-        {cmdOK, cmdAnnuler, chkTEGDansExcel, chkAfficheEcranAccueil, optTEG0, optTEG1, cmdInfosTEG, cmdTauxUsure});
+    OrdreTabulation({cmdOK, cmdAnnuler, chkTEGDansExcel, chkAfficheEcranAccueil, optTEG0, optTEG1,
+                     cmdInfosTEG, cmdTauxUsure});
 
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(cmdAnnuler, &QPushButton::clicked, this, &QDialog::reject);

@@ -47,14 +47,16 @@ frmTauxUsure::frmTauxUsure(Module& module, Interactions& interactions, QWidget* 
         formulaire->addRow(etiquette, ligne);
     }
     auto* explication = new QLabel(
-        QStringLiteral("Les taux d'usure des prêts aux particuliers, publiés chaque trimestre par la Banque de France."),
+        QStringLiteral(
+            "Les taux d'usure des prêts aux particuliers, publiés chaque trimestre par la Banque de France."),
         this);
     explication->setWordWrap(true);
 
     auto* boutons = new QDialogButtonBox(this);
     cmdOK = boutons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     cmdAnnuler = boutons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
-    cmdRetablir = boutons->addButton(QStringLiteral("&Rétablir les taux fournis"), QDialogButtonBox::ResetRole);
+    cmdRetablir =
+        boutons->addButton(QStringLiteral("&Rétablir les taux fournis"), QDialogButtonBox::ResetRole);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdAnnuler->setObjectName(QStringLiteral("cmdAnnuler"));
     cmdRetablir->setObjectName(QStringLiteral("cmdRetablir"));

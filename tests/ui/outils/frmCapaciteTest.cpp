@@ -39,7 +39,8 @@ struct Resultat {
 };
 
 Resultat Lit(const frmCapacite& d) {
-    Resultat r{Texte(d, "lblBudget"), Texte(d, "lblMontant"), Texte(d, "lblEcheance"), Texte(d, "lblUsure"), {}, 0};
+    Resultat r{
+        Texte(d, "lblBudget"), Texte(d, "lblMontant"), Texte(d, "lblEcheance"), Texte(d, "lblUsure"), {}, 0};
     const auto* table = d.findChild<QTableWidget*>(QStringLiteral("tblDurees"));
     for (int ligne = 0; ligne < table->rowCount(); ++ligne)
         r.parDuree << (table->item(ligne, 0) ? table->item(ligne, 0)->text() : QString());
@@ -113,7 +114,8 @@ private slots:
         });
         w.f->findChild<QAction*>(QStringLiteral("mnuCapacite"))->trigger();
         QCOMPARE(w.interactions.messages.size(), 1u);
-        QCOMPARE(w.interactions.messages.back().texte, "Les charges en cours dépassent déjà 35 % des revenus");
+        QCOMPARE(w.interactions.messages.back().texte,
+                 "Les charges en cours dépassent déjà 35 % des revenus");
         QCOMPARE(utilisable, false);
         QCOMPARE(couleur, "color: red");
         QVERIFY2(astuce.contains("au-dessus du taux d'usure 3,00 %"), qPrintable(astuce));

@@ -231,8 +231,9 @@ private slots:
         });
         QTest::mouseClick(options.cmdTauxUsure, Qt::LeftButton);
         QCOMPARE(montre, "5,13");
-        QCOMPARE(refus, "La date de validité doit être le premier jour d'un trimestre (1er janvier, 1er avril, "
-                        "1er juillet ou 1er octobre).");
+        QCOMPARE(refus,
+                 "La date de validité doit être le premier jour d'un trimestre (1er janvier, 1er avril, "
+                 "1er juillet ou 1er octobre).");
         QCOMPARE(resteOuvert, true);
         const QByteArray fichier = Contenu(p.module.fichierReglages(NomFichierTauxUsure));
         QVERIFY2(fichier.contains("trimestre=2026-04-01\n"), fichier.constData());

@@ -39,7 +39,8 @@ enum class Option {
     Charges,
     Ratio,
     Nature,
-    TableUsure
+    TableUsure,
+    Lissage
 };
 
 // The commands an option belongs to, as bits.
@@ -71,9 +72,10 @@ constexpr DefinitionOption TableOptions[] = {
     {"--first-date", Option::PremiereDate, Echeanciers},
     {"--method", Option::Methode, Echeanciers},
     {"--locale", Option::Locale, Toutes},
+    {"--smooth", Option::Lissage, Pour(CommandeCli::Plan)},
     {"--format", Option::Format,
      Pour(CommandeCli::Echeancier) | Pour(CommandeCli::ValeurManquante) | Pour(CommandeCli::Comparaison) |
-         Pour(CommandeCli::RemboursementAnticipe) | Pour(CommandeCli::Capacite)},
+         Pour(CommandeCli::RemboursementAnticipe) | Pour(CommandeCli::Capacite) | Pour(CommandeCli::Plan)},
     {"--payment", Option::Mensualite, Pour(CommandeCli::ValeurManquante)},
     {"--xlsx", Option::Classeur, Pour(CommandeCli::ExportClasseur)},
     {"--pdf", Option::Pdf, Pour(CommandeCli::ImpressionPdf)},
@@ -151,6 +153,8 @@ QString TexteUsage() {
         "  amortix-cli capacity --income T [--income T] [--charges T] [--ratio T] --rate T --duration T\n"
         "                       [--frequency mois|ans] [--insurance T | --insurance-rate T] [--fees T]\n"
         "                       [--usury-table FICHIER] [--locale NOM] [--format text|json]\n"
+        "  amortix-cli plan --smooth PRINCIPAL.amx DOCUMENT.amx [DOCUMENT.amx ...] [--locale NOM]\n"
+        "                   [--format text|json]\n"
         "\n"
         "Chaque T est lu comme la zone correspondante de la fenêtre, dans la langue choisie (par défaut\n"
         "celle de l'environnement). Pour solve, laissez de côté la valeur à retrouver.\n");
@@ -182,6 +186,8 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         a.commande = CommandeCli::RemboursementAnticipe;
     else if (commande == QLatin1String("capacity"))
         a.commande = CommandeCli::Capacite;
+    else if (commande == QLatin1String("plan"))
+        a.commande = CommandeCli::Plan;
     else if (commande == QLatin1String("--help") || commande == QLatin1String("-h") ||
              commande == QLatin1String("help"))
         a.commande = CommandeCli::Aide;
@@ -208,7 +214,8 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             analyse.arguments = a;
             return analyse;
         }
-        if (!nom.startsWith(QLatin1String("--")) && !valeur && a.commande == CommandeCli::Comparaison) {
+        if (!nom.startsWith(QLatin1String("--")) && !valeur &&
+            (a.commande == CommandeCli::Comparaison || a.commande == CommandeCli::Plan)) {
             a.documents << nom;
             continue;
         }
@@ -311,6 +318,11 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             else
                 return refus(QStringLiteral("--kind attend immobilier ou consommation : %1").arg(*valeur));
             break;
+        case Option::Lissage:
+            if (valeur->isEmpty())
+                return refus(QStringLiteral("chemin vide après %1").arg(nom));
+            a.lissage = *valeur;
+            break;
         case Option::TableUsure:
             if (valeur->isEmpty())
                 return refus(QStringLiteral("chemin vide après %1").arg(nom));
@@ -412,6 +424,8 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         if (a.garde.isEmpty())
             return refus(QStringLiteral("prepay demande --keep payment ou --keep duration"));
     }
+    if (a.commande == CommandeCli::Plan && (a.lissage.isEmpty() || a.documents.isEmpty()))
+        return refus(QStringLiteral("plan demande --smooth PRINCIPAL.amx et au moins un autre document"));
     if (a.commande == CommandeCli::Comparaison && a.documents.isEmpty())
         return refus(QStringLiteral("compare demande au moins un document"));
     if (a.commande == CommandeCli::ImpressionPdf && a.fichierSortie.isEmpty())

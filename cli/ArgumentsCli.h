@@ -21,6 +21,7 @@ enum class CommandeCli {
     Comparaison,
     RemboursementAnticipe,
     Capacite,
+    Plan,
     Aide
 };
 enum class FormatSortie { Texte, Csv, Json };
@@ -36,7 +37,8 @@ struct ArgumentsCli {
     QLocale locale;
     FormatSortie format = FormatSortie::Texte;
     QString document;      // a loan document (.amx) to compute instead of the flags
-    QStringList documents; // compare: the offers, in order
+    QStringList documents; // compare: the offers, in order; plan: the loans besides the smoothing one
+    QString lissage;       // plan --smooth: the smoothing loan's document
     // prepay: the payment the repayment goes with, the amount (or all of it), what is kept, the
     // penalty's rule or amount; texts read later in the locale.
     QString apresEcheance;

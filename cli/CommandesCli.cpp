@@ -129,6 +129,8 @@ int ExecuteCli(const QStringList& arguments, const QLocale& localeParDefaut, con
         return ExecuteComparaison(a, aujourdhui, reglages, sortie, erreurs);
     case CommandeCli::Capacite:
         return ExecuteCapacite(a, aujourdhui, reglages, sortie, erreurs);
+    case CommandeCli::Plan:
+        return ExecutePlan(a, reglages, sortie, erreurs);
     case CommandeCli::RemboursementAnticipe:
         return ExecuteRemboursementAnticipe(a, aujourdhui, sortie, erreurs);
     }

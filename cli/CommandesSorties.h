@@ -31,6 +31,9 @@ int ExecuteRemboursementAnticipe(const ArgumentsCli& a, const QDate& aujourdhui,
 int ExecuteCapacite(const ArgumentsCli& a, const QDate& aujourdhui, const Module& reglages,
                     std::string& sortie, std::string& erreurs);
 
+// amortix-cli plan: the smoothing loan's document and the others, as one financing plan.
+int ExecutePlan(const ArgumentsCli& a, const Module& reglages, std::string& sortie, std::string& erreurs);
+
 // The usury ceilings: --usury-table's file, or the settings'; nothing, with the reason, for a file
 // that cannot be read whole. A table whose quarter is over adds a warning.
 std::optional<TableUsure> TableUsureDesArguments(const ArgumentsCli& a, const Module& reglages,

@@ -24,7 +24,8 @@ std::string Nom(const PretDuPlan& pret) {
 }
 
 // Interest, insurance and fees as the rows list them, added up in cents.
-CoutsCredit CoutsListes(const std::vector<LigneTableau>& lignes, double frais, const ConventionsLocales& conventions) {
+CoutsCredit CoutsListes(const std::vector<LigneTableau>& lignes, double frais,
+                        const ConventionsLocales& conventions) {
     long long interets = 0;
     long long assurance = 0;
     for (const LigneTableau& ligne : lignes) {
@@ -32,8 +33,9 @@ CoutsCredit CoutsListes(const std::vector<LigneTableau>& lignes, double frais, c
         assurance += Centimes(ligne[Colonne::Assurance], conventions);
     }
     const long long fraisEnCentimes = std::llround(frais * 100.0);
-    return {Fmt2(EnEuros(interets + assurance + fraisEnCentimes), conventions), Fmt2(EnEuros(interets), conventions),
-            Fmt2(EnEuros(assurance), conventions), Fmt2(EnEuros(fraisEnCentimes), conventions)};
+    return {Fmt2(EnEuros(interets + assurance + fraisEnCentimes), conventions),
+            Fmt2(EnEuros(interets), conventions), Fmt2(EnEuros(assurance), conventions),
+            Fmt2(EnEuros(fraisEnCentimes), conventions)};
 }
 
 } // namespace
@@ -53,13 +55,15 @@ double PalierLissage(double montant, double tauxAnnuel, int periodesParAn, std::
     return Round2((montant + sommeAutres) / sommeFacteurs);
 }
 
-std::size_t PretDeLissageParDefaut(const std::vector<PretDuPlan>& prets, const ConventionsLocales& conventions) {
+std::size_t PretDeLissageParDefaut(const std::vector<PretDuPlan>& prets,
+                                   const ConventionsLocales& conventions) {
     std::size_t plusLong = 0;
     std::int64_t moisPlusLong = -1;
     for (std::size_t i = 0; i < prets.size(); ++i) {
         const auto duree = LitEntier(prets[i].saisie.duree, conventions).value_or(0);
         const auto differe = LitEntier(prets[i].saisie.modalites.periodesDiffere, conventions).value_or(0);
-        const std::int64_t mois = (static_cast<std::int64_t>(duree) + differe) * MoisParPeriode(prets[i].saisie.frequence);
+        const std::int64_t mois =
+            (static_cast<std::int64_t>(duree) + differe) * MoisParPeriode(prets[i].saisie.frequence);
         if (mois > moisPlusLong) {
             moisPlusLong = mois;
             plusLong = i;
@@ -117,9 +121,10 @@ PlanOuMotif CalculePlan(const std::vector<PretDuPlan>& prets, std::size_t lissag
         conditions.paiement = plan.palier - sommes[t];
         EcheanceCalculee e = CalculeEcheance(restant, conditions, t + 1 == n0);
         if (std::llround(conditions.paiement * 100.0) < std::llround(e.interets * 100.0))
-            return "Le prêt de lissage " + Nom(plan.prets.front()) + " est trop petit pour lisser les autres : à l'échéance " +
-                   std::to_string(t + 1) + ", il ne paierait que " + Fmt2(conditions.paiement, conventions) +
-                   " pour " + Fmt2(e.interets, conventions) + " d'intérêts.";
+            return "Le prêt de lissage " + Nom(plan.prets.front()) +
+                   " est trop petit pour lisser les autres : à l'échéance " + std::to_string(t + 1) +
+                   ", il ne paierait que " + Fmt2(conditions.paiement, conventions) + " pour " +
+                   Fmt2(e.interets, conventions) + " d'intérêts.";
         e.numero = static_cast<std::int32_t>(t + 1);
         e.date = calculs.front().tableau.echeances[t].date;
         restant = e.restant;

@@ -36,14 +36,14 @@ struct CoutsPret {
 // Several loans financing one purchase, the main one smoothed so that what the household pays
 // each period stays level while the others run and after they end.
 struct PlanFinancement {
-    std::vector<PretDuPlan> prets;                  // the smoothing loan first, then the others in order
-    std::vector<std::vector<LigneTableau>> lignes;  // each loan's rows, as the schedule lists them
+    std::vector<PretDuPlan> prets;                 // the smoothing loan first, then the others in order
+    std::vector<std::vector<LigneTableau>> lignes; // each loan's rows, as the schedule lists them
     std::vector<std::vector<EcheanceCalculee>> echeances;
-    double palier = 0.0;           // C, insurance excluded, rounded to the cent
+    double palier = 0.0;              // C, insurance excluded, rounded to the cent
     double palierAvecAssurance = 0.0; // what the first period costs, every premium added
     std::vector<PeriodePlan> periodes;
-    std::vector<CoutsPret> couts; // each loan's, in the plan's order
-    CoutsCredit coutTotal;        // the plan's, every loan added up
+    std::vector<CoutsPret> couts;    // each loan's, in the plan's order
+    CoutsCredit coutTotal;           // the plan's, every loan added up
     std::optional<std::string> taeg; // every amount received net of every fee against every payment
 };
 
@@ -63,6 +63,7 @@ PlanOuMotif CalculePlan(const std::vector<PretDuPlan>& prets, std::size_t lissag
                         const ConventionsLocales& conventions);
 
 // The longest loan, the smoothing loan by default; the first of equal ones.
-std::size_t PretDeLissageParDefaut(const std::vector<PretDuPlan>& prets, const ConventionsLocales& conventions);
+std::size_t PretDeLissageParDefaut(const std::vector<PretDuPlan>& prets,
+                                   const ConventionsLocales& conventions);
 
 } // namespace amortix

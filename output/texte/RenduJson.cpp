@@ -285,6 +285,53 @@ std::string RenduJsonCapacite(const CapaciteOuMotif& resultat, const Conventions
     return json;
 }
 
+std::string RenduJsonPlan(const PlanOuMotif& resultat, const ConventionsLocales& conventions) {
+    const auto* plan = std::get_if<PlanFinancement>(&resultat);
+    std::string json = "{\"level\": ";
+    AjouteChaineOuNull(json, plan ? std::optional(Fmt2(plan->palier, conventions)) : std::nullopt);
+    json += ", \"level_with_insurance\": ";
+    AjouteChaineOuNull(json,
+                       plan ? std::optional(Fmt2(plan->palierAvecAssurance, conventions)) : std::nullopt);
+    json += ",\n \"loans\": ";
+    if (plan) {
+        json += '[';
+        for (std::size_t i = 0; i < plan->prets.size(); ++i) {
+            json += i == 0 ? "\n {\"name\": " : ",\n {\"name\": ";
+            AjouteChaine(json, plan->prets[i].nom);
+            json += ", \"rows\": ";
+            AjouteLignesTableau(json, plan->lignes[i]);
+            json += '}';
+        }
+        json += "]";
+    } else {
+        json += "null";
+    }
+    json += ",\n \"totals\": ";
+    if (plan) {
+        json += '[';
+        for (const PeriodePlan& periode : plan->periodes) {
+            json += periode.numero == 1 ? "\n  [" : ",\n  [";
+            json += std::to_string(periode.numero) + ", ";
+            AjouteChaine(json, periode.date);
+            json += ", ";
+            AjouteChaine(json, periode.total);
+            json += ']';
+        }
+        json += plan->periodes.empty() ? "]" : "\n ]";
+    } else {
+        json += "null";
+    }
+    json += ",\n \"total_cost\": ";
+    AjouteChaineOuNull(json, plan ? std::optional(plan->coutTotal.total) : std::nullopt);
+    json += ", \"taeg\": ";
+    AjouteChaineOuNull(json, plan ? plan->taeg : std::nullopt);
+    json += ",\n \"error\": ";
+    const auto* motif = std::get_if<std::string>(&resultat);
+    AjouteChaineOuNull(json, motif ? std::optional(*motif) : std::nullopt);
+    json += "}\n";
+    return json;
+}
+
 std::string RenduJsonRemboursement(const RemboursementOuMotif& resultat) {
     const auto* r = std::get_if<RemboursementAnticipe>(&resultat);
     std::string json = "{";

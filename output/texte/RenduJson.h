@@ -4,6 +4,7 @@
 #include "CalculValeurManquante.h"
 #include "CapaciteEmprunt.h"
 #include "ComparaisonOffres.h"
+#include "PlanFinancement.h"
 #include "RemboursementAnticipe.h"
 
 #include <span>
@@ -30,5 +31,9 @@ std::string RenduJsonRemboursement(const RemboursementOuMotif& resultat);
 // {"budget", "amount", "payment", "debt_ratio", "rest_to_live", "total_cost", "taeg", "over_25_years",
 // "by_duration": [{"years", "amount"}], "usury", "error"}: on a refusal every field is null.
 std::string RenduJsonCapacite(const CapaciteOuMotif& resultat, const ConventionsLocales& conventions);
+
+// {"level", "level_with_insurance", "loans": [{"name", "rows"}], "totals": [[n, date, total]],
+// "total_cost", "taeg", "error"}: the smoothing loan first; on a refusal every field is null.
+std::string RenduJsonPlan(const PlanOuMotif& resultat, const ConventionsLocales& conventions);
 
 } // namespace amortix

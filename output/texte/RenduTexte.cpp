@@ -204,6 +204,44 @@ std::string RenduTexteCapacite(const CapaciteEmprunt& c, const ConventionsLocale
     return texte;
 }
 
+std::string RenduTextePlan(const PlanFinancement& plan, const ConventionsLocales& conventions) {
+    std::string texte;
+    AjouteLignes(texte, {{"Palier hors assurance :", Fmt2(plan.palier, conventions)},
+                         {"Palier assurance comprise :", Fmt2(plan.palierAvecAssurance, conventions)},
+                         {"Coût total du plan :", plan.coutTotal.total},
+                         {"TAEG du plan :", plan.taeg.value_or("-")}});
+    texte += "\n";
+    for (const CoutsPret& c : plan.couts)
+        texte += c.nom + " : intérêts " + c.couts.interets + ", assurance " + c.couts.assurance + ", frais " +
+                 c.couts.fraisDossier + ", coût " + c.couts.total + "\n";
+    // N°, date, each loan's amount and the total, the amounts on the right as the list has them.
+    std::vector<std::vector<std::string>> rangees;
+    std::vector<std::string> entete = {"N°", "Date"};
+    for (const PretDuPlan& pret : plan.prets)
+        entete.push_back(pret.nom);
+    entete.emplace_back("Total");
+    rangees.push_back(std::move(entete));
+    for (const PeriodePlan& periode : plan.periodes) {
+        std::vector<std::string> rangee = {std::to_string(periode.numero), periode.date};
+        rangee.insert(rangee.end(), periode.montants.begin(), periode.montants.end());
+        rangee.push_back(periode.total);
+        rangees.push_back(std::move(rangee));
+    }
+    std::vector<std::size_t> largeurs(rangees.front().size(), 0);
+    for (const auto& rangee : rangees)
+        for (std::size_t j = 0; j < rangee.size(); ++j)
+            largeurs[j] = std::max(largeurs[j], Largeur(rangee[j]));
+    texte += "\n";
+    for (const auto& rangee : rangees) {
+        for (std::size_t j = 0; j < rangee.size(); ++j) {
+            texte += j == 0 ? "" : "  ";
+            AjouteCadre(texte, rangee[j], largeurs[j], j > 0);
+        }
+        texte += '\n';
+    }
+    return texte;
+}
+
 std::string RenduTexteRemboursement(const RemboursementAnticipe& r) {
     std::string texte;
     const std::array<std::string, 8> valeurs = ValeursResumeRemboursement(r);

@@ -4,6 +4,7 @@
 #include "CalculValeurManquante.h"
 #include "CapaciteEmprunt.h"
 #include "ComparaisonOffres.h"
+#include "PlanFinancement.h"
 #include "RemboursementAnticipe.h"
 
 #include <span>
@@ -28,5 +29,8 @@ std::string RenduTexteCapacite(const CapaciteEmprunt& capacite, const Convention
 
 // An early repayment: its summary, then the new rows under the list's headings.
 std::string RenduTexteRemboursement(const RemboursementAnticipe& remboursement);
+
+// A financing plan: its level, costs and TAEG, then every period with each loan's amount and the total.
+std::string RenduTextePlan(const PlanFinancement& plan, const ConventionsLocales& conventions);
 
 } // namespace amortix

@@ -1,6 +1,7 @@
+#include "PlanFinancement.h"
+
 #include "Arrondis.h"
 #include "LectureNombres.h"
-#include "PlanFinancement.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -105,8 +106,9 @@ TEST(PlanFinancement, Refus) {
         {.nom = "prêt principal trop petit",
          .prets = {Pret("ptz.amx", "400000", "240", "0"), Pret("banque.amx", "10000", "300", "3,5")},
          .lissage = 1,
-         .motif = "Le prêt de lissage « banque.amx » est trop petit pour lisser les autres : à l'échéance 1, il "
-                  "ne paierait que -177,93 pour 29,17 d'intérêts."},
+         .motif =
+             "Le prêt de lissage « banque.amx » est trop petit pour lisser les autres : à l'échéance 1, il "
+             "ne paierait que -177,93 pour 29,17 d'intérêts."},
         {.nom = "autre prêt plus long",
          .prets = PretAZeroEtPrincipal,
          .lissage = 0,
@@ -119,8 +121,9 @@ TEST(PlanFinancement, Refus) {
         {.nom = "prêt incalculable",
          .prets = {Pret("ptz.amx", "", "240", "0"), PretAZeroEtPrincipal[1]},
          .lissage = 1,
-         .motif = "Le prêt « ptz.amx » ne peut pas être calculé : Les informations saisies sont incomplètes ou "
-                  "incorrectes, veuillez les corriger."},
+         .motif =
+             "Le prêt « ptz.amx » ne peut pas être calculé : Les informations saisies sont incomplètes ou "
+             "incorrectes, veuillez les corriger."},
     };
     for (const Cas& c : cas)
         EXPECT_EQ(Refus(c.prets, c.lissage), c.motif) << c.nom;

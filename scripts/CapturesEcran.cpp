@@ -11,6 +11,7 @@
 #include "frmCustom.h"
 #include "frmModalites.h"
 #include "frmOptions.h"
+#include "frmPlanFinancement.h"
 #include "frmRemboursementAnticipe.h"
 #include "frmTauxUsure.h"
 
@@ -151,6 +152,14 @@ int main(int argc, char* argv[]) {
     Controle<QPushButton>(capacite, "cmdCalculer")->click();
     capture(capacite, "frmCapacite", 100);
     capacite.close();
+    // A 0 % state loan beside the bank's main loan, smoothed to one level total.
+    frmPlanFinancement plan(module, interactions, &fenetre);
+    plan.AjoutePret(QStringLiteral("Prêt à taux zéro"),
+                    {"40000", "240", "0", "", "", Frequence::Mois, 2027y / January / 31});
+    plan.AjoutePret(QStringLiteral("Banque du Centre"),
+                    {"160000", "300", "3,5", "", "", Frequence::Mois, 2027y / January / 31});
+    capture(plan, "frmPlanFinancement", 100);
+    plan.close();
     frmTauxUsure usure(module, interactions, &fenetre);
     capture(usure, "frmTauxUsure");
     usure.close();

@@ -95,6 +95,8 @@ private:
     void mnuComparer_Click();
     void mnuRemboursementAnticipe_Click();
     void mnuCapacite_Click();
+    void mnuPlanFinancement_Click();
+    std::optional<QString> NomPretAffiche(const QString& sansDocument) const;
     // The usury ceilings as the settings hold them now, a damaged file said once it is met.
     void ChargeTauxUsureDesReglages();
     // The warning box of a settings file or picture that failed; what was being done goes on.
@@ -148,6 +150,7 @@ private:
     QAction* mnuRemboursementAnticipe; // needs a computed schedule, as printing does
     QAction* mnuModalites;
     QAction* mnuCapacite;
+    QAction* mnuPlanFinancement;
     QMenu* mnuAide;
     QAction* mnuVisiterSiteWeb;
     QAction* mnuContacterAuteur;

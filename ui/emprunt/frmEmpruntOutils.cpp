@@ -4,6 +4,7 @@
 #include "frmCapacite.h"
 #include "frmComparaison.h"
 #include "frmEmprunt.h"
+#include "frmPlanFinancement.h"
 #include "frmRemboursementAnticipe.h"
 
 namespace amortix {
@@ -13,17 +14,28 @@ void frmEmprunt::ChargeTauxUsureDesReglages() {
         AvertitReglages(*erreur);
 }
 
+// The loan on screen, named by its document, while its schedule is shown (the commands that need
+// one are enabled then).
+std::optional<QString> frmEmprunt::NomPretAffiche(const QString& sansDocument) const {
+    if (!mnuRemboursementAnticipe->isEnabled())
+        return std::nullopt;
+    const QString nom = windowTitle();
+    const QString suffixe = QStringLiteral(" - ") + TitreAmortix;
+    return nom.endsWith(suffixe) ? nom.chopped(suffixe.size()) : sansDocument;
+}
+
 void frmEmprunt::mnuComparer_Click() {
     ChargeTauxUsureDesReglages();
     frmComparaison fenetre(module_, interactions_, this);
-    // The loan on screen is the first offer while its schedule is shown (the commands that need one
-    // are enabled then); a document's title names it.
-    if (mnuRemboursementAnticipe->isEnabled()) {
-        QString nom = windowTitle();
-        const QString suffixe = QStringLiteral(" - ") + TitreAmortix;
-        nom = nom.endsWith(suffixe) ? nom.chopped(suffixe.size()) : QStringLiteral("Offre en cours");
-        fenetre.AjouteOffre(nom, SaisieAffichee());
-    }
+    if (const auto nom = NomPretAffiche(QStringLiteral("Offre en cours")))
+        fenetre.AjouteOffre(*nom, SaisieAffichee());
+    fenetre.exec();
+}
+
+void frmEmprunt::mnuPlanFinancement_Click() {
+    frmPlanFinancement fenetre(module_, interactions_, this);
+    if (const auto nom = NomPretAffiche(QStringLiteral("Prêt en cours")))
+        fenetre.AjoutePret(*nom, SaisieAffichee());
     fenetre.exec();
 }
 

@@ -17,9 +17,10 @@ int ExecutePlan(const ArgumentsCli& a, const Module& reglages, std::string& sort
     for (const QString& document : QStringList{a.lissage} + a.documents) {
         auto lecture = LitDocument(document, conventions);
         const std::string nom = VersUtf8(QFileInfo(document).fileName());
-        if (const auto* raison = std::get_if<QString>(&lecture)) {
+        if (const auto* erreur = std::get_if<Erreur>(&lecture)) {
             // As the comparison says it of a document it cannot read.
-            resultat = "« " + nom + " » : le document n'a pas pu être ouvert : " + VersUtf8(*raison);
+            resultat =
+                "« " + nom + " » : le document n'a pas pu être ouvert : " + VersUtf8(erreur->description);
             break;
         }
         prets.push_back({nom, std::get<SaisieEmprunt>(std::move(lecture))});

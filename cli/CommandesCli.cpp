@@ -88,9 +88,9 @@ std::optional<SaisieEmprunt> SaisieDesArguments(const ArgumentsCli& a, const QDa
         return saisie;
     }
     auto lecture = LitDocument(a.document, ConventionsDe(a.locale));
-    if (const auto* raison = std::get_if<QString>(&lecture)) {
+    if (const auto* erreur = std::get_if<Erreur>(&lecture)) {
         erreurs += "amortix-cli : le document « " + VersUtf8(a.document) +
-                   " » n'a pas pu être ouvert : " + VersUtf8(*raison) + "\n";
+                   " » n'a pas pu être ouvert : " + VersUtf8(erreur->description) + "\n";
         return std::nullopt;
     }
     return std::get<SaisieEmprunt>(std::move(lecture));

@@ -154,11 +154,11 @@ void frmPlanFinancement::cmdAjouter_Click() {
     const ConventionsLocales conventions = ConventionsDe(QLocale());
     for (const QString& chemin : chemins) {
         auto lecture = LitDocument(chemin, conventions);
-        if (const auto* raison = std::get_if<QString>(&lecture)) {
+        if (const auto* erreur = std::get_if<Erreur>(&lecture)) {
             // Nothing is added from a document that cannot be read; the others are.
             interactions_.message(this, IconeMessage::Avertissement, TitreAmortix,
                                   QStringLiteral("« %1 » : le document n'a pas pu être ouvert : %2")
-                                      .arg(QFileInfo(chemin).fileName(), *raison));
+                                      .arg(QFileInfo(chemin).fileName(), erreur->description));
             continue;
         }
         prets_.push_back(

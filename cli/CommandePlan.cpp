@@ -2,6 +2,7 @@
 #include "CommandesSorties.h"
 #include "ConventionsSysteme.h"
 #include "DocumentEmprunt.h"
+#include "OffresAComparer.h"
 #include "PlanFinancement.h"
 #include "RenduJson.h"
 #include "RenduTexte.h"
@@ -19,8 +20,7 @@ int ExecutePlan(const ArgumentsCli& a, const Module& reglages, std::string& sort
         const std::string nom = VersUtf8(QFileInfo(document).fileName());
         if (const auto* erreur = std::get_if<Erreur>(&lecture)) {
             // As the comparison says it of a document it cannot read.
-            resultat =
-                "« " + nom + " » : le document n'a pas pu être ouvert : " + VersUtf8(erreur->description);
+            resultat = "« " + nom + " » : " + MotifDocumentIllisible(*erreur);
             break;
         }
         prets.push_back({nom, std::get<SaisieEmprunt>(std::move(lecture))});

@@ -6,6 +6,7 @@
 #include "ReglesEcheancier.h"
 #include "TauxAnnuelEffectifGlobal.h"
 
+#include <array>
 #include <cmath>
 
 namespace amortix {
@@ -140,20 +141,21 @@ PlanOuMotif CalculePlan(const std::vector<PretDuPlan>& prets, std::size_t lissag
     // The periods, every loan side by side, and what the plan received and pays.
     std::vector<double> totaux;
     double recu = 0.0;
-    long long coutTotal[4] = {0, 0, 0, 0};
+    // The plan's costs: each part of every loan's, added up in cents.
+    constexpr std::array<std::string CoutsCredit::*, 4> parts = {
+        &CoutsCredit::total, &CoutsCredit::interets, &CoutsCredit::assurance, &CoutsCredit::fraisDossier};
+    std::array<long long, 4> coutTotal{};
     for (std::size_t i = 0; i < calculs.size(); ++i) {
         const ParametresEmprunt& p = *calculs[i].parametres;
         recu += p.montant - p.fraisDossier;
         const CoutsCredit couts = CoutsListes(calculs[i].tableau.lignes, p.fraisDossier, conventions);
-        const std::string* parts[4] = {&couts.total, &couts.interets, &couts.assurance, &couts.fraisDossier};
-        for (int j = 0; j < 4; ++j)
-            coutTotal[j] += Centimes(*parts[j], conventions);
+        for (std::size_t j = 0; j < parts.size(); ++j)
+            coutTotal[j] += Centimes(couts.*parts[j], conventions);
         plan.couts.push_back({plan.prets[i].nom, couts});
         plan.lignes.push_back(calculs[i].tableau.lignes);
-        plan.echeances.push_back(calculs[i].tableau.echeances);
     }
-    plan.coutTotal = {Fmt2(EnEuros(coutTotal[0]), conventions), Fmt2(EnEuros(coutTotal[1]), conventions),
-                      Fmt2(EnEuros(coutTotal[2]), conventions), Fmt2(EnEuros(coutTotal[3]), conventions)};
+    for (std::size_t j = 0; j < parts.size(); ++j)
+        plan.coutTotal.*parts[j] = Fmt2(EnEuros(coutTotal[j]), conventions);
     for (std::size_t t = 0; t < n0; ++t) {
         PeriodePlan periode;
         periode.numero = static_cast<std::int32_t>(t + 1);

@@ -38,9 +38,8 @@ struct CoutsPret {
 struct PlanFinancement {
     std::vector<PretDuPlan> prets;                 // the smoothing loan first, then the others in order
     std::vector<std::vector<LigneTableau>> lignes; // each loan's rows, as the schedule lists them
-    std::vector<std::vector<EcheanceCalculee>> echeances;
-    double palier = 0.0;              // C, insurance excluded, rounded to the cent
-    double palierAvecAssurance = 0.0; // what the first period costs, every premium added
+    double palier = 0.0;                           // C, insurance excluded, rounded to the cent
+    double palierAvecAssurance = 0.0;              // what the first period costs, every premium added
     std::vector<PeriodePlan> periodes;
     std::vector<CoutsPret> couts;    // each loan's, in the plan's order
     CoutsCredit coutTotal;           // the plan's, every loan added up

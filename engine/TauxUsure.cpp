@@ -1,10 +1,11 @@
 #include "TauxUsure.h"
 
 #include "Arrondis.h"
+#include "Dates.h"
+#include "LectureNombres.h"
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace amortix {
 namespace {
@@ -27,14 +28,6 @@ constexpr std::array<DescriptionCategorie, NombreCategoriesUsure> Descriptions =
 }};
 
 constexpr std::string_view CleTrimestre = "trimestre";
-
-std::string_view SansEspaces(std::string_view texte) {
-    while (!texte.empty() && (texte.front() == ' ' || texte.front() == '\t'))
-        texte.remove_prefix(1);
-    while (!texte.empty() && (texte.back() == ' ' || texte.back() == '\t' || texte.back() == '\r'))
-        texte.remove_suffix(1);
-    return texte;
-}
 
 std::optional<int> LitChiffres(std::string_view texte) {
     int valeur = 0;
@@ -159,15 +152,18 @@ TableOuMotif LitTableUsure(std::string_view texte) {
     while (!texte.empty()) {
         ++numeroLigne;
         const std::size_t finLigne = texte.find('\n');
-        const std::string_view ligne = SansEspaces(texte.substr(0, finLigne));
+        std::string_view ligne = texte.substr(0, finLigne);
+        if (ligne.ends_with('\r'))
+            ligne.remove_suffix(1);
+        ligne = SansBlancs(ligne);
         texte.remove_prefix(finLigne == std::string_view::npos ? texte.size() : finLigne + 1);
         if (ligne.empty() || ligne.front() == '#')
             continue;
         const std::size_t egal = ligne.find('=');
         if (egal == std::string_view::npos)
             return refus("« clé=valeur » attendu");
-        const std::string_view cle = SansEspaces(ligne.substr(0, egal));
-        const std::string_view valeur = SansEspaces(ligne.substr(egal + 1));
+        const std::string_view cle = SansBlancs(ligne.substr(0, egal));
+        const std::string_view valeur = SansBlancs(ligne.substr(egal + 1));
         if (cle == CleTrimestre) {
             const auto date = LitDateIso(valeur);
             if (trimestreLu)
@@ -203,11 +199,8 @@ TableOuMotif LitTableUsure(std::string_view texte) {
 }
 
 std::string EcritTableUsure(const TableUsure& table) {
-    char date[16];
-    std::snprintf(date, sizeof date, "%04d-%02u-%02u", static_cast<int>(table.debut.year()),
-                  static_cast<unsigned>(table.debut.month()), static_cast<unsigned>(table.debut.day()));
     std::string texte = "# Taux d'usure des prêts aux particuliers, en pourcentage, pour un trimestre\n";
-    texte += std::string(CleTrimestre) + "=" + date + "\n";
+    texte += std::string(CleTrimestre) + "=" + FormateDateIso(table.debut) + "\n";
     const ConventionsLocales point{
         .separateurDecimal = ".", .separateurGroupes = "", .signeMoins = "-", .formatDateCourt = {}};
     for (std::size_t i = 0; i < NombreCategoriesUsure; ++i)

@@ -2,6 +2,7 @@
 
 #include "Arrondis.h"
 #include "ComparaisonOffres.h"
+#include "Dates.h"
 #include "Frequence.h"
 #include "MessagesSaisie.h"
 
@@ -47,16 +48,12 @@ void AjouteChaineOuNull(std::string& json, const std::optional<std::string>& tex
 
 // {"category", "ceiling", "quarter", "over"}: the quarter as its first day, AAAA-MM-JJ.
 void AjouteUsure(std::string& json, const VerificationUsure& usure, const ConventionsLocales& conventions) {
-    char trimestre[16];
-    std::snprintf(trimestre, sizeof trimestre, "%04d-%02u-%02u", static_cast<int>(usure.trimestre.year()),
-                  static_cast<unsigned>(usure.trimestre.month()),
-                  static_cast<unsigned>(usure.trimestre.day()));
     json += "{\"category\": ";
     AjouteChaine(json, CleCategorie(usure.categorie));
     json += ", \"ceiling\": ";
     AjouteChaine(json, FormatePourcentage(usure.plafond / 100.0, 2, conventions));
     json += ", \"quarter\": ";
-    AjouteChaine(json, trimestre);
+    AjouteChaine(json, FormateDateIso(usure.trimestre));
     json += usure.depasse ? ", \"over\": true}" : ", \"over\": false}";
 }
 

@@ -88,7 +88,6 @@ TEST(CapaciteEmprunt, DureesDeReferenceEtAvisAuDelaDe25Ans) {
     EXPECT_EQ(c.pret.duree, "300");
     EXPECT_EQ(c.parDuree[3].annees, 25);
     EXPECT_EQ(Fmt2(c.parDuree[3].montant, fr), "219726,96");
-    EXPECT_LT(c.parDuree[0].montant, c.parDuree[1].montant);
     EXPECT_FALSE(c.plusDe25Ans);
     saisie.duree = "301";
     saisie.dureeEnAnnees = false;

@@ -5,6 +5,7 @@
 #include "CurseurAttente.h"
 #include "FiltreSeparateurDecimal.h"
 #include "GraphiqueCapacite.h"
+#include "GraphiqueFrancais.h"
 
 #include <QChartView>
 #include <QComboBox>
@@ -214,12 +215,14 @@ void frmCapacite::EffaceResultats() {
     }
     lblUsure->clear();
     lblAvis->setVisible(false);
-    for (int ligne = 0; ligne < tblDurees->rowCount(); ++ligne)
-        tblDurees->setItem(ligne, 0, nullptr);
+    // Once per result shown, not at every keystroke.
+    if (pretCalcule_) {
+        for (int ligne = 0; ligne < tblDurees->rowCount(); ++ligne)
+            tblDurees->setItem(ligne, 0, nullptr);
+        RemplaceGraphique({});
+    }
     pretCalcule_.reset();
     cmdUtiliser->setEnabled(false);
-    if (grfDurees)
-        RemplaceGraphique({});
 }
 
 void frmCapacite::cmdCalculer_Click() {
@@ -275,13 +278,7 @@ void frmCapacite::RemplaceGraphique(std::span<const MontantParDuree> montants) {
     nouveau->setObjectName(QStringLiteral("grfDurees"));
     nouveau->setFocusPolicy(Qt::NoFocus);
     nouveau->setMinimumSize(320, 200);
-    if (grfDurees) {
-        delete zoneGraphique_->replaceWidget(grfDurees, nouveau);
-        delete grfDurees;
-    } else {
-        zoneGraphique_->addWidget(nouveau, 1);
-    }
-    grfDurees = nouveau;
+    amortix::RemplaceGraphique(zoneGraphique_, grfDurees, nouveau, 1);
 }
 
 } // namespace amortix

@@ -5,6 +5,7 @@
 #include "CurseurAttente.h"
 #include "DestinationPdf.h"
 #include "DocumentEmprunt.h"
+#include "GraphiqueFrancais.h"
 #include "GraphiquesComparaison.h"
 #include "OffresAComparer.h"
 
@@ -253,7 +254,8 @@ void frmComparaison::AfficheOffres(std::optional<std::size_t> choisie) {
     cmdRetirer->setEnabled(!offres_.empty());
     cmdExporterPdf->setEnabled(!offres_.empty());
 
-    RemplaceGraphique(graCapitalRestant_, CreeGraphiqueCapitalDesOffres(offres_, nullptr));
+    amortix::RemplaceGraphique(zoneGraphiques_, graCapitalRestant_,
+                               CreeGraphiqueCapitalDesOffres(offres_, nullptr));
     AfficheGraphiqueAnnuel();
 }
 
@@ -270,15 +272,8 @@ std::optional<std::size_t> frmComparaison::OffreChoisie() const {
 
 void frmComparaison::AfficheGraphiqueAnnuel() {
     const std::optional<std::size_t> choisie = OffreChoisie();
-    RemplaceGraphique(graAnnuel_, CreeGraphiqueAnnuelDe(choisie ? &offres_[*choisie] : nullptr, nullptr));
-}
-
-void frmComparaison::RemplaceGraphique(QChartView*& ancien, QChartView* nouveau) {
-    nouveau->setObjectName(ancien->objectName());
-    // The layout hands back the old chart's item, which is ours to delete with the chart.
-    delete zoneGraphiques_->replaceWidget(ancien, nouveau);
-    delete ancien;
-    ancien = nouveau;
+    amortix::RemplaceGraphique(zoneGraphiques_, graAnnuel_,
+                               CreeGraphiqueAnnuelDe(choisie ? &offres_[*choisie] : nullptr, nullptr));
 }
 
 } // namespace amortix

@@ -39,7 +39,6 @@ private:
     void AfficheGraphiqueAnnuel();
     std::optional<std::size_t> OffreChoisie() const;
     NatureCredit NatureChoisie() const;
-    void RemplaceGraphique(QChartView*& ancien, QChartView* nouveau);
 
     const Module& module_;
     Interactions& interactions_;

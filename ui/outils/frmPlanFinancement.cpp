@@ -5,7 +5,9 @@
 #include "CopieLignes.h"
 #include "CurseurAttente.h"
 #include "DocumentEmprunt.h"
+#include "GraphiqueFrancais.h"
 #include "GraphiquePlan.h"
+#include "OffresAComparer.h"
 
 #include <QApplication>
 #include <QChartView>
@@ -156,9 +158,10 @@ void frmPlanFinancement::cmdAjouter_Click() {
         auto lecture = LitDocument(chemin, conventions);
         if (const auto* erreur = std::get_if<Erreur>(&lecture)) {
             // Nothing is added from a document that cannot be read; the others are.
-            interactions_.message(this, IconeMessage::Avertissement, TitreAmortix,
-                                  QStringLiteral("« %1 » : le document n'a pas pu être ouvert : %2")
-                                      .arg(QFileInfo(chemin).fileName(), erreur->description));
+            interactions_.message(
+                this, IconeMessage::Avertissement, TitreAmortix,
+                QStringLiteral("« %1 » : %2")
+                    .arg(QFileInfo(chemin).fileName(), DepuisUtf8(MotifDocumentIllisible(*erreur))));
             continue;
         }
         prets_.push_back(
@@ -260,13 +263,7 @@ void frmPlanFinancement::RemplaceGraphique(const PlanFinancement* plan) {
     nouveau->setObjectName(QStringLiteral("grfParts"));
     nouveau->setFocusPolicy(Qt::NoFocus);
     nouveau->setMinimumSize(360, 240);
-    if (grfParts) {
-        delete zoneGraphique_->replaceWidget(grfParts, nouveau);
-        delete grfParts;
-    } else {
-        zoneGraphique_->addWidget(nouveau, 1);
-    }
-    grfParts = nouveau;
+    amortix::RemplaceGraphique(zoneGraphique_, grfParts, nouveau, 1);
 }
 
 } // namespace amortix

@@ -5,7 +5,8 @@
 
 #include <QRegularExpression>
 #include <algorithm>
-#include <map>
+#include <iterator>
+#include <string_view>
 
 namespace amortix {
 namespace {
@@ -33,83 +34,78 @@ enum class Option {
     TauxAssurance,
     BaseAssurance,
     Differe,
-    PeriodesDiffere
+    PeriodesDiffere,
+    Revenu,
+    Charges,
+    Ratio,
+    Nature,
+    TableUsure,
+    Lissage
 };
 
-const std::map<QString, Option>& OptionsConnues() {
-    static const std::map<QString, Option> options = {{"--amount", Option::Montant},
-                                                      {"--duration", Option::Duree},
-                                                      {"--frequency", Option::Frequence},
-                                                      {"--rate", Option::Taux},
-                                                      {"--insurance", Option::Assurance},
-                                                      {"--fees", Option::Frais},
-                                                      {"--first-date", Option::PremiereDate},
-                                                      {"--method", Option::Methode},
-                                                      {"--locale", Option::Locale},
-                                                      {"--format", Option::Format},
-                                                      {"--payment", Option::Mensualite},
-                                                      {"--xlsx", Option::Classeur},
-                                                      {"--pdf", Option::Pdf},
-                                                      {"--teg-in-outputs", Option::TegDansSorties},
-                                                      {"--after", Option::Apres},
-                                                      {"--repay", Option::Rembourse},
-                                                      {"--all", Option::Tout},
-                                                      {"--keep", Option::Garde},
-                                                      {"--penalty", Option::Indemnite},
-                                                      {"--insurance-rate", Option::TauxAssurance},
-                                                      {"--insurance-base", Option::BaseAssurance},
-                                                      {"--deferral", Option::Differe},
-                                                      {"--deferral-periods", Option::PeriodesDiffere}};
-    return options;
+// The commands an option belongs to, as bits.
+constexpr unsigned Pour(CommandeCli commande) {
+    return 1u << static_cast<unsigned>(commande);
 }
-
 // The commands that compute a schedule: from flags or from a document.
+constexpr unsigned Echeanciers = Pour(CommandeCli::Echeancier) | Pour(CommandeCli::ExportClasseur) |
+                                 Pour(CommandeCli::ImpressionPdf) | Pour(CommandeCli::RemboursementAnticipe);
+constexpr unsigned Toutes = ~0u;
+
+struct DefinitionOption {
+    std::string_view nom;
+    Option option;
+    unsigned commandes;
+    bool sansValeur = false; // a flag: --all, --teg-in-outputs
+};
+
+// Every option of amortix-cli, and who takes it.
+constexpr DefinitionOption TableOptions[] = {
+    {"--amount", Option::Montant, Echeanciers | Pour(CommandeCli::ValeurManquante)},
+    {"--duration", Option::Duree,
+     Echeanciers | Pour(CommandeCli::ValeurManquante) | Pour(CommandeCli::Capacite)},
+    {"--frequency", Option::Frequence,
+     Echeanciers | Pour(CommandeCli::ValeurManquante) | Pour(CommandeCli::Capacite)},
+    {"--rate", Option::Taux, Echeanciers | Pour(CommandeCli::ValeurManquante) | Pour(CommandeCli::Capacite)},
+    {"--insurance", Option::Assurance, Echeanciers | Pour(CommandeCli::Capacite)},
+    {"--fees", Option::Frais, Echeanciers | Pour(CommandeCli::Capacite)},
+    {"--first-date", Option::PremiereDate, Echeanciers},
+    {"--method", Option::Methode, Echeanciers},
+    {"--locale", Option::Locale, Toutes},
+    {"--smooth", Option::Lissage, Pour(CommandeCli::Plan)},
+    {"--format", Option::Format,
+     Pour(CommandeCli::Echeancier) | Pour(CommandeCli::ValeurManquante) | Pour(CommandeCli::Comparaison) |
+         Pour(CommandeCli::RemboursementAnticipe) | Pour(CommandeCli::Capacite) | Pour(CommandeCli::Plan)},
+    {"--payment", Option::Mensualite, Pour(CommandeCli::ValeurManquante)},
+    {"--xlsx", Option::Classeur, Pour(CommandeCli::ExportClasseur)},
+    {"--pdf", Option::Pdf, Pour(CommandeCli::ImpressionPdf) | Pour(CommandeCli::Comparaison)},
+    {"--teg-in-outputs", Option::TegDansSorties,
+     Pour(CommandeCli::ExportClasseur) | Pour(CommandeCli::ImpressionPdf), true},
+    {"--after", Option::Apres, Pour(CommandeCli::RemboursementAnticipe)},
+    {"--repay", Option::Rembourse, Pour(CommandeCli::RemboursementAnticipe)},
+    {"--all", Option::Tout, Pour(CommandeCli::RemboursementAnticipe), true},
+    {"--keep", Option::Garde, Pour(CommandeCli::RemboursementAnticipe)},
+    {"--penalty", Option::Indemnite, Pour(CommandeCli::RemboursementAnticipe)},
+    {"--insurance-rate", Option::TauxAssurance, Echeanciers | Pour(CommandeCli::Capacite)},
+    {"--insurance-base", Option::BaseAssurance, Echeanciers},
+    {"--deferral", Option::Differe, Echeanciers},
+    {"--deferral-periods", Option::PeriodesDiffere, Echeanciers},
+    {"--income", Option::Revenu, Pour(CommandeCli::Capacite)},
+    {"--charges", Option::Charges, Pour(CommandeCli::Capacite)},
+    {"--ratio", Option::Ratio, Pour(CommandeCli::Capacite)},
+    {"--kind", Option::Nature, Pour(CommandeCli::Comparaison)},
+    {"--usury-table", Option::TableUsure, Pour(CommandeCli::Comparaison) | Pour(CommandeCli::Capacite)},
+};
+
+const DefinitionOption* TrouveOption(const QString& nom) {
+    const std::string texte = nom.toStdString();
+    const auto trouvee = std::find_if(std::begin(TableOptions), std::end(TableOptions),
+                                      [&](const DefinitionOption& d) { return d.nom == texte; });
+    return trouvee == std::end(TableOptions) ? nullptr : trouvee;
+}
+
 bool CalculeUnEcheancier(CommandeCli commande) {
-    return commande == CommandeCli::Echeancier || commande == CommandeCli::ExportClasseur ||
-           commande == CommandeCli::ImpressionPdf || commande == CommandeCli::RemboursementAnticipe;
-}
-
-bool Accepte(CommandeCli commande, Option option) {
-    switch (option) {
-    case Option::Locale:
-        return true;
-    case Option::Montant:
-    case Option::Duree:
-    case Option::Frequence:
-    case Option::Taux:
-        return commande != CommandeCli::Comparaison;
-    case Option::Format:
-        return commande == CommandeCli::Echeancier || commande == CommandeCli::ValeurManquante ||
-               commande == CommandeCli::Comparaison || commande == CommandeCli::RemboursementAnticipe;
-    case Option::Apres:
-    case Option::Rembourse:
-    case Option::Tout:
-    case Option::Garde:
-    case Option::Indemnite:
-        return commande == CommandeCli::RemboursementAnticipe;
-    case Option::Assurance:
-    case Option::Frais:
-    case Option::PremiereDate:
-    case Option::Methode:
-    case Option::TauxAssurance:
-    case Option::BaseAssurance:
-    case Option::Differe:
-    case Option::PeriodesDiffere:
-        return CalculeUnEcheancier(commande);
-    case Option::Mensualite:
-        return commande == CommandeCli::ValeurManquante;
-    case Option::Classeur:
-        return commande == CommandeCli::ExportClasseur;
-    case Option::Pdf:
-        return commande == CommandeCli::ImpressionPdf || commande == CommandeCli::Comparaison;
-    case Option::TegDansSorties:
-        return commande == CommandeCli::ExportClasseur || commande == CommandeCli::ImpressionPdf;
-    }
-    return false;
-}
-
-bool SansValeur(Option option) {
-    return option == Option::TegDansSorties || option == Option::Tout;
+    return (Echeanciers & Pour(commande)) != 0;
 }
 
 std::optional<QDate> LitDateIso(const QString& texte) {
@@ -149,11 +145,18 @@ QString TexteUsage() {
         "  amortix-cli export --xlsx CLASSEUR.xlsx [DOCUMENT.amx | les options de schedule] "
         "[--teg-in-outputs]\n"
         "  amortix-cli print --pdf RAPPORT.pdf [DOCUMENT.amx | les options de schedule] [--teg-in-outputs]\n"
-        "  amortix-cli compare DOCUMENT.amx [DOCUMENT.amx ...] [--locale NOM] [--format text|json]\n"
-        "  amortix-cli compare --pdf COMPARAISON.pdf DOCUMENT.amx [DOCUMENT.amx ...] [--locale NOM]\n"
+        "  amortix-cli compare DOCUMENT.amx [DOCUMENT.amx ...] [--kind immobilier|consommation]\n"
+        "                      [--usury-table FICHIER] [--locale NOM] [--format text|json]\n"
+        "  amortix-cli compare --pdf COMPARAISON.pdf DOCUMENT.amx [DOCUMENT.amx ...]\n"
+        "                      [--kind immobilier|consommation] [--usury-table FICHIER] [--locale NOM]\n"
         "  amortix-cli prepay [DOCUMENT.amx | les options de schedule] --after N (--repay T | --all)\n"
         "                     --keep payment|duration [--penalty immobilier|consommation|aucune|T]\n"
         "                     [--format text|json]\n"
+        "  amortix-cli capacity --income T [--income T] [--charges T] [--ratio T] --rate T --duration T\n"
+        "                       [--frequency mois|ans] [--insurance T | --insurance-rate T] [--fees T]\n"
+        "                       [--usury-table FICHIER] [--locale NOM] [--format text|json]\n"
+        "  amortix-cli plan --smooth PRINCIPAL.amx DOCUMENT.amx [DOCUMENT.amx ...] [--locale NOM]\n"
+        "                   [--format text|json]\n"
         "\n"
         "Chaque T est lu comme la zone correspondante de la fenêtre, dans la langue choisie (par défaut\n"
         "celle de l'environnement). Pour solve, laissez de côté la valeur à retrouver.\n");
@@ -183,6 +186,10 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         a.commande = CommandeCli::Comparaison;
     else if (commande == QLatin1String("prepay"))
         a.commande = CommandeCli::RemboursementAnticipe;
+    else if (commande == QLatin1String("capacity"))
+        a.commande = CommandeCli::Capacite;
+    else if (commande == QLatin1String("plan"))
+        a.commande = CommandeCli::Plan;
     else if (commande == QLatin1String("--help") || commande == QLatin1String("-h") ||
              commande == QLatin1String("help"))
         a.commande = CommandeCli::Aide;
@@ -210,7 +217,8 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             analyse.arguments = a;
             return analyse;
         }
-        if (!nom.startsWith(QLatin1String("--")) && !valeur && a.commande == CommandeCli::Comparaison) {
+        if (!nom.startsWith(QLatin1String("--")) && !valeur &&
+            (a.commande == CommandeCli::Comparaison || a.commande == CommandeCli::Plan)) {
             a.documents << nom;
             continue;
         }
@@ -220,13 +228,13 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             a.document = nom;
             continue;
         }
-        const auto option = OptionsConnues().find(nom);
-        if (option == OptionsConnues().end() || !Accepte(a.commande, option->second))
+        const DefinitionOption* option = TrouveOption(nom);
+        if (!option || (option->commandes & Pour(a.commande)) == 0)
             return refus(QStringLiteral("option inconnue pour %1 : %2").arg(commande, nom));
-        if (SansValeur(option->second)) {
+        if (option->sansValeur) {
             if (valeur)
                 return refus(QStringLiteral("%1 ne prend pas de valeur").arg(nom));
-            (option->second == Option::Tout ? a.toutRembourser : a.tegDansSorties) = true;
+            (option->option == Option::Tout ? a.toutRembourser : a.tegDansSorties) = true;
             continue;
         }
         if (!valeur) {
@@ -235,7 +243,7 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             valeur = arguments[++i];
         }
 
-        switch (option->second) {
+        switch (option->option) {
         case Option::Montant:
         case Option::Duree:
         case Option::Taux:
@@ -252,7 +260,7 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         default:
             break;
         }
-        switch (option->second) {
+        switch (option->option) {
         case Option::Montant:
             a.saisie.montant = VersUtf8(*valeur);
             break;
@@ -295,6 +303,33 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             break;
         case Option::PeriodesDiffere:
             a.saisie.modalites.periodesDiffere = VersUtf8(*valeur);
+            break;
+        case Option::Revenu:
+            a.revenus.push_back(VersUtf8(*valeur));
+            break;
+        case Option::Charges:
+            a.charges = VersUtf8(*valeur);
+            break;
+        case Option::Ratio:
+            a.ratio = VersUtf8(*valeur);
+            break;
+        case Option::Nature:
+            if (*valeur == QLatin1String("immobilier"))
+                a.nature = NatureCredit::Immobilier;
+            else if (*valeur == QLatin1String("consommation"))
+                a.nature = NatureCredit::Consommation;
+            else
+                return refus(QStringLiteral("--kind attend immobilier ou consommation : %1").arg(*valeur));
+            break;
+        case Option::Lissage:
+            if (valeur->isEmpty())
+                return refus(QStringLiteral("chemin vide après %1").arg(nom));
+            a.lissage = *valeur;
+            break;
+        case Option::TableUsure:
+            if (valeur->isEmpty())
+                return refus(QStringLiteral("chemin vide après %1").arg(nom));
+            a.tableUsure = *valeur;
             break;
         case Option::Frequence: {
             const std::string mot = VersUtf8(*valeur);
@@ -366,6 +401,16 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
             break;
         }
     }
+    if (a.commande == CommandeCli::Capacite) {
+        if (a.revenus.empty() || a.saisie.taux.empty() || a.saisie.duree.empty())
+            return refus(QStringLiteral("capacity demande --income, --rate et --duration"));
+        if (a.saisie.frequence != Frequence::Mois && a.saisie.frequence != Frequence::Ans)
+            return refus(QStringLiteral("capacity compte la durée en mois ou en ans"));
+        if (!a.saisie.assurance.empty() && !a.saisie.modalites.tauxAssurance.empty())
+            return refus(QStringLiteral("--insurance ou --insurance-rate, pas les deux"));
+        analyse.arguments = a;
+        return analyse;
+    }
     // A rate needs its base and a deferral its length: neither has a default worth guessing.
     if (baseAssurance.isEmpty() != a.saisie.modalites.tauxAssurance.empty())
         return refus(QStringLiteral("--insurance-rate et --insurance-base vont ensemble"));
@@ -383,6 +428,8 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         if (a.garde.isEmpty())
             return refus(QStringLiteral("prepay demande --keep payment ou --keep duration"));
     }
+    if (a.commande == CommandeCli::Plan && (a.lissage.isEmpty() || a.documents.isEmpty()))
+        return refus(QStringLiteral("plan demande --smooth PRINCIPAL.amx et au moins un autre document"));
     if (a.commande == CommandeCli::Comparaison && a.documents.isEmpty())
         return refus(QStringLiteral("compare demande au moins un document"));
     // compare --pdf writes the page and prints nothing: a format would be left unused.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SaisieEmprunt.h"
+#include "TauxUsure.h"
 
 #include <QDate>
 #include <QLocale>
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace amortix {
 
@@ -18,6 +20,8 @@ enum class CommandeCli {
     ImpressionPdf,
     Comparaison,
     RemboursementAnticipe,
+    Capacite,
+    Plan,
     Aide
 };
 enum class FormatSortie { Texte, Csv, Json };
@@ -33,7 +37,8 @@ struct ArgumentsCli {
     QLocale locale;
     FormatSortie format = FormatSortie::Texte;
     QString document;      // a loan document (.amx) to compute instead of the flags
-    QStringList documents; // compare: the offers, in order
+    QStringList documents; // compare: the offers, in order; plan: the loans besides the smoothing one
+    QString lissage;       // plan --smooth: the smoothing loan's document
     // prepay: the payment the repayment goes with, the amount (or all of it), what is kept, the
     // penalty's rule or amount; texts read later in the locale.
     QString apresEcheance;
@@ -43,6 +48,13 @@ struct ArgumentsCli {
     QString indemnite = QStringLiteral("aucune");
     QString fichierSortie;       // --xlsx or --pdf (print's report, compare's page)
     bool tegDansSorties = false; // --teg-in-outputs: the TEG in the workbook or the report
+    // capacity: the household, its duration in months or years (--frequency mois|ans) and the loan's
+    // rate, insurance and fees from the fields above.
+    std::vector<std::string> revenus;
+    std::string charges;
+    std::string ratio = "35";
+    std::optional<NatureCredit> nature; // compare --kind: offers checked against the usury ceilings
+    QString tableUsure;                 // --usury-table: ceilings from this file, not the settings
 };
 
 struct AnalyseArguments {

@@ -12,8 +12,8 @@
 
 namespace amortix {
 
-int ExecuteComparaison(const ArgumentsCli& a, const Module& reglages, std::string& sortie,
-                       std::string& erreurs) {
+int ExecuteComparaison(const ArgumentsCli& a, const QDate& aujourdhui, const Module& reglages,
+                       std::string& sortie, std::string& erreurs) {
     // The page's charts are Qt Charts, which need a widgets application (amortix-cli makes one on
     // the offscreen platform).
     const bool page = !a.fichierSortie.isEmpty();
@@ -26,9 +26,20 @@ int ExecuteComparaison(const ArgumentsCli& a, const Module& reglages, std::strin
     // The TEG as the stored options show it, as the window would.
     for (const QString& document : a.documents)
         offres.push_back(LitOffre(document, reglages.blnTEGActuariel, conventions));
+    // Real estate unless told otherwise. The page always shows the ceilings, as the window does; the
+    // text and JSON of plain offers stay as they were unless the ceilings are asked for.
+    QString avisUsure;
+    if (page || a.nature || !a.tableUsure.isEmpty()) {
+        const auto table = TableUsureDesArguments(a, reglages, aujourdhui, erreurs);
+        if (!table)
+            return StatutEchecCalcul;
+        VerifieUsureDesOffres(offres, *table, a.nature.value_or(NatureCredit::Immobilier), conventions);
+        if (const auto avis = AvisTablePerimee(*table, VersDateStd(aujourdhui)))
+            avisUsure = DepuisUtf8(*avis);
+    }
     if (!page)
-        sortie +=
-            a.format == FormatSortie::Json ? RenduJsonComparaison(offres) : RenduTexteComparaison(offres);
+        sortie += a.format == FormatSortie::Json ? RenduJsonComparaison(offres, conventions)
+                                                 : RenduTexteComparaison(offres, conventions);
     const bool uneCalculee =
         std::any_of(offres.begin(), offres.end(), [](const OffreNommee& o) { return o.offre.has_value(); });
     // A page without one figure is not written.
@@ -41,7 +52,7 @@ int ExecuteComparaison(const ArgumentsCli& a, const Module& reglages, std::strin
         return StatutReussi;
     // The page the window exports. Added there at once, the documents leave the first of them
     // selected: the yearly chart is the first offer's.
-    if (const auto erreur = EnregistreComparaisonPdf(a.fichierSortie, offres, 0, a.locale)) {
+    if (const auto erreur = EnregistreComparaisonPdf(a.fichierSortie, offres, 0, a.locale, avisUsure)) {
         erreurs += "amortix-cli : " + VersUtf8(erreur->ligne()) + "\n";
         return StatutEchecCalcul;
     }

@@ -88,9 +88,9 @@ std::optional<SaisieEmprunt> SaisieDesArguments(const ArgumentsCli& a, const QDa
         return saisie;
     }
     auto lecture = LitDocument(a.document, ConventionsDe(a.locale));
-    if (const auto* raison = std::get_if<QString>(&lecture)) {
+    if (const auto* erreur = std::get_if<Erreur>(&lecture)) {
         erreurs += "amortix-cli : le document « " + VersUtf8(a.document) +
-                   " » n'a pas pu être ouvert : " + VersUtf8(*raison) + "\n";
+                   " » n'a pas pu être ouvert : " + VersUtf8(erreur->description) + "\n";
         return std::nullopt;
     }
     return std::get<SaisieEmprunt>(std::move(lecture));
@@ -126,7 +126,11 @@ int ExecuteCli(const QStringList& arguments, const QLocale& localeParDefaut, con
     case CommandeCli::ImpressionPdf:
         return Sortie(a, aujourdhui, reglages, sortie, erreurs);
     case CommandeCli::Comparaison:
-        return ExecuteComparaison(a, reglages, sortie, erreurs);
+        return ExecuteComparaison(a, aujourdhui, reglages, sortie, erreurs);
+    case CommandeCli::Capacite:
+        return ExecuteCapacite(a, aujourdhui, reglages, sortie, erreurs);
+    case CommandeCli::Plan:
+        return ExecutePlan(a, reglages, sortie, erreurs);
     case CommandeCli::RemboursementAnticipe:
         return ExecuteRemboursementAnticipe(a, aujourdhui, sortie, erreurs);
     }

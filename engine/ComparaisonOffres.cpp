@@ -46,6 +46,20 @@ TextesTAEG TAEGDuCalcul(const EmpruntCalcule& calcul, const ConventionsLocales& 
     return FormateTAEG(TauxDuCalcul(calcul, MontantsListes(calcul, conventions)), conventions);
 }
 
+void VerifieUsureDesOffres(std::span<OffreNommee> offres, const TableUsure& table, NatureCredit nature,
+                           const ConventionsLocales& conventions) {
+    for (OffreNommee& o : offres) {
+        if (!o.offre || !o.offre->tauxTAEG)
+            continue;
+        const OffreComparee& offre = *o.offre;
+        // Deferred rows count in the duration: the loan runs for all of its rows.
+        const auto mois =
+            static_cast<std::int32_t>(offre.echeances.size()) * MoisParPeriode(offre.champs.frequence);
+        o.usure = VerifieUsure(table, nature, LitDecimal(offre.champs.montant, conventions).value_or(0.0),
+                               mois, *offre.tauxTAEG);
+    }
+}
+
 std::optional<OffreComparee> CompareOffre(const EmpruntCalcule& calcul,
                                           const ConventionsLocales& conventions) {
     if (!Comparable(calcul))

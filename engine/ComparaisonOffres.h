@@ -2,6 +2,7 @@
 
 #include "CalculEmprunt.h"
 #include "TauxAnnuelEffectifGlobal.h"
+#include "TauxUsure.h"
 
 #include <array>
 #include <cstddef>
@@ -47,7 +48,12 @@ struct OffreNommee {
     std::string nom;
     std::optional<OffreComparee> offre;
     std::string erreur;
+    std::optional<VerificationUsure> usure{}; // once checked against a table of usury ceilings
 };
+
+// Each computed offer checked against the ceilings of its category; an offer without a TAEG is not.
+void VerifieUsureDesOffres(std::span<OffreNommee> offres, const TableUsure& table, NatureCredit nature,
+                           const ConventionsLocales& conventions);
 
 // The lowest total cost and the lowest TAEG among the offers that computed; the first on a tie.
 struct MeilleuresOffres {

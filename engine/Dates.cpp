@@ -1,5 +1,7 @@
 #include "Dates.h"
 
+#include <cstdio>
+
 namespace amortix {
 
 std::optional<std::chrono::year_month_day>
@@ -32,6 +34,13 @@ void AjouteNombre(std::string& texte, unsigned valeur, int largeurMinimale) {
 }
 
 } // namespace
+
+std::string FormateDateIso(const std::chrono::year_month_day& date) {
+    char texte[16];
+    std::snprintf(texte, sizeof texte, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return texte;
+}
 
 std::string FormateDateCourte(const std::chrono::year_month_day& date,
                               const ConventionsLocales& conventions) {

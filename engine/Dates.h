@@ -17,6 +17,9 @@ inline constexpr std::chrono::year AnneeMaximale{9999};
 std::optional<std::chrono::year_month_day>
 DateEcheance(std::chrono::year annee, std::chrono::month moisDepart, std::chrono::day jour, long long mois);
 
+// The date as AAAA-MM-JJ, whatever the locale: files and JSON.
+std::string FormateDateIso(const std::chrono::year_month_day& date);
+
 // The date in the locale's short format, with a four-digit year.
 std::string FormateDateCourte(const std::chrono::year_month_day& date, const ConventionsLocales& conventions);
 

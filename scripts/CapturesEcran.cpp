@@ -6,13 +6,17 @@
 #include "TraductionsQt.h"
 #include "frmAccueil.h"
 #include "frmCalculManquant.h"
+#include "frmCapacite.h"
 #include "frmComparaison.h"
 #include "frmCustom.h"
 #include "frmModalites.h"
 #include "frmOptions.h"
+#include "frmPlanFinancement.h"
 #include "frmRemboursementAnticipe.h"
+#include "frmTauxUsure.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -132,6 +136,33 @@ int main(int argc, char* argv[]) {
         capture(remboursement, nom);
     }
     remboursement.close();
+
+    // Borrowing capacity: incomes 2 500 and 1 500, 300 of continuing payments, 3,5 % over 25 years with
+    // insurance at 0,30 % of the capital; then the usury ceilings' editor.
+    frmCapacite capacite(module, interactions,
+                         {"", "", "3,5", "", "1000", Frequence::Mois, 2027y / January / 31}, &fenetre);
+    for (const auto& [champ, texte] : {std::pair{"txtRevenu1", "2500"},
+                                       {"txtRevenu2", "1500"},
+                                       {"txtCharges", "300"},
+                                       {"txtDuree", "25"},
+                                       {"txtAssurance", "0,30"}})
+        Controle<QLineEdit>(capacite, champ)->setText(QString::fromUtf8(texte));
+    Controle<QComboBox>(capacite, "cboUniteDuree")->setCurrentIndex(1);
+    Controle<QComboBox>(capacite, "cboAssurance")->setCurrentIndex(1);
+    Controle<QPushButton>(capacite, "cmdCalculer")->click();
+    capture(capacite, "frmCapacite", 100);
+    capacite.close();
+    // A 0 % state loan beside the bank's main loan, smoothed to one level total.
+    frmPlanFinancement plan(module, interactions, &fenetre);
+    plan.AjoutePret(QStringLiteral("Prêt à taux zéro"),
+                    {"40000", "240", "0", "", "", Frequence::Mois, 2027y / January / 31});
+    plan.AjoutePret(QStringLiteral("Banque du Centre"),
+                    {"160000", "300", "3,5", "", "", Frequence::Mois, 2027y / January / 31});
+    capture(plan, "frmPlanFinancement", 100);
+    plan.close();
+    frmTauxUsure usure(module, interactions, &fenetre);
+    capture(usure, "frmTauxUsure");
+    usure.close();
 
     // The printed report as a PDF (scripts/captures-ecran.sh draws its first pages), and the real
     // print preview, drawn then closed.

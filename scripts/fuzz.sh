@@ -8,7 +8,7 @@ build="${1:-build-fuzz}"
 secondes="${2:-120}"
 racine="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$build"
-for cible in fuzz-lecture-nombres fuzz-document fuzz-options fuzz-entetes fuzz-fichiers fuzz-bureau fuzz-arguments-cli fuzz-calcul; do
+for cible in fuzz-lecture-nombres fuzz-document fuzz-options fuzz-entetes fuzz-fichiers fuzz-bureau fuzz-arguments-cli fuzz-calcul fuzz-taux-usure; do
     mkdir -p "corpus/$cible"
     journal="fuzz-$cible.log"
     if ! "./tests/fuzz/$cible" -max_total_time="$secondes" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \

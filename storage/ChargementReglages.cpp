@@ -1,6 +1,7 @@
 #include "ChargementReglages.h"
 
 #include "StockEntetes.h"
+#include "TauxUsureEnregistres.h"
 
 namespace amortix {
 
@@ -13,6 +14,12 @@ std::optional<Erreur> ChargeOptions(Module& module, bool creeSiAbsent) {
 std::optional<Erreur> ChargeEntetes(Module& module) {
     const LectureEntetes lecture = LitEnregistrementEntetes(module.fichierReglages(NomStockEntetes));
     module.appliqueEntetes(lecture.enregistrement);
+    return lecture.erreur;
+}
+
+std::optional<Erreur> ChargeTauxUsure(Module& module) {
+    LectureTauxUsure lecture = LitTauxUsureEnregistres(module.fichierReglages(NomFichierTauxUsure));
+    module.tauxUsure = lecture.table;
     return lecture.erreur;
 }
 

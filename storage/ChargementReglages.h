@@ -12,5 +12,6 @@ namespace amortix {
 // The start-up creates a missing options file empty; amortix-cli creates nothing.
 std::optional<Erreur> ChargeOptions(Module& module, bool creeSiAbsent);
 std::optional<Erreur> ChargeEntetes(Module& module);
+std::optional<Erreur> ChargeTauxUsure(Module& module);
 
 } // namespace amortix

@@ -132,12 +132,15 @@ std::variant<SaisieEmprunt, QString> AnalyseDocument(const QByteArray& octets,
                          Texte(lignes[5]), *frequence,       VersDateStd(date), ModalitesDesLignes(lignes)};
 }
 
-std::variant<SaisieEmprunt, QString> LitDocument(const QString& chemin,
-                                                 const ConventionsLocales& conventions) {
+std::variant<SaisieEmprunt, Erreur> LitDocument(const QString& chemin,
+                                                const ConventionsLocales& conventions) {
     const FichierLu fichier = LitFichierUtilisateur(chemin, TailleMaximaleFichierAmortix);
     if (fichier.erreur)
-        return fichier.erreur->description;
-    return AnalyseDocument(fichier.octets, conventions);
+        return *fichier.erreur;
+    auto analyse = AnalyseDocument(fichier.octets, conventions);
+    if (auto* raison = std::get_if<QString>(&analyse))
+        return Erreur{ErreurLecture, std::move(*raison)};
+    return std::get<SaisieEmprunt>(std::move(analyse));
 }
 
 } // namespace amortix

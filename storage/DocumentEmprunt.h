@@ -31,7 +31,8 @@ std::optional<Erreur> EnregistreDocument(const QString& chemin, const SaisieEmpr
 // the locale, blanks around, a decimal part taken to the nearest integer.
 std::variant<SaisieEmprunt, QString> AnalyseDocument(const QByteArray& octets,
                                                      const ConventionsLocales& conventions);
-std::variant<SaisieEmprunt, QString> LitDocument(const QString& chemin,
-                                                 const ConventionsLocales& conventions);
+// Read from a file: a file that cannot be read keeps its error's number; a document that is not
+// whole is error 1 (ErreurLecture) with the reason above.
+std::variant<SaisieEmprunt, Erreur> LitDocument(const QString& chemin, const ConventionsLocales& conventions);
 
 } // namespace amortix

@@ -2,6 +2,7 @@
 
 #include "EnregistrementEntetes.h"
 #include "FichierOptions.h"
+#include "TauxUsureEnregistres.h"
 
 #include <QDir>
 #include <QString>
@@ -17,6 +18,7 @@ struct Module {
     QString strEnteteImpression;
     QString strEnteteExcel;
     QString strCheminImage;
+    TableUsure tauxUsure = TableUsureFournie(); // the usury ceilings the windows check TAEGs against
     QString dossierReglages; // where options.bin and the header store are, decided at start-up
 
     // A settings file's path; none without a settings folder, which reads as the defaults.

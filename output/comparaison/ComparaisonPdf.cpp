@@ -6,10 +6,12 @@
 #include "PeintureGraphique.h"
 #include "PolicePdf.h"
 #include "RapportImprime.h"
+#include "TauxUsure.h"
 
 #include <QChart>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 #include <memory>
 
 namespace amortix {
@@ -31,8 +33,12 @@ QFont Police(double points, bool gras) {
     return police;
 }
 
-// The table: the headings on the left, one column per offer; returns the height it took.
-int DessineTableau(QPainter& peintre, const QRect& zone, std::span<const OffreNommee> offres) {
+const QString LibelleUsure = QStringLiteral("Taux d'usure");
+
+// The table: the headings on the left, one column per offer, the usury ceilings under them once the
+// offers were checked against them; returns the height it took.
+int DessineTableau(QPainter& peintre, const QRect& zone, std::span<const OffreNommee> offres,
+                   const QLocale& locale) {
     const QFont normale = Police(TaillePolice, false), grasse = Police(TaillePolice, true);
     const QFontMetrics mesure(grasse);
     const int marge = mesure.averageCharWidth();
@@ -41,19 +47,29 @@ int DessineTableau(QPainter& peintre, const QRect& zone, std::span<const OffreNo
     for (const LigneComparaison ligne : LignesComparaison)
         largeurLibelles =
             std::max(largeurLibelles, mesure.horizontalAdvance(DepuisUtf8(LibelleLigne(ligne))));
+    const bool usure =
+        std::any_of(offres.begin(), offres.end(), [](const OffreNommee& o) { return o.usure.has_value(); });
+    if (usure)
+        largeurLibelles = std::max(largeurLibelles, mesure.horizontalAdvance(LibelleUsure));
     largeurLibelles += 2 * marge;
     const int nombre = std::max<int>(1, static_cast<int>(offres.size()));
     const int largeurOffre = std::min((zone.width() - largeurLibelles) / nombre, zone.width() / 4);
-    const int lignes = static_cast<int>(LignesComparaison.size()) + 1;
+    const int rangeeUsure = static_cast<int>(LignesComparaison.size()) + 1;
+    const int lignes = rangeeUsure + (usure ? 1 : 0);
+    // A ceiling and its category take two lines of a column.
+    const int hauteurTableau = (lignes + (usure ? 1 : 0)) * hauteurLigne;
+    const ConventionsLocales conventions = ConventionsDe(locale);
     const MeilleuresOffres meilleures = TrouveMeilleuresOffres(offres);
 
     const auto cellule = [&](int rangee, int colonne) {
         const int x = colonne < 0 ? zone.left() : zone.left() + largeurLibelles + colonne * largeurOffre;
         return QRect(x, zone.top() + rangee * hauteurLigne, colonne < 0 ? largeurLibelles : largeurOffre,
-                     hauteurLigne);
+                     rangee == rangeeUsure ? 2 * hauteurLigne : hauteurLigne);
     };
-    const auto texte = [&](const QRect& rect, const QString& valeur, Qt::Alignment alignement, bool gras) {
+    const auto texte = [&](const QRect& rect, const QString& valeur, Qt::Alignment alignement, bool gras,
+                           const QColor& couleur = Qt::black) {
         peintre.setFont(gras ? grasse : normale);
+        peintre.setPen(couleur);
         const QRect interieur = rect.adjusted(marge, 0, -marge, 0);
         peintre.drawText(interieur, static_cast<int>(alignement | Qt::AlignVCenter),
                          QFontMetrics(peintre.font()).elidedText(valeur, Qt::ElideRight, interieur.width()));
@@ -64,6 +80,8 @@ int DessineTableau(QPainter& peintre, const QRect& zone, std::span<const OffreNo
     for (std::size_t r = 0; r < LignesComparaison.size(); ++r)
         texte(cellule(static_cast<int>(r) + 1, -1), DepuisUtf8(LibelleLigne(LignesComparaison[r])),
               Qt::AlignLeft, false);
+    if (usure)
+        texte(cellule(rangeeUsure, -1), LibelleUsure, Qt::AlignLeft, false);
     for (std::size_t i = 0; i < offres.size(); ++i) {
         const int colonne = static_cast<int>(i);
         const OffreNommee& offre = offres[i];
@@ -81,20 +99,30 @@ int DessineTableau(QPainter& peintre, const QRect& zone, std::span<const OffreNo
             const LigneComparaison ligne = LignesComparaison[r];
             const bool marquee = (ligne == LigneComparaison::CoutTotal && meilleures.moinsChere == i) ||
                                  (ligne == LigneComparaison::TAEG && meilleures.plusPetitTAEG == i);
+            // As in the window: a TAEG over its ceiling is red.
+            const bool illicite = ligne == LigneComparaison::TAEG && offre.usure && offre.usure->depasse;
             texte(cellule(static_cast<int>(r) + 1, colonne),
-                  DepuisUtf8(TexteLigne(ligne, *offre.offre).value_or("-")), Qt::AlignRight, marquee);
+                  DepuisUtf8(TexteLigne(ligne, *offre.offre).value_or("-")), Qt::AlignRight, marquee,
+                  illicite ? Qt::red : Qt::black);
+        }
+        if (offre.usure) {
+            peintre.setFont(normale);
+            peintre.drawText(cellule(rangeeUsure, colonne).adjusted(marge, 0, -marge, 0),
+                             Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap,
+                             DepuisUtf8(DecritPlafond(*offre.usure, conventions)));
         }
     }
     peintre.setPen(QPen(Qt::gray, 0));
     const int droite = cellule(0, nombre - 1).right();
-    for (int r = 0; r <= lignes; ++r)
+    for (int r = 0; r < lignes; ++r)
         peintre.drawLine(zone.left(), zone.top() + r * hauteurLigne, droite, zone.top() + r * hauteurLigne);
+    peintre.drawLine(zone.left(), zone.top() + hauteurTableau, droite, zone.top() + hauteurTableau);
     for (int c = -1; c <= nombre; ++c) {
         const int x = c < 0 ? zone.left() : zone.left() + largeurLibelles + c * largeurOffre;
-        peintre.drawLine(x, zone.top(), x, zone.top() + lignes * hauteurLigne);
+        peintre.drawLine(x, zone.top(), x, zone.top() + hauteurTableau);
     }
     peintre.setPen(Qt::black);
-    return lignes * hauteurLigne;
+    return hauteurTableau;
 }
 
 void DessineGraphique(QPainter& peintre, const QRect& zone, QChart* graphique) {
@@ -107,7 +135,8 @@ void DessineGraphique(QPainter& peintre, const QRect& zone, QChart* graphique) {
 } // namespace
 
 std::optional<Erreur> EcritComparaisonPdf(QIODevice& destination, std::span<const OffreNommee> offres,
-                                          std::optional<std::size_t> choisie, const QLocale& locale) {
+                                          std::optional<std::size_t> choisie, const QLocale& locale,
+                                          const QString& avisUsure) {
     QPdfWriter pdf(&destination);
     pdf.setTitle(QStringLiteral("Comparaison des offres"));
     pdf.setCreator(QStringLiteral("Amortix"));
@@ -126,7 +155,14 @@ std::optional<Erreur> EcritComparaisonPdf(QIODevice& destination, std::span<cons
     peintre.drawText(QRect(page.left(), page.top(), page.width(), hauteurTitre), Qt::AlignLeft,
                      QStringLiteral("Comparaison des offres"));
     int y = page.top() + hauteurTitre + Espace;
-    y += DessineTableau(peintre, QRect(page.left(), y, page.width(), page.bottom() - y), offres) + Espace;
+    y += DessineTableau(peintre, QRect(page.left(), y, page.width(), page.bottom() - y), offres, locale) +
+         Espace;
+    if (!avisUsure.isEmpty()) {
+        peintre.setFont(Police(TaillePolice, false));
+        const int hauteur = QFontMetrics(peintre.font()).height();
+        peintre.drawText(QRect(page.left(), y, page.width(), hauteur), Qt::AlignLeft, avisUsure);
+        y += hauteur + Espace;
+    }
 
     const int demiLargeur = (page.width() - Espace) / 2;
     const QRect gauche(page.left(), y, demiLargeur, page.bottom() - y);
@@ -140,9 +176,10 @@ std::optional<Erreur> EcritComparaisonPdf(QIODevice& destination, std::span<cons
 }
 
 std::optional<Erreur> EnregistreComparaisonPdf(const QString& chemin, std::span<const OffreNommee> offres,
-                                               std::optional<std::size_t> choisie, const QLocale& locale) {
+                                               std::optional<std::size_t> choisie, const QLocale& locale,
+                                               const QString& avisUsure) {
     return EcritFichierUtilisateur(chemin, [&](QIODevice& destination) {
-        return EcritComparaisonPdf(destination, offres, choisie, locale);
+        return EcritComparaisonPdf(destination, offres, choisie, locale, avisUsure);
     });
 }
 

@@ -1,9 +1,12 @@
 #include "RenduJson.h"
 
+#include "Arrondis.h"
 #include "ComparaisonOffres.h"
+#include "Dates.h"
 #include "Frequence.h"
 #include "MessagesSaisie.h"
 
+#include <array>
 #include <cstdio>
 
 namespace amortix {
@@ -39,6 +42,19 @@ void AjouteChaine(std::string& json, std::string_view texte) {
         }
     }
     json += '"';
+}
+
+void AjouteChaineOuNull(std::string& json, const std::optional<std::string>& texte);
+
+// {"category", "ceiling", "quarter", "over"}: the quarter as its first day, AAAA-MM-JJ.
+void AjouteUsure(std::string& json, const VerificationUsure& usure, const ConventionsLocales& conventions) {
+    json += "{\"category\": ";
+    AjouteChaine(json, CleCategorie(usure.categorie));
+    json += ", \"ceiling\": ";
+    AjouteChaine(json, FormatePourcentage(usure.plafond / 100.0, 2, conventions));
+    json += ", \"quarter\": ";
+    AjouteChaine(json, FormateDateIso(usure.trimestre));
+    json += usure.depasse ? ", \"over\": true}" : ", \"over\": false}";
 }
 
 void AjouteChaineOuNull(std::string& json, const std::optional<std::string>& texte) {
@@ -166,7 +182,7 @@ std::string RenduJsonValeurManquante(const RechercheValeurManquante& resultat) {
     return json;
 }
 
-std::string RenduJsonComparaison(std::span<const OffreNommee> offres) {
+std::string RenduJsonComparaison(std::span<const OffreNommee> offres, const ConventionsLocales& conventions) {
     std::string json = "{\"offers\": [";
     for (std::size_t i = 0; i < offres.size(); ++i) {
         const OffreNommee& o = offres[i];
@@ -201,6 +217,10 @@ std::string RenduJsonComparaison(std::span<const OffreNommee> offres) {
         champ("taeg_without_insurance", c ? c->taeg.taegHorsAssurance : std::nullopt);
         champ("taea", c ? c->taeg.taea : std::nullopt);
         champ("error", c ? std::nullopt : std::optional(o.erreur));
+        if (o.usure) {
+            json += ", \"usury\": ";
+            AjouteUsure(json, *o.usure, conventions);
+        }
         json += '}';
     }
     json += offres.empty() ? "]" : "\n ]";
@@ -213,6 +233,98 @@ std::string RenduJsonComparaison(std::span<const OffreNommee> offres) {
     };
     indice("cheapest", meilleures.moinsChere);
     indice("lowest_taeg", meilleures.plusPetitTAEG);
+    json += "}\n";
+    return json;
+}
+
+std::string RenduJsonCapacite(const CapaciteOuMotif& resultat, const ConventionsLocales& conventions) {
+    const auto* c = std::get_if<CapaciteEmprunt>(&resultat);
+    constexpr std::array<std::pair<LigneCapacite, std::string_view>, 7> noms = {{
+        {LigneCapacite::Budget, "budget"},
+        {LigneCapacite::Montant, "amount"},
+        {LigneCapacite::Echeance, "payment"},
+        {LigneCapacite::TauxEndettement, "debt_ratio"},
+        {LigneCapacite::ResteAVivre, "rest_to_live"},
+        {LigneCapacite::CoutTotal, "total_cost"},
+        {LigneCapacite::TAEG, "taeg"},
+    }};
+    std::string json = "{";
+    for (const auto& [ligne, nom] : noms) {
+        json += json.size() > 1 ? ", " : "";
+        AjouteChaine(json, nom);
+        json += ": ";
+        AjouteChaineOuNull(json, c ? std::optional(TexteCapacite(ligne, *c, conventions)) : std::nullopt);
+    }
+    json += ",\n \"over_25_years\": ";
+    json += c ? (c->plusDe25Ans ? "true" : "false") : "null";
+    json += ",\n \"by_duration\": ";
+    if (c) {
+        json += '[';
+        for (const MontantParDuree& parDuree : c->parDuree) {
+            json += json.back() == '[' ? "{\"years\": " : ", {\"years\": ";
+            json += std::to_string(parDuree.annees) + ", \"amount\": ";
+            AjouteChaine(json, Fmt2(parDuree.montant, conventions));
+            json += '}';
+        }
+        json += ']';
+    } else {
+        json += "null";
+    }
+    json += ",\n \"usury\": ";
+    if (c && c->usure)
+        AjouteUsure(json, *c->usure, conventions);
+    else
+        json += "null";
+    json += ",\n \"error\": ";
+    const auto* motif = std::get_if<std::string>(&resultat);
+    AjouteChaineOuNull(json, motif ? std::optional(*motif) : std::nullopt);
+    json += "}\n";
+    return json;
+}
+
+std::string RenduJsonPlan(const PlanOuMotif& resultat, const ConventionsLocales& conventions) {
+    const auto* plan = std::get_if<PlanFinancement>(&resultat);
+    std::string json = "{\"level\": ";
+    AjouteChaineOuNull(json, plan ? std::optional(Fmt2(plan->palier, conventions)) : std::nullopt);
+    json += ", \"level_with_insurance\": ";
+    AjouteChaineOuNull(json,
+                       plan ? std::optional(Fmt2(plan->palierAvecAssurance, conventions)) : std::nullopt);
+    json += ",\n \"loans\": ";
+    if (plan) {
+        json += '[';
+        for (std::size_t i = 0; i < plan->prets.size(); ++i) {
+            json += i == 0 ? "\n {\"name\": " : ",\n {\"name\": ";
+            AjouteChaine(json, plan->prets[i].nom);
+            json += ", \"rows\": ";
+            AjouteLignesTableau(json, plan->lignes[i]);
+            json += '}';
+        }
+        json += "]";
+    } else {
+        json += "null";
+    }
+    json += ",\n \"totals\": ";
+    if (plan) {
+        json += '[';
+        for (const PeriodePlan& periode : plan->periodes) {
+            json += periode.numero == 1 ? "\n  [" : ",\n  [";
+            json += std::to_string(periode.numero) + ", ";
+            AjouteChaine(json, periode.date);
+            json += ", ";
+            AjouteChaine(json, periode.total);
+            json += ']';
+        }
+        json += plan->periodes.empty() ? "]" : "\n ]";
+    } else {
+        json += "null";
+    }
+    json += ",\n \"total_cost\": ";
+    AjouteChaineOuNull(json, plan ? std::optional(plan->coutTotal.total) : std::nullopt);
+    json += ", \"taeg\": ";
+    AjouteChaineOuNull(json, plan ? plan->taeg : std::nullopt);
+    json += ",\n \"error\": ";
+    const auto* motif = std::get_if<std::string>(&resultat);
+    AjouteChaineOuNull(json, motif ? std::optional(*motif) : std::nullopt);
     json += "}\n";
     return json;
 }

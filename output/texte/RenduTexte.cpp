@@ -1,5 +1,6 @@
 #include "RenduTexte.h"
 
+#include "Arrondis.h"
 #include "Frequence.h"
 #include "MessagesSaisie.h"
 #include "ResumeRemboursement.h"
@@ -124,7 +125,17 @@ std::string RenduTexteValeurManquante(const RechercheValeurManquante& resultat, 
     return texte;
 }
 
-std::string RenduTexteComparaison(std::span<const OffreNommee> offres) {
+namespace {
+
+// "Taux d'usure : 5,13 % (immobilier, 20 ans et plus)", and whether the TAEG is above it.
+std::string TexteUsure(const VerificationUsure& usure, const ConventionsLocales& conventions) {
+    return DecritPlafond(usure, conventions) + (usure.depasse ? ", TAEG au-dessus du taux d'usure" : "");
+}
+
+} // namespace
+
+std::string RenduTexteComparaison(std::span<const OffreNommee> offres,
+                                  const ConventionsLocales& conventions) {
     // Each column as wide as its longest text; a failed offer shows its reason on its first line.
     std::vector<std::vector<std::string>> colonnes;
     std::size_t largeurLibelles = 0;
@@ -158,6 +169,76 @@ std::string RenduTexteComparaison(std::span<const OffreNommee> offres) {
         texte += "Coût total le plus bas : " + offres[*meilleures.moinsChere].nom + "\n";
     if (meilleures.plusPetitTAEG)
         texte += "TAEG le plus bas : " + offres[*meilleures.plusPetitTAEG].nom + "\n";
+    for (const OffreNommee& offre : offres)
+        if (offre.usure)
+            texte += "Taux d'usure (" + offre.nom + ") : " + TexteUsure(*offre.usure, conventions) + "\n";
+    return texte;
+}
+
+std::string RenduTexteCapacite(const CapaciteEmprunt& c, const ConventionsLocales& conventions) {
+    // Captions with their colon, as the window shows them; then one line per reference duration.
+    std::vector<std::string> libelles;
+    std::vector<std::string> valeurs;
+    for (const LigneCapacite ligne : LignesCapacite) {
+        libelles.push_back(std::string(LibelleCapacite(ligne)) + " :");
+        valeurs.push_back(TexteCapacite(ligne, c, conventions));
+    }
+    if (c.usure) {
+        libelles.emplace_back("Taux d'usure :");
+        valeurs.push_back(TexteUsure(*c.usure, conventions));
+    }
+    const std::size_t figures = libelles.size();
+    for (const MontantParDuree& d : c.parDuree) {
+        libelles.push_back(std::to_string(d.annees) + " ans :");
+        valeurs.push_back(Fmt2(d.montant, conventions));
+    }
+    std::vector<std::pair<std::string_view, std::string>> lignes(libelles.size());
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        lignes[i] = {libelles[i], valeurs[i]};
+    std::string texte;
+    AjouteLignes(texte, std::span(lignes).first(figures));
+    if (c.plusDe25Ans)
+        texte += std::string(AvisPlusDe25Ans) + "\n";
+    texte += "\nMontant empruntable selon la durée\n";
+    AjouteLignes(texte, std::span(lignes).subspan(figures));
+    return texte;
+}
+
+std::string RenduTextePlan(const PlanFinancement& plan, const ConventionsLocales& conventions) {
+    std::string texte;
+    AjouteLignes(texte, {{"Palier hors assurance :", Fmt2(plan.palier, conventions)},
+                         {"Palier assurance comprise :", Fmt2(plan.palierAvecAssurance, conventions)},
+                         {"Coût total du plan :", plan.coutTotal.total},
+                         {"TAEG du plan :", plan.taeg.value_or("-")}});
+    texte += "\n";
+    for (const CoutsPret& c : plan.couts)
+        texte += c.nom + " : intérêts " + c.couts.interets + ", assurance " + c.couts.assurance + ", frais " +
+                 c.couts.fraisDossier + ", coût " + c.couts.total + "\n";
+    // N°, date, each loan's amount and the total, the amounts on the right as the list has them.
+    std::vector<std::vector<std::string>> rangees;
+    std::vector<std::string> entete = {"N°", "Date"};
+    for (const PretDuPlan& pret : plan.prets)
+        entete.push_back(pret.nom);
+    entete.emplace_back("Total");
+    rangees.push_back(std::move(entete));
+    for (const PeriodePlan& periode : plan.periodes) {
+        std::vector<std::string> rangee = {std::to_string(periode.numero), periode.date};
+        rangee.insert(rangee.end(), periode.montants.begin(), periode.montants.end());
+        rangee.push_back(periode.total);
+        rangees.push_back(std::move(rangee));
+    }
+    std::vector<std::size_t> largeurs(rangees.front().size(), 0);
+    for (const auto& rangee : rangees)
+        for (std::size_t j = 0; j < rangee.size(); ++j)
+            largeurs[j] = std::max(largeurs[j], Largeur(rangee[j]));
+    texte += "\n";
+    for (const auto& rangee : rangees) {
+        for (std::size_t j = 0; j < rangee.size(); ++j) {
+            texte += j == 0 ? "" : "  ";
+            AjouteCadre(texte, rangee[j], largeurs[j], j > 0);
+        }
+        texte += '\n';
+    }
     return texte;
 }
 

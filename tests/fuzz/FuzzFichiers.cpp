@@ -20,7 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     VERIFIE(!EcritFichierUtilisateur(chemin, octets));
     const FichierLu lu = LitFichierUtilisateur(chemin, TailleMaximaleFichierAmortix);
     VERIFIE(lu.lu() && lu.octets == octets);
-    VERIFIE(LitDocument(chemin, ConventionsFrancaises()) == AnalyseDocument(octets, ConventionsFrancaises()));
+    const auto document = LitDocument(chemin, ConventionsFrancaises());
+    const auto analyse = AnalyseDocument(octets, ConventionsFrancaises());
+    if (const auto* raison = std::get_if<QString>(&analyse))
+        VERIFIE(std::get<Erreur>(document) == (Erreur{ErreurLecture, *raison}));
+    else
+        VERIFIE(std::get<SaisieEmprunt>(document) == std::get<SaisieEmprunt>(analyse));
     const LectureOptions options = LitOptions(chemin, false);
     VERIFIE(!options.erreur && options.options == AnalyseOptions(octets));
     const LectureEntetes entetes = LitEnregistrementEntetes(chemin);

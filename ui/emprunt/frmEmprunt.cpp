@@ -231,6 +231,8 @@ void frmEmprunt::CreeMenus() {
     mnuRemboursementAnticipe =
         Entree(mnuOutils, "mnuRemboursementAnticipe", QStringLiteral("&Remboursement anticipé..."));
     mnuModalites = Entree(mnuOutils, "mnuModalites", QStringLiteral("&Assurance et différé..."));
+    mnuCapacite = Entree(mnuOutils, "mnuCapacite", QStringLiteral("Capacité d'&emprunt..."));
+    mnuPlanFinancement = Entree(mnuOutils, "mnuPlanFinancement", QStringLiteral("Plan de &financement..."));
 
     mnuAide = menuBar()->addMenu(QStringLiteral("&?"));
     mnuAide->setObjectName(QStringLiteral("mnuAide"));
@@ -248,6 +250,8 @@ void frmEmprunt::CreeMenus() {
     connect(mnuComparer, &QAction::triggered, this, &frmEmprunt::mnuComparer_Click);
     connect(mnuRemboursementAnticipe, &QAction::triggered, this, &frmEmprunt::mnuRemboursementAnticipe_Click);
     connect(mnuModalites, &QAction::triggered, this, &frmEmprunt::cmdModalites_Click);
+    connect(mnuCapacite, &QAction::triggered, this, &frmEmprunt::mnuCapacite_Click);
+    connect(mnuPlanFinancement, &QAction::triggered, this, &frmEmprunt::mnuPlanFinancement_Click);
     connect(mnuVisiterSiteWeb, &QAction::triggered, this,
             [this] { OuvrirUrl(interactions_, AdresseSiteWeb); });
     connect(mnuContacterAuteur, &QAction::triggered, this,

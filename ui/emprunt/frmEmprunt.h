@@ -94,6 +94,11 @@ private:
     // Tools beyond the schedule (frmEmpruntOutils.cpp).
     void mnuComparer_Click();
     void mnuRemboursementAnticipe_Click();
+    void mnuCapacite_Click();
+    void mnuPlanFinancement_Click();
+    std::optional<QString> NomPretAffiche(const QString& sansDocument) const;
+    // The usury ceilings as the settings hold them now, a damaged file said once it is met.
+    void ChargeTauxUsureDesReglages();
     // The warning box of a settings file or picture that failed; what was being done goes on.
     void AvertitReglages(const Erreur& erreur);
     // The commands that need a computed schedule, enabled and disabled together.
@@ -144,6 +149,8 @@ private:
     QAction* mnuComparer;
     QAction* mnuRemboursementAnticipe; // needs a computed schedule, as printing does
     QAction* mnuModalites;
+    QAction* mnuCapacite;
+    QAction* mnuPlanFinancement;
     QMenu* mnuAide;
     QAction* mnuVisiterSiteWeb;
     QAction* mnuContacterAuteur;

@@ -51,8 +51,8 @@ void frmEmprunt::mnuOuvrir_Click() {
 std::optional<QString> frmEmprunt::OuvrirFichier(const QString& strNomCompletFichier) {
     // The whole document is checked before any field changes: a bad one changes nothing.
     const auto lecture = LitDocument(strNomCompletFichier, ConventionsDe(QLocale()));
-    if (const auto* raison = std::get_if<QString>(&lecture))
-        return *raison;
+    if (const auto* erreur = std::get_if<Erreur>(&lecture))
+        return erreur->description;
     AfficheSaisie(std::get<SaisieEmprunt>(lecture));
     cmdCalculer_Click();
     setWindowTitle(TitreDocument(strNomCompletFichier));

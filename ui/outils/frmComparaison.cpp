@@ -10,8 +10,10 @@
 #include "VueGraphique.h"
 
 #include <QChartView>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
@@ -40,6 +42,15 @@ int IndiceLigne(LigneComparaison ligne) {
     return static_cast<int>(ligne);
 }
 
+// Below the compared lines: the usury ceiling each offer's TAEG must stay under.
+constexpr int LigneUsure = static_cast<int>(LignesComparaison.size());
+const QString LibelleUsure = QStringLiteral("Taux d'usure");
+
+QString AstuceUsure(const QString& plafond) {
+    return QStringLiteral("TAEG au-dessus du taux d'usure %1 : l'offre ne peut pas être accordée à ce taux")
+        .arg(plafond);
+}
+
 } // namespace
 
 frmComparaison::frmComparaison(const Module& module, Interactions& interactions, QWidget* parent)
@@ -48,11 +59,12 @@ frmComparaison::frmComparaison(const Module& module, Interactions& interactions,
     setWindowTitle(QStringLiteral("Comparer des offres"));
     setSizeGripEnabled(true);
 
-    tblOffres = new QTableWidget(static_cast<int>(LignesComparaison.size()), 0, this);
+    tblOffres = new QTableWidget(LigneUsure + 1, 0, this);
     tblOffres->setObjectName(QStringLiteral("tblOffres"));
     QStringList libelles;
     for (const LigneComparaison ligne : LignesComparaison)
         libelles << DepuisUtf8(LibelleLigne(ligne));
+    libelles << LibelleUsure;
     tblOffres->setVerticalHeaderLabels(libelles);
     tblOffres->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Tab leaves the table for the buttons; the arrows move between offers.
@@ -67,6 +79,19 @@ frmComparaison::frmComparaison(const Module& module, Interactions& interactions,
     cmdRetirer = Bouton(this, "cmdRetirer", QStringLiteral("&Retirer"));
     cmdExporterPdf = Bouton(this, "cmdExporterPdf", QStringLiteral("Exporter en &PDF..."));
     cmdFermer = Bouton(this, "cmdFermer", QStringLiteral("&Fermer"));
+    // The kind of credit decides which usury ceilings apply.
+    auto* lblNature = new QLabel(QStringLiteral("&Type de crédit :"), this);
+    cboNature = new QComboBox(this);
+    cboNature->setObjectName(QStringLiteral("cboNature"));
+    cboNature->addItems({QStringLiteral("Immobilier"), QStringLiteral("Consommation")});
+    lblNature->setBuddy(cboNature);
+    lblAvisUsure = new QLabel(this);
+    lblAvisUsure->setObjectName(QStringLiteral("lblAvisUsure"));
+    lblAvisUsure->setWordWrap(true);
+    lblAvisUsure->setMaximumWidth(cmdExporterPdf->sizeHint().width());
+    const auto avis = AvisTablePerimee(module_.tauxUsure, VersDateStd(QDate::currentDate()));
+    lblAvisUsure->setText(avis ? DepuisUtf8(*avis) : QString());
+    lblAvisUsure->setVisible(avis.has_value());
 
     auto* graphiques = new QWidget(this);
     zoneGraphiques_ = new QHBoxLayout(graphiques);
@@ -90,6 +115,10 @@ frmComparaison::frmComparaison(const Module& module, Interactions& interactions,
     boutons->addWidget(cmdAjouter);
     boutons->addWidget(cmdRetirer);
     boutons->addWidget(cmdExporterPdf);
+    boutons->addSpacing(12);
+    boutons->addWidget(lblNature);
+    boutons->addWidget(cboNature);
+    boutons->addWidget(lblAvisUsure);
     boutons->addStretch();
     boutons->addWidget(cmdFermer);
     auto* disposition = new QHBoxLayout(this);
@@ -99,13 +128,15 @@ frmComparaison::frmComparaison(const Module& module, Interactions& interactions,
     setTabOrder(tblOffres, cmdAjouter);
     setTabOrder(cmdAjouter, cmdRetirer);
     setTabOrder(cmdRetirer, cmdExporterPdf);
-    setTabOrder(cmdExporterPdf, cmdFermer);
+    setTabOrder(cmdExporterPdf, cboNature);
+    setTabOrder(cboNature, cmdFermer);
     resize(LargeurInitiale, HauteurInitiale);
 
     connect(cmdAjouter, &QPushButton::clicked, this, &frmComparaison::cmdAjouter_Click);
     connect(cmdRetirer, &QPushButton::clicked, this, &frmComparaison::cmdRetirer_Click);
     connect(cmdExporterPdf, &QPushButton::clicked, this, &frmComparaison::cmdExporterPdf_Click);
     connect(cmdFermer, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cboNature, &QComboBox::currentIndexChanged, this, [this] { AfficheOffres(OffreChoisie()); });
     connect(tblOffres, &QTableWidget::currentCellChanged, this, [this](int, int colonne, int, int ancienne) {
         if (colonne != ancienne)
             AfficheGraphiqueAnnuel();
@@ -151,7 +182,8 @@ void frmComparaison::cmdExporterPdf_Click() {
     if (chemin.isEmpty())
         return;
     std::optional<CurseurAttente> attente(std::in_place);
-    const auto erreur = EnregistreComparaisonPdf(chemin, offres_, OffreChoisie(), QLocale());
+    const auto erreur =
+        EnregistreComparaisonPdf(chemin, offres_, OffreChoisie(), QLocale(), lblAvisUsure->text());
     attente.reset();
     if (erreur)
         interactions_.message(this, IconeMessage::Critique, TitreAmortix, erreur->texte(CauseEchecPdf));
@@ -162,6 +194,8 @@ void frmComparaison::AfficheOffres(std::optional<std::size_t> choisie) {
     tblOffres->clearSpans();
     tblOffres->setColumnCount(0);
     tblOffres->setColumnCount(static_cast<int>(offres_.size()));
+    const ConventionsLocales conventions = ConventionsDe(QLocale());
+    VerifieUsureDesOffres(offres_, module_.tauxUsure, NatureChoisie(), conventions);
     const MeilleuresOffres meilleures = TrouveMeilleuresOffres(offres_);
     for (std::size_t i = 0; i < offres_.size(); ++i) {
         const OffreNommee& offre = offres_[i];
@@ -180,6 +214,17 @@ void frmComparaison::AfficheOffres(std::optional<std::size_t> choisie) {
             cellule->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             tblOffres->setItem(IndiceLigne(ligne), colonne, cellule);
         }
+        if (offre.usure) {
+            const QString plafond = DepuisUtf8(DecritPlafond(*offre.usure, conventions));
+            auto* cellule = new QTableWidgetItem(plafond);
+            cellule->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            tblOffres->setItem(LigneUsure, colonne, cellule);
+            if (offre.usure->depasse) {
+                QTableWidgetItem* taeg = tblOffres->item(IndiceLigne(LigneComparaison::TAEG), colonne);
+                taeg->setForeground(Qt::red);
+                taeg->setToolTip(AstuceUsure(plafond));
+            }
+        }
     }
     const auto marque = [this](std::optional<std::size_t> meilleure, LigneComparaison ligne,
                                const QString& astuce) {
@@ -189,7 +234,9 @@ void frmComparaison::AfficheOffres(std::optional<std::size_t> choisie) {
         QFont gras = cellule->font();
         gras.setBold(true);
         cellule->setFont(gras);
-        cellule->setToolTip(astuce);
+        // A TAEG over the usury ceiling keeps saying so.
+        cellule->setToolTip(cellule->toolTip().isEmpty() ? astuce
+                                                         : astuce + QLatin1Char('\n') + cellule->toolTip());
     };
     marque(meilleures.moinsChere, LigneComparaison::CoutTotal, AstuceMoinsChere);
     marque(meilleures.plusPetitTAEG, LigneComparaison::TAEG, AstucePlusPetitTAEG);
@@ -208,9 +255,13 @@ void frmComparaison::AfficheOffres(std::optional<std::size_t> choisie) {
     cmdRetirer->setEnabled(!offres_.empty());
     cmdExporterPdf->setEnabled(!offres_.empty());
 
-    RemplaceGraphique(graCapitalRestant_,
-                      VueGraphique(CreeGraphiqueCapitalDesOffres(offres_, QLocale()), nullptr));
+    amortix::RemplaceGraphique(zoneGraphiques_, graCapitalRestant_,
+                               VueGraphique(CreeGraphiqueCapitalDesOffres(offres_, QLocale()), nullptr));
     AfficheGraphiqueAnnuel();
+}
+
+NatureCredit frmComparaison::NatureChoisie() const {
+    return cboNature->currentIndex() == 1 ? NatureCredit::Consommation : NatureCredit::Immobilier;
 }
 
 std::optional<std::size_t> frmComparaison::OffreChoisie() const {
@@ -222,17 +273,9 @@ std::optional<std::size_t> frmComparaison::OffreChoisie() const {
 
 void frmComparaison::AfficheGraphiqueAnnuel() {
     const std::optional<std::size_t> choisie = OffreChoisie();
-    RemplaceGraphique(
-        graAnnuel_,
+    amortix::RemplaceGraphique(
+        zoneGraphiques_, graAnnuel_,
         VueGraphique(CreeGraphiqueAnnuelDe(choisie ? &offres_[*choisie] : nullptr, QLocale()), nullptr));
-}
-
-void frmComparaison::RemplaceGraphique(QChartView*& ancien, QChartView* nouveau) {
-    nouveau->setObjectName(ancien->objectName());
-    // The layout hands back the old chart's item, which is ours to delete with the chart.
-    delete zoneGraphiques_->replaceWidget(ancien, nouveau);
-    delete ancien;
-    ancien = nouveau;
 }
 
 } // namespace amortix

@@ -10,6 +10,8 @@
 #include <vector>
 
 class QChartView;
+class QComboBox;
+class QLabel;
 class QHBoxLayout;
 class QPushButton;
 class QTableWidget;
@@ -36,7 +38,7 @@ private:
     // The yearly chart of the selected offer.
     void AfficheGraphiqueAnnuel();
     std::optional<std::size_t> OffreChoisie() const;
-    void RemplaceGraphique(QChartView*& ancien, QChartView* nouveau);
+    NatureCredit NatureChoisie() const;
 
     const Module& module_;
     Interactions& interactions_;
@@ -47,6 +49,8 @@ private:
     QPushButton* cmdRetirer;
     QPushButton* cmdExporterPdf;
     QPushButton* cmdFermer;
+    QComboBox* cboNature; // the kind of credit, for its usury ceilings
+    QLabel* lblAvisUsure; // said when the ceilings' quarter is over
     QHBoxLayout* zoneGraphiques_;
     QChartView* graCapitalRestant_ = nullptr;
     QChartView* graAnnuel_ = nullptr;

@@ -1,7 +1,9 @@
 #include "frmOptions.h"
 
+#include "ChargementReglages.h"
 #include "Controles.h"
 #include "FichierOptions.h"
+#include "frmTauxUsure.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -58,17 +60,22 @@ frmOptions::frmOptions(Module& module, Interactions& interactions, QWidget* pare
     cmdOK = Place(new QPushButton(QStringLiteral("&OK"), this), "cmdOK", 2010, 2115, 1215, 435);
     cmdAnnuler =
         Place(new QPushButton(QStringLiteral("&Annuler"), this), "cmdAnnuler", 3300, 2115, 1215, 435);
-    for (QPushButton* bouton : {cmdOK, cmdAnnuler})
+    // In the free corner left of OK: the usury ceilings, edited in their own dialog.
+    cmdTauxUsure = Place(new QPushButton(QStringLiteral("Taux d'&usure..."), this), "cmdTauxUsure", 210, 2115,
+                         1695, 435);
+    cmdTauxUsure->setAutoDefault(false);
+    for (QPushButton* bouton : {cmdOK, cmdAnnuler, cmdTauxUsure})
         bouton->setFont(boutons);
     // Enter anywhere but on another button is OK; Escape is the dialog's own cancel.
     cmdOK->setDefault(true);
 
-    OrdreTabulation(
-        {cmdOK, cmdAnnuler, chkTEGDansExcel, chkAfficheEcranAccueil, optTEG0, optTEG1, cmdInfosTEG});
+    OrdreTabulation({cmdOK, cmdAnnuler, chkTEGDansExcel, chkAfficheEcranAccueil, optTEG0, optTEG1,
+                     cmdInfosTEG, cmdTauxUsure});
 
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(cmdAnnuler, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdInfosTEG, &QPushButton::clicked, this, &frmOptions::cmdInfosTEG_Click);
+    connect(cmdTauxUsure, &QPushButton::clicked, this, &frmOptions::cmdTauxUsure_Click);
     Form_Load();
 }
 
@@ -91,6 +98,14 @@ void frmOptions::cmdOK_Click() {
 
 void frmOptions::cmdInfosTEG_Click() {
     interactions_.message(this, IconeMessage::Information, QStringLiteral("Infos TEG"), TexteInfosTEG());
+}
+
+void frmOptions::cmdTauxUsure_Click() {
+    // The table as the settings hold it now; the dialog keeps its own changes on its own OK.
+    if (const auto erreur = ChargeTauxUsure(module_))
+        interactions_.message(this, IconeMessage::Avertissement, TitreAmortix, erreur->texte());
+    frmTauxUsure fenetre(module_, interactions_, this);
+    fenetre.exec();
 }
 
 } // namespace amortix

@@ -28,11 +28,13 @@ public:
     QPushButton* cmdInfosTEG;
     QPushButton* cmdOK;
     QPushButton* cmdAnnuler;
+    QPushButton* cmdTauxUsure;
 
 private:
     void Form_Load();
     void cmdOK_Click();
     void cmdInfosTEG_Click();
+    void cmdTauxUsure_Click();
 
     Module& module_;
     Interactions& interactions_;

@@ -2,9 +2,11 @@
 
 #include "../output/rapport/Poppler.h"
 #include "ControlesEmprunt.h"
+#include "ConventionsSysteme.h"
 #include "DialogueModal.h"
 #include "DocumentEmprunt.h"
 #include "Fichiers.h"
+#include "TauxUsureEnregistres.h"
 
 #include <QApplication>
 #include <QBarSet>
@@ -85,7 +87,7 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(w.entetes(), QStringList({"banque.amx", "abime.amx", "conso.amx", "auto.amx"}));
         QVERIFY(w.table->item(0, 1)->text().startsWith("le document n'a pas pu être ouvert : "));
-        QCOMPARE(w.table->rowSpan(0, 1), static_cast<int>(LignesComparaison.size()));
+        QCOMPARE(w.table->rowSpan(0, 1), static_cast<int>(LignesComparaison.size()) + 1); // and the usury row
         QStringList banque; // the bank's column, all but its TEG
         for (const LigneComparaison ligne : LignesComparaison)
             if (ligne != LigneComparaison::TEG)
@@ -101,7 +103,9 @@ private slots:
                 const bool marquee = (ligne == LigneComparaison::CoutTotal && c == 2) ||
                                      (ligne == LigneComparaison::TAEG && c == 0);
                 QCOMPARE(item->font().bold(), marquee);
-                QCOMPARE(!item->toolTip().isEmpty(), marquee);
+                // The consumer credits' TAEGs are over the real-estate ceilings, and say so.
+                if (ligne != LigneComparaison::TAEG)
+                    QCOMPARE(!item->toolTip().isEmpty(), marquee);
             }
         QVERIFY(w.table->item(Ligne(LigneComparaison::CoutTotal), 2)->toolTip().contains("coût total"));
         QVERIFY(w.table->item(Ligne(LigneComparaison::TAEG), 0)->toolTip().contains("TAEG"));
@@ -134,10 +138,13 @@ private slots:
         QCOMPARE(lignes.filter("Remboursements par année : banque.amx").size(), 1);
         // amortix-cli writes the same page of the same documents, on the same settings: the window
         // leaves the first document added selected, and so does the command.
+        // Both check the shipped ceilings, and both say so once their quarter is over.
         const QString ligneDeCommande = w.chemin("ligne-de-commande.pdf");
-        QCOMPARE(AmortixCli(w.dossier.path(),
-                            QStringList{"compare", "--pdf", ligneDeCommande, "--locale", "fr_FR"} + chemins),
-                 std::pair(0, QString()));
+        const auto avis = AvisTablePerimee(TableUsureFournie(), VersDateStd(QDate::currentDate()));
+        QCOMPARE(
+            AmortixCli(w.dossier.path(),
+                       QStringList{"compare", "--pdf", ligneDeCommande, "--locale", "fr_FR"} + chemins),
+            std::pair(0, avis ? "amortix-cli : avertissement : " + DepuisUtf8(*avis) + "\n" : QString()));
         QCOMPARE(poppler::Lignes(ligneDeCommande), lignes);
 
         QVERIFY(QDir(w.dossier.path()).mkdir(QStringLiteral("dossier.pdf")));
@@ -166,11 +173,12 @@ private slots:
         QVERIFY(Active(w.d));
         w.table->setFocus();
         QSet<QString> touches;
-        for (const char* nom : {"cmdAjouter", "cmdRetirer", "cmdExporterPdf", "cmdFermer"}) {
+        for (const char* nom : {"cmdAjouter", "cmdRetirer", "cmdExporterPdf", "cboNature", "cmdFermer"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), Controle<QPushButton>(w.d, nom));
-            touches << QKeySequence::mnemonic(Controle<QPushButton>(w.d, nom)->text()).toString();
+            QCOMPARE(QApplication::focusWidget()->objectName(), nom);
         }
+        for (const char* nom : {"cmdAjouter", "cmdRetirer", "cmdExporterPdf", "cmdFermer"})
+            touches << QKeySequence::mnemonic(Controle<QPushButton>(w.d, nom)->text()).toString();
         QCOMPARE(touches.size(), 4);
         QCOMPARE(touches.contains(QString()), false);
         const std::size_t demandes = w.interactions.demandes.size();
@@ -181,6 +189,26 @@ private slots:
     }
 
     // From the main window: the loan on screen first, once computed, named by the document's title.
+    // The usury row follows the kind of credit chosen; a TAEG over its ceiling is red and says why.
+    void usureSelonLeTypeDeCredit() {
+        Comparaison w;
+        for (const auto& [fichier, saisie] : Publiees)
+            w.d.AjouteOffre(fichier, saisie);
+        const int usure = static_cast<int>(LignesComparaison.size());
+        const auto taeg = [&w](int colonne) { return w.table->item(Ligne(LigneComparaison::TAEG), colonne); };
+        QCOMPARE(w.table->verticalHeaderItem(usure)->text(), "Taux d'usure");
+        QCOMPARE(w.table->item(usure, 0)->text(), "4,59 % (immobilier, de 10 à moins de 20 ans)");
+        QCOMPARE(taeg(0)->foreground().color(), QColor(Qt::black));
+        QCOMPARE(taeg(1)->foreground().color(), QColor(Qt::red));
+
+        Controle<QComboBox>(w.d, "cboNature")->setCurrentIndex(1);
+        QCOMPARE(w.table->item(usure, 1)->text(), "23,56 % (consommation, jusqu'à 3 000 €)");
+        QCOMPARE(taeg(1)->foreground().color(), QColor(Qt::black));
+        QCOMPARE(w.table->item(usure, 2)->text(), "8,67 % (consommation, plus de 6 000 €)");
+        QCOMPARE(taeg(2)->foreground().color(), QColor(Qt::red)); // 9,70 %
+        QVERIFY(taeg(2)->toolTip().contains("au-dessus du taux d'usure 8,67 %"));
+    }
+
     void depuisLaFenetrePrincipale() {
         PosteOuvert w;
         const auto ouvre = [&w](const QStringList& attendu) {

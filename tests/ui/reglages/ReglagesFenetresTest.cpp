@@ -8,8 +8,10 @@
 #include "frmAccueil.h"
 #include "frmCustom.h"
 #include "frmOptions.h"
+#include "frmTauxUsure.h"
 
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTimer>
@@ -209,6 +211,36 @@ private slots:
 
     // A logo gone, not a picture, or too large for Qt to hold (a bitmap header of 9000 × 9000 pixels,
     // 32 bits each): the warning, and the window keeps what it had.
+    // "Taux d'usure..." in the options: the shipped ceilings shown, a date that does not start a quarter
+    // refused with the dialog left open, a new quarter kept in the settings folder and used at once.
+    void tauxUsureDepuisLesOptions() {
+        PosteOuvert p;
+        frmOptions options(p.module, p.interactions, p.f.get());
+        options.show();
+        QString montre, refus;
+        bool resteOuvert = false;
+        RepondAuDialogue<frmTauxUsure>([&](frmTauxUsure& d) {
+            montre = d.txtPlafond[2]->text();
+            d.dtpTrimestre->setDate(QDate(2026, 2, 1));
+            QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+            refus = p.interactions.dernierTexte();
+            resteOuvert = d.isVisible();
+            d.dtpTrimestre->setDate(QDate(2026, 4, 1));
+            Tape(d.txtPlafond[2], QStringLiteral("5,09"));
+            QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        });
+        QTest::mouseClick(options.cmdTauxUsure, Qt::LeftButton);
+        QCOMPARE(montre, "5,13");
+        QCOMPARE(refus,
+                 "La date de validité doit être le premier jour d'un trimestre (1er janvier, 1er avril, "
+                 "1er juillet ou 1er octobre).");
+        QCOMPARE(resteOuvert, true);
+        const QByteArray fichier = Contenu(p.module.fichierReglages(NomFichierTauxUsure));
+        QVERIFY2(fichier.contains("trimestre=2026-04-01\n"), fichier.constData());
+        QVERIFY2(fichier.contains("immobilier-20-ans-et-plus=5.09\n"), fichier.constData());
+        QCOMPARE(p.module.tauxUsure.plafond(CategorieUsure::Immobilier20AnsEtPlus), 5.09);
+    }
+
     void logoIntrouvableOuIllisible() {
         Poste p;
         const QString entetes = p.dossier.filePath(NomStockEntetes);

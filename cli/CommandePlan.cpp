@@ -1,0 +1,42 @@
+#include "CommandesCli.h"
+#include "CommandesSorties.h"
+#include "ConventionsSysteme.h"
+#include "DocumentEmprunt.h"
+#include "OffresAComparer.h"
+#include "PlanFinancement.h"
+#include "RenduJson.h"
+#include "RenduTexte.h"
+
+#include <QFileInfo>
+
+namespace amortix {
+
+int ExecutePlan(const ArgumentsCli& a, const Module& reglages, std::string& sortie, std::string& erreurs) {
+    const ConventionsLocales conventions = ConventionsDe(a.locale);
+    std::vector<PretDuPlan> prets;
+    PlanOuMotif resultat;
+    for (const QString& document : QStringList{a.lissage} + a.documents) {
+        auto lecture = LitDocument(document, conventions);
+        const std::string nom = VersUtf8(QFileInfo(document).fileName());
+        if (const auto* erreur = std::get_if<Erreur>(&lecture)) {
+            // As the comparison says it of a document it cannot read.
+            resultat = "« " + nom + " » : " + MotifDocumentIllisible(*erreur);
+            break;
+        }
+        prets.push_back({nom, std::get<SaisieEmprunt>(std::move(lecture))});
+    }
+    if (prets.size() == 1 + static_cast<std::size_t>(a.documents.size()))
+        resultat = CalculePlan(prets, 0, reglages.blnTEGActuariel, conventions);
+    const auto* plan = std::get_if<PlanFinancement>(&resultat);
+    if (a.format == FormatSortie::Json)
+        sortie += RenduJsonPlan(resultat, conventions);
+    else if (plan)
+        sortie += RenduTextePlan(*plan, conventions);
+    if (plan)
+        return StatutReussi;
+    if (a.format != FormatSortie::Json)
+        erreurs += "amortix-cli : " + std::get<std::string>(resultat) + "\n";
+    return StatutEchecCalcul;
+}
+
+} // namespace amortix

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "CalculEmprunt.h"
+#include "ConventionsLocales.h"
+#include "SaisieEmprunt.h"
+#include "TableauAmortissement.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace amortix {
+
+// One loan of a purchase's financing, named as its document or the loan on screen.
+struct PretDuPlan {
+    std::string nom;
+    SaisieEmprunt saisie;
+};
+
+// One period of the plan: what each loan lists (insurance included; empty once it has ended) and
+// their total.
+struct PeriodePlan {
+    std::int32_t numero = 0;
+    std::string date;
+    std::vector<std::string> montants; // in the plan's order of loans
+    std::string total;
+};
+
+struct CoutsPret {
+    std::string nom;
+    CoutsCredit couts;
+};
+
+// Several loans financing one purchase, the main one smoothed so that what the household pays
+// each period stays level while the others run and after they end.
+struct PlanFinancement {
+    std::vector<PretDuPlan> prets;                 // the smoothing loan first, then the others in order
+    std::vector<std::vector<LigneTableau>> lignes; // each loan's rows, as the schedule lists them
+    double palier = 0.0;                           // C, insurance excluded, rounded to the cent
+    double palierAvecAssurance = 0.0;              // what the first period costs, every premium added
+    std::vector<PeriodePlan> periodes;
+    std::vector<CoutsPret> couts;    // each loan's, in the plan's order
+    CoutsCredit coutTotal;           // the plan's, every loan added up
+    std::optional<std::string> taeg; // every amount received net of every fee against every payment
+};
+
+// The level C of a smoothing loan of `montant` at `tauxAnnuel` over `duree` periods (k a year),
+// given the other loans' amounts S_t, insurance excluded (S_t = 0 past their end):
+//     C = (M0 + Σ S_t v^t) / Σ v^t, t = 1 … n0, with v = 1 / (1 + r0 / k), v = 1 at 0 %;
+// rounded to the cent.
+double PalierLissage(double montant, double tauxAnnuel, int periodesParAn, std::span<const double> autres,
+                     std::int32_t duree);
+
+// The plan, `lissage` being the index of the smoothing loan in `prets`, or why it cannot be made, in
+// French: loans of different frequencies or first dates, another loan longer than the smoothing
+// one, a smoothing loan with a deferral, a loan that does not compute, a period where C − S_t does
+// not cover the smoothing loan's interest.
+using PlanOuMotif = std::variant<PlanFinancement, std::string>;
+PlanOuMotif CalculePlan(const std::vector<PretDuPlan>& prets, std::size_t lissage, bool tegActuariel,
+                        const ConventionsLocales& conventions);
+
+// The longest loan, the smoothing loan by default; the first of equal ones.
+std::size_t PretDeLissageParDefaut(const std::vector<PretDuPlan>& prets,
+                                   const ConventionsLocales& conventions);
+
+} // namespace amortix

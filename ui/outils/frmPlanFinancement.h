@@ -1,0 +1,66 @@
+#pragma once
+
+#include "Interactions.h"
+#include "Module.h"
+#include "PlanFinancement.h"
+
+#include <QDialog>
+#include <vector>
+
+class QChartView;
+class QComboBox;
+class QHBoxLayout;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QStandardItemModel;
+class QTableWidget;
+class QTreeView;
+
+namespace amortix {
+
+// A purchase financed by several loans: the loans, the one smoothed (the longest by default), the
+// level paid each period, the plan's costs and TAEG, every period with each loan's amount and the
+// total, and a chart of each loan's share. Recomputed on every change; a plan that cannot be made
+// says why in place of its figures.
+class frmPlanFinancement : public QDialog {
+    Q_OBJECT
+
+public:
+    frmPlanFinancement(const Module& module, Interactions& interactions, QWidget* parent = nullptr);
+
+    // Puts a loan at the end of the list; the smoothing loan becomes the longest again.
+    void AjoutePret(const QString& nom, const SaisieEmprunt& saisie);
+
+private:
+    void cmdAjouter_Click();
+    void cmdRetirer_Click();
+    void cmdCopier_Click();
+    // The list and the choice of the smoothing loan from `prets_`, then the plan.
+    void AffichePrets(std::size_t lissage);
+    void AffichePlan();
+    void RemplaceGraphique(const PlanFinancement* plan);
+
+    const Module& module_;
+    Interactions& interactions_;
+    std::vector<PretDuPlan> prets_;
+    QString fichierDialogue_;
+    QListWidget* lstPrets;
+    QPushButton* cmdAjouter;
+    QPushButton* cmdRetirer;
+    QComboBox* cboLissage;
+    QLabel* lblPalier;
+    QLabel* lblPalierAssurance;
+    QLabel* lblCoutTotal;
+    QLabel* lblTAEG;
+    QLabel* lblMotif;
+    QTableWidget* tblCouts;
+    QTreeView* lvwPeriodes;
+    QStandardItemModel* modelePeriodes_;
+    QPushButton* cmdCopier;
+    QPushButton* cmdFermer;
+    QHBoxLayout* zoneGraphique_;
+    QChartView* grfParts = nullptr;
+};
+
+} // namespace amortix

@@ -1,6 +1,6 @@
 #include "ComparaisonPdf.h"
 
-#include "../output/rapport/Poppler.h"
+#include "Poppler.h"
 #include "TestsHorsEcran.h"
 
 #include <QApplication>

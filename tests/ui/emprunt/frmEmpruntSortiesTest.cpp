@@ -1,7 +1,7 @@
-#include "../output/rapport/Poppler.h"
 #include "ControlesEmprunt.h"
 #include "Fichiers.h"
 #include "LectureClasseur.h"
+#include "Poppler.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #include "frmComparaison.h"
 
-#include "../output/rapport/Poppler.h"
 #include "ControlesEmprunt.h"
 #include "ConventionsSysteme.h"
 #include "DialogueModal.h"
 #include "DocumentEmprunt.h"
 #include "Fichiers.h"
+#include "Poppler.h"
 #include "TauxUsureEnregistres.h"
 
 #include <QApplication>

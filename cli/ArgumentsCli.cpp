@@ -77,7 +77,7 @@ constexpr DefinitionOption TableOptions[] = {
      Pour(CommandeCli::Echeancier) | Pour(CommandeCli::ValeurManquante) | Pour(CommandeCli::Comparaison) |
          Pour(CommandeCli::RemboursementAnticipe) | Pour(CommandeCli::Capacite) | Pour(CommandeCli::Plan)},
     {"--payment", Option::Mensualite, Pour(CommandeCli::ValeurManquante)},
-    {"--xlsx", Option::Classeur, Pour(CommandeCli::ExportClasseur)},
+    {"--xlsx", Option::Classeur, Pour(CommandeCli::ExportClasseur) | Pour(CommandeCli::Plan)},
     {"--pdf", Option::Pdf, Pour(CommandeCli::ImpressionPdf) | Pour(CommandeCli::Comparaison)},
     {"--teg-in-outputs", Option::TegDansSorties,
      Pour(CommandeCli::ExportClasseur) | Pour(CommandeCli::ImpressionPdf), true},
@@ -157,6 +157,8 @@ QString TexteUsage() {
         "                       [--usury-table FICHIER] [--locale NOM] [--format text|json]\n"
         "  amortix-cli plan --smooth PRINCIPAL.amx DOCUMENT.amx [DOCUMENT.amx ...] [--locale NOM]\n"
         "                   [--format text|json]\n"
+        "  amortix-cli plan --smooth PRINCIPAL.amx DOCUMENT.amx [DOCUMENT.amx ...] --xlsx CLASSEUR.xlsx\n"
+        "                   [--locale NOM]\n"
         "\n"
         "Chaque T est lu comme la zone correspondante de la fenêtre, dans la langue choisie (par défaut\n"
         "celle de l'environnement). Pour solve, laissez de côté la valeur à retrouver.\n");
@@ -435,6 +437,8 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
     // compare --pdf writes the page and prints nothing: a format would be left unused.
     if (a.commande == CommandeCli::Comparaison && !a.fichierSortie.isEmpty() && formatDonne)
         return refus(QStringLiteral("--pdf et --format ne vont pas ensemble"));
+    if (a.commande == CommandeCli::Plan && !a.fichierSortie.isEmpty() && formatDonne)
+        return refus(QStringLiteral("--xlsx et --format ne vont pas ensemble"));
     if (a.commande == CommandeCli::ImpressionPdf && a.fichierSortie.isEmpty())
         return refus(QStringLiteral("print demande --pdf RAPPORT.pdf"));
     analyse.arguments = a;

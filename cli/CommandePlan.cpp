@@ -1,3 +1,4 @@
+#include "ClasseurPlan.h"
 #include "CommandesCli.h"
 #include "CommandesSorties.h"
 #include "ConventionsSysteme.h"
@@ -28,6 +29,21 @@ int ExecutePlan(const ArgumentsCli& a, const Module& reglages, std::string& sort
     if (prets.size() == 1 + static_cast<std::size_t>(a.documents.size()))
         resultat = CalculePlan(prets, 0, reglages.blnTEGActuariel, conventions);
     const auto* plan = std::get_if<PlanFinancement>(&resultat);
+    // --xlsx: the workbook instead of the figures, written only for a plan that could be made.
+    if (!a.fichierSortie.isEmpty()) {
+        if (!plan) {
+            erreurs += "amortix-cli : " + std::get<std::string>(resultat) + "\n";
+            return StatutEchecCalcul;
+        }
+        const auto echec =
+            EnregistreClasseurPlan(*plan, reglages.strEnteteExcel, conventions, a.fichierSortie);
+        if (!echec)
+            return StatutReussi;
+        erreurs += VersUtf8(QStringLiteral("amortix-cli : Erreur %1 (étape %2) : %3\n")
+                                .arg(echec->erreur.numero)
+                                .arg(echec->etape, echec->erreur.description));
+        return StatutEchecCalcul;
+    }
     if (a.format == FormatSortie::Json)
         sortie += RenduJsonPlan(resultat, conventions);
     else if (plan)

@@ -90,6 +90,10 @@ PlanOuMotif CalculePlan(const std::vector<PretDuPlan>& prets, std::size_t lissag
             return "Le prêt " + Nom(pret) + " ne peut pas être calculé : " + MotifEchec(calcul);
         calculs.push_back(std::move(calcul));
     }
+    // Each loan kept with its fields as the computation rewrote them ("0,00" for a blank), as the
+    // main window would show them.
+    for (std::size_t i = 0; i < calculs.size(); ++i)
+        plan.prets[i].saisie = calculs[i].champs;
     const ParametresEmprunt& principal = *calculs.front().parametres;
     if (principal.modalites.differe != ModeDiffere::Aucun)
         return "Le prêt de lissage " + Nom(plan.prets.front()) + " ne peut pas commencer par un différé.";

@@ -36,7 +36,7 @@ struct CoutsPret {
 // Several loans financing one purchase, the main one smoothed so that what the household pays
 // each period stays level while the others run and after they end.
 struct PlanFinancement {
-    std::vector<PretDuPlan> prets;                 // the smoothing loan first, then the others in order
+    std::vector<PretDuPlan> prets; // the smoothing loan first, then the others, their fields as computed
     std::vector<std::vector<LigneTableau>> lignes; // each loan's rows, as the schedule lists them
     double palier = 0.0;                           // C, insurance excluded, rounded to the cent
     double palierAvecAssurance = 0.0;              // what the first period costs, every premium added

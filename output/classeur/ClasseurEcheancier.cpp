@@ -25,7 +25,8 @@ QString PasUnNombre(std::string_view texte) {
 
 std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
                                            bool blnTEGDansExcel, const ConventionsLocales& conventions,
-                                           const QString& chemin) {
+                                           const QString& chemin,
+                                           std::span<const FeuilleClasseur* const> suivantes) {
     QString etape;
     const auto echec = [&etape](int numero, const QString& description) {
         return std::optional<EchecClasseur>({etape, {numero, description}});
@@ -196,14 +197,17 @@ std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, con
     feuille.nomme("Amortix");
 
     etape = QStringLiteral("16");
-    if (const auto erreur = classeur.ecrit(feuille))
+    std::vector<const FeuilleClasseur*> feuilles = {&feuille};
+    feuilles.insert(feuilles.end(), suivantes.begin(), suivantes.end());
+    if (const auto erreur = classeur.ecrit(feuilles))
         return echec(erreur->numero, erreur->description);
     return std::nullopt;
 }
 
 std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, const QString& strEnteteExcel,
                                            bool blnTEGDansExcel, const ConventionsLocales& conventions,
-                                           QIODevice& destination) {
+                                           QIODevice& destination,
+                                           std::span<const FeuilleClasseur* const> suivantes) {
     const auto echec = [](const char* etape, const QString& description) {
         return std::optional<EchecClasseur>({QLatin1String(etape), {ErreurAccesFichier, description}});
     };
@@ -213,7 +217,8 @@ std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, con
                      QStringLiteral("Impossible de créer un dossier temporaire dans « %1 » : %2")
                          .arg(QDir::toNativeSeparators(QDir::tempPath()), EnFrancais(dossier.errorString())));
     const QString chemin = dossier.filePath(QStringLiteral("Amortix.xlsx"));
-    if (auto echecClasseur = EcritClasseur(contenu, strEnteteExcel, blnTEGDansExcel, conventions, chemin))
+    if (auto echecClasseur =
+            EcritClasseur(contenu, strEnteteExcel, blnTEGDansExcel, conventions, chemin, suivantes))
         return echecClasseur;
 
     // libxlsxwriter makes a file of its own; it is copied whole into the destination.
@@ -228,13 +233,14 @@ std::optional<EchecClasseur> EcritClasseur(const ContenuEcheancier& contenu, con
 
 std::optional<EchecClasseur> EnregistreClasseur(const ContenuEcheancier& contenu,
                                                 const QString& strEnteteExcel, bool blnTEGDansExcel,
-                                                const ConventionsLocales& conventions,
-                                                const QString& chemin) {
+                                                const ConventionsLocales& conventions, const QString& chemin,
+                                                std::span<const FeuilleClasseur* const> suivantes) {
     std::optional<EchecClasseur> classeur;
     bool ecrit = false;
     const auto erreur = EcritFichierUtilisateur(chemin, [&](QIODevice& destination) -> std::optional<Erreur> {
         ecrit = true;
-        classeur = EcritClasseur(contenu, strEnteteExcel, blnTEGDansExcel, conventions, destination);
+        classeur =
+            EcritClasseur(contenu, strEnteteExcel, blnTEGDansExcel, conventions, destination, suivantes);
         return classeur ? std::optional(classeur->erreur) : std::nullopt;
     });
     if (classeur)

@@ -123,13 +123,17 @@ ClasseurXlsx::~ClasseurXlsx() {
         lxw_workbook_free(classeur_);
 }
 
-std::optional<Erreur> ClasseurXlsx::ecrit(const FeuilleClasseur& feuille) {
+std::optional<Erreur> ClasseurXlsx::ecrit(std::span<const FeuilleClasseur* const> feuilles) {
     if (!classeur_)
         return ErreurMemoire();
     const LocaleNumeriqueC localeC;
     bool textesLitteraux = false;
-    if (const int erreur = remplit(feuille, textesLitteraux); erreur != LXW_NO_ERROR)
-        return ErreurDe(erreur, chemin_);
+    for (const FeuilleClasseur* feuille : feuilles) {
+        bool litteraux = false;
+        if (const int erreur = remplit(*feuille, litteraux); erreur != LXW_NO_ERROR)
+            return ErreurDe(erreur, chemin_);
+        textesLitteraux = textesLitteraux || litteraux;
+    }
     const lxw_error erreur = workbook_close(std::exchange(classeur_, nullptr));
     if (erreur != LXW_NO_ERROR)
         return ErreurDe(erreur, chemin_);

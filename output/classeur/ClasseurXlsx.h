@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <optional>
+#include <span>
 
 struct lxw_workbook;
 
@@ -21,9 +22,13 @@ public:
 
     // False when libxlsxwriter could not even start a workbook (no memory).
     bool pret() const { return classeur_ != nullptr; }
-    // Writes the sheet, then the file, once; the first error met, if any. When the file itself
-    // fails, what it holds is unspecified.
-    std::optional<Erreur> ecrit(const FeuilleClasseur& feuille);
+    // Writes the sheets in order, then the file, once; the first error met, if any. When the file
+    // itself fails, what it holds is unspecified.
+    std::optional<Erreur> ecrit(std::span<const FeuilleClasseur* const> feuilles);
+    std::optional<Erreur> ecrit(const FeuilleClasseur& feuille) {
+        const FeuilleClasseur* seule = &feuille;
+        return ecrit(std::span(&seule, 1));
+    }
 
     // libxlsxwriter's error `numero` met while making the file at `chemin`, described in French.
     static Erreur ErreurDe(int numero, const QString& chemin);

@@ -73,7 +73,8 @@ TEST(CommandesCli, EchecsEtUsage) {
           QStringList{"solve", "--fees", "1"}, QStringList{"solve", "--format", "csv"},
           QStringList{"schedule", "--locale", "zz_ZZ"}, QStringList{"bake"}, QStringList{},
           QStringList{"compare", "--pdf", "c.pdf", "a.amx", "--format", "text"},
-          QStringList{"compare", "--pdf", "c.pdf"}}) {
+          QStringList{"compare", "--pdf", "c.pdf"},
+          QStringList{"plan", "--smooth", "a.amx", "b.amx", "--xlsx", "p.xlsx", "--format", "json"}}) {
         e = Execute(arguments);
         SCOPED_TRACE(arguments.join(' ').toStdString());
         EXPECT_EQ(e.statut, StatutUsage);

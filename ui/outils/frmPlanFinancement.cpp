@@ -1,6 +1,7 @@
 #include "frmPlanFinancement.h"
 
 #include "Arrondis.h"
+#include "ClasseurPlan.h"
 #include "ConventionsSysteme.h"
 #include "CopieLignes.h"
 #include "CurseurAttente.h"
@@ -13,6 +14,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -23,6 +25,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -96,9 +99,11 @@ frmPlanFinancement::frmPlanFinancement(const Module& module, Interactions& inter
     tblCouts->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     cmdCopier = Bouton("cmdCopier", QStringLiteral("&Copier les lignes"));
+    cmdClasseur = Bouton("cmdClasseur", QStringLiteral("E&xporter vers un classeur..."));
     cmdFermer = Bouton("cmdFermer", QStringLiteral("&Fermer"));
     auto* boutons = new QVBoxLayout;
     boutons->addWidget(cmdCopier);
+    boutons->addWidget(cmdClasseur);
     boutons->addStretch();
     boutons->addWidget(cmdFermer);
 
@@ -131,13 +136,14 @@ frmPlanFinancement::frmPlanFinancement(const Module& module, Interactions& inter
     principal->addLayout(bas, 1);
     resize(1000, 760);
 
-    const QList<QWidget*> ordre = {lstPrets, cmdAjouter, cmdRetirer, cboLissage,
-                                   tblCouts, cmdCopier,  cmdFermer,  lvwPeriodes};
+    const QList<QWidget*> ordre = {lstPrets,  cmdAjouter,  cmdRetirer, cboLissage, tblCouts,
+                                   cmdCopier, cmdClasseur, cmdFermer,  lvwPeriodes};
     for (qsizetype i = 1; i < ordre.size(); ++i)
         setTabOrder(ordre[i - 1], ordre[i]);
     connect(cmdAjouter, &QPushButton::clicked, this, &frmPlanFinancement::cmdAjouter_Click);
     connect(cmdRetirer, &QPushButton::clicked, this, &frmPlanFinancement::cmdRetirer_Click);
     connect(cmdCopier, &QPushButton::clicked, this, &frmPlanFinancement::cmdCopier_Click);
+    connect(cmdClasseur, &QPushButton::clicked, this, &frmPlanFinancement::cmdClasseur_Click);
     connect(cmdFermer, &QPushButton::clicked, this, &QDialog::reject);
     connect(cboLissage, &QComboBox::currentIndexChanged, this, &frmPlanFinancement::AffichePlan);
     AffichePrets(0);
@@ -207,6 +213,7 @@ void frmPlanFinancement::AffichePlan() {
     const auto lissage = static_cast<std::size_t>(std::max(0, cboLissage->currentIndex()));
     const PlanOuMotif resultat = CalculePlan(prets_, lissage, module_.blnTEGActuariel, conventions);
     const auto* plan = std::get_if<PlanFinancement>(&resultat);
+    plan_ = plan ? std::optional(*plan) : std::nullopt;
     const auto* motif = std::get_if<std::string>(&resultat);
     lblMotif->setText(motif ? DepuisUtf8(*motif) : QString());
     lblMotif->setVisible(motif != nullptr);
@@ -255,6 +262,7 @@ void frmPlanFinancement::AffichePlan() {
         lvwPeriodes->header()->resizeSections(QHeaderView::ResizeToContents);
     }
     cmdCopier->setEnabled(plan != nullptr);
+    cmdClasseur->setEnabled(plan != nullptr);
     RemplaceGraphique(plan);
 }
 
@@ -264,6 +272,26 @@ void frmPlanFinancement::RemplaceGraphique(const PlanFinancement* plan) {
     nouveau->setFocusPolicy(Qt::NoFocus);
     nouveau->setMinimumSize(360, 240);
     amortix::RemplaceGraphique(zoneGraphique_, grfParts, nouveau, 1);
+}
+
+void frmPlanFinancement::cmdClasseur_Click() {
+    if (!plan_)
+        return;
+    const QString dossierDocuments = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString chemin = interactions_.fichierAEnregistrer(
+        this, {QStringLiteral("Exporter vers un classeur"),
+               QDir(dossierDocuments).filePath(QStringLiteral("Plan de financement.xlsx")),
+               QStringLiteral("Classeur Excel (*.xlsx)")});
+    if (chemin.isEmpty())
+        return;
+    std::optional<CurseurAttente> attente(std::in_place);
+    const auto echec =
+        EnregistreClasseurPlan(*plan_, module_.strEnteteExcel, ConventionsDe(QLocale()), chemin);
+    attente.reset();
+    if (echec)
+        interactions_.message(this, IconeMessage::Critique,
+                              TitreAmortix + QStringLiteral(" - Code pour débogage : ") + echec->etape,
+                              echec->erreur.texte(QStringLiteral("Le classeur n'a pas été enregistré.")));
 }
 
 } // namespace amortix

@@ -5,6 +5,7 @@
 #include "PlanFinancement.h"
 
 #include <QDialog>
+#include <optional>
 #include <vector>
 
 class QChartView;
@@ -21,8 +22,8 @@ namespace amortix {
 
 // A purchase financed by several loans: the loans, the one smoothed (the longest by default), the
 // level paid each period, the plan's costs and TAEG, every period with each loan's amount and the
-// total, and a chart of each loan's share. Recomputed on every change; a plan that cannot be made
-// says why in place of its figures.
+// total, and a chart of each loan's share; the smoothed loan and the plan exported as a workbook.
+// Recomputed on every change; a plan that cannot be made says why in place of its figures.
 class frmPlanFinancement : public QDialog {
     Q_OBJECT
 
@@ -36,6 +37,8 @@ private:
     void cmdAjouter_Click();
     void cmdRetirer_Click();
     void cmdCopier_Click();
+    // The smoothed loan's schedule and the plan's, as a workbook of two sheets.
+    void cmdClasseur_Click();
     // The list and the choice of the smoothing loan from `prets_`, then the plan.
     void AffichePrets(std::size_t lissage);
     void AffichePlan();
@@ -44,6 +47,7 @@ private:
     const Module& module_;
     Interactions& interactions_;
     std::vector<PretDuPlan> prets_;
+    std::optional<PlanFinancement> plan_; // the plan shown, none when it cannot be made
     QString fichierDialogue_;
     QListWidget* lstPrets;
     QPushButton* cmdAjouter;
@@ -58,6 +62,7 @@ private:
     QTreeView* lvwPeriodes;
     QStandardItemModel* modelePeriodes_;
     QPushButton* cmdCopier;
+    QPushButton* cmdClasseur;
     QPushButton* cmdFermer;
     QHBoxLayout* zoneGraphique_;
     QChartView* grfParts = nullptr;

@@ -12,9 +12,11 @@ namespace amortix {
 
 // A workbook read back by openpyxl, a reader independent of the writer, as lit-classeur.py prints
 // it. Debian's openpyxl, hence /usr/bin/python3 rather than a python3 found first on the PATH.
-// An empty object when the workbook cannot be read; the script's own error goes to the test's.
-inline QJsonObject LitClasseur(const QString& chemin) {
-    const QString json = Sortie(QStringLiteral("/usr/bin/python3"), {LECTEUR_CLASSEUR, chemin});
+// Its sheet `feuille`, the first unless told otherwise. An empty object when the workbook cannot be
+// read; the script's own error goes to the test's.
+inline QJsonObject LitClasseur(const QString& chemin, int feuille = 0) {
+    const QString json =
+        Sortie(QStringLiteral("/usr/bin/python3"), {LECTEUR_CLASSEUR, chemin, QString::number(feuille)});
     return QJsonDocument::fromJson(json.toUtf8()).object();
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Reads a workbook with openpyxl, an independent reader, and prints what the tests check as JSON:
-lit-classeur.py CLASSEUR.xlsx"""
+lit-classeur.py CLASSEUR.xlsx [FEUILLE], the first sheet (0) unless told otherwise"""
 import json
 import sys
 import zipfile
@@ -35,9 +35,9 @@ def decrit(objet, valeur=None):
     return " | ".join(parties)
 
 
-def main(chemin):
+def main(chemin, indice=0):
     classeur = openpyxl.load_workbook(chemin)
-    feuille = classeur.worksheets[0]
+    feuille = classeur.worksheets[indice]
     with zipfile.ZipFile(chemin) as archive:
         styles = archive.read("xl/styles.xml").decode("utf-8")
     print(json.dumps({
@@ -58,4 +58,4 @@ def main(chemin):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 0)

@@ -8,6 +8,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QTreeView>
@@ -50,8 +51,8 @@ private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
     // The loan on screen and a 0 % loan added as a document: the longer is smoothed, the level is
-    // paid every period, the rows can be copied; removing one loan leaves a plan that says why it is
-    // none.
+    // paid every period, the rows can be copied and exported to a workbook (its sheets are the CLI
+    // test's, by the same writer); removing one loan leaves a plan that says why it is none.
     void lissageDepuisLaFenetrePrincipale() {
         PosteOuvert w;
         w.calcule("160000", "300", "3,5");
@@ -60,6 +61,8 @@ private slots:
             EnregistreDocument(ptz, {"40000", "240", "0", "", "", Frequence::Mois, 2007y / January / 31}),
             std::nullopt);
         w.interactions.listesFichiers.push_back({ptz});
+        const QString classeur = w.chemin("plan.xlsx");
+        w.interactions.fichiers.push_back(classeur);
         Vu avecLesDeux, apresRetrait;
         QString copie;
         RepondAuDialogue<frmPlanFinancement>([&](frmPlanFinancement& d) {
@@ -67,6 +70,7 @@ private slots:
             avecLesDeux = Lit(d);
             QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdCopier")), Qt::LeftButton);
             copie = QApplication::clipboard()->text().section('\n', 0, 1);
+            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdClasseur")), Qt::LeftButton);
             QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdRetirer")), Qt::LeftButton);
             apresRetrait = Lit(d);
         });
@@ -78,6 +82,11 @@ private slots:
         QCOMPARE(avecLesDeux.periode240, "944,87");
         QCOMPARE(avecLesDeux.series, 2);
         QCOMPARE(copie, "N°\tDate\tPrêt en cours\tptz.amx\tTotal\n1\t31/01/2007\t778,20\t166,67\t944,87");
+        QCOMPARE(w.interactions.demandes.back().titre, "Exporter vers un classeur");
+        QCOMPARE(QFileInfo(w.interactions.demandes.back().fichierPropose).fileName(),
+                 "Plan de financement.xlsx");
+        QCOMPARE(w.interactions.messages.size(), 0u);
+        QCOMPARE(QFileInfo(classeur).size() > 0, true);
         QCOMPARE(apresRetrait.prets, QStringList({"Prêt en cours"}));
         QCOMPARE(apresRetrait.palier, "");
         QCOMPARE(apresRetrait.motif,

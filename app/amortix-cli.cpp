@@ -51,7 +51,7 @@ private:
     QString chemin_;
 };
 
-// compare writes its page only when asked for one (--pdf FILE or --pdf=FILE).
+// compare and plan write their pages only when asked for them (--pdf FILE or --pdf=FILE).
 bool DemandeUnePage(int argc, char* argv[]) {
     for (int i = 2; i < argc; ++i)
         if (const std::string_view argument = argv[i]; argument == "--pdf" || argument.starts_with("--pdf="))
@@ -64,15 +64,15 @@ bool DemandeUnePage(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     const std::string_view commande = argc > 1 ? argv[1] : "";
     // Only the PDFs need a graphical application, never a display: the printed report for its fonts,
-    // the comparison's page also for its charts, which stand on Qt Widgets.
-    const bool pageComparaison = commande == "compare" && DemandeUnePage(argc, argv);
+    // the comparison's and the plan's pages also for their charts, which stand on Qt Widgets.
+    const bool pagesAGraphiques = (commande == "compare" || commande == "plan") && DemandeUnePage(argc, argv);
     std::optional<DossierExecution> dossierExecution; // outlives the application
     std::unique_ptr<QCoreApplication> application;
-    if (commande == "print" || pageComparaison) {
+    if (commande == "print" || pagesAGraphiques) {
         dossierExecution.emplace();
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (pageComparaison)
+        if (pagesAGraphiques)
             application = std::make_unique<QApplication>(argc, argv);
         else
             application = std::make_unique<QGuiApplication>(argc, argv);

@@ -78,7 +78,8 @@ constexpr DefinitionOption TableOptions[] = {
          Pour(CommandeCli::RemboursementAnticipe) | Pour(CommandeCli::Capacite) | Pour(CommandeCli::Plan)},
     {"--payment", Option::Mensualite, Pour(CommandeCli::ValeurManquante)},
     {"--xlsx", Option::Classeur, Pour(CommandeCli::ExportClasseur) | Pour(CommandeCli::Plan)},
-    {"--pdf", Option::Pdf, Pour(CommandeCli::ImpressionPdf) | Pour(CommandeCli::Comparaison)},
+    {"--pdf", Option::Pdf,
+     Pour(CommandeCli::ImpressionPdf) | Pour(CommandeCli::Comparaison) | Pour(CommandeCli::Plan)},
     {"--teg-in-outputs", Option::TegDansSorties,
      Pour(CommandeCli::ExportClasseur) | Pour(CommandeCli::ImpressionPdf), true},
     {"--after", Option::Apres, Pour(CommandeCli::RemboursementAnticipe)},
@@ -157,8 +158,8 @@ QString TexteUsage() {
         "                       [--usury-table FICHIER] [--locale NOM] [--format text|json]\n"
         "  amortix-cli plan --smooth PRINCIPAL.amx DOCUMENT.amx [DOCUMENT.amx ...] [--locale NOM]\n"
         "                   [--format text|json]\n"
-        "  amortix-cli plan --smooth PRINCIPAL.amx DOCUMENT.amx [DOCUMENT.amx ...] --xlsx CLASSEUR.xlsx\n"
-        "                   [--locale NOM]\n"
+        "  amortix-cli plan --smooth PRINCIPAL.amx DOCUMENT.amx [DOCUMENT.amx ...]\n"
+        "                   (--xlsx CLASSEUR.xlsx | --pdf PLAN.pdf) [--locale NOM]\n"
         "\n"
         "Chaque T est lu comme la zone correspondante de la fenêtre, dans la langue choisie (par défaut\n"
         "celle de l'environnement). Pour solve, laissez de côté la valeur à retrouver.\n");
@@ -371,7 +372,11 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
         case Option::Pdf:
             if (valeur->isEmpty())
                 return refus(QStringLiteral("chemin vide après %1").arg(nom));
+            // plan writes either; the other commands take only their own.
+            if (!a.fichierSortie.isEmpty() && a.sortiePdf != (option->option == Option::Pdf))
+                return refus(QStringLiteral("--xlsx et --pdf ne vont pas ensemble"));
             a.fichierSortie = *valeur;
+            a.sortiePdf = option->option == Option::Pdf;
             break;
         case Option::TegDansSorties:
         case Option::Tout:
@@ -438,7 +443,7 @@ AnalyseArguments AnalyseArgumentsCli(const QStringList& arguments, const QLocale
     if (a.commande == CommandeCli::Comparaison && !a.fichierSortie.isEmpty() && formatDonne)
         return refus(QStringLiteral("--pdf et --format ne vont pas ensemble"));
     if (a.commande == CommandeCli::Plan && !a.fichierSortie.isEmpty() && formatDonne)
-        return refus(QStringLiteral("--xlsx et --format ne vont pas ensemble"));
+        return refus(QStringLiteral("--xlsx, --pdf et --format ne vont pas ensemble"));
     if (a.commande == CommandeCli::ImpressionPdf && a.fichierSortie.isEmpty())
         return refus(QStringLiteral("print demande --pdf RAPPORT.pdf"));
     analyse.arguments = a;

@@ -46,7 +46,8 @@ struct ArgumentsCli {
     bool toutRembourser = false;
     QString garde; // "payment" or "duration"
     QString indemnite = QStringLiteral("aucune");
-    QString fichierSortie;       // --xlsx or --pdf (print's report, compare's page)
+    QString fichierSortie;       // --xlsx or --pdf (print's report, compare's page, plan's pages)
+    bool sortiePdf = false;      // fichierSortie came with --pdf
     bool tegDansSorties = false; // --teg-in-outputs: the TEG in the workbook or the report
     // capacity: the household, its duration in months or years (--frequency mois|ans) and the loan's
     // rate, insurance and fees from the fields above.

@@ -5,9 +5,11 @@
 #include "DocumentEmprunt.h"
 #include "OffresAComparer.h"
 #include "PlanFinancement.h"
+#include "PlanPdf.h"
 #include "RenduJson.h"
 #include "RenduTexte.h"
 
+#include <QApplication>
 #include <QFileInfo>
 
 namespace amortix {
@@ -29,10 +31,22 @@ int ExecutePlan(const ArgumentsCli& a, const Module& reglages, std::string& sort
     if (prets.size() == 1 + static_cast<std::size_t>(a.documents.size()))
         resultat = CalculePlan(prets, 0, reglages.blnTEGActuariel, conventions);
     const auto* plan = std::get_if<PlanFinancement>(&resultat);
-    // --xlsx: the workbook instead of the figures, written only for a plan that could be made.
+    // --xlsx or --pdf: the workbook or the pages instead of the figures, written only for a plan
+    // that could be made.
     if (!a.fichierSortie.isEmpty()) {
         if (!plan) {
             erreurs += "amortix-cli : " + std::get<std::string>(resultat) + "\n";
+            return StatutEchecCalcul;
+        }
+        if (a.sortiePdf) {
+            if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+                erreurs += "amortix-cli : plan --pdf demande une application graphique\n";
+                return StatutUsage;
+            }
+            const auto erreur = EnregistrePlanPdf(a.fichierSortie, *plan, a.locale);
+            if (!erreur)
+                return StatutReussi;
+            erreurs += "amortix-cli : " + VersUtf8(erreur->ligne()) + "\n";
             return StatutEchecCalcul;
         }
         const auto echec =

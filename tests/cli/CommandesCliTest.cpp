@@ -74,7 +74,8 @@ TEST(CommandesCli, EchecsEtUsage) {
           QStringList{"schedule", "--locale", "zz_ZZ"}, QStringList{"bake"}, QStringList{},
           QStringList{"compare", "--pdf", "c.pdf", "a.amx", "--format", "text"},
           QStringList{"compare", "--pdf", "c.pdf"},
-          QStringList{"plan", "--smooth", "a.amx", "b.amx", "--xlsx", "p.xlsx", "--format", "json"}}) {
+          QStringList{"plan", "--smooth", "a.amx", "b.amx", "--xlsx", "p.xlsx", "--format", "json"},
+          QStringList{"plan", "--smooth", "a.amx", "b.amx", "--xlsx", "p.xlsx", "--pdf", "p.pdf"}}) {
         e = Execute(arguments);
         SCOPED_TRACE(arguments.join(' ').toStdString());
         EXPECT_EQ(e.statut, StatutUsage);

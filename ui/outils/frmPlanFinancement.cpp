@@ -5,9 +5,11 @@
 #include "ConventionsSysteme.h"
 #include "CopieLignes.h"
 #include "CurseurAttente.h"
+#include "DestinationPdf.h"
 #include "DocumentEmprunt.h"
 #include "GraphiquePlan.h"
 #include "OffresAComparer.h"
+#include "PlanPdf.h"
 #include "VueGraphique.h"
 
 #include <QApplication>
@@ -100,10 +102,12 @@ frmPlanFinancement::frmPlanFinancement(const Module& module, Interactions& inter
 
     cmdCopier = Bouton("cmdCopier", QStringLiteral("&Copier les lignes"));
     cmdClasseur = Bouton("cmdClasseur", QStringLiteral("E&xporter vers un classeur..."));
+    cmdExporterPdf = Bouton("cmdExporterPdf", QStringLiteral("Exporter en &PDF..."));
     cmdFermer = Bouton("cmdFermer", QStringLiteral("&Fermer"));
     auto* boutons = new QVBoxLayout;
     boutons->addWidget(cmdCopier);
     boutons->addWidget(cmdClasseur);
+    boutons->addWidget(cmdExporterPdf);
     boutons->addStretch();
     boutons->addWidget(cmdFermer);
 
@@ -136,14 +140,15 @@ frmPlanFinancement::frmPlanFinancement(const Module& module, Interactions& inter
     principal->addLayout(bas, 1);
     resize(1000, 760);
 
-    const QList<QWidget*> ordre = {lstPrets,  cmdAjouter,  cmdRetirer, cboLissage, tblCouts,
-                                   cmdCopier, cmdClasseur, cmdFermer,  lvwPeriodes};
+    const QList<QWidget*> ordre = {lstPrets,  cmdAjouter,  cmdRetirer,     cboLissage, tblCouts,
+                                   cmdCopier, cmdClasseur, cmdExporterPdf, cmdFermer,  lvwPeriodes};
     for (qsizetype i = 1; i < ordre.size(); ++i)
         setTabOrder(ordre[i - 1], ordre[i]);
     connect(cmdAjouter, &QPushButton::clicked, this, &frmPlanFinancement::cmdAjouter_Click);
     connect(cmdRetirer, &QPushButton::clicked, this, &frmPlanFinancement::cmdRetirer_Click);
     connect(cmdCopier, &QPushButton::clicked, this, &frmPlanFinancement::cmdCopier_Click);
     connect(cmdClasseur, &QPushButton::clicked, this, &frmPlanFinancement::cmdClasseur_Click);
+    connect(cmdExporterPdf, &QPushButton::clicked, this, &frmPlanFinancement::cmdExporterPdf_Click);
     connect(cmdFermer, &QPushButton::clicked, this, &QDialog::reject);
     connect(cboLissage, &QComboBox::currentIndexChanged, this, &frmPlanFinancement::AffichePlan);
     AffichePrets(0);
@@ -263,11 +268,12 @@ void frmPlanFinancement::AffichePlan() {
     }
     cmdCopier->setEnabled(plan != nullptr);
     cmdClasseur->setEnabled(plan != nullptr);
+    cmdExporterPdf->setEnabled(plan != nullptr);
     RemplaceGraphique(plan);
 }
 
 void frmPlanFinancement::RemplaceGraphique(const PlanFinancement* plan) {
-    QChartView* nouveau = CreeGraphiquePlan(plan, nullptr);
+    QChartView* nouveau = VueGraphique(CreeGraphiquePlan(plan, QLocale()), nullptr);
     nouveau->setObjectName(QStringLiteral("grfParts"));
     nouveau->setFocusPolicy(Qt::NoFocus);
     nouveau->setMinimumSize(360, 240);
@@ -292,6 +298,21 @@ void frmPlanFinancement::cmdClasseur_Click() {
         interactions_.message(this, IconeMessage::Critique,
                               TitreAmortix + QStringLiteral(" - Code pour débogage : ") + echec->etape,
                               echec->erreur.texte(QStringLiteral("Le classeur n'a pas été enregistré.")));
+}
+
+void frmPlanFinancement::cmdExporterPdf_Click() {
+    if (!plan_)
+        return;
+    const QString chemin = interactions_.fichierAEnregistrer(
+        this, {QStringLiteral("Exporter en PDF"), PdfPropose(QStringLiteral("Plan de financement.pdf")),
+               FiltrePdf});
+    if (chemin.isEmpty())
+        return;
+    std::optional<CurseurAttente> attente(std::in_place);
+    const auto erreur = EnregistrePlanPdf(chemin, *plan_, QLocale());
+    attente.reset();
+    if (erreur)
+        interactions_.message(this, IconeMessage::Critique, TitreAmortix, erreur->texte(CauseEchecPdf));
 }
 
 } // namespace amortix

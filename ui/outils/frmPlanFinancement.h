@@ -22,7 +22,8 @@ namespace amortix {
 
 // A purchase financed by several loans: the loans, the one smoothed (the longest by default), the
 // level paid each period, the plan's costs and TAEG, every period with each loan's amount and the
-// total, and a chart of each loan's share; the smoothed loan and the plan exported as a workbook.
+// total, and a chart of each loan's share; the smoothed loan and the plan exported as a workbook,
+// the plan as PDF pages.
 // Recomputed on every change; a plan that cannot be made says why in place of its figures.
 class frmPlanFinancement : public QDialog {
     Q_OBJECT
@@ -39,6 +40,8 @@ private:
     void cmdCopier_Click();
     // The smoothed loan's schedule and the plan's, as a workbook of two sheets.
     void cmdClasseur_Click();
+    // The plan's pages: figures, costs, chart and every period.
+    void cmdExporterPdf_Click();
     // The list and the choice of the smoothing loan from `prets_`, then the plan.
     void AffichePrets(std::size_t lissage);
     void AffichePlan();
@@ -63,6 +66,7 @@ private:
     QStandardItemModel* modelePeriodes_;
     QPushButton* cmdCopier;
     QPushButton* cmdClasseur;
+    QPushButton* cmdExporterPdf;
     QPushButton* cmdFermer;
     QHBoxLayout* zoneGraphique_;
     QChartView* grfParts = nullptr;

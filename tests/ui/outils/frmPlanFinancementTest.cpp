@@ -3,6 +3,7 @@
 #include "ControlesEmprunt.h"
 #include "DialogueModal.h"
 #include "DocumentEmprunt.h"
+#include "Poppler.h"
 
 #include <QAbstractSeries>
 #include <QChartView>
@@ -63,6 +64,8 @@ private slots:
         w.interactions.listesFichiers.push_back({ptz});
         const QString classeur = w.chemin("plan.xlsx");
         w.interactions.fichiers.push_back(classeur);
+        const QString pdf = w.chemin("plan.pdf");
+        w.interactions.fichiers.push_back(pdf);
         Vu avecLesDeux, apresRetrait;
         QString copie;
         RepondAuDialogue<frmPlanFinancement>([&](frmPlanFinancement& d) {
@@ -71,6 +74,7 @@ private slots:
             QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdCopier")), Qt::LeftButton);
             copie = QApplication::clipboard()->text().section('\n', 0, 1);
             QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdClasseur")), Qt::LeftButton);
+            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdExporterPdf")), Qt::LeftButton);
             QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdRetirer")), Qt::LeftButton);
             apresRetrait = Lit(d);
         });
@@ -82,11 +86,16 @@ private slots:
         QCOMPARE(avecLesDeux.periode240, "944,87");
         QCOMPARE(avecLesDeux.series, 2);
         QCOMPARE(copie, "N°\tDate\tPrêt en cours\tptz.amx\tTotal\n1\t31/01/2007\t778,20\t166,67\t944,87");
-        QCOMPARE(w.interactions.demandes.back().titre, "Exporter vers un classeur");
-        QCOMPARE(QFileInfo(w.interactions.demandes.back().fichierPropose).fileName(),
-                 "Plan de financement.xlsx");
+        const auto demande = [&](std::size_t depuisLaFin) {
+            const auto& d = w.interactions.demandes[w.interactions.demandes.size() - depuisLaFin];
+            return d.titre + " : " + QFileInfo(d.fichierPropose).fileName();
+        };
+        QCOMPARE(demande(2), "Exporter vers un classeur : Plan de financement.xlsx");
+        QCOMPARE(demande(1), "Exporter en PDF : Plan de financement.pdf");
         QCOMPARE(w.interactions.messages.size(), 0u);
         QCOMPARE(QFileInfo(classeur).size() > 0, true);
+        // The pages are the composer's (tests/output/plan); the window hands it the plan shown.
+        QCOMPARE(poppler::Lignes(pdf).value(1), "Échéance totale, hors assurance : 944,87");
         QCOMPARE(apresRetrait.prets, QStringList({"Prêt en cours"}));
         QCOMPARE(apresRetrait.palier, "");
         QCOMPARE(apresRetrait.motif,

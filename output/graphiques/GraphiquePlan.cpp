@@ -3,7 +3,6 @@
 #include "ConventionsSysteme.h"
 #include "GraphiqueFrancais.h"
 #include "LectureNombres.h"
-#include "VueGraphique.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -13,13 +12,13 @@
 
 namespace amortix {
 
-QChartView* CreeGraphiquePlan(const PlanFinancement* plan, QWidget* parent) {
+QChart* CreeGraphiquePlan(const PlanFinancement* plan, const QLocale& locale) {
     QChart* graphique =
-        CreeGraphiqueFrancais(QStringLiteral("Part de chaque prêt dans l'échéance totale"), QLocale());
+        CreeGraphiqueFrancais(QStringLiteral("Part de chaque prêt dans l'échéance totale"), locale);
     double plusHaut = 0.0;
     std::size_t periodes = 0;
     if (plan) {
-        const ConventionsLocales conventions = ConventionsDe(QLocale());
+        const ConventionsLocales conventions = ConventionsDe(locale);
         periodes = plan->periodes.size();
         std::vector<double> cumul(periodes, 0.0);
         for (std::size_t i = 0; i < plan->prets.size(); ++i) {
@@ -53,7 +52,7 @@ QChartView* CreeGraphiquePlan(const PlanFinancement* plan, QWidget* parent) {
         serie->attachAxis(axePeriodes);
         serie->attachAxis(axeMontants);
     }
-    return VueGraphique(graphique, parent);
+    return graphique;
 }
 
 } // namespace amortix

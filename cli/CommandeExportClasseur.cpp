@@ -11,10 +11,14 @@ int ExecuteExportClasseur(const ArgumentsCli& a, const EmpruntCalcule& calcul, c
                                           module.blnTEGDansExcel, ConventionsDe(a.locale), a.fichierSortie);
     if (!echec)
         return StatutReussi;
-    erreurs += VersUtf8(QStringLiteral("amortix-cli : Erreur %1 (étape %2) : %3\n")
-                            .arg(echec->erreur.numero)
-                            .arg(echec->etape, echec->erreur.description));
+    erreurs += LigneEchecClasseur(*echec);
     return StatutEchecCalcul;
+}
+
+std::string LigneEchecClasseur(const EchecClasseur& echec) {
+    return VersUtf8(QStringLiteral("amortix-cli : Erreur %1 (étape %2) : %3\n")
+                        .arg(echec.erreur.numero)
+                        .arg(echec.etape, echec.erreur.description));
 }
 
 } // namespace amortix

@@ -53,9 +53,7 @@ int ExecutePlan(const ArgumentsCli& a, const Module& reglages, std::string& sort
             EnregistreClasseurPlan(*plan, reglages.strEnteteExcel, conventions, a.fichierSortie);
         if (!echec)
             return StatutReussi;
-        erreurs += VersUtf8(QStringLiteral("amortix-cli : Erreur %1 (étape %2) : %3\n")
-                                .arg(echec->erreur.numero)
-                                .arg(echec->etape, echec->erreur.description));
+        erreurs += LigneEchecClasseur(*echec);
         return StatutEchecCalcul;
     }
     if (a.format == FormatSortie::Json)

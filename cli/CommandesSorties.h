@@ -2,6 +2,7 @@
 
 #include "ArgumentsCli.h"
 #include "CalculEmprunt.h"
+#include "ClasseurEcheancier.h"
 #include "Module.h"
 
 #include <QDate>
@@ -13,6 +14,9 @@ namespace amortix {
 // amortix-cli export: the workbook of the computed schedule, written to a.fichierSortie.
 int ExecuteExportClasseur(const ArgumentsCli& a, const EmpruntCalcule& calcul, const Module& module,
                           std::string& sortie, std::string& erreurs);
+
+// A workbook that could not be written, as amortix-cli reports it: its number, stage and reason.
+std::string LigneEchecClasseur(const EchecClasseur& echec);
 
 // amortix-cli print: the printed report of the computed schedule, as a PDF file at a.fichierSortie.
 int ExecuteImpressionPdf(const ArgumentsCli& a, const EmpruntCalcule& calcul, const Module& module,

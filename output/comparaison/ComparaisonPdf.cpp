@@ -3,8 +3,8 @@
 #include "ConventionsSysteme.h"
 #include "FichierUtilisateur.h"
 #include "GraphiquesComparaison.h"
+#include "PagesGraphiquesPdf.h"
 #include "PeintureGraphique.h"
-#include "PolicePdf.h"
 #include "RapportImprime.h"
 #include "TauxUsure.h"
 
@@ -17,21 +17,9 @@
 namespace amortix {
 namespace {
 
-// The screen's resolution: the charts' point-sized fonts then keep their proportions on paper, and
-// a chart drawn at its size on screen fills the same share of the page.
-constexpr int ResolutionPdf = 96;
-constexpr double MargeMillimetres = 10.0;
 constexpr double TaillePolice = 8.0;
-constexpr double TailleTitre = 14.0;
-constexpr int Espace = 12;
 // Each chart is drawn at this size, then fitted into its half of the page.
 constexpr QSize TailleGraphique(640, 400);
-
-QFont Police(double points, bool gras) {
-    QFont police = PolicePdf(gras);
-    police.setPointSizeF(points);
-    return police;
-}
 
 const QString LibelleUsure = QStringLiteral("Taux d'usure");
 
@@ -39,7 +27,7 @@ const QString LibelleUsure = QStringLiteral("Taux d'usure");
 // offers were checked against them; returns the height it took.
 int DessineTableau(QPainter& peintre, const QRect& zone, std::span<const OffreNommee> offres,
                    const QLocale& locale) {
-    const QFont normale = Police(TaillePolice, false), grasse = Police(TaillePolice, true);
+    const QFont normale = PolicePage(TaillePolice, false), grasse = PolicePage(TaillePolice, true);
     const QFontMetrics mesure(grasse);
     const int marge = mesure.averageCharWidth();
     const int hauteurLigne = mesure.height() + marge;
@@ -138,37 +126,27 @@ std::optional<Erreur> EcritComparaisonPdf(QIODevice& destination, std::span<cons
                                           std::optional<std::size_t> choisie, const QLocale& locale,
                                           const QString& avisUsure) {
     QPdfWriter pdf(&destination);
-    pdf.setTitle(QStringLiteral("Comparaison des offres"));
-    pdf.setCreator(QStringLiteral("Amortix"));
-    pdf.setResolution(ResolutionPdf);
-    pdf.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                    QMarginsF(MargeMillimetres, MargeMillimetres, MargeMillimetres, MargeMillimetres),
-                    QPageLayout::Millimeter));
+    MetEnPageGraphique(pdf, QStringLiteral("Comparaison des offres"), QPageLayout::Landscape);
     QPainter peintre;
     if (!peintre.begin(&pdf))
         return Erreur{NumeroErreurImprimante, QStringLiteral("Le document PDF n'a pas pu commencer.")};
     const QRect page(0, 0, pdf.width(), pdf.height());
 
-    peintre.setFont(Police(TailleTitre, true));
-    const int hauteurTitre = QFontMetrics(peintre.font()).height();
-    peintre.drawText(QRect(page.left(), page.top(), page.width(), hauteurTitre), Qt::AlignLeft,
-                     QStringLiteral("Comparaison des offres"));
-    int y = page.top() + hauteurTitre + Espace;
+    int y = DessineTitrePage(peintre, page, QStringLiteral("Comparaison des offres"));
     y += DessineTableau(peintre, QRect(page.left(), y, page.width(), page.bottom() - y), offres, locale) +
-         Espace;
+         EspacePage;
     if (!avisUsure.isEmpty()) {
-        peintre.setFont(Police(TaillePolice, false));
+        peintre.setFont(PolicePage(TaillePolice, false));
         const int hauteur = QFontMetrics(peintre.font()).height();
         peintre.drawText(QRect(page.left(), y, page.width(), hauteur), Qt::AlignLeft, avisUsure);
-        y += hauteur + Espace;
+        y += hauteur + EspacePage;
     }
 
-    const int demiLargeur = (page.width() - Espace) / 2;
+    const int demiLargeur = (page.width() - EspacePage) / 2;
     const QRect gauche(page.left(), y, demiLargeur, page.bottom() - y);
     DessineGraphique(peintre, gauche, CreeGraphiqueCapitalDesOffres(offres, locale));
     DessineGraphique(
-        peintre, gauche.translated(demiLargeur + Espace, 0),
+        peintre, gauche.translated(demiLargeur + EspacePage, 0),
         CreeGraphiqueAnnuelDe(choisie && *choisie < offres.size() ? &offres[*choisie] : nullptr, locale));
     if (!peintre.end())
         return Erreur{NumeroErreurImprimante, QStringLiteral("Le document PDF n'a pas pu être terminé.")};

@@ -4,8 +4,8 @@
 #include "ConventionsSysteme.h"
 #include "FichierUtilisateur.h"
 #include "GraphiquePlan.h"
+#include "PagesGraphiquesPdf.h"
 #include "PeintureGraphique.h"
-#include "PolicePdf.h"
 #include "RapportImprime.h"
 
 #include <QChart>
@@ -19,26 +19,16 @@
 namespace amortix {
 namespace {
 
-// As the comparison's page: the screen's resolution keeps the chart's proportions on paper.
-constexpr int ResolutionPdf = 96;
-constexpr double MargeMillimetres = 10.0;
 constexpr double TaillePolice = 8.0;
-constexpr double TailleTitre = 14.0;
-constexpr int Espace = 12;
+// The chart is drawn at this size, then fitted into the page's width.
 constexpr QSize TailleGraphique(720, 360);
-
-QFont Police(double points, bool gras) {
-    QFont police = PolicePdf(gras);
-    police.setPointSizeF(points);
-    return police;
-}
 
 // A table drawn row by row: the cells' widths, left to right from `gauche`, framed in grey.
 class Tableau {
 public:
     Tableau(QPainter& peintre, int gauche, std::vector<int> largeurs)
         : peintre_(peintre), gauche_(gauche), largeurs_(std::move(largeurs)),
-          hauteur_(QFontMetrics(Police(TaillePolice, true)).height() * 3 / 2) {}
+          hauteur_(QFontMetrics(PolicePage(TaillePolice, true)).height() * 3 / 2) {}
 
     int hauteur() const { return hauteur_; }
 
@@ -48,7 +38,7 @@ public:
         const int largeur = std::accumulate(largeurs_.begin(), largeurs_.end(), 0);
         if (entete)
             peintre_.fillRect(QRect(gauche_, y, largeur, hauteur_), QColor(230, 230, 230));
-        peintre_.setFont(Police(TaillePolice, entete));
+        peintre_.setFont(PolicePage(TaillePolice, entete));
         const int marge = QFontMetrics(peintre_.font()).averageCharWidth();
         int x = gauche_;
         for (std::size_t i = 0; i < largeurs_.size(); ++i) {
@@ -78,7 +68,7 @@ private:
 
 // The width of the widest text, in bold, with a margin on each side.
 int Largeur(const QStringList& textes) {
-    const QFontMetrics mesure(Police(TaillePolice, true));
+    const QFontMetrics mesure(PolicePage(TaillePolice, true));
     int largeur = 0;
     for (const QString& texte : textes)
         largeur = std::max(largeur, mesure.horizontalAdvance(texte));
@@ -99,23 +89,13 @@ std::optional<Erreur> EcritPlanPdf(QIODevice& destination, const PlanFinancement
                                    const QLocale& locale) {
     const ConventionsLocales conventions = ConventionsDe(locale);
     QPdfWriter pdf(&destination);
-    pdf.setTitle(QStringLiteral("Plan de financement"));
-    pdf.setCreator(QStringLiteral("Amortix"));
-    pdf.setResolution(ResolutionPdf);
-    pdf.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                    QMarginsF(MargeMillimetres, MargeMillimetres, MargeMillimetres, MargeMillimetres),
-                    QPageLayout::Millimeter));
+    MetEnPageGraphique(pdf, QStringLiteral("Plan de financement"), QPageLayout::Portrait);
     QPainter peintre;
     if (!peintre.begin(&pdf))
         return Erreur{NumeroErreurImprimante, QStringLiteral("Le document PDF n'a pas pu commencer.")};
     const QRect page(0, 0, pdf.width(), pdf.height());
 
-    peintre.setFont(Police(TailleTitre, true));
-    const int hauteurTitre = QFontMetrics(peintre.font()).height();
-    peintre.drawText(QRect(page.left(), page.top(), page.width(), hauteurTitre), Qt::AlignLeft,
-                     QStringLiteral("Plan de financement"));
-    int y = page.top() + hauteurTitre + Espace;
+    int y = DessineTitrePage(peintre, page, QStringLiteral("Plan de financement"));
 
     // The figures, as the window's "Résultat".
     const QStringList libelles = {QStringLiteral("Échéance totale, hors assurance :"),
@@ -127,7 +107,7 @@ std::optional<Erreur> EcritPlanPdf(QIODevice& destination, const PlanFinancement
     Tableau resume(peintre, page.left(), {Largeur(libelles), Largeur(valeurs)});
     for (qsizetype i = 0; i < libelles.size(); ++i, y += resume.hauteur())
         resume.rangee(y, {libelles[i], valeurs[i]}, false, 1);
-    y += Espace;
+    y += EspacePage;
 
     // The costs, one row per loan and the plan's.
     std::vector<CoutsPret> couts = plan.couts;
@@ -148,7 +128,7 @@ std::optional<Erreur> EcritPlanPdf(QIODevice& destination, const PlanFinancement
                           false, 1);
         y += tableCouts.hauteur();
     }
-    y += Espace;
+    y += EspacePage;
 
     QSize taille = TailleGraphique;
     taille.scale(QSize(page.width(), page.bottom() - y), Qt::KeepAspectRatio);

@@ -1,20 +1,13 @@
 #include "CommandesCli.h"
+#include "DocumentsDuPlan.h"
 #include "LectureClasseur.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace amortix;
 
 namespace {
-
-QString Document(const QTemporaryDir& dossier, const char* nom, const QByteArray& octets) {
-    QFile fichier(dossier.filePath(QString::fromUtf8(nom)));
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size())
-        ADD_FAILURE() << "écriture de " << nom;
-    return fichier.fileName();
-}
 
 // What a cell of sheet `feuille` holds as openpyxl reads it: a number to the cent, a «text», or
 // "vide".
@@ -34,10 +27,7 @@ std::string Valeur(const QJsonObject& feuille, const char* cellule) {
 // `plan` prints.
 TEST(CommandePlanClasseur, LePretLisseEtLePlan) {
     QTemporaryDir dossier;
-    const QString ptz =
-        Document(dossier, "ptz.amx", "40000\r\n240\r\n0\r\n0\r\n0\r\n0\r\n31\r\n1\r\n2007\r\n");
-    const QString banque =
-        Document(dossier, "banque.amx", "160000\r\n300\r\n0\r\n3,5\r\n0\r\n0\r\n31\r\n1\r\n2007\r\n");
+    const auto [ptz, banque] = EcritDocumentsDuPlan(dossier);
     const QString chemin = dossier.filePath(QStringLiteral("plan.xlsx"));
     std::string sortie, erreurs;
     ASSERT_EQ(ExecuteCli({"plan", "--smooth", banque, ptz, "--xlsx", chemin},

@@ -1,6 +1,6 @@
 #include "CommandesCli.h"
+#include "DocumentsDuPlan.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -21,22 +21,12 @@ Execution Execute(const QStringList& arguments) {
     return e;
 }
 
-QString Document(const QTemporaryDir& dossier, const char* nom, const QByteArray& octets) {
-    QFile fichier(dossier.filePath(QString::fromUtf8(nom)));
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size())
-        ADD_FAILURE() << "écriture de " << nom;
-    return fichier.fileName();
-}
-
 } // namespace
 
 // A 0 % loan of 40 000 over 240 months smoothed by a main loan of 160 000 at 3,5 % over 300.
 TEST(CommandePlan, PalierEtPeriodes) {
     QTemporaryDir dossier;
-    const QString ptz =
-        Document(dossier, "ptz.amx", "40000\r\n240\r\n0\r\n0\r\n0\r\n0\r\n31\r\n1\r\n2007\r\n");
-    const QString banque =
-        Document(dossier, "banque.amx", "160000\r\n300\r\n0\r\n3,5\r\n0\r\n0\r\n31\r\n1\r\n2007\r\n");
+    const auto [ptz, banque] = EcritDocumentsDuPlan(dossier);
     const Execution e = Execute({"plan", "--smooth", banque, ptz, "--format", "json"});
     EXPECT_EQ(e.statut, StatutReussi);
     for (const char* attendu :
@@ -51,7 +41,8 @@ TEST(CommandePlan, PalierEtPeriodes) {
     EXPECT_EQ(
         refus.erreurs,
         "amortix-cli : Le prêt « banque.amx » dure plus longtemps que le prêt de lissage « ptz.amx ».\n");
-    const QString abime = Document(dossier, "abime.amx", "x");
+    const QString abime = dossier.filePath(QStringLiteral("abime.amx"));
+    ASSERT_TRUE(Ecrit(abime, "x"));
     const std::string illisible = "amortix-cli : « abime.amx » : le document n'a pas pu être ouvert : ";
     EXPECT_EQ(Execute({"plan", "--smooth", banque, abime}).erreurs.substr(0, illisible.size()), illisible);
     EXPECT_EQ(Execute({"plan", banque, ptz}).statut, StatutUsage);

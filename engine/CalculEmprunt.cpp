@@ -21,6 +21,11 @@ EmpruntCalcule CalculeEmprunt(const SaisieEmprunt& saisie, bool tegActuariel,
 
     const ParametresEmprunt& e = lecture->parametres;
     calcul.tableau = CalculeTableau(e, conventions);
+    if (const auto& ligne = calcul.tableau.lissageInsuffisant)
+        calcul.motif = "Ce prêt est trop petit pour lisser les autres prêts du plan : à l'échéance " +
+                       std::to_string(ligne->numero) + ", il ne paierait que " +
+                       Fmt2(ligne->montant, conventions) + " pour " + Fmt2(ligne->interets, conventions) +
+                       " d'intérêts.";
     if (!calcul.tableau.complet())
         return calcul;
 

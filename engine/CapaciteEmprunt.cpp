@@ -153,7 +153,8 @@ CapaciteOuMotif CalculeCapacite(const SaisieCapacite& saisie, std::chrono::year_
         c.pret.modalites = {.assurance = ModeAssurance::TauxCapitalInitial,
                             .tauxAssurance = std::string(SansBlancs(saisie.assurance)),
                             .differe = ModeDiffere::Aucun,
-                            .periodesDiffere = {}};
+                            .periodesDiffere = {},
+                            .lissage = {}};
     const EmpruntCalcule calcul = CalculeEmprunt(c.pret, tegActuariel, conventions);
     auto offre = CompareOffre(calcul, conventions);
     if (!offre)

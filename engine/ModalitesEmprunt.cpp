@@ -2,6 +2,9 @@
 
 #include "Arrondis.h"
 #include "LectureNombres.h"
+#include "LissageEcheances.h"
+
+#include <algorithm>
 
 namespace amortix {
 namespace {
@@ -47,6 +50,17 @@ ModalitesOuMotif LitModalites(const ModalitesEmprunt& m, std::int32_t duree, Fre
             return "Le différé doit être plus court que la durée de l'emprunt (" + std::to_string(duree) +
                    " " + std::string(LibelleEcheance(frequence)) + ").";
         lues.periodesDiffere = *periodes;
+    }
+    if (!m.lissage.empty()) {
+        auto autres = LitLissage(m.lissage, conventions);
+        if (!autres)
+            return std::string("Le lissage enregistré avec ce prêt est illisible.");
+        if (m.differe != ModeDiffere::Aucun)
+            return std::string("Un prêt lissé ne peut pas commencer par un différé.");
+        if (autres->size() > static_cast<std::size_t>(std::max(duree, 0)))
+            return "Les autres prêts du plan durent plus longtemps que ce prêt (" + std::to_string(duree) +
+                   " " + std::string(LibelleEcheance(frequence)) + ").";
+        lues.autresMontants = std::move(*autres);
     }
     return lues;
 }

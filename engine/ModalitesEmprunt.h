@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace amortix {
 
@@ -31,8 +32,11 @@ struct ModalitesEmprunt {
     std::string tauxAssurance; // a yearly percentage, typed as the other rates are
     ModeDiffere differe = ModeDiffere::Aucun;
     std::string periodesDiffere; // D, in periods of the loan's frequency
+    // The other loans' amounts of a financing plan that smooths this one (TexteLissage); empty for a
+    // loan on its own.
+    std::string lissage;
     bool parDefaut() const {
-        return assurance == ModeAssurance::ParEcheance && differe == ModeDiffere::Aucun;
+        return assurance == ModeAssurance::ParEcheance && differe == ModeDiffere::Aucun && lissage.empty();
     }
     bool operator==(const ModalitesEmprunt&) const = default;
 };
@@ -43,8 +47,10 @@ struct ModalitesLues {
     double tauxAssurance = 0.0; // a fraction: 0,36 % is 0.0036
     ModeDiffere differe = ModeDiffere::Aucun;
     std::int32_t periodesDiffere = 0;
+    std::vector<double> autresMontants; // S_t of a smoothed loan, t = 1 …; empty for a loan on its own
     bool parDefaut() const {
-        return assurance == ModeAssurance::ParEcheance && differe == ModeDiffere::Aucun;
+        return assurance == ModeAssurance::ParEcheance && differe == ModeDiffere::Aucun &&
+               autresMontants.empty();
     }
     bool operator==(const ModalitesLues&) const = default;
 };

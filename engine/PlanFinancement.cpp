@@ -3,6 +3,7 @@
 #include "Arrondis.h"
 #include "Frequence.h"
 #include "LectureNombres.h"
+#include "LissageEcheances.h"
 #include "ReglesEcheancier.h"
 #include "TauxAnnuelEffectifGlobal.h"
 
@@ -41,21 +42,6 @@ CoutsCredit CoutsListes(const std::vector<LigneTableau>& lignes, double frais,
 
 } // namespace
 
-double PalierLissage(double montant, double tauxAnnuel, int periodesParAn, std::span<const double> autres,
-                     std::int32_t duree) {
-    const double v = 1.0 / (1.0 + tauxAnnuel / periodesParAn);
-    double actualise = 1.0;
-    double sommeAutres = 0.0;
-    double sommeFacteurs = 0.0;
-    for (std::int32_t t = 1; t <= duree; ++t) {
-        actualise *= v;
-        if (static_cast<std::size_t>(t) <= autres.size())
-            sommeAutres += autres[static_cast<std::size_t>(t) - 1] * actualise;
-        sommeFacteurs += actualise;
-    }
-    return Round2((montant + sommeAutres) / sommeFacteurs);
-}
-
 std::size_t PretDeLissageParDefaut(const std::vector<PretDuPlan>& prets,
                                    const ConventionsLocales& conventions) {
     std::size_t plusLong = 0;
@@ -82,6 +68,8 @@ PlanOuMotif CalculePlan(const std::vector<PretDuPlan>& prets, std::size_t lissag
     for (std::size_t i = 0; i < prets.size(); ++i)
         if (i != lissage)
             plan.prets.push_back(prets[i]);
+    // A smoothing loan is smoothed anew, whatever plan it was smoothed in before.
+    plan.prets.front().saisie.modalites.lissage.clear();
 
     std::vector<EmpruntCalcule> calculs;
     for (const PretDuPlan& pret : plan.prets) {
@@ -118,29 +106,18 @@ PlanOuMotif CalculePlan(const std::vector<PretDuPlan>& prets, std::size_t lissag
     const int k = PeriodesParAn(principal.frequence);
     plan.palier = PalierLissage(principal.montant, principal.tauxAnnuel, k, sommes, principal.duree);
 
-    // The smoothing loan's rows: each pays C − S_t besides its premium, by the rule of every row.
-    ConditionsEcheances conditions = calculs.front().tableau.conditions;
-    std::vector<EcheanceCalculee> lisse;
-    double restant = principal.montant;
-    for (std::size_t t = 0; t < n0; ++t) {
-        conditions.paiement = plan.palier - sommes[t];
-        EcheanceCalculee e = CalculeEcheance(restant, conditions, t + 1 == n0);
-        if (std::llround(conditions.paiement * 100.0) < std::llround(e.interets * 100.0))
-            return "Le prêt de lissage " + Nom(plan.prets.front()) +
-                   " est trop petit pour lisser les autres : à l'échéance " + std::to_string(t + 1) +
-                   ", il ne paierait que " + Fmt2(conditions.paiement, conventions) + " pour " +
-                   Fmt2(e.interets, conventions) + " d'intérêts.";
-        e.numero = static_cast<std::int32_t>(t + 1);
-        e.date = calculs.front().tableau.echeances[t].date;
-        restant = e.restant;
-        lisse.push_back(e);
-    }
-    const FormateurLignes formateur(lisse.front().montant, lisse.front().assurance, conventions);
-    std::vector<LigneTableau> lignesLissees(n0);
-    for (std::size_t t = 0; t < n0; ++t)
-        formateur.Formate(lisse[t], lignesLissees[t]);
-    calculs.front().tableau.lignes = std::move(lignesLissees);
-    calculs.front().tableau.echeances = std::move(lisse);
+    // The smoothing loan computed as its document will be: each row pays C − S_t besides its premium.
+    plan.prets.front().saisie.modalites.lissage = TexteLissage(sommes, conventions);
+    calculs.front() = CalculeEmprunt(plan.prets.front().saisie, tegActuariel, conventions);
+    if (const auto& ligne = calculs.front().tableau.lissageInsuffisant)
+        return "Le prêt de lissage " + Nom(plan.prets.front()) +
+               " est trop petit pour lisser les autres : à l'échéance " + std::to_string(ligne->numero) +
+               ", il ne paierait que " + Fmt2(ligne->montant, conventions) + " pour " +
+               Fmt2(ligne->interets, conventions) + " d'intérêts.";
+    if (!calculs.front().tableauComplet())
+        return "Le prêt " + Nom(plan.prets.front()) +
+               " ne peut pas être calculé : " + MotifEchec(calculs.front());
+    plan.prets.front().saisie = calculs.front().champs;
 
     // The periods, every loan side by side, and what the plan received and pays.
     std::vector<double> totaux;

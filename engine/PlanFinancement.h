@@ -2,6 +2,7 @@
 
 #include "CalculEmprunt.h"
 #include "ConventionsLocales.h"
+#include "LissageEcheances.h"
 #include "SaisieEmprunt.h"
 #include "TableauAmortissement.h"
 
@@ -45,13 +46,6 @@ struct PlanFinancement {
     CoutsCredit coutTotal;           // the plan's, every loan added up
     std::optional<std::string> taeg; // every amount received net of every fee against every payment
 };
-
-// The level C of a smoothing loan of `montant` at `tauxAnnuel` over `duree` periods (k a year),
-// given the other loans' amounts S_t, insurance excluded (S_t = 0 past their end):
-//     C = (M0 + Σ S_t v^t) / Σ v^t, t = 1 … n0, with v = 1 / (1 + r0 / k), v = 1 at 0 %;
-// rounded to the cent.
-double PalierLissage(double montant, double tauxAnnuel, int periodesParAn, std::span<const double> autres,
-                     std::int32_t duree);
 
 // The plan, `lissage` being the index of the smoothing loan in `prets`, or why it cannot be made, in
 // French: loans of different frequencies or first dates, another loan longer than the smoothing

@@ -56,6 +56,11 @@ RemboursementOuMotif CalculeRemboursementAnticipe(const ParametresEmprunt& e,
     // A deferral's rows come first; capital can be repaid once it is over.
     const std::int32_t d = e.modalites.differe == ModeDiffere::Aucun ? 0 : e.modalites.periodesDiffere;
     const std::int32_t n = d + e.duree;
+    // Its rows pay what the other loans of its plan leave: repaying it early changes the whole plan.
+    if (!e.modalites.autresMontants.empty())
+        return std::string(
+            "Un prêt lissé dans un plan de financement ne se rembourse pas par anticipation ici : "
+            "refaites le plan avec le capital restant dû.");
     if (!tableau.complet() || e.duree < 1 || d < 0 || tableau.echeances.size() != static_cast<std::size_t>(n))
         return std::string(MotifTableauIncomplet);
     if (n == 1)

@@ -4,6 +4,7 @@
 #include "Arrondis.h"
 #include "Dates.h"
 #include "Frequence.h"
+#include "LissageEcheances.h"
 
 #include <algorithm>
 #include <cmath>
@@ -73,7 +74,15 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
     for (std::int32_t j = 1; j <= d; ++j)
         restantApresDiffere =
             CalculeEcheanceDifferee(restantApresDiffere, conditions, modalites.differe).restant;
-    const auto paiement = CalculePaiementEcheancier(restantApresDiffere, r, k, n);
+    const std::vector<double>& autres = modalites.autresMontants;
+    const bool lisse = !autres.empty();
+    const double palier = lisse ? PalierLissage(e.montant, r, k, autres, n) : 0.0;
+    const auto paiementDe = [&](std::int32_t ligne) {
+        const auto t = static_cast<std::size_t>(ligne - 1);
+        return palier - (t < autres.size() ? autres[t] : 0.0);
+    };
+    const auto paiement =
+        lisse ? std::optional(paiementDe(1)) : CalculePaiementEcheancier(restantApresDiffere, r, k, n);
     if (!paiement)
         return echec(CauseEchec::Arithmetique);
     conditions.paiement = *paiement;
@@ -101,9 +110,18 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
 
     double restant = e.montant; // R
     double derniereEcheance = 0.0;
+    ConditionsEcheances conditionsLigne = conditions;
     for (std::int32_t j = 1; j <= lignesTotales; ++j) {
-        EcheanceCalculee ligne = j <= d ? CalculeEcheanceDifferee(restant, conditions, modalites.differe)
-                                        : CalculeEcheance(restant, conditions, j == lignesTotales);
+        if (lisse)
+            conditionsLigne.paiement = paiementDe(j);
+        EcheanceCalculee ligne = j <= d ? CalculeEcheanceDifferee(restant, conditionsLigne, modalites.differe)
+                                        : CalculeEcheance(restant, conditionsLigne, j == lignesTotales);
+        if (lisse && std::llround(conditionsLigne.paiement * 100.0) < std::llround(ligne.interets * 100.0)) {
+            ligne.numero = j;
+            ligne.montant = conditionsLigne.paiement;
+            tableau.lissageInsuffisant = ligne;
+            return echec(CauseEchec::Lissage);
+        }
         if (!EstFini(ligne.interets) || !EstFini(ligne.capital) || !EstFini(ligne.restant) ||
             !EstFini(ligne.montant))
             return echec(CauseEchec::Arithmetique);

@@ -63,6 +63,7 @@ enum class CauseEchec {
     DureeNonPositive, // no payment can be spread over zero or fewer periods
     Arithmetique,     // a division by zero, an overflow, an undefined result
     Calendrier,       // a payment date past 31/12/9999
+    Lissage,          // a smoothed row whose C − S_t does not cover its interest
 };
 
 struct TableauAmortissement {
@@ -76,13 +77,16 @@ struct TableauAmortissement {
     // What the rows after a deferral apply. With a premium on the capital owed, the two amounts above
     // are those of the first of these rows.
     ConditionsEcheances conditions;
+    // The row that stopped a smoothed loan: its number, what it would pay (C − S_t) and its interest.
+    std::optional<EcheanceCalculee> lissageInsuffisant;
     bool complet() const { return echec == CauseEchec::Aucune; }
 };
 
 // The payment, the rows and the cost of the credit. The costs follow the rows: the total is what
 // the listed payments add up to, minus the amount, plus the fees, so that the labels agree with the
 // schedule to the cent. A deferral's D rows come first, numbered from 1; the n rows of the duration
-// then repay what is owed at its end.
+// then repay what is owed at its end. A smoothed loan's row t pays C − S_t besides its premium
+// (PalierLissage), its last row clearing what is owed.
 TableauAmortissement CalculeTableau(const ParametresEmprunt& emprunt, const ConventionsLocales& conventions);
 
 } // namespace amortix

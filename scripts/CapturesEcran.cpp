@@ -73,7 +73,8 @@ int main(int argc, char* argv[]) {
     const ModalitesEmprunt restantEtDiffere{.assurance = ModeAssurance::TauxCapitalRestant,
                                             .tauxAssurance = "0,36",
                                             .differe = ModeDiffere::Partiel,
-                                            .periodesDiffere = "12"};
+                                            .periodesDiffere = "12",
+                                            .lissage = {}};
     frmModalites modalites(&fenetre, interactions, restantEtDiffere, 240, Frequence::Mois);
     capture(modalites, "frmModalites");
     modalites.close();

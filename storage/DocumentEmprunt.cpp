@@ -33,12 +33,13 @@ std::string Texte(const QByteArray& ligne) {
     return VersUtf8(DepuisWindows1252(ligne));
 }
 
-// The lines after the ninth, for a loan whose insurance or deferral is not the default: one
+// The lines after the ninth, for a loan whose insurance, deferral or smoothing is not the default: one
 // "key=value" each, which a reader of nine lines leaves alone.
 constexpr std::string_view CleCapitalInitial = "assurance-capital-initial";
 constexpr std::string_view CleCapitalRestant = "assurance-capital-restant";
 constexpr std::string_view CleDifferePartiel = "differe-partiel";
 constexpr std::string_view CleDiffereTotal = "differe-total";
+constexpr std::string_view CleLissage = "lissage"; // the other loans' amounts of the plan smoothing it
 
 std::vector<std::string> LignesModalites(const ModalitesEmprunt& m) {
     std::vector<std::string> lignes;
@@ -50,6 +51,8 @@ std::vector<std::string> LignesModalites(const ModalitesEmprunt& m) {
         lignes.push_back(std::string(CleDifferePartiel) + "=" + m.periodesDiffere);
     else if (m.differe == ModeDiffere::Total)
         lignes.push_back(std::string(CleDiffereTotal) + "=" + m.periodesDiffere);
+    if (!m.lissage.empty())
+        lignes.push_back(std::string(CleLissage) + "=" + m.lissage);
     return lignes;
 }
 
@@ -59,6 +62,7 @@ ModalitesEmprunt ModalitesDesLignes(const std::vector<QByteArray>& lignes) {
     ModalitesEmprunt m;
     bool assuranceVue = false;
     bool differeVu = false;
+    bool lissageVu = false;
     for (std::size_t i = 9; i < lignes.size(); ++i) {
         const std::string ligne = Texte(lignes[i]);
         if (ligne.empty() && i + 1 == lignes.size())
@@ -79,6 +83,9 @@ ModalitesEmprunt ModalitesDesLignes(const std::vector<QByteArray>& lignes) {
             differeVu = true;
             m.differe = cle == CleDifferePartiel ? ModeDiffere::Partiel : ModeDiffere::Total;
             m.periodesDiffere = std::move(valeur);
+        } else if (cle == CleLissage && !lissageVu) {
+            lissageVu = true;
+            m.lissage = std::move(valeur);
         } else {
             return {};
         }

@@ -30,11 +30,19 @@ SaisieEmprunt Pret(std::string montant, std::string duree, std::string taux, Mod
 }
 
 ModalitesEmprunt TauxAssurance(ModeAssurance mode, std::string taux) {
-    return {.assurance = mode, .tauxAssurance = std::move(taux), .differe = {}, .periodesDiffere = {}};
+    return {.assurance = mode,
+            .tauxAssurance = std::move(taux),
+            .differe = {},
+            .periodesDiffere = {},
+            .lissage = {}};
 }
 
 ModalitesEmprunt Differe(ModeDiffere mode, std::string periodes) {
-    return {.assurance = {}, .tauxAssurance = {}, .differe = mode, .periodesDiffere = std::move(periodes)};
+    return {.assurance = {},
+            .tauxAssurance = {},
+            .differe = mode,
+            .periodesDiffere = std::move(periodes),
+            .lissage = {}};
 }
 
 EmpruntCalcule Calcule(const SaisieEmprunt& saisie) {

@@ -76,6 +76,8 @@ TEST(PlanFinancement, LissageDuPretPrincipal) {
     EXPECT_EQ(plan.periodes[0].total, "944,87");
     EXPECT_EQ(plan.periodes[239].total, "944,87");
     EXPECT_EQ(plan.periodes[240].montants[1], "");
+    // What its document keeps: the state loan's 240 rows.
+    EXPECT_EQ(plan.prets.front().saisie.modalites.lissage, "166,67*239;165,87");
 }
 
 // The plan's TAEG: all amounts received net of all fees against all payments, checked by an

@@ -29,21 +29,28 @@ ModalitesEmprunt Lues(const QByteArray& octets) {
 
 } // namespace
 
-// A loan as typed today is its nine lines; an insurance rate and a deferral follow them, one line each.
+// A loan as typed today is its nine lines; an insurance rate, a deferral and a plan's smoothing
+// follow them, one line each.
 TEST(DocumentModalites, LesLignesApresLaNeuvieme) {
     EXPECT_EQ(OctetsDocument(Pret({})), NeufLignes);
     const ModalitesEmprunt restantEtTotal{.assurance = ModeAssurance::TauxCapitalRestant,
                                           .tauxAssurance = "0,36",
                                           .differe = ModeDiffere::Total,
-                                          .periodesDiffere = "12"};
+                                          .periodesDiffere = "12",
+                                          .lissage = {}};
     EXPECT_EQ(OctetsDocument(Pret(restantEtTotal)),
               NeufLignes + "assurance-capital-restant=0,36\r\ndiffere-total=12\r\n");
     const ModalitesEmprunt initialEtPartiel{.assurance = ModeAssurance::TauxCapitalInitial,
                                             .tauxAssurance = "0,36",
                                             .differe = ModeDiffere::Partiel,
-                                            .periodesDiffere = "6"};
+                                            .periodesDiffere = "6",
+                                            .lissage = {}};
     EXPECT_EQ(OctetsDocument(Pret(initialEtPartiel)),
               NeufLignes + "assurance-capital-initial=0,36\r\ndiffere-partiel=6\r\n");
+    ModalitesEmprunt lisse;
+    lisse.lissage = "166,67*239;165,87";
+    EXPECT_EQ(OctetsDocument(Pret(lisse)), NeufLignes + "lissage=166,67*239;165,87\r\n");
+    EXPECT_EQ(Lues(OctetsDocument(Pret(lisse))), lisse);
     EXPECT_EQ(Lues(OctetsDocument(Pret(restantEtTotal))), restantEtTotal);
     EXPECT_EQ(Lues(OctetsDocument(Pret(initialEtPartiel))), initialEtPartiel);
 }

@@ -42,7 +42,8 @@ QLineEdit* Champ(QWidget* parent, QBoxLayout* disposition, const char* nom, cons
 
 frmModalites::frmModalites(QWidget* parent, Interactions& interactions, const ModalitesEmprunt& modalites,
                            std::optional<std::int32_t> duree, Frequence frequence)
-    : QDialog(parent), interactions_(interactions), duree_(duree), frequence_(frequence) {
+    : QDialog(parent), interactions_(interactions), duree_(duree), frequence_(frequence),
+      lissage_(modalites.lissage) {
     setObjectName(QStringLiteral("frmModalites"));
     setWindowTitle(QStringLiteral("Assurance et différé"));
 
@@ -117,6 +118,7 @@ ModalitesEmprunt frmModalites::modalites() const {
                                                : ModeDiffere::Aucun;
     if (m.differe != ModeDiffere::Aucun)
         m.periodesDiffere = VersUtf8(txtPeriodesDiffere->text());
+    m.lissage = lissage_;
     return m;
 }
 

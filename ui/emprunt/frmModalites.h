@@ -26,7 +26,7 @@ public:
     frmModalites(QWidget* parent, Interactions& interactions, const ModalitesEmprunt& modalites,
                  std::optional<std::int32_t> duree, Frequence frequence);
 
-    // The modalities chosen, once OK has accepted them.
+    // The modalities chosen, once OK has accepted them; a smoothing kept as it came.
     ModalitesEmprunt modalites() const;
 
     QRadioButton* optParEcheance;
@@ -45,6 +45,7 @@ private:
     Interactions& interactions_;
     std::optional<std::int32_t> duree_;
     Frequence frequence_;
+    std::string lissage_; // a smoothed loan's, which this dialog does not show and keeps
 };
 
 } // namespace amortix

@@ -103,11 +103,13 @@ frmPlanFinancement::frmPlanFinancement(const Module& module, Interactions& inter
     cmdCopier = Bouton("cmdCopier", QStringLiteral("&Copier les lignes"));
     cmdClasseur = Bouton("cmdClasseur", QStringLiteral("E&xporter vers un classeur..."));
     cmdExporterPdf = Bouton("cmdExporterPdf", QStringLiteral("Exporter en &PDF..."));
+    cmdEnregistrer = Bouton("cmdEnregistrer", QStringLiteral("&Enregistrer le prêt lissé..."));
     cmdFermer = Bouton("cmdFermer", QStringLiteral("&Fermer"));
     auto* boutons = new QVBoxLayout;
     boutons->addWidget(cmdCopier);
     boutons->addWidget(cmdClasseur);
     boutons->addWidget(cmdExporterPdf);
+    boutons->addWidget(cmdEnregistrer);
     boutons->addStretch();
     boutons->addWidget(cmdFermer);
 
@@ -140,8 +142,9 @@ frmPlanFinancement::frmPlanFinancement(const Module& module, Interactions& inter
     principal->addLayout(bas, 1);
     resize(1000, 760);
 
-    const QList<QWidget*> ordre = {lstPrets,  cmdAjouter,  cmdRetirer,     cboLissage, tblCouts,
-                                   cmdCopier, cmdClasseur, cmdExporterPdf, cmdFermer,  lvwPeriodes};
+    const QList<QWidget*> ordre = {lstPrets,       cmdAjouter, cmdRetirer,  cboLissage,
+                                   tblCouts,       cmdCopier,  cmdClasseur, cmdExporterPdf,
+                                   cmdEnregistrer, cmdFermer,  lvwPeriodes};
     for (qsizetype i = 1; i < ordre.size(); ++i)
         setTabOrder(ordre[i - 1], ordre[i]);
     connect(cmdAjouter, &QPushButton::clicked, this, &frmPlanFinancement::cmdAjouter_Click);
@@ -149,6 +152,7 @@ frmPlanFinancement::frmPlanFinancement(const Module& module, Interactions& inter
     connect(cmdCopier, &QPushButton::clicked, this, &frmPlanFinancement::cmdCopier_Click);
     connect(cmdClasseur, &QPushButton::clicked, this, &frmPlanFinancement::cmdClasseur_Click);
     connect(cmdExporterPdf, &QPushButton::clicked, this, &frmPlanFinancement::cmdExporterPdf_Click);
+    connect(cmdEnregistrer, &QPushButton::clicked, this, &frmPlanFinancement::cmdEnregistrer_Click);
     connect(cmdFermer, &QPushButton::clicked, this, &QDialog::reject);
     connect(cboLissage, &QComboBox::currentIndexChanged, this, &frmPlanFinancement::AffichePlan);
     AffichePrets(0);
@@ -269,6 +273,7 @@ void frmPlanFinancement::AffichePlan() {
     cmdCopier->setEnabled(plan != nullptr);
     cmdClasseur->setEnabled(plan != nullptr);
     cmdExporterPdf->setEnabled(plan != nullptr);
+    cmdEnregistrer->setEnabled(plan != nullptr);
     RemplaceGraphique(plan);
 }
 
@@ -313,6 +318,26 @@ void frmPlanFinancement::cmdExporterPdf_Click() {
     attente.reset();
     if (erreur)
         interactions_.message(this, IconeMessage::Critique, TitreAmortix, erreur->texte(CauseEchecPdf));
+}
+
+void frmPlanFinancement::cmdEnregistrer_Click() {
+    if (!plan_)
+        return;
+    const PretDuPlan& lisse = plan_->prets.front();
+    // Beside the documents added, else in the user's documents.
+    const QString dossier = fichierDialogue_.isEmpty()
+                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                : QFileInfo(fichierDialogue_).path();
+    const QString chemin = interactions_.fichierAEnregistrer(
+        this, {QStringLiteral("Enregistrer le prêt lissé"),
+               QDir(dossier).filePath(QStringLiteral("Prêt lissé.amx")), FiltreDocuments});
+    if (chemin.isEmpty())
+        return;
+    // Its smoothing follows the nine lines: reopened, it lists the rows shown here.
+    if (const auto erreur = EnregistreDocument(chemin, lisse.saisie))
+        interactions_.message(this, IconeMessage::Avertissement, TitreAmortix,
+                              QStringLiteral("Le document « %1 » n'a pas pu être enregistré.\r\n%2")
+                                  .arg(QFileInfo(chemin).fileName(), erreur->texte()));
 }
 
 } // namespace amortix

@@ -23,7 +23,7 @@ namespace amortix {
 // A purchase financed by several loans: the loans, the one smoothed (the longest by default), the
 // level paid each period, the plan's costs and TAEG, every period with each loan's amount and the
 // total, and a chart of each loan's share; the smoothed loan and the plan exported as a workbook,
-// the plan as PDF pages.
+// the plan as PDF pages, the smoothed loan saved as a document.
 // Recomputed on every change; a plan that cannot be made says why in place of its figures.
 class frmPlanFinancement : public QDialog {
     Q_OBJECT
@@ -42,6 +42,8 @@ private:
     void cmdClasseur_Click();
     // The plan's pages: figures, costs, chart and every period.
     void cmdExporterPdf_Click();
+    // The smoothed loan as a document, its smoothing recorded with it.
+    void cmdEnregistrer_Click();
     // The list and the choice of the smoothing loan from `prets_`, then the plan.
     void AffichePrets(std::size_t lissage);
     void AffichePlan();
@@ -67,6 +69,7 @@ private:
     QPushButton* cmdCopier;
     QPushButton* cmdClasseur;
     QPushButton* cmdExporterPdf;
+    QPushButton* cmdEnregistrer;
     QPushButton* cmdFermer;
     QHBoxLayout* zoneGraphique_;
     QChartView* grfParts = nullptr;

@@ -30,7 +30,8 @@ Refus RefuseOK(frmModalites& dialogue, InteractionsScriptees& interactions) {
 const ModalitesEmprunt RestantEtPartiel{.assurance = ModeAssurance::TauxCapitalRestant,
                                         .tauxAssurance = "0,36",
                                         .differe = ModeDiffere::Partiel,
-                                        .periodesDiffere = "12"};
+                                        .periodesDiffere = "12",
+                                        .lissage = {}};
 
 } // namespace
 
@@ -39,6 +40,17 @@ class frmModalitesTest : public QObject {
 
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+
+    // A smoothed loan's smoothing is not shown here and stays as it came.
+    void gardeLeLissage() {
+        InteractionsScriptees interactions;
+        ModalitesEmprunt lisse;
+        lisse.lissage = "166,67*239;165,87";
+        frmModalites d(nullptr, interactions, lisse, 300, Frequence::Mois);
+        QTest::mouseClick(d.optCapitalInitial, Qt::LeftButton);
+        QTest::keyClicks(d.txtTauxAssurance, QStringLiteral("0,36"));
+        QCOMPARE(d.modalites().lissage, lisse.lissage);
+    }
 
     // The button beside "Assurance" comes next on the keyboard; its dialog refuses what cannot apply
     // and stays open; once accepted, the field shows the first premium and cannot be typed in, and the

@@ -66,6 +66,8 @@ private slots:
         w.interactions.fichiers.push_back(classeur);
         const QString pdf = w.chemin("plan.pdf");
         w.interactions.fichiers.push_back(pdf);
+        const QString lisse = w.chemin("lisse.amx");
+        w.interactions.fichiers.push_back(lisse);
         Vu avecLesDeux, apresRetrait;
         QString copie;
         RepondAuDialogue<frmPlanFinancement>([&](frmPlanFinancement& d) {
@@ -75,6 +77,7 @@ private slots:
             copie = QApplication::clipboard()->text().section('\n', 0, 1);
             QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdClasseur")), Qt::LeftButton);
             QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdExporterPdf")), Qt::LeftButton);
+            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdEnregistrer")), Qt::LeftButton);
             QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdRetirer")), Qt::LeftButton);
             apresRetrait = Lit(d);
         });
@@ -90,8 +93,14 @@ private slots:
             const auto& d = w.interactions.demandes[w.interactions.demandes.size() - depuisLaFin];
             return d.titre + " : " + QFileInfo(d.fichierPropose).fileName();
         };
-        QCOMPARE(demande(2), "Exporter vers un classeur : Plan de financement.xlsx");
-        QCOMPARE(demande(1), "Exporter en PDF : Plan de financement.pdf");
+        QCOMPARE(demande(3), "Exporter vers un classeur : Plan de financement.xlsx");
+        QCOMPARE(demande(2), "Exporter en PDF : Plan de financement.pdf");
+        QCOMPARE(demande(1), "Enregistrer le prêt lissé : Prêt lissé.amx");
+        // The smoothed loan's document carries its smoothing (its rows are the engine's tests').
+        const auto document = LitDocument(lisse, ConventionsFrancaises());
+        const auto* relu = std::get_if<SaisieEmprunt>(&document);
+        QVERIFY(relu);
+        QCOMPARE(relu->modalites.lissage, "166,67*239;165,87");
         QCOMPARE(w.interactions.messages.size(), 0u);
         QCOMPARE(QFileInfo(classeur).size() > 0, true);
         // The pages are the composer's (tests/output/plan); the window hands it the plan shown.

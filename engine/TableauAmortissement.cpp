@@ -76,6 +76,9 @@ TableauAmortissement CalculeTableau(const ParametresEmprunt& e, const Convention
             CalculeEcheanceDifferee(restantApresDiffere, conditions, modalites.differe).restant;
     const std::vector<double>& autres = modalites.autresMontants;
     const bool lisse = !autres.empty();
+    // Such a duration runs past the calendar anyway: its level is not worth a loop over every period.
+    if (lisse && static_cast<std::size_t>(n) > PeriodesLissageMaximales)
+        return echec(CauseEchec::Calendrier);
     const double palier = lisse ? PalierLissage(e.montant, r, k, autres, n) : 0.0;
     const auto paiementDe = [&](std::int32_t ligne) {
         const auto t = static_cast<std::size_t>(ligne - 1);

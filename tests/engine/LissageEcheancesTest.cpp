@@ -80,6 +80,8 @@ TEST(LissageEcheances, Refus) {
     SaisieEmprunt differe = PretLisse("166,67*239;165,87");
     differe.modalites.differe = ModeDiffere::Partiel;
     differe.modalites.periodesDiffere = "6";
+    SaisieEmprunt sansFin = PretLisse("1");
+    sansFin.duree = "2000000000";
     const Cas cas[] = {
         {.nom = "illisible",
          .saisie = PretLisse("x"),
@@ -92,6 +94,8 @@ TEST(LissageEcheances, Refus) {
          .saisie = PretLisse("2000*240", "10000"),
          .motif = "Ce prêt est trop petit pour lisser les autres prêts du plan : à l'échéance 1, il ne "
                   "paierait que "},
+        // Past the calendar, as any loan that long; refused before its level is sought.
+        {.nom = "sans fin", .saisie = sansFin, .motif = MessageSaisieIncorrecte.data()},
     };
     for (const Cas& c : cas) {
         const EmpruntCalcule calcul = CalculeEmprunt(c.saisie, true, fr);

@@ -87,8 +87,9 @@ FeuilleClasseur FeuillePlan(const PlanFinancement& plan, const ConventionsLocale
             feuille.trace(corps, bord, Trait::Fin);
         feuille.trace(corps, Bord::InterieurHorizontal, Trait::Cheveu);
     }
+    const std::string ligneEntetes = "A" + entetes + ":" + derniere + entetes;
     for (const Bord bord : {Bord::Gauche, Bord::Haut, Bord::Bas, Bord::Droite, Bord::InterieurVertical})
-        feuille.trace("A" + entetes + ":" + derniere + entetes, bord, Trait::Fin);
+        feuille.trace(ligneEntetes, bord, Trait::Fin);
     feuille.repeteLignes("$" + entetes + ":$" + entetes);
     return feuille;
 }

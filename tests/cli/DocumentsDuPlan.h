@@ -14,8 +14,8 @@ struct DocumentsDuPlan {
 };
 
 inline DocumentsDuPlan EcritDocumentsDuPlan(const QTemporaryDir& dossier) {
-    const DocumentsDuPlan documents{dossier.filePath(QStringLiteral("ptz.amx")),
-                                    dossier.filePath(QStringLiteral("banque.amx"))};
+    DocumentsDuPlan documents{dossier.filePath(QStringLiteral("ptz.amx")),
+                              dossier.filePath(QStringLiteral("banque.amx"))};
     if (!Ecrit(documents.ptz, "40000\r\n240\r\n0\r\n0\r\n0\r\n0\r\n31\r\n1\r\n2007\r\n"))
         ADD_FAILURE() << "écriture de ptz.amx";
     if (!Ecrit(documents.banque, "160000\r\n300\r\n0\r\n3,5\r\n0\r\n0\r\n31\r\n1\r\n2007\r\n"))

@@ -79,9 +79,10 @@ TEST(LissageEcheances, Refus) {
     };
     SaisieEmprunt differe = PretLisse("166,67*239;165,87");
     differe.modalites.differe = ModeDiffere::Partiel;
-    differe.modalites.periodesDiffere = "6";
+    // Moves, not assign(const char*): GCC 12 at -O3 warns -Wrestrict there (GCC bug 105329).
+    differe.modalites.periodesDiffere = std::string("6");
     SaisieEmprunt sansFin = PretLisse("1");
-    sansFin.duree = "2000000000";
+    sansFin.duree = std::string("2000000000");
     const Cas cas[] = {
         {.nom = "illisible",
          .saisie = PretLisse("x"),

@@ -4,7 +4,6 @@
 #include "Frequence.h"
 #include "LectureNombres.h"
 #include "LissageEcheances.h"
-#include "ReglesEcheancier.h"
 #include "TauxAnnuelEffectifGlobal.h"
 
 #include <array>

@@ -22,7 +22,7 @@ namespace {
 // What the plan window showed.
 struct Vu {
     QStringList prets;
-    QString lissage, palier, motif, periode240, presseLettres;
+    QString lissage, palier, motif, periode240;
     int periodes = 0;
     qsizetype series = 0;
 };

@@ -22,8 +22,10 @@ QChart* CreeGraphiquePlan(const PlanFinancement* plan, const QLocale& locale) {
         periodes = plan->periodes.size();
         std::vector<double> cumul(periodes, 0.0);
         for (std::size_t i = 0; i < plan->prets.size(); ++i) {
-            auto* dessous = new QLineSeries;
-            auto* dessus = new QLineSeries;
+            // The area does not own its edges: they are its children, freed with it.
+            auto* aire = new QAreaSeries;
+            auto* dessous = new QLineSeries(aire);
+            auto* dessus = new QLineSeries(aire);
             for (std::size_t t = 0; t < periodes; ++t) {
                 const double montant = LitDecimal(plan->periodes[t].montants[i], conventions).value_or(0.0);
                 const auto x = static_cast<double>(t + 1);
@@ -32,7 +34,8 @@ QChart* CreeGraphiquePlan(const PlanFinancement* plan, const QLocale& locale) {
                 dessus->append(x, cumul[t]);
                 plusHaut = std::max(plusHaut, cumul[t]);
             }
-            auto* aire = new QAreaSeries(dessus, dessous);
+            aire->setUpperSeries(dessus);
+            aire->setLowerSeries(dessous);
             aire->setName(DepuisUtf8(plan->prets[i].nom));
             graphique->addSeries(aire);
         }

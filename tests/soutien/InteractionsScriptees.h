@@ -2,6 +2,7 @@
 
 #include "Interactions.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 #include <QStringList>
 #include <deque>
@@ -15,9 +16,17 @@ namespace amortix {
 class InteractionsScriptees : public Interactions {
 public:
     struct Message {
-        IconeMessage icone;
+        IconeMessage icone = IconeMessage::Information;
         QString titre;
         QString texte;
+        friend bool operator==(const Message&, const Message&) = default;
+    };
+    // A file dialog as the user sees it: its title, its filter, the name it proposes.
+    struct Dialogue {
+        QString titre;
+        QString filtre;
+        QString nom;
+        friend bool operator==(const Dialogue&, const Dialogue&) = default;
     };
     struct Lancement {
         QString programme;
@@ -90,16 +99,23 @@ public:
         return lance(documentOuvert);
     }
 
-    // The last file dialog: its title, its filter, the end of the name it proposed.
-    bool demande(const QString& titre, const QString& filtre, const QString& propose = {}) const {
-        return !demandes.empty() && demandes.back().titre == titre && demandes.back().filtre == filtre &&
-               demandes.back().fichierPropose.endsWith(propose);
+    // The last message, its text cut to `longueur` characters so that a test pins the start it means.
+    Message dernier(qsizetype longueur = -1) const {
+        if (messages.empty())
+            return {IconeMessage::Information, QStringLiteral("(aucun message)"), {}};
+        Message m = messages.back();
+        if (longueur >= 0)
+            m.texte.truncate(longueur);
+        return m;
+    }
+    // The last file dialog, with the file name it proposed (its folder left out).
+    Dialogue dialogue() const {
+        if (demandes.empty())
+            return {QStringLiteral("(aucune boîte de fichier)"), {}, {}};
+        const DemandeFichier& d = demandes.back();
+        return {d.titre, d.filtre, QFileInfo(d.fichierPropose).fileName()};
     }
     QString dernierTexte() const { return messages.empty() ? QString() : messages.back().texte; }
-    bool montre(IconeMessage icone, const QString& titre, const QString& debut) const {
-        return !messages.empty() && messages.back().icone == icone && messages.back().titre == titre &&
-               messages.back().texte.startsWith(debut);
-    }
 
 private:
     template <typename T> static T prochain(std::deque<T>& file, T sinon) {
@@ -115,5 +131,15 @@ private:
         return reussi;
     }
 };
+
+// What a failed comparison prints of them.
+inline char* toString(const InteractionsScriptees::Message& m) {
+    static const char* const icones[] = {"Information", "Question", "Avertissement", "Critique"};
+    return qstrdup(qPrintable(QStringLiteral("%1 « %2 » : %3")
+                                  .arg(QLatin1String(icones[static_cast<int>(m.icone)]), m.titre, m.texte)));
+}
+inline char* toString(const InteractionsScriptees::Dialogue& d) {
+    return qstrdup(qPrintable(QStringLiteral("« %1 » %2 : %3").arg(d.titre, d.filtre, d.nom)));
+}
 
 } // namespace amortix

@@ -7,47 +7,33 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
-#include <QComboBox>
-#include <QLabel>
 #include <QTableWidget>
 
 using namespace amortix;
+using Message = InteractionsScriptees::Message;
 
 namespace {
 
-QString Texte(const QWidget& fenetre, const char* nom) {
-    const auto* etiquette = fenetre.findChild<QLabel*>(QLatin1String(nom));
-    return etiquette ? etiquette->text() : QStringLiteral("(absent : %1)").arg(QLatin1String(nom));
+QString Texte(const QWidget& d, const char* nom) {
+    return Controle<QLabel>(d, nom)->text();
 }
 
-QLineEdit* Champ(const QWidget& fenetre, const char* nom) {
-    return fenetre.findChild<QLineEdit*>(QLatin1String(nom));
-}
-
-// Incomes 4 000, continuing payments 300, over 300 months: the rate is the main window's.
-void SaisitFoyer(const frmCapacite& d) {
-    Tape(Champ(d, "txtRevenu1"), QStringLiteral("4000"));
-    Tape(Champ(d, "txtCharges"), QStringLiteral("300"));
-    Tape(Champ(d, "txtDuree"), QStringLiteral("300"));
+// Incomes 4 000 over 300 months; the rate is the main window's.
+void SaisitFoyer(const frmCapacite& d, const char* charges) {
+    Tape(Controle<QLineEdit>(d, "txtRevenu1"), "4000");
+    Tape(Controle<QLineEdit>(d, "txtCharges"), charges);
+    Tape(Controle<QLineEdit>(d, "txtDuree"), "300");
 }
 
 // What the window showed once computed.
-struct Resultat {
+struct Vu {
+    bool active = false;
+    bool utilisable = true;
+    bool fermee = false;
     QString budget, montant, echeance, usure;
-    QStringList parDuree;
+    QStringList durees;
     qsizetype barres = 0;
 };
-
-Resultat Lit(const frmCapacite& d) {
-    Resultat r{
-        Texte(d, "lblBudget"), Texte(d, "lblMontant"), Texte(d, "lblEcheance"), Texte(d, "lblUsure"), {}, 0};
-    const auto* table = d.findChild<QTableWidget*>(QStringLiteral("tblDurees"));
-    for (int ligne = 0; ligne < table->rowCount(); ++ligne)
-        r.parDuree << (table->item(ligne, 0) ? table->item(ligne, 0)->text() : QString());
-    const auto* graphique = d.findChild<QChartView*>(QStringLiteral("grfDurees"));
-    r.barres = qobject_cast<QBarSeries*>(graphique->chart()->series().at(0))->barSets().at(0)->count();
-    return r;
-}
 
 } // namespace
 
@@ -57,65 +43,77 @@ class frmCapaciteTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    // From the menu, by the keyboard: Enter computes, the amount for each duration is listed and drawn,
-    // and "Utiliser ce montant" lists that loan in the main window.
+    // By the keyboard: Enter computes on 35 % of 4 000 less 300, for
+    // each duration listed and drawn; Alt+M hands the loan over.
     void calculeEtRemetLePret() {
         PosteOuvert w;
         const ControlesEmprunt c = w.c();
         c.DTPicker->setDate(QDate(2027, 1, 31));
-        Tape(c.txtTaux, QStringLiteral("3,5"));
-        Resultat vu;
-        bool utilisableAvant = true;
-        bool active = false;
-        RepondAuDialogue<frmCapacite>([&](frmCapacite& d) {
-            active = Active(d);
-            SaisitFoyer(d);
-            utilisableAvant = d.findChild<QPushButton*>(QStringLiteral("cmdUtiliser"))->isEnabled();
-            QTest::keyClick(Champ(d, "txtDuree"), Qt::Key_Return);
-            vu = Lit(d);
+        Tape(c.txtTaux, "3,5");
+        Vu vu;
+        RepondAuDialogue<frmCapacite>([&vu](frmCapacite& d) {
+            vu.active = Active(d);
+            SaisitFoyer(d, "300");
+            auto* utiliser = Controle<QPushButton>(d, "cmdUtiliser");
+            vu.utilisable = utiliser->isEnabled();
+            auto* duree = Controle<QLineEdit>(d, "txtDuree");
+            QTest::keyClick(duree, Qt::Key_Return);
+            vu.budget = Texte(d, "lblBudget");
+            vu.montant = Texte(d, "lblMontant");
+            vu.echeance = Texte(d, "lblEcheance");
+            vu.usure = Texte(d, "lblUsure");
+            const auto* table = Controle<QTableWidget>(d, "tblDurees");
+            for (int i = 0; i < table->rowCount(); ++i)
+                vu.durees << table->model()->index(i, 0).data().toString();
+            auto* graphe = Controle<QChartView>(d, "grfDurees");
+            const auto* serie = static_cast<QBarSeries*>(graphe->chart()->series().at(0));
+            vu.barres = serie->barSets().at(0)->count();
             QTest::keyClick(&d, Qt::Key_M, Qt::AltModifier);
-            QTRY_VERIFY(!d.isVisible());
+            vu.fermee = QTest::qWaitFor([&d] { return !d.isVisible(); });
         });
-        w.f->findChild<QAction*>(QStringLiteral("mnuCapacite"))->trigger();
-        QCOMPARE(active, true);
-        QCOMPARE(utilisableAvant, false);
+        Controle<QAction>(*w.f, "mnuCapacite")->trigger();
+        QCOMPARE(vu.active, true);
+        QCOMPARE(vu.utilisable, false); // nothing to hand over yet
         QCOMPARE(vu.budget, "1100,00");
         QCOMPARE(vu.montant, "219726,96");
         QCOMPARE(vu.echeance, "1100,00");
         QCOMPARE(vu.usure, "5,13 % (immobilier, 20 ans et plus)");
-        QCOMPARE(vu.parDuree, QStringList({"111239,85", "153872,13", "189669,20", "219726,96"}));
+        const QStringList durees = {"111239,85", "153872,13", "189669,20", "219726,96"};
+        QCOMPARE(vu.durees, durees);
         QCOMPARE(vu.barres, 4);
+        QCOMPARE(vu.fermee, true);
         QCOMPARE(c.txtMontant->text(), "219726,96");
         QCOMPARE(c.txtMensualite->text(), "300");
-        QCOMPARE(w.lignes(), 300);
         QCOMPARE(w.rangee(0).section(' ', 2, 2), "1100,00");
     }
 
-    // A household already over the ratio is told so and nothing can be handed over; a TAEG over the
-    // ceilings of the settings is red and says why.
+    // Payments over 35 % of incomes already: said, nothing to hand over.
+    // A TAEG over the settings' ceiling is red and says why.
     void refusEtUsure() {
         PosteOuvert w;
         TableUsure basse = TableUsureFournie();
-        basse.plafonds[static_cast<std::size_t>(CategorieUsure::Immobilier20AnsEtPlus)] = 3.00;
-        QCOMPARE(EnregistreTauxUsure(w.module.fichierReglages(NomFichierTauxUsure), basse), std::nullopt);
-        Tape(w.c().txtTaux, QStringLiteral("3,5"));
+        const auto immo20 = CategorieUsure::Immobilier20AnsEtPlus;
+        basse.plafonds[static_cast<std::size_t>(immo20)] = 3.00;
+        const QString fichier = w.module.fichierReglages(NomFichierTauxUsure);
+        QCOMPARE(EnregistreTauxUsure(fichier, basse), std::nullopt);
+        Tape(w.c().txtTaux, "3,5");
         bool utilisable = true;
         QString couleur, astuce;
         RepondAuDialogue<frmCapacite>([&](frmCapacite& d) {
-            SaisitFoyer(d);
-            Tape(Champ(d, "txtCharges"), QStringLiteral("1500"));
-            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdCalculer")), Qt::LeftButton);
-            utilisable = d.findChild<QPushButton*>(QStringLiteral("cmdUtiliser"))->isEnabled();
-            Tape(Champ(d, "txtCharges"), QStringLiteral("300"));
-            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdCalculer")), Qt::LeftButton);
-            const auto* taeg = d.findChild<QLabel*>(QStringLiteral("lblTAEG"));
+            auto* calculer = Controle<QPushButton>(d, "cmdCalculer");
+            SaisitFoyer(d, "1500");
+            QTest::mouseClick(calculer, Qt::LeftButton);
+            utilisable = Controle<QPushButton>(d, "cmdUtiliser")->isEnabled();
+            Tape(Controle<QLineEdit>(d, "txtCharges"), "300");
+            QTest::mouseClick(calculer, Qt::LeftButton);
+            const auto* taeg = Controle<QLabel>(d, "lblTAEG");
             couleur = taeg->styleSheet();
             astuce = taeg->toolTip();
         });
-        w.f->findChild<QAction*>(QStringLiteral("mnuCapacite"))->trigger();
+        Controle<QAction>(*w.f, "mnuCapacite")->trigger();
         QCOMPARE(w.interactions.messages.size(), 1u);
-        QCOMPARE(w.interactions.messages.back().texte,
-                 "Les charges en cours dépassent déjà 35 % des revenus");
+        const QString refus = "Les charges en cours dépassent déjà 35 % des revenus";
+        QCOMPARE(w.interactions.dernier(), (Message{IconeMessage::Information, "Amortix", refus}));
         QCOMPARE(utilisable, false);
         QCOMPARE(couleur, "color: red");
         QVERIFY2(astuce.contains("au-dessus du taux d'usure 3,00 %"), qPrintable(astuce));

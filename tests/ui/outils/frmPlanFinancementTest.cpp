@@ -1,6 +1,7 @@
 #include "frmPlanFinancement.h"
 
 #include "ControlesEmprunt.h"
+#include "DestinationPdf.h"
 #include "DialogueModal.h"
 #include "DocumentEmprunt.h"
 #include "Poppler.h"
@@ -8,38 +9,37 @@
 #include <QAbstractSeries>
 #include <QChartView>
 #include <QClipboard>
-#include <QComboBox>
 #include <QFileInfo>
-#include <QLabel>
 #include <QListWidget>
-#include <QTreeView>
 
 using namespace amortix;
 using namespace std::chrono;
+using Dialogue = InteractionsScriptees::Dialogue;
 
 namespace {
 
 // What the plan window showed.
 struct Vu {
     QStringList prets;
-    QString lissage, palier, motif, periode240;
+    QString lissage, palier, motif;
     int periodes = 0;
+    QString periode240; // its total
     qsizetype series = 0;
 };
 
 Vu Lit(const frmPlanFinancement& d) {
     Vu vu;
-    const auto* liste = d.findChild<QListWidget*>(QStringLiteral("lstPrets"));
+    const auto* liste = Controle<QListWidget>(d, "lstPrets");
     for (int i = 0; i < liste->count(); ++i)
         vu.prets << liste->item(i)->text();
-    vu.lissage = d.findChild<QComboBox*>(QStringLiteral("cboLissage"))->currentText();
-    vu.palier = d.findChild<QLabel*>(QStringLiteral("lblPalier"))->text();
-    vu.motif = d.findChild<QLabel*>(QStringLiteral("lblMotif"))->text();
-    const QAbstractItemModel* modele = d.findChild<QTreeView*>(QStringLiteral("lvwPeriodes"))->model();
-    vu.periodes = modele->rowCount();
-    if (vu.periodes >= 240)
-        vu.periode240 = modele->index(239, modele->columnCount() - 1).data().toString();
-    vu.series = d.findChild<QChartView*>(QStringLiteral("grfParts"))->chart()->series().size();
+    vu.lissage = Controle<QComboBox>(d, "cboLissage")->currentText();
+    vu.palier = Controle<QLabel>(d, "lblPalier")->text();
+    vu.motif = Controle<QLabel>(d, "lblMotif")->text();
+    const auto* m = Controle<QTreeView>(d, "lvwPeriodes")->model();
+    vu.periodes = m->rowCount();
+    vu.periode240 = m->index(239, m->columnCount() - 1).data().toString();
+    auto* graphe = Controle<QChartView>(d, "grfParts")->chart();
+    vu.series = graphe->series().size();
     return vu;
 }
 
@@ -51,64 +51,66 @@ class frmPlanFinancementTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    // The loan on screen and a 0 % loan added as a document: the longer is smoothed, the level is
-    // paid every period, the rows can be copied and exported to a workbook (its sheets are the CLI
-    // test's, by the same writer); removing one loan leaves a plan that says why it is none.
+    // The loan on screen and a 0 % loan's document: the longer is
+    // smoothed, its level paid every period; the rows copied, exported
+    // and saved; one loan left is no plan, and the window says why.
     void lissageDepuisLaFenetrePrincipale() {
         PosteOuvert w;
         w.calcule("160000", "300", "3,5");
         const QString ptz = w.chemin("ptz.amx");
-        QCOMPARE(
-            EnregistreDocument(ptz, {"40000", "240", "0", "", "", Frequence::Mois, 2007y / January / 31}),
-            std::nullopt);
+        const SaisieEmprunt pretAZero = {"40000", "240", "0", "", "", Frequence::Mois, 2007y / January / 31};
+        QCOMPARE(EnregistreDocument(ptz, pretAZero), std::nullopt);
         w.interactions.listesFichiers.push_back({ptz});
         const QString classeur = w.chemin("plan.xlsx");
-        w.interactions.fichiers.push_back(classeur);
         const QString pdf = w.chemin("plan.pdf");
-        w.interactions.fichiers.push_back(pdf);
         const QString lisse = w.chemin("lisse.amx");
-        w.interactions.fichiers.push_back(lisse);
-        Vu avecLesDeux, apresRetrait;
+        w.interactions.fichiers = {classeur, pdf, lisse};
+        Vu avant, apres;
         QString copie;
+        Dialogue versClasseur, versPdf, versLisse;
         RepondAuDialogue<frmPlanFinancement>([&](frmPlanFinancement& d) {
-            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdAjouter")), Qt::LeftButton);
-            avecLesDeux = Lit(d);
-            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdCopier")), Qt::LeftButton);
-            copie = QApplication::clipboard()->text().section('\n', 0, 1);
-            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdClasseur")), Qt::LeftButton);
-            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdExporterPdf")), Qt::LeftButton);
-            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdEnregistrer")), Qt::LeftButton);
-            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdRetirer")), Qt::LeftButton);
-            apresRetrait = Lit(d);
+            const auto clique = [&](const char* bouton) {
+                auto* b = Controle<QPushButton>(d, bouton);
+                QTest::mouseClick(b, Qt::LeftButton);
+                return w.interactions.dialogue();
+            };
+            clique("cmdAjouter");
+            avant = Lit(d);
+            clique("cmdCopier");
+            copie = QApplication::clipboard()->text();
+            versClasseur = clique("cmdClasseur");
+            versPdf = clique("cmdExporterPdf");
+            versLisse = clique("cmdEnregistrer");
+            clique("cmdRetirer");
+            apres = Lit(d);
         });
-        w.f->findChild<QAction*>(QStringLiteral("mnuPlanFinancement"))->trigger();
-        QCOMPARE(avecLesDeux.prets, QStringList({"Prêt en cours", "ptz.amx"}));
-        QCOMPARE(avecLesDeux.lissage, "Prêt en cours");
-        QCOMPARE(avecLesDeux.palier, "944,87");
-        QCOMPARE(avecLesDeux.periodes, 300);
-        QCOMPARE(avecLesDeux.periode240, "944,87");
-        QCOMPARE(avecLesDeux.series, 2);
-        QCOMPARE(copie, "N°\tDate\tPrêt en cours\tptz.amx\tTotal\n1\t31/01/2007\t778,20\t166,67\t944,87");
-        const auto demande = [&](std::size_t depuisLaFin) {
-            const auto& d = w.interactions.demandes[w.interactions.demandes.size() - depuisLaFin];
-            return d.titre + " : " + QFileInfo(d.fichierPropose).fileName();
-        };
-        QCOMPARE(demande(3), "Exporter vers un classeur : Plan de financement.xlsx");
-        QCOMPARE(demande(2), "Exporter en PDF : Plan de financement.pdf");
-        QCOMPARE(demande(1), "Enregistrer le prêt lissé : Prêt lissé.amx");
-        // The smoothed loan's document carries its smoothing (its rows are the engine's tests').
-        const auto document = LitDocument(lisse, ConventionsFrancaises());
-        const auto* relu = std::get_if<SaisieEmprunt>(&document);
-        QVERIFY(relu);
-        QCOMPARE(relu->modalites.lissage, "166,67*239;165,87");
+        Controle<QAction>(*w.f, "mnuPlanFinancement")->trigger();
+        QCOMPARE(avant.prets, QStringList({"Prêt en cours", "ptz.amx"}));
+        QCOMPARE(avant.lissage, "Prêt en cours");
+        QCOMPARE(avant.palier, "944,87");
+        QCOMPARE(avant.periodes, 300);
+        QCOMPARE(avant.periode240, "944,87");
+        QCOMPARE(avant.series, 2);
+        QCOMPARE(copie.section('\n', 0, 1), "N°\tDate\tPrêt en cours\tptz.amx\tTotal\n"
+                                            "1\t31/01/2007\t778,20\t166,67\t944,87");
+        QCOMPARE(versClasseur, (Dialogue{"Exporter vers un classeur", "Classeur Excel (*.xlsx)",
+                                         "Plan de financement.xlsx"}));
+        QCOMPARE(versPdf, (Dialogue{"Exporter en PDF", FiltrePdf, "Plan de financement.pdf"}));
+        QCOMPARE(versLisse, (Dialogue{"Enregistrer le prêt lissé", FiltreDocuments, "Prêt lissé.amx"}));
         QCOMPARE(w.interactions.messages.size(), 0u);
-        QCOMPARE(QFileInfo(classeur).size() > 0, true);
-        // The pages are the composer's (tests/output/plan); the window hands it the plan shown.
-        QCOMPARE(poppler::Lignes(pdf).value(1), "Échéance totale, hors assurance : 944,87");
-        QCOMPARE(apresRetrait.prets, QStringList({"Prêt en cours"}));
-        QCOMPARE(apresRetrait.palier, "");
-        QCOMPARE(apresRetrait.motif,
-                 "Un plan de financement réunit au moins deux prêts, dont un prêt de lissage.");
+        // Its rows are the engine's tests'; the document keeps them.
+        const auto relu = LitDocument(lisse, ConventionsFrancaises());
+        const auto* saisie = std::get_if<SaisieEmprunt>(&relu);
+        QVERIFY(saisie);
+        QCOMPARE(saisie->modalites.lissage, "166,67*239;165,87");
+        QCOMPARE_GT(QFileInfo(classeur).size(), 0);
+        // The pages are the composer's; the window hands it the plan.
+        const QString palier = "Échéance totale, hors assurance : 944,87";
+        QCOMPARE(poppler::Lignes(pdf).value(1), palier);
+        QCOMPARE(apres.prets, QStringList({"Prêt en cours"}));
+        QCOMPARE(apres.palier, "");
+        QCOMPARE(apres.motif, "Un plan de financement réunit au moins "
+                              "deux prêts, dont un prêt de lissage.");
     }
 };
 

@@ -8,21 +8,25 @@
 #include <QString>
 #include <QStringList>
 
+// Failures show a read workbook's parts as JSON.
+inline void PrintTo(const QJsonObject& objet, std::ostream* flux) {
+    *flux << QJsonDocument(objet).toJson(QJsonDocument::Compact).data();
+}
+
 namespace amortix {
 
-// A workbook read back by openpyxl, a reader independent of the writer, as lit-classeur.py prints
-// it. Debian's openpyxl, hence /usr/bin/python3 rather than a python3 found first on the PATH.
-// Its sheet `feuille`, the first unless told otherwise. An empty object when the workbook cannot be
-// read; the script's own error goes to the test's.
+// Sheet `feuille` of a workbook read back by openpyxl, a reader
+// independent of the writer, as lit-classeur.py prints it; empty when it
+// cannot be read. Debian's openpyxl, hence /usr/bin/python3.
 inline QJsonObject LitClasseur(const QString& chemin, int feuille = 0) {
-    const QString json =
-        Sortie(QStringLiteral("/usr/bin/python3"), {LECTEUR_CLASSEUR, chemin, QString::number(feuille)});
+    const QString n = QString::number(feuille);
+    const QString json = Sortie("/usr/bin/python3", {LECTEUR_CLASSEUR, chemin, n});
     return QJsonDocument::fromJson(json.toUtf8()).object();
 }
 
-// One cell in a line as lit-classeur.py describes it, for example `10000 | #,##0.00 | Arial 10 gras`.
+// A cell in one line, for example `10000 | #,##0.00 | Arial 10 gras`.
 inline QString DecritCellule(const QJsonObject& cellule) {
-    return cellule[QLatin1String("description")].toString();
+    return cellule["description"].toString();
 }
 
 } // namespace amortix

@@ -3,76 +3,100 @@
 #include "ErreursSysteme.h"
 #include "Fichiers.h"
 
+#include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using namespace amortix;
 
-// Whatever stands at the path, reading ends at once (a device is never read without end; a pipe,
-// the window's settings) and says why in French.
-TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
-    QTemporaryDir d;
-    ASSERT_TRUE(QFile::link("/dev/zero", d.filePath("zero")));
-    ASSERT_TRUE(QDir(d.path()).mkdir("dossier"));
-    ASSERT_TRUE(Ecrit(d.filePath("gros"), QByteArray(1025, 'a')));
-    ASSERT_TRUE(Ecrit(d.filePath("juste"), QByteArray(1024, 'a')));
-    ASSERT_TRUE(Ecrit(d.filePath("vide"), QByteArray()));
-    // The end of the description for each; none when the file is read.
-    using Cas = std::pair<const char*, const char*>;
-    for (const auto& [nom, cause] :
-         {Cas{"zero", "c'est un périphérique, pas un fichier ordinaire."},
-          Cas{"dossier", "c'est un dossier, pas un fichier."},
-          Cas{"gros", "bien plus qu'un tel fichier ne compte."},
-          Cas{"absent", "fichier ou dossier introuvable."}, Cas{"juste", nullptr}, Cas{"vide", nullptr}}) {
-        SCOPED_TRACE(nom);
-        const FichierLu lu = LitFichierUtilisateur(d.filePath(nom), 1024);
-        EXPECT_EQ(lu.present, !cause || std::string_view(cause) != "fichier ou dossier introuvable.");
-        if (!cause) {
-            EXPECT_TRUE(lu.lu());
-            EXPECT_EQ(lu.octets, Contenu(d.filePath(nom)));
-            continue;
-        }
-        ASSERT_TRUE(lu.erreur.has_value());
-        EXPECT_EQ(lu.octets, QByteArray());
-        const QString debut = QStringLiteral("Le fichier « %1 » n'a pas pu être lu : ").arg(d.filePath(nom));
-        const QString fin = QString::fromUtf8(cause);
-        EXPECT_EQ(lu.erreur->description.left(debut.size()), debut);
-        EXPECT_EQ(lu.erreur->description.right(fin.size()), fin);
-    }
+namespace {
+
+// A read as it ended: whether a file was there, its bytes, and why it
+// could not be read after "Le fichier « … » n'a pas pu être lu : ".
+struct Lecture {
+    bool present;
+    QByteArray octets;
+    QString raison;
+    bool operator==(const Lecture&) const = default;
+};
+
+void PrintTo(const Lecture& l, std::ostream* flux) {
+    *flux << (l.present ? "présent, " : "absent, ") << l.octets.size() << " octets, « "
+          << qPrintable(l.raison) << " »";
 }
 
-// A target that is not a regular file is never replaced: renaming over it would turn a pipe into a plain file
-// (a device as the command line's output, likewise). A writer giving up leaves the old file whole. No
-// temporary file is left beside either. The window's save and the command line's outputs meet a full disk.
+Lecture Lit(const QString& chemin) {
+    const FichierLu lu = LitFichierUtilisateur(chemin, 1024);
+    const QString debut = "Le fichier « " + chemin + " » n'a pas pu être lu : ";
+    QString raison = lu.erreur ? lu.erreur->description : "";
+    if (raison.startsWith(debut))
+        raison.remove(0, debut.size());
+    return {lu.present, lu.octets, raison};
+}
+
+QString Ligne(const std::optional<Erreur>& erreur) {
+    return erreur ? erreur->ligne() : "aucune erreur";
+}
+
+} // namespace
+
+// Whatever stands at the path, reading ends at once (a device is never
+// read without end; a pipe, the window's settings) and says why.
+TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
+    QTemporaryDir d;
+    const auto chemin = [&d](const char* nom) { return d.filePath(nom); };
+    const QByteArray kio(1024, 'a');
+    ASSERT_TRUE(QFile::link("/dev/zero", chemin("zero")));
+    ASSERT_TRUE(QDir(d.path()).mkdir("dossier"));
+    ASSERT_TRUE(Ecrit(chemin("gros"), kio + 'a'));
+    ASSERT_TRUE(Ecrit(chemin("juste"), kio));
+    ASSERT_TRUE(Ecrit(chemin("vide"), ""));
+    const QString taille = QLocale().formattedDataSize(1024);
+    EXPECT_EQ(Lit(chemin("zero")), (Lecture{true, "", "c'est un périphérique, pas un fichier ordinaire."}));
+    EXPECT_EQ(Lit(chemin("dossier")), (Lecture{true, "", "c'est un dossier, pas un fichier."}));
+    EXPECT_EQ(Lit(chemin("gros")),
+              (Lecture{true, "", "il dépasse " + taille + ", bien plus qu'un tel fichier ne compte."}));
+    EXPECT_EQ(Lit(chemin("absent")), (Lecture{false, "", "fichier ou dossier introuvable."}));
+    EXPECT_EQ(Lit(chemin("juste")), (Lecture{true, kio, ""}));
+    EXPECT_EQ(Lit(chemin("vide")), (Lecture{true, "", ""}));
+}
+
+// A target that is not a regular file is never replaced: renaming over
+// it would make a pipe a plain file (likewise a device as the command
+// line's output). A writer giving up leaves the old file whole. No
+// temporary file is left beside either.
 TEST(FichierUtilisateur, EcritureRefuseeOuAbandonnee) {
     QTemporaryDir d;
-    const QString chemin = d.filePath("pret.amx");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(d.filePath("tube")).constData(), 0600), 0);
-    ASSERT_TRUE(Ecrit(chemin, "ancien"));
-    for (const QString& cible : {d.filePath("tube"), d.path()}) {
-        const auto erreur = EcritFichierUtilisateur(cible, QByteArray("contenu"));
-        ASSERT_TRUE(erreur.has_value()) << cible.toStdString();
-        EXPECT_EQ(erreur->numero, ErreurOuverture);
-        EXPECT_EQ(erreur->description.right(26), QStringLiteral(" ; il est laissé tel quel."));
-    }
+    const QString pret = d.filePath("pret.amx"), tube = d.filePath("tube");
+    ASSERT_EQ(::mkfifo(qPrintable(tube), 0600), 0);
+    ASSERT_TRUE(Ecrit(pret, "ancien"));
+    const auto refus = [](const QString& chemin, const char* nature) {
+        return Erreur{ErreurOuverture, "Le fichier « " + chemin + " » n'a pas pu être écrit : " + nature +
+                                           " ; il est laissé tel quel."}
+            .ligne();
+    };
+    EXPECT_EQ(Ligne(EcritFichierUtilisateur(tube, "contenu")),
+              refus(tube, "c'est un tube nommé, pas un fichier ordinaire"));
+    EXPECT_EQ(Ligne(EcritFichierUtilisateur(d.path(), "contenu")),
+              refus(d.path(), "c'est un dossier, pas un fichier"));
     struct stat etat {};
-    ASSERT_EQ(::stat(QFile::encodeName(d.filePath("tube")).constData(), &etat), 0);
+    ASSERT_EQ(::stat(qPrintable(tube), &etat), 0);
     EXPECT_TRUE(S_ISFIFO(etat.st_mode));
-    const auto abandon = EcritFichierUtilisateur(chemin, [](QIODevice& destination) -> std::optional<Erreur> {
+    const auto abandon = [](QIODevice& destination) -> std::optional<Erreur> {
         destination.write("nouveau, à moitié");
-        return Erreur{42, QStringLiteral("abandon")};
-    });
-    ASSERT_TRUE(abandon.has_value());
-    EXPECT_EQ(abandon->numero, 42);
-    EXPECT_EQ(Contenu(chemin), "ancien");
-    EXPECT_EQ(QDir(d.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-              (QStringList{"pret.amx", "tube"}));
+        return Erreur{42, "abandon"};
+    };
+    EXPECT_EQ(Ligne(EcritFichierUtilisateur(pret, abandon)), "Erreur 42 : abandon");
+    EXPECT_EQ(Contenu(pret), "ancien");
+    const auto tous = QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot;
+    EXPECT_EQ(QDir(d.path()).entryList(tous), (QStringList{"pret.amx", "tube"}));
 }
 
 TEST(ErreursSysteme, EnFrancais) {
-    EXPECT_EQ(DescriptionErreurSysteme(ENOSPC), QStringLiteral("plus d'espace disponible sur le disque"));
-    EXPECT_EQ(EnFrancais(QStringLiteral("Permission denied")), QStringLiteral("permission refusée"));
-    EXPECT_EQ(EnFrancais(QString::fromLocal8Bit(std::strerror(EROFS))), "le disque est en lecture seule");
-    EXPECT_EQ(EnFrancais(QStringLiteral("déjà en français")), QStringLiteral("déjà en français"));
+    EXPECT_EQ(DescriptionErreurSysteme(ENOSPC), "plus d'espace disponible sur le disque");
+    EXPECT_EQ(EnFrancais("Permission denied"), "permission refusée");
+    const QString erofs = QString::fromLocal8Bit(std::strerror(EROFS));
+    EXPECT_EQ(EnFrancais(erofs), "le disque est en lecture seule");
+    EXPECT_EQ(EnFrancais("déjà en français"), "déjà en français");
 }

@@ -14,127 +14,155 @@ using namespace amortix;
 
 namespace {
 
+const TypeDocument amx = TypeDocumentAmortix();
+const QString mime = "application/x-amortix";
+const QString entree = "applications/amortix.desktop";
+
 struct Bureau {
     QTemporaryDir racine;
-    EmplacementsBureau emplacements{racine.filePath("share"), racine.filePath("config")};
+    EmplacementsBureau lieux{racine.filePath("share"), racine.filePath("config")};
     QStringList lances;
-
-    RapportAssociation enregistre(const QString& programme) {
-        return EnregistreTypeFichier(TypeDocumentAmortix(), programme, "<svg/>", emplacements,
-                                     [this](const QString& outil, const QStringList&) { lances << outil; });
+    LanceurOutil lanceur = [this](const QString& outil, auto&) { lances << outil; };
+    // The entries that changed.
+    QStringList enregistre(const QString& programme) {
+        return EnregistreTypeFichier(amx, programme, "<svg/>", lieux, lanceur).fichiersChanges;
     }
-    QString donnees(const char* chemin) const { return QDir(emplacements.donnees).filePath(chemin); }
-    QString texte(const char* chemin) const { return QString::fromUtf8(Contenu(donnees(chemin))); }
-    QString mimeapps() const { return QDir(emplacements.configuration).filePath("mimeapps.list"); }
+    QString donnees(const QString& chemin) const { return QDir(lieux.donnees).filePath(chemin); }
+    QString texte(const QString& chemin) const { return QString::fromUtf8(Contenu(donnees(chemin))); }
+    QString mimeapps() const { return QDir(lieux.configuration).filePath("mimeapps.list"); }
 };
 
 } // namespace
 
-TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSeulementSiChange) {
+TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSiChange) {
     Bureau b;
-    EXPECT_EQ(b.enregistre(QStringLiteral("/opt/amortix/amortix")).fichiersChanges.size(), 4);
+    EXPECT_EQ(b.enregistre("/opt/amortix/amortix").size(), 4);
     EXPECT_EQ(b.lances, (QStringList{"update-mime-database", "update-desktop-database"}));
-    for (const char* ligne : {"<mime-type type=\"application/x-amortix\">", "<glob pattern=\"*.amx\"/>",
-                              "<comment>Document Amortix</comment>", "<icon name=\"amortix\"/>"})
-        EXPECT_TRUE(b.texte("mime/packages/amortix.xml").contains(QLatin1String(ligne))) << ligne;
-    for (const char* ligne :
-         {"\nExec=\"/opt/amortix/amortix\" %f\n", "\nMimeType=application/x-amortix;\n", "\nIcon=amortix\n",
-          "\nKeywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;\n"})
-        EXPECT_TRUE(b.texte("applications/amortix.desktop").contains(QString::fromUtf8(ligne))) << ligne;
-    EXPECT_EQ(std::tuple(b.texte("icons/hicolor/scalable/apps/amortix.svg"), Contenu(b.mimeapps())),
-              std::tuple("<svg/>", "[Default Applications]\napplication/x-amortix=amortix.desktop\n"));
+    const QString paquet = b.texte("mime/packages/amortix.xml");
+    for (const char* balise : {
+             "<mime-type type=\"application/x-amortix\">",
+             "<glob pattern=\"*.amx\"/>",
+             "<comment>Document Amortix</comment>",
+             "<icon name=\"amortix\"/>",
+         })
+        EXPECT_TRUE(paquet.contains(balise)) << balise;
+    const QStringList lignes = b.texte(entree).split('\n');
+    for (const char* ligne : {
+             "Exec=\"/opt/amortix/amortix\" %f",
+             "MimeType=application/x-amortix;",
+             "Icon=amortix",
+             "Keywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;",
+         })
+        EXPECT_TRUE(lignes.contains(ligne)) << ligne;
+    const QString svg = "icons/hicolor/scalable/apps/amortix.svg";
+    EXPECT_EQ(b.texte(svg), "<svg/>");
+    EXPECT_EQ(Contenu(b.mimeapps()), "[Default Applications]\n"
+                                     "application/x-amortix=amortix.desktop\n");
 
-    // Nothing changed: every entry is written again, no database is refreshed.
+    // Nothing changed: every entry is written again, no database is
+    // refreshed. Started from elsewhere: the command follows.
     b.lances.clear();
-    EXPECT_EQ(b.enregistre("/opt/amortix/amortix").fichiersChanges, QStringList());
+    EXPECT_EQ(b.enregistre("/opt/amortix/amortix"), QStringList());
     EXPECT_EQ(b.lances, QStringList());
-    // Started from elsewhere: the command follows the program.
-    EXPECT_EQ(b.enregistre(QStringLiteral("/home/a/Mes programmes/amortix")).fichiersChanges,
-              QStringList{b.donnees("applications/amortix.desktop")});
+    const QString ailleurs = "/home/a/Mes programmes/amortix";
+    EXPECT_EQ(b.enregistre(ailleurs), QStringList{b.donnees(entree)});
     EXPECT_EQ(b.lances, QStringList{"update-desktop-database"});
-    EXPECT_TRUE(b.texte("applications/amortix.desktop")
-                    .contains(QStringLiteral("Exec=\"/home/a/Mes programmes/amortix\" %f")));
+    const QString exec = "Exec=\"" + ailleurs + "\" %f";
+    EXPECT_TRUE(b.texte(entree).split('\n').contains(exec));
 }
 
-// Our line replaces an older one or joins the section, which is made when missing; the other lines
-// stay byte for byte, whatever their encoding or line ends.
+// Our line replaces an older one or joins the section, made when
+// missing; the other lines stay byte for byte, whatever their encoding
+// or line ends.
 TEST(AssociationFichiers, LesAutresLignesDeMimeappsRestent) {
-    const QByteArray avant =
-        "[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\ntext/"
-        "html=firefox.desktop\napplication/x-amortix=ancien.desktop\n\n[Removed "
-        "Associations]\nimage/png=x.desktop\n";
+    const QByteArray section = "[Default Applications]\n";
+    const QByteArray notre = "application/x-amortix=amortix.desktop\n";
+    const QByteArray avant = "[Added Associations]\n"
+                             "text/plain=gedit.desktop;\n\n" +
+                             section +
+                             "text/html=firefox.desktop\n"
+                             "application/x-amortix=ancien.desktop\n\n"
+                             "[Removed Associations]\n"
+                             "image/png=x.desktop\n";
+    const QByteArray firefox = "text/html=firefox.desktop\n";
+    const QByteArray ajout = "[Added Associations]\na/b=c.desktop;";
+    const QByteArray crlf = "# caf\xe9\r\n[Default Applications]\r\n";
     const std::pair<QByteArray, QByteArray> cas[] = {
-        {avant, QByteArray(avant).replace("ancien.desktop", "amortix.desktop")},
-        {"[Default Applications]\ntext/html=firefox.desktop\n",
-         "[Default Applications]\napplication/x-amortix=amortix.desktop\ntext/html=firefox.desktop\n"},
-        {"[Added Associations]\na/b=c.desktop;", "[Added Associations]\na/b=c.desktop;\n\n[Default "
-                                                 "Applications]\napplication/x-amortix=amortix.desktop\n"},
-        {"", "[Default Applications]\napplication/x-amortix=amortix.desktop\n"},
-        {"# caf\xe9\r\n[Default Applications]\r\nx/y=\xff.desktop\r\n",
-         "# caf\xe9\r\n[Default "
-         "Applications]\r\napplication/x-amortix=amortix.desktop\nx/y=\xff.desktop\r\n"}};
+        {avant, QByteArray(avant).replace("ancien", "amortix")},
+        {section + firefox, section + notre + firefox},
+        {ajout, ajout + "\n\n" + section + notre},
+        {"", section + notre},
+        {crlf + "x/y=\xff.desktop\r\n", crlf + notre + "x/y=\xff.desktop\r\n"},
+    };
     for (const auto& [depart, attendu] : cas)
-        EXPECT_EQ(AvecApplicationParDefaut(depart, "application/x-amortix", "amortix.desktop"), attendu)
+        EXPECT_EQ(AvecApplicationParDefaut(depart, mime.toUtf8(), "amortix.desktop"), attendu)
             << depart.data();
 
     Bureau b;
-    ASSERT_TRUE(QDir().mkpath(b.emplacements.configuration));
+    ASSERT_TRUE(QDir().mkpath(b.lieux.configuration));
     ASSERT_TRUE(Ecrit(b.mimeapps(), avant));
-    b.enregistre(QStringLiteral("/usr/bin/amortix"));
+    b.enregistre("/usr/bin/amortix");
     EXPECT_EQ(Contenu(b.mimeapps()), cas[0].second);
 }
 
 TEST(AssociationFichiers, CheminsAEchapperOuImpossibles) {
-    // Quoting escapes, then every backslash doubled; %% through env, as GLib looks for the program
-    // before expanding it; a line break by its string escape.
+    // Quoting escapes, then every backslash doubled; %% through env, as
+    // GLib looks for the program before expanding it; a line break by
+    // its string escape.
     EXPECT_EQ(CommandeOuverture("/a$b\"c`d/100%/x\\y"), "env \"/a\\\\$b\\\\\"c\\\\`d/100%%/x\\\\\\\\y\" %f");
-    EXPECT_EQ(CommandeOuverture(QStringLiteral("/a\nb/amortix")), QStringLiteral("\"/a\\nb/amortix\" %f"));
-    // What an entry cannot hold: no association at all rather than a wrong one.
-    EXPECT_FALSE(CommandeOuverture(QStringLiteral("/a") + QChar::ReplacementCharacter));
+    EXPECT_EQ(CommandeOuverture("/a\nb/amortix"), "\"/a\\nb/amortix\" %f");
+    // What an entry cannot hold: no association rather than a wrong one.
+    const QChar faux = QChar::ReplacementCharacter;
+    EXPECT_EQ(CommandeOuverture(QString("/a") + faux), std::nullopt);
     Bureau b;
-    EXPECT_TRUE(b.enregistre(QStringLiteral("/a\x01b/amortix")).fichiersChanges.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(b.donnees("applications/amortix.desktop")));
+    EXPECT_EQ(b.enregistre("/a\x01b/amortix"), QStringList());
+    EXPECT_FALSE(QFileInfo::exists(b.donnees(entree)));
 
-    // No data folder, or one that cannot be created: nothing reported, nothing thrown.
-    b.emplacements.donnees.clear();
-    EXPECT_TRUE(b.enregistre(QStringLiteral("/usr/bin/amortix")).fichiersChanges.isEmpty());
-    ASSERT_TRUE(Ecrit(b.racine.filePath("fichier"), ""));
-    b.emplacements = {b.racine.filePath("fichier/share"), b.racine.filePath("fichier/config")};
-    EXPECT_TRUE(b.enregistre(QStringLiteral("/usr/bin/amortix")).fichiersChanges.isEmpty());
+    // No data folder, or one that cannot be made: nothing reported,
+    // nothing thrown.
+    b.lieux.donnees.clear();
+    EXPECT_EQ(b.enregistre("/usr/bin/amortix"), QStringList());
+    ASSERT_TRUE(Ecrit(b.racine.filePath("f"), ""));
+    b.lieux = {b.racine.filePath("f/share"), b.racine.filePath("f/config")};
+    EXPECT_EQ(b.enregistre("/usr/bin/amortix"), QStringList());
 }
 
-// A full home folder at start: the user's other defaults are kept and no entry is left empty or cut.
+// A full home folder at start: the user's other defaults are kept and no
+// entry is left empty or cut.
 TEST(AssociationFichiers, DisquePleinAuDemarrage) {
     DisquePlein disque;
     if (!disque.pret())
         GTEST_SKIP() << disque.raison();
-    const QByteArray mimeapps = "[Default Applications]\ntext/html=firefox.desktop\n";
-    ASSERT_TRUE(disque.place(QStringLiteral("mimeapps.list"), mimeapps));
+    const QByteArray mimeapps = "[Default Applications]\n"
+                                "text/html=firefox.desktop\n";
+    ASSERT_TRUE(disque.place("mimeapps.list", mimeapps));
     disque.remplit();
-    EXPECT_TRUE(EnregistreTypeFichier(TypeDocumentAmortix(), QStringLiteral("/usr/bin/amortix"), "<svg/>",
-                                      {disque.chemin(QStringLiteral("share")), disque.chemin(QString())},
-                                      [](const QString&, const QStringList&) {})
-                    .fichiersChanges.isEmpty());
-    EXPECT_EQ(Contenu(disque.chemin(QStringLiteral("mimeapps.list"))), mimeapps);
-    EXPECT_EQ(disque.fichiers(), QStringList{QStringLiteral("mimeapps.list")});
-    EXPECT_FALSE(QFileInfo::exists(disque.chemin(QStringLiteral("share/applications/amortix.desktop"))));
+    const EmplacementsBureau lieux{disque.chemin("share"), disque.chemin("")};
+    const auto rien = [](const QString&, const QStringList&) {};
+    const auto rapport = EnregistreTypeFichier(amx, "/usr/bin/amortix", "<svg/>", lieux, rien);
+    EXPECT_EQ(rapport.fichiersChanges, QStringList());
+    EXPECT_EQ(Contenu(disque.chemin("mimeapps.list")), mimeapps);
+    EXPECT_EQ(disque.fichiers(), QStringList{"mimeapps.list"});
+    EXPECT_FALSE(QFileInfo::exists(disque.chemin("share/" + entree)));
 }
 
-// With the desktop's own tools, run with our XDG folders, the type is known for a file of ours.
+// With the desktop's own tools and our XDG folders, the type is known.
 TEST(AssociationFichiers, LeBureauReconnaitLeType) {
-    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
-    if (xdgMime.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty())
+    const auto outil = [](const QString& nom) { return QStandardPaths::findExecutable(nom); };
+    const QString xdgMime = outil("xdg-mime");
+    if (xdgMime.isEmpty() || outil("update-mime-database").isEmpty())
         GTEST_SKIP() << "xdg-utils or shared-mime-info absent";
     Bureau b;
-    EnregistreTypeFichier(TypeDocumentAmortix(), QStringLiteral("/usr/bin/amortix"), "<svg/>", b.emplacements,
-                          [](const QString& programme, const QStringList& arguments) {
-                              QProcess::execute(QStandardPaths::findExecutable(programme), arguments);
-                          });
-    const QString document = b.racine.filePath(QStringLiteral("pret.amx"));
-    ASSERT_TRUE(Ecrit(document, "150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n500,00\r\n5\r\n3\r\n2004\r\n"));
-    const QString type = Sortie(
-        QStringLiteral("env"),
-        {"XDG_DATA_HOME=" + b.emplacements.donnees, "XDG_DATA_DIRS=" + b.emplacements.donnees + ":/usr/share",
-         "XDG_CONFIG_HOME=" + b.emplacements.configuration, xdgMime, "query", "filetype", document});
-    EXPECT_EQ(type.trimmed().toStdString(), "application/x-amortix");
+    b.lanceur = [&](const QString& programme, const QStringList& a) {
+        QProcess::execute(outil(programme), a);
+    };
+    b.enregistre("/usr/bin/amortix");
+    const QString pret = b.racine.filePath("pret.amx");
+    ASSERT_TRUE(Ecrit(pret, "150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n"
+                            "500,00\r\n5\r\n3\r\n2004\r\n"));
+    const QString& d = b.lieux.donnees;
+    const QString type =
+        Sortie("env", {"XDG_DATA_HOME=" + d, "XDG_DATA_DIRS=" + d + ":/usr/share",
+                       "XDG_CONFIG_HOME=" + b.lieux.configuration, xdgMime, "query", "filetype", pret});
+    EXPECT_EQ(type.trimmed(), mime);
 }

@@ -3,71 +3,64 @@
 #include <gtest/gtest.h>
 
 using namespace amortix;
-using namespace std::chrono;
 
 namespace {
 
-const ConventionsLocales fr = ConventionsFrancaises();
-
 // The nine lines every loan document begins with.
-const QByteArray NeufLignes = "100000,00\r\n240\r\n0\r\n3,00\r\n30,00\r\n0,00\r\n31\r\n1\r\n2027\r\n";
+const QByteArray neuf = "100000,00\r\n240\r\n0\r\n3,00\r\n30,00\r\n"
+                        "0,00\r\n31\r\n1\r\n2027\r\n";
 
-SaisieEmprunt Pret(ModalitesEmprunt modalites) {
-    return {.montant = "100000,00",
-            .duree = "240",
-            .taux = "3,00",
-            .assurance = "30,00",
-            .fraisDossier = "0,00",
-            .frequence = Frequence::Mois,
-            .premiereEcheance = 2027y / January / 31,
-            .modalites = std::move(modalites)};
+SaisieEmprunt Lue(const QByteArray& octets) {
+    const auto lecture = AnalyseDocument(octets, ConventionsFrancaises());
+    return std::get<SaisieEmprunt>(lecture);
 }
 
-ModalitesEmprunt Lues(const QByteArray& octets) {
-    return std::get<SaisieEmprunt>(AnalyseDocument(octets, fr)).modalites;
+ModalitesEmprunt Modalites(const QByteArray& octets) {
+    return Lue(octets).modalites;
+}
+
+// The nine lines' loan with `m`, as written.
+QByteArray Octets(const ModalitesEmprunt& m) {
+    SaisieEmprunt saisie = Lue(neuf);
+    saisie.modalites = m;
+    return OctetsDocument(saisie);
 }
 
 } // namespace
 
-// A loan as typed today is its nine lines; an insurance rate, a deferral and a plan's smoothing
-// follow them, one line each.
+// A loan as typed today is its nine lines; an insurance rate, a
+// deferral and a plan's smoothing follow them, one line each.
 TEST(DocumentModalites, LesLignesApresLaNeuvieme) {
-    EXPECT_EQ(OctetsDocument(Pret({})), NeufLignes);
-    const ModalitesEmprunt restantEtTotal{.assurance = ModeAssurance::TauxCapitalRestant,
-                                          .tauxAssurance = "0,36",
-                                          .differe = ModeDiffere::Total,
-                                          .periodesDiffere = "12",
-                                          .lissage = {}};
-    EXPECT_EQ(OctetsDocument(Pret(restantEtTotal)),
-              NeufLignes + "assurance-capital-restant=0,36\r\ndiffere-total=12\r\n");
-    const ModalitesEmprunt initialEtPartiel{.assurance = ModeAssurance::TauxCapitalInitial,
-                                            .tauxAssurance = "0,36",
-                                            .differe = ModeDiffere::Partiel,
-                                            .periodesDiffere = "6",
-                                            .lissage = {}};
-    EXPECT_EQ(OctetsDocument(Pret(initialEtPartiel)),
-              NeufLignes + "assurance-capital-initial=0,36\r\ndiffere-partiel=6\r\n");
-    ModalitesEmprunt lisse;
+    EXPECT_EQ(Octets({}), neuf);
+    ModalitesEmprunt restant, initial, lisse;
+    restant.assurance = ModeAssurance::TauxCapitalRestant;
+    initial.assurance = ModeAssurance::TauxCapitalInitial;
+    restant.tauxAssurance = initial.tauxAssurance = "0,36";
+    restant.differe = ModeDiffere::Total;
+    restant.periodesDiffere = "12";
+    initial.differe = ModeDiffere::Partiel;
+    initial.periodesDiffere = "6";
     lisse.lissage = "166,67*239;165,87";
-    EXPECT_EQ(OctetsDocument(Pret(lisse)), NeufLignes + "lissage=166,67*239;165,87\r\n");
-    EXPECT_EQ(Lues(OctetsDocument(Pret(lisse))), lisse);
-    EXPECT_EQ(Lues(OctetsDocument(Pret(restantEtTotal))), restantEtTotal);
-    EXPECT_EQ(Lues(OctetsDocument(Pret(initialEtPartiel))), initialEtPartiel);
+    const std::pair<ModalitesEmprunt, const char*> cas[] = {
+        {restant, "assurance-capital-restant=0,36\r\ndiffere-total=12\r\n"},
+        {initial, "assurance-capital-initial=0,36\r\ndiffere-partiel=6\r\n"},
+        {lisse, "lissage=166,67*239;165,87\r\n"},
+    };
+    for (const auto& [modalites, lignes] : cas) {
+        EXPECT_EQ(Octets(modalites), neuf + lignes);
+        EXPECT_EQ(Modalites(neuf + lignes), modalites) << lignes;
+    }
 }
 
-// Lines after the ninth that are not all ours belong to someone else: the loan is its first nine lines.
+// Lines after the ninth that are not all ours belong to someone else:
+// the loan is its first nine lines.
 TEST(DocumentModalites, DesLignesEtrangeresLaissentLesNeufPremieres) {
-    struct Cas {
-        const char* nom;
-        QByteArray suite;
-    };
-    const Cas cas[] = {
-        {.nom = "une ligne inconnue", .suite = "x\r\ny\r\n"},
-        {.nom = "une clé inconnue parmi les nôtres", .suite = "differe-total=12\r\ncouleur=bleu\r\n"},
-        {.nom = "deux assurances", .suite = "assurance-capital-initial=1\r\nassurance-capital-restant=1\r\n"},
-        {.nom = "une valeur vide", .suite = "differe-partiel=\r\n"},
-        {.nom = "une ligne vide au milieu", .suite = "\r\ndiffere-total=12\r\n"},
-    };
-    for (const Cas& c : cas)
-        EXPECT_EQ(Lues(NeufLignes + c.suite), ModalitesEmprunt{}) << c.nom;
+    for (const char* suite : {
+             "x\r\ny\r\n",
+             "differe-total=12\r\ncouleur=bleu\r\n", // an unknown key
+             "assurance-capital-initial=1\r\nassurance-capital-restant=1\r\n",
+             "differe-partiel=\r\n",     // an empty value
+             "\r\ndiffere-total=12\r\n", // an empty line between
+         })
+        EXPECT_EQ(Modalites(neuf + suite), ModalitesEmprunt{}) << suite;
 }

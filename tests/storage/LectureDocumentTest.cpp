@@ -7,19 +7,22 @@
 
 using namespace amortix;
 
-// A document read from a file answers as every reader does: the error's number and its reason.
+// A document read from a file answers as every reader does: the error's
+// number and its reason.
 TEST(LectureDocument, ErreurNumeroteeEtRaison) {
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(QStringLiteral("pret.amx"));
-    ASSERT_TRUE(Ecrit(chemin, "100000\r\n180\r\n"));
-    const auto tronque = LitDocument(chemin, ConventionsFrancaises());
-    ASSERT_TRUE(std::holds_alternative<Erreur>(tronque));
-    EXPECT_EQ(std::get<Erreur>(tronque).numero, ErreurLecture);
-    EXPECT_EQ(std::get<Erreur>(tronque).description,
-              std::get<QString>(AnalyseDocument("100000\r\n180\r\n", ConventionsFrancaises())));
-
-    const auto dossierLu = LitDocument(dossier.path(), ConventionsFrancaises());
-    ASSERT_TRUE(std::holds_alternative<Erreur>(dossierLu));
-    EXPECT_EQ(std::get<Erreur>(dossierLu),
-              *LitFichierUtilisateur(dossier.path(), TailleMaximaleFichierAmortix).erreur);
+    const ConventionsLocales fr = ConventionsFrancaises();
+    QTemporaryDir d;
+    const QByteArray court = "100000\r\n180\r\n";
+    ASSERT_TRUE(Ecrit(d.filePath("pret.amx"), court));
+    // The error as one line; "lu" when there is none.
+    const auto erreur = [&](const QString& chemin) {
+        const auto lu = LitDocument(chemin, fr);
+        const Erreur* e = std::get_if<Erreur>(&lu);
+        return e ? e->ligne() : "lu";
+    };
+    const QString raison = std::get<QString>(AnalyseDocument(court, fr));
+    const Erreur lecture{ErreurLecture, raison};
+    EXPECT_EQ(erreur(d.filePath("pret.amx")), lecture.ligne());
+    const auto dossier = LitFichierUtilisateur(d.path(), TailleMaximaleFichierAmortix);
+    EXPECT_EQ(erreur(d.path()), dossier.erreur->ligne());
 }

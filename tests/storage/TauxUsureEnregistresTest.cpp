@@ -12,16 +12,11 @@ using namespace std::chrono;
 TEST(TauxUsureEnregistres, TableFournie) {
     const TableUsure table = TableUsureFournie();
     EXPECT_EQ(table.debut, 2026y / January / 1);
-    const std::pair<CategorieUsure, double> plafonds[] = {{CategorieUsure::ImmobilierMoinsDe10Ans, 4.12},
-                                                          {CategorieUsure::Immobilier10A20Ans, 4.59},
-                                                          {CategorieUsure::Immobilier20AnsEtPlus, 5.13},
-                                                          {CategorieUsure::ImmobilierTauxVariable, 4.99},
-                                                          {CategorieUsure::PretRelais, 6.15},
-                                                          {CategorieUsure::ConsommationJusqua3000, 23.56},
-                                                          {CategorieUsure::Consommation3000A6000, 15.87},
-                                                          {CategorieUsure::ConsommationPlusDe6000, 8.67}};
-    for (const auto& [categorie, plafond] : plafonds)
-        EXPECT_EQ(table.plafond(categorie), plafond) << CleCategorie(categorie);
+    // Housing under 10 years, 10 to 20, 20 and more, variable rate,
+    // bridging; consumer credit to 3 000, 3 000 to 6 000, over 6 000.
+    const std::array<double, NombreCategoriesUsure> plafonds{4.12, 4.59,  5.13,  4.99,
+                                                             6.15, 23.56, 15.87, 8.67};
+    EXPECT_EQ(table.plafonds, plafonds);
 }
 
 TEST(TauxUsureEnregistres, TableDuDossierDesReglages) {
@@ -37,7 +32,7 @@ TEST(TauxUsureEnregistres, TableDuDossierDesReglages) {
     EXPECT_TRUE(relue.personnalisee);
     EXPECT_EQ(relue.table, nouvelle);
 
-    // A quarter that cannot be kept is not written: the file stays as it was.
+    // A quarter that cannot be kept is not written: the file stays.
     TableUsure fausse = nouvelle;
     fausse.plafonds[0] = 120;
     const QByteArray avant = Contenu(chemin);
@@ -48,7 +43,7 @@ TEST(TauxUsureEnregistres, TableDuDossierDesReglages) {
     ASSERT_TRUE(Ecrit(chemin, "trimestre=2026-04-01\n"));
     const LectureTauxUsure abimee = LitTauxUsureEnregistres(chemin);
     EXPECT_EQ(abimee.table, TableUsureFournie());
-    ASSERT_TRUE(abimee.erreur.has_value());
-    EXPECT_EQ(abimee.erreur->description,
-              "La table des taux d'usure ne donne pas le taux « immobilier, moins de 10 ans ».");
+    ASSERT_NE(abimee.erreur, std::nullopt);
+    EXPECT_EQ(abimee.erreur->description, "La table des taux d'usure ne donne pas le taux "
+                                          "« immobilier, moins de 10 ans ».");
 }

@@ -6,32 +6,46 @@
 
 using namespace amortix;
 
-// Round2 takes an exact half to the even cent, Fmt2 away from zero; Fmt2's text reads back as its value.
+// Round2 takes an exact half to the even cent, Fmt2 away from
+// zero; Fmt2's text reads back as its value.
 TEST(Arrondis, LesDeuxArrondisDifferentSurLesMoities) {
     const ConventionsLocales fr = ConventionsFrancaises();
-    using Cas = std::tuple<double, double, const char*>; // x, Round2(x), Fmt2(x)
-    for (const auto& [x, round2, fmt2] :
-         {Cas{0.125, 0.12, "0,13"}, Cas{-2.345, -2.34, "-2,35"}, Cas{860.664297, 860.66, "860,66"},
-          Cas{-0.001, -0.0, "0,00"}, Cas{45.94670000000001, 45.95, "45,95"}, Cas{1e-20, 0.0, "0,00"},
-          Cas{123456789.125, 123456789.12, "123456789,13"}, Cas{-1e15, -1e15, "-1000000000000000,00"},
-          Cas{1e20, 1e20, "100000000000000000000,00"}}) {
-        EXPECT_EQ(Round2(x), round2) << x;
-        EXPECT_EQ(Fmt2(x, fr), fmt2) << x;
-        EXPECT_EQ(LitDecimal(fmt2, fr), Fmt2Valeur(x)) << x;
+    const struct {
+        double x, round2;
+        const char* fmt2;
+    } cas[] = {
+        {.x = 0.125, .round2 = 0.12, .fmt2 = "0,13"},
+        {.x = -2.345, .round2 = -2.34, .fmt2 = "-2,35"},
+        {.x = 860.664297, .round2 = 860.66, .fmt2 = "860,66"},
+        {.x = -0.001, .round2 = -0.0, .fmt2 = "0,00"},
+        {.x = 45.94670000000001, .round2 = 45.95, .fmt2 = "45,95"},
+        {.x = 1e-20, .round2 = 0, .fmt2 = "0,00"},
+        {.x = 123456789.125, .round2 = 123456789.12, .fmt2 = "123456789,13"},
+        {.x = -1e15, .round2 = -1e15, .fmt2 = "-1000000000000000,00"},
+        {.x = 1e20, .round2 = 1e20, .fmt2 = "100000000000000000000,00"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.fmt2);
+        EXPECT_EQ(Round2(c.x), c.round2);
+        EXPECT_EQ(Fmt2(c.x, fr), c.fmt2);
+        EXPECT_EQ(LitDecimal(c.fmt2, fr), Fmt2Valeur(c.x));
     }
     EXPECT_EQ(FormateDecimales(12.5, 0, fr), "13");
-    EXPECT_EQ(ArrondiAffiche(0.05855, 4), 0.0586); // percentages: the TEG's and the TAEG's tests
+    // Percentages: the TEG's and the TAEG's.
+    EXPECT_EQ(ArrondiAffiche(0.05855, 4), 0.0586);
 }
 
-// Every cent and every half-cent up to 100 000,00 rounds as its decimal text says, whichever way
-// its binary value leans: the fast path must never disagree with the text.
+// Every cent and half-cent up to 100 000,00 rounds as its text
+// says, whichever way its binary value leans.
 TEST(Arrondis, MoitiesDeCentimeJusquaCentMille) {
     for (long long c = 0; c < 10'000'000; c += 7) {
-        const double moitie = (static_cast<double>(c) + 0.5) / 100.0, juste = static_cast<double>(c) / 100.0;
-        ASSERT_EQ(Round2(moitie), static_cast<double>(c % 2 == 0 ? c : c + 1) / 100.0) << moitie;
-        ASSERT_EQ(Fmt2Valeur(moitie), static_cast<double>(c + 1) / 100.0) << moitie;
-        ASSERT_EQ(Round2(juste), juste);
-        ASSERT_EQ(Fmt2Valeur(juste + 0.004), juste);
+        const double d = static_cast<double>(c);
+        const double moitie = (d + 0.5) / 100;
+        const double pair = (c % 2 == 0 ? d : d + 1) / 100;
+        ASSERT_EQ(Round2(moitie), pair) << moitie;
+        ASSERT_EQ(Fmt2Valeur(moitie), (d + 1) / 100) << moitie;
+        ASSERT_EQ(Round2(d / 100), d / 100);
+        ASSERT_EQ(Fmt2Valeur(d / 100 + 0.004), d / 100);
     }
     EXPECT_EQ(Fmt2(99999.995, ConventionsAmericaines()), "100000.00");
 }

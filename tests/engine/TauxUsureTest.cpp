@@ -2,168 +2,122 @@
 
 #include "CalculEmprunt.h"
 #include "ComparaisonOffres.h"
+#include "Dates.h"
 
 #include <gtest/gtest.h>
 
 using namespace amortix;
 using namespace std::chrono;
 
+namespace amortix {
+static void PrintTo(const TableUsure& t, std::ostream* os) {
+    *os << FormateDateIso(t.debut);
+    for (double p : t.plafonds)
+        *os << ' ' << p;
+}
+} // namespace amortix
+
 namespace {
 
 const ConventionsLocales fr = ConventionsFrancaises();
+constexpr auto Immo = NatureCredit::Immobilier;
 
 // The ceilings in force from 1 January to 31 March 2026.
-TableUsure PremierTrimestre2026() {
-    return {.debut = 2026y / January / 1, .plafonds = {4.12, 4.59, 5.13, 4.99, 6.15, 23.56, 15.87, 8.67}};
+const TableUsure T1{2026y / 1 / 1, {4.12, 4.59, 5.13, 4.99, 6.15, 23.56, 15.87, 8.67}};
+
+const std::string Fichier = R"(trimestre=2026-01-01
+immobilier-moins-de-10-ans=4.12
+immobilier-10-a-20-ans=4.59
+immobilier-20-ans-et-plus=5.13
+immobilier-taux-variable=4.99
+pret-relais=6.15
+consommation-jusqua-3000=23.56
+consommation-3000-a-6000=15.87
+consommation-plus-de-6000=8.67
+)";
+
+std::string_view Cle(NatureCredit n, double m, std::int32_t mois) {
+    return CleCategorie(CategorieDuPret(n, m, mois));
 }
 
-const char* const FichierPremierTrimestre2026 = "trimestre=2026-01-01\n"
-                                                "immobilier-moins-de-10-ans=4.12\n"
-                                                "immobilier-10-a-20-ans=4.59\n"
-                                                "immobilier-20-ans-et-plus=5.13\n"
-                                                "immobilier-taux-variable=4.99\n"
-                                                "pret-relais=6.15\n"
-                                                "consommation-jusqua-3000=23.56\n"
-                                                "consommation-3000-a-6000=15.87\n"
-                                                "consommation-plus-de-6000=8.67\n";
+// 100 000 over 240 months, 43,32 of insurance a month: its TAEG,
+// the ceiling and whether it is over.
+std::string Offre(const char* taux) {
+    const SaisieEmprunt s{"100000", "240", taux, "43,32", "", Frequence::Mois, 2026y / 2 / 28};
+    const auto o = CompareOffre(CalculeEmprunt(s, true, fr), fr);
+    if (!o || !o->tauxTAEG)
+        return "(aucun TAEG)";
+    const auto v = VerifieUsure(T1, Immo, 1e5, 240, *o->tauxTAEG);
+    const auto depasse = v.depasse ? " dépasse " : " sous ";
+    return *o->taeg.taeg + depasse + DecritPlafond(v, fr);
+}
 
 std::string Motif(const std::string& texte) {
     const auto lu = LitTableUsure(texte);
     const auto* motif = std::get_if<std::string>(&lu);
-    return motif ? *motif : std::string("(lue)");
+    return motif ? *motif : "(lue)";
 }
 
-std::string Remplace(std::string texte, const std::string& avant, const std::string& apres) {
+std::string Remplace(std::string_view avant, std::string_view apres) {
+    std::string texte = Fichier;
     return texte.replace(texte.find(avant), avant.size(), apres);
 }
 
 } // namespace
 
+// Real estate by its duration, consumer credit by its amount.
 TEST(TauxUsure, CategorieParDureeOuParMontant) {
-    struct Cas {
-        NatureCredit nature;
-        double montant;
-        std::int32_t dureeMois;
-        CategorieUsure attendue;
-    };
-    const Cas cas[] = {
-        {.nature = NatureCredit::Immobilier,
-         .montant = 1e5,
-         .dureeMois = 119,
-         .attendue = CategorieUsure::ImmobilierMoinsDe10Ans},
-        {.nature = NatureCredit::Immobilier,
-         .montant = 1e5,
-         .dureeMois = 120,
-         .attendue = CategorieUsure::Immobilier10A20Ans},
-        {.nature = NatureCredit::Immobilier,
-         .montant = 1e5,
-         .dureeMois = 239,
-         .attendue = CategorieUsure::Immobilier10A20Ans},
-        {.nature = NatureCredit::Immobilier,
-         .montant = 1e5,
-         .dureeMois = 240,
-         .attendue = CategorieUsure::Immobilier20AnsEtPlus},
-        {.nature = NatureCredit::Consommation,
-         .montant = 3000,
-         .dureeMois = 240,
-         .attendue = CategorieUsure::ConsommationJusqua3000},
-        {.nature = NatureCredit::Consommation,
-         .montant = 3000.01,
-         .dureeMois = 12,
-         .attendue = CategorieUsure::Consommation3000A6000},
-        {.nature = NatureCredit::Consommation,
-         .montant = 6000,
-         .dureeMois = 12,
-         .attendue = CategorieUsure::Consommation3000A6000},
-        {.nature = NatureCredit::Consommation,
-         .montant = 6000.01,
-         .dureeMois = 12,
-         .attendue = CategorieUsure::ConsommationPlusDe6000},
-    };
-    for (const Cas& c : cas)
-        EXPECT_EQ(CleCategorie(CategorieDuPret(c.nature, c.montant, c.dureeMois)), CleCategorie(c.attendue))
-            << c.montant << " sur " << c.dureeMois << " mois";
+    const auto C = NatureCredit::Consommation;
+    EXPECT_EQ(Cle(Immo, 1e5, 119), "immobilier-moins-de-10-ans");
+    EXPECT_EQ(Cle(Immo, 1e5, 120), "immobilier-10-a-20-ans");
+    EXPECT_EQ(Cle(Immo, 1e5, 239), "immobilier-10-a-20-ans");
+    EXPECT_EQ(Cle(Immo, 1e5, 240), "immobilier-20-ans-et-plus");
+    EXPECT_EQ(Cle(C, 3000, 240), "consommation-jusqua-3000");
+    EXPECT_EQ(Cle(C, 3000.01, 12), "consommation-3000-a-6000");
+    EXPECT_EQ(Cle(C, 6000, 12), "consommation-3000-a-6000");
+    EXPECT_EQ(Cle(C, 6000.01, 12), "consommation-plus-de-6000");
 }
 
-// 100 000 over 240 months with 43,32 of insurance a month, against the 5,13 % ceiling.
 TEST(TauxUsure, TAEGDesOffresFaceAuPlafond) {
-    struct Cas {
-        std::string taux;
-        std::string taeg;
-        bool depasse;
-    };
-    const Cas cas[] = {{.taux = "4,00", .taeg = "4,91 %", .depasse = false},
-                       {.taux = "4,50", .taeg = "5,42 %", .depasse = true}};
-    for (const Cas& c : cas) {
-        const SaisieEmprunt offre{.montant = "100000",
-                                  .duree = "240",
-                                  .taux = c.taux,
-                                  .assurance = "43,32",
-                                  .fraisDossier = {},
-                                  .frequence = Frequence::Mois,
-                                  .premiereEcheance = 2026y / February / 28,
-                                  .modalites = {}};
-        const auto comparee = CompareOffre(CalculeEmprunt(offre, true, fr), fr);
-        ASSERT_TRUE(comparee.has_value());
-        EXPECT_EQ(comparee->taeg.taeg, c.taeg);
-        const VerificationUsure v =
-            VerifieUsure(PremierTrimestre2026(), NatureCredit::Immobilier, 100000, 240, *comparee->tauxTAEG);
-        EXPECT_EQ(DecritPlafond(v, fr), "5,13 % (immobilier, 20 ans et plus)");
-        EXPECT_EQ(v.depasse, c.depasse) << c.taux;
-    }
+    const std::string plafond = "5,13 % (immobilier, 20 ans et plus)";
+    EXPECT_EQ(Offre("4,00"), "4,91 % sous " + plafond);
+    EXPECT_EQ(Offre("4,50"), "5,42 % dépasse " + plafond);
 }
 
-// Over means above the ceiling as the TAEG is shown: 5,13 % is lawful, 5,135 % shows 5,14 %.
+// Over means above the ceiling as the TAEG is shown: 5,13 % is
+// lawful, 5,135 % shows 5,14 %.
 TEST(TauxUsure, DepassementAuCentiemeAffiche) {
-    const auto depasse = [](double taeg) {
-        return VerifieUsure(PremierTrimestre2026(), NatureCredit::Immobilier, 1e5, 300, taeg).depasse;
-    };
-    EXPECT_FALSE(depasse(0.05134));
-    EXPECT_TRUE(depasse(0.05135));
+    EXPECT_FALSE(VerifieUsure(T1, Immo, 1e5, 300, 0.05134).depasse);
+    EXPECT_TRUE(VerifieUsure(T1, Immo, 1e5, 300, 0.05135).depasse);
 }
 
 TEST(TauxUsure, TrimestreEtPeremption) {
-    EXPECT_EQ(DecritTrimestre(2026y / January / 1), "1er trimestre 2026");
-    EXPECT_EQ(DecritTrimestre(2026y / October / 1), "4e trimestre 2026");
-    EXPECT_EQ(AvisTablePerimee(PremierTrimestre2026(), 2026y / March / 31), std::nullopt);
-    EXPECT_EQ(AvisTablePerimee(PremierTrimestre2026(), 2026y / April / 1),
-              "Les taux d'usure datent du 1er trimestre 2026 : saisissez ceux du trimestre en cours dans "
-              "Outils → Options → Taux d'usure.");
+    EXPECT_EQ(DecritTrimestre(2026y / 1 / 1), "1er trimestre 2026");
+    EXPECT_EQ(DecritTrimestre(2026y / 10 / 1), "4e trimestre 2026");
+    EXPECT_EQ(AvisTablePerimee(T1, 2026y / 3 / 31), std::nullopt);
+    EXPECT_EQ(AvisTablePerimee(T1, 2026y / 4 / 1),
+              "Les taux d'usure datent du 1er trimestre 2026 : saisissez ceux "
+              "du trimestre en cours dans Outils → Options → Taux d'usure.");
 }
 
 TEST(TauxUsure, FichierLuEtReecrit) {
-    const auto lue = LitTableUsure(FichierPremierTrimestre2026);
-    ASSERT_TRUE(std::holds_alternative<TableUsure>(lue));
-    EXPECT_EQ(std::get<TableUsure>(lue), PremierTrimestre2026());
-    EXPECT_EQ(LitTableUsure(EcritTableUsure(PremierTrimestre2026())), lue);
+    const TableOuMotif lue = LitTableUsure(Fichier);
+    EXPECT_EQ(lue, TableOuMotif(T1));
+    EXPECT_EQ(LitTableUsure(EcritTableUsure(T1)), lue);
 }
 
 TEST(TauxUsure, FichierIncompletRefuse) {
-    const std::string complet = FichierPremierTrimestre2026;
-    struct Cas {
-        std::string texte;
-        std::string motif;
-    };
-    const Cas cas[] = {
-        {.texte = Remplace(complet, "pret-relais=6.15\n", ""),
-         .motif = "La table des taux d'usure ne donne pas le taux « prêt relais »."},
-        {.texte = Remplace(complet, "trimestre=2026-01-01\n", ""),
-         .motif = "La table des taux d'usure ne donne pas son trimestre."},
-        {.texte = Remplace(complet, "5.13", "5,13"),
-         .motif =
-             "La table des taux d'usure est incorrecte à la ligne 4 : pourcentage attendu, avec un point "
-             "et au plus deux décimales."},
-        {.texte = complet + "pret-relais=6.15\n",
-         .motif = "La table des taux d'usure est incorrecte à la ligne 10 : catégorie donnée deux fois."},
-        {.texte = Remplace(complet, "pret-relais", "pret-travaux"),
-         .motif =
-             "La table des taux d'usure est incorrecte à la ligne 6 : catégorie inconnue « pret-travaux »."},
-        {.texte = Remplace(complet, "2026-01-01", "2026-02-01"),
-         .motif = "La date de validité doit être le premier jour d'un trimestre (1er janvier, 1er avril, "
-                  "1er juillet ou 1er octobre)."},
-        {.texte = Remplace(complet, "23.56", "100"),
-         .motif = "Le taux d'usure « consommation, jusqu'à 3 000 € » doit être compris entre 0 et 100 %."},
-    };
-    for (const Cas& c : cas)
-        EXPECT_EQ(Motif(c.texte), c.motif);
+    const std::string table = "La table des taux d'usure ";
+    const std::string ligne = table + "est incorrecte à la ligne ";
+    EXPECT_EQ(Motif(Remplace("pret-relais=6.15\n", "")), table + "ne donne pas le taux « prêt relais ».");
+    EXPECT_EQ(Motif(Remplace("trimestre=2026-01-01\n", "")), table + "ne donne pas son trimestre.");
+    EXPECT_EQ(Motif(Remplace("5.13", "5,13")), ligne + "4 : pourcentage attendu, avec un point et au plus "
+                                                       "deux décimales.");
+    EXPECT_EQ(Motif(Fichier + "pret-relais=6.15\n"), ligne + "10 : catégorie donnée deux fois.");
+    EXPECT_EQ(Motif(Remplace("relais", "travaux")), ligne + "6 : catégorie inconnue « pret-travaux ».");
+    EXPECT_EQ(Motif(Remplace("01-01", "02-01")),
+              "La date de validité doit être le premier jour d'un trimestre "
+              "(1er janvier, 1er avril, 1er juillet ou 1er octobre).");
+    EXPECT_EQ(Motif(Remplace("23.56", "100")), "Le taux d'usure « consommation, jusqu'à 3 000 € » doit être "
+                                               "compris entre 0 et 100 %.");
 }

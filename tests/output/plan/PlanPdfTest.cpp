@@ -9,26 +9,22 @@
 using namespace amortix;
 using namespace std::chrono;
 
-namespace {
-
-// The worked plan: a 0 % loan of 40 000 over 240 months smoothed by 160 000 at 3,5 % over 300.
-PlanFinancement PlanDeReference() {
-    const std::vector<PretDuPlan> prets = {
-        {"banque.amx", {"160000", "300", "3,5", "", "", Frequence::Mois, 2007y / January / 31}},
-        {"ptz.amx", {"40000", "240", "0", "", "", Frequence::Mois, 2007y / January / 31}}};
-    return std::get<PlanFinancement>(CalculePlan(prets, 0, true, ConventionsFrancaises()));
-}
-
-} // namespace
-
-// The window's figures and costs on the first page with the chart, then every period from the
-// next page on, its heading on each page; A4 upright.
+// The worked plan: a 0 % loan of 40 000 over 240 months smoothed by
+// 160 000 at 3,5 % over 300. The window's figures and costs on the
+// first page with the chart, then every period, its heading on each
+// page; A4 upright.
 TEST(PlanPdf, ChiffresCoutsGraphiqueEtEcheances) {
+    const auto debut = 2007y / January / 31;
+    const std::vector<PretDuPlan> prets = {
+        {"banque.amx", {"160000", "300", "3,5", "", "", Frequence::Mois, debut}},
+        {"ptz.amx", {"40000", "240", "0", "", "", Frequence::Mois, debut}}};
+    const auto calcul = CalculePlan(prets, 0, true, ConventionsFrancaises());
     const QTemporaryDir dossier;
-    const QString pdf = dossier.filePath(QStringLiteral("plan.pdf"));
-    ASSERT_EQ(EnregistrePlanPdf(pdf, PlanDeReference(), QLocale()), std::nullopt);
+    const QString pdf = dossier.filePath("plan.pdf");
+    const auto& plan = std::get<PlanFinancement>(calcul);
+    ASSERT_EQ(EnregistrePlanPdf(pdf, plan, QLocale()), std::nullopt);
     const QStringList lignes = poppler::Lignes(pdf);
-    for (const char* attendue : {
+    for (const char* ligne : {
              "Échéance totale, hors assurance : 944,87",
              "TAEG du plan : 3,01 %",
              "ptz.amx 0,00 0,00 0,00 0,00",
@@ -39,14 +35,15 @@ TEST(PlanPdf, ChiffresCoutsGraphiqueEtEcheances) {
              "241 31/01/2027 944,87 944,87", // the state loan has ended
              "300 31/12/2031 943,04 943,04",
          })
-        EXPECT_EQ(lignes.count(QString::fromUtf8(attendue)), 1) << attendue;
+        EXPECT_EQ(lignes.count(ligne), 1) << ligne;
 
     const std::vector<poppler::Page> pages = poppler::Pages(pdf);
     ASSERT_EQ(pages.size(), 7u);
-    EXPECT_EQ(lignes.count(QStringLiteral("N° Date banque.amx ptz.amx Total")), 6);
+    EXPECT_EQ(lignes.count("N° Date banque.amx ptz.amx Total"), 6);
     EXPECT_EQ(pages[1].mots.front().texte, "N°");
-    EXPECT_EQ(std::round(pages[0].largeur / 20.0), std::round(210 / 25.4 * 1440 / 20.0));
-    EXPECT_EQ(std::round(pages[0].hauteur / 20.0), std::round(297 / 25.4 * 1440 / 20.0));
+    const auto vingtiemes = [](double mm) { return std::round(mm / 25.4 * 72); };
+    EXPECT_EQ(std::round(pages[0].largeur / 20), vingtiemes(210));
+    EXPECT_EQ(std::round(pages[0].hauteur / 20), vingtiemes(297));
 }
 
 // The chart is Qt Charts, which stands on Qt Widgets.

@@ -12,216 +12,248 @@ using namespace std::chrono;
 namespace {
 
 const ConventionsLocales fr = ConventionsFrancaises();
+constexpr auto Duree = ChoixRemboursement::ReduireDuree;
+constexpr auto Echeance = ChoixRemboursement::ReduireEcheance;
+constexpr Indemnite Immo{RegleIndemnite::CreditImmobilier};
+constexpr Indemnite Conso{RegleIndemnite::CreditConsommation};
+constexpr auto Ans = Frequence::Ans;
 
-ParametresEmprunt Emprunt(double montant, double tauxPourcent, std::int32_t n, Frequence frequence,
-                          double assurance = 0.0, year_month_day debut = 2007y / January / 31) {
-    return {montant, tauxPourcent / 100.0, assurance, 0, n, frequence, debut};
+// From 31/01/2007.
+ParametresEmprunt Emprunt(double m, double taux, std::int32_t n, Frequence f = Frequence::Mois,
+                          double a = 0) {
+    return {m, taux / 100, a, 0, n, f, 2007y / 1 / 31};
 }
 
-RemboursementOuMotif Rembourse(const ParametresEmprunt& e, const DemandeRemboursement& demande) {
-    return CalculeRemboursementAnticipe(e, CalculeTableau(e, fr), demande, fr);
+// X repaid with payment N, keeping the payment.
+RemboursementOuMotif Rembourse(const ParametresEmprunt& e, std::int32_t N, std::optional<double> x,
+                               Indemnite i = {}) {
+    const auto tableau = CalculeTableau(e, fr);
+    return CalculeRemboursementAnticipe(e, tableau, {N, x, Duree, i}, fr);
+}
+
+std::string Motif(const RemboursementOuMotif& r) {
+    const auto* motif = std::get_if<std::string>(&r);
+    return motif ? *motif : "accepté";
+}
+
+// Texts apart by a space: a row as listed, a summary.
+template <typename Textes> std::string Joint(const Textes& textes) {
+    std::string joint;
+    for (const std::string& t : textes)
+        joint += (joint.empty() ? "" : " ") + t;
+    return joint;
+}
+
+// R_N, X, penalty, last date, T, interest and insurance saved, net.
+std::string Resume(const TextesRemboursement& t) {
+    return Joint(std::array{t.restantAvant, t.rembourse, t.indemnite, t.dateDerniere, t.nouvelleEcheance,
+                            t.interetsEconomises, t.assuranceEconomisee, t.economieNette});
+}
+
+// The new last row, or why there is none.
+std::string Derniere(const RemboursementOuMotif& r) {
+    const auto* a = std::get_if<RemboursementAnticipe>(&r);
+    if (!a || a->lignes.empty())
+        return Motif(r);
+    return Joint(a->lignes.back().textes);
+}
+
+std::string Penalite(const ParametresEmprunt& e, std::int32_t N, std::optional<double> x, Indemnite i) {
+    const auto r = Rembourse(e, N, x, i);
+    const auto* a = std::get_if<RemboursementAnticipe>(&r);
+    return a ? a->textes.indemnite : Motif(r);
+}
+
+double Valeur(const std::string& texte) {
+    return *LitDecimal(texte, fr);
 }
 
 long long Centimes(const std::string& texte) {
-    return std::llround(*LitDecimal(texte, fr) * 100.0);
+    return std::llround(Valeur(texte) * 100.0);
 }
 
 } // namespace
 
-// 100 000 at 4 % over 240 months, insurance 20, fees 500, first payment 31/01/2007: T = 625,98033, R_60 =
-// 81 923,77; 20 000 repaid with payment 60, so 61 923,77 is owed afterwards. Row 61: I = Round2(61 923,77 ×
-// 0,04 / 12) = 206,41. Keeping the payment, K = Round2(625,98033 − 206,41 − 20) = 399,57 and 61 524,20 is
-// left; after row 185, 89,14 is left, and row 186 (31/01/2007 + 185 months) clears it: I = Round2(0,297…) =
-// 0,30, amount 0,30 + 89,14 + 20 = 109,44. Keeping the duration, P' over 180 months at 0,04 / 12 gives T' =
-// 478,04265, K = 251,63, 61 672,14 left. Penalty "immobilier": min(20 000 × 0,04 / 2, 3 % × 81 923,77 =
-// 2 457,71) = 400,00. The interest saved is what an independent schedule computation gives (the original
-// rows' 27 152,64 after row 60 less the new rows'); 54 payments of 20 of insurance are removed.
+// 100 000 at 4 % over 240 months, insurance 20, fees 500: T =
+// 625,98033, R_60 = 81 923,77; 20 000 repaid with payment 60 leaves
+// 61 923,77 and row 61's interest is Round2(61 923,77 × 0,04 / 12).
+// The interest saved was checked apart: the rows' 27 152,64 after row
+// 60 less the new rows'.
 TEST(RemboursementAnticipe, VingtMilleAvecLEcheance60) {
-    const SaisieEmprunt saisie{"100000", "240", "4", "20", "500", Frequence::Mois, 2007y / January / 31};
-    const EmpruntCalcule calcul = CalculeEmprunt(saisie, false, fr);
-    DemandeRemboursement demande{
-        60, 20000, ChoixRemboursement::ReduireDuree, {RegleIndemnite::CreditImmobilier}};
-    auto r = std::get<RemboursementAnticipe>(CalculeRemboursementAnticipe(calcul, demande, fr));
-    EXPECT_EQ(r.textes, (TextesRemboursement{"81923,77", "20000,00", "400,00", "30/06/2022", "625,98",
-                                             "13239,47", "1080,00", "13919,47"}));
+    const EmpruntCalcule calcul =
+        CalculeEmprunt({"100000", "240", "4", "20", "500", Frequence::Mois, 2007y / 1 / 31}, false, fr);
+    const auto apres = [&](DemandeRemboursement d) {
+        const auto r = CalculeRemboursementAnticipe(calcul, d, fr);
+        return std::get<RemboursementAnticipe>(r);
+    };
+    // Keeping the payment, K = Round2(T − 206,41 − 20); row 186
+    // (31/01/2007 + 185 months) clears the 89,14 left: I = Round2(0,297…).
+    // Penalty: min(six months' interest, 3 % × R_60 = 2 457,71); 54
+    // premiums of 20 saved.
+    auto r = apres({60, 20000, Duree, Immo});
+    EXPECT_EQ(Resume(r.textes), "81923,77 20000,00 400,00 30/06/2022 625,98 13239,47 1080,00 "
+                                "13919,47");
     EXPECT_NEAR(r.nouvelleEcheance, 625.9803292994, 1e-9);
     ASSERT_EQ(r.lignes.size(), 126u);
-    EXPECT_EQ((std::pair{r.lignes.front(), r.lignes.back()}),
-              (std::pair{LigneTableau{"61", "31/01/2012", "625,98", "206,41", "20,00", "399,57", "61524,20"},
-                         LigneTableau{"186", "30/06/2022", "109,44", "0,30", "20,00", "89,14", "0,00"}}));
-    demande.choix = ChoixRemboursement::ReduireEcheance;
-    demande.indemnite = {RegleIndemnite::CreditConsommation}; // 1 % of 20 000, 180 months before the end
-    r = std::get<RemboursementAnticipe>(CalculeRemboursementAnticipe(calcul, demande, fr));
-    EXPECT_EQ(r.textes, (TextesRemboursement{"81923,77", "20000,00", "200,00", "31/12/2026", "478,04",
-                                             "6628,58", "0,00", "6428,58"}));
+    EXPECT_EQ(Joint(r.lignes[0].textes), "61 31/01/2012 625,98 206,41 20,00 399,57 61524,20");
+    EXPECT_EQ(Joint(r.lignes.back().textes), "186 30/06/2022 109,44 0,30 20,00 89,14 0,00");
+    // Keeping the duration, P' over 180 months at 0,04 / 12: T' =
+    // 478,04265. Consumer credit: 1 %.
+    r = apres({60, 20000, Echeance, Conso});
+    EXPECT_EQ(Resume(r.textes), "81923,77 20000,00 200,00 31/12/2026 478,04 6628,58 0,00 6428,58");
     EXPECT_NEAR(r.nouvelleEcheance, 478.0426497720, 1e-9);
     ASSERT_EQ(r.lignes.size(), 180u);
-    EXPECT_EQ(r.lignes.front(),
-              (LigneTableau{"61", "31/01/2012", "478,04", "206,41", "20,00", "251,63", "61672,14"}));
+    EXPECT_EQ(Joint(r.lignes[0].textes), "61 31/01/2012 478,04 206,41 20,00 251,63 61672,14");
 }
 
-// Where keeping the payment stops. 4 000 at 0 % over 6 months: T = 666,666…, shown 666,67; each row
-// repays 666,67, so R_1 = 3 333,33 and, 666,65 repaid, 666,67 is left after row 4: row 5 clears it for
-// the displayed instalment. 10 000 at 6 % over 12 months (R_11 = 856,42, T shown 860,66): 0,01 repaid
-// leaves 856,41; row 12, the last, owes 4,28 + 856,41 = 860,69, above the instalment.
+// Where keeping the payment stops. 4 000 at 0 % over 6 months: T =
+// 666,666…, shown 666,67, repaid by each row; 666,65 repaid after row
+// 1 leaves 666,67 after row 4: row 5 clears it for the instalment shown.
+// 10 000 at 6 % over 12 months (R_11 = 856,42, T shown 860,66): 0,01
+// repaid, row 12, the last, owes 4,28 + 856,41, above T.
 TEST(RemboursementAnticipe, ReduireLaDureeFinitAuBonRang) {
-    using Cas = std::tuple<double, double, std::int32_t, std::int32_t, double, LigneTableau>; // M, r, n, N, X
-    for (const auto& [montant, taux, n, apres, x, derniere] :
-         {Cas{4000, 0, 6, 1, 666.65, {"5", "31/05/2007", "666,67", "0,00", "0,00", "666,67", "0,00"}},
-          Cas{10000, 6, 12, 11, 0.01, {"12", "31/12/2007", "860,69", "4,28", "0,00", "856,41", "0,00"}}}) {
-        const auto r = std::get<RemboursementAnticipe>(Rembourse(
-            Emprunt(montant, taux, n, Frequence::Mois), {apres, x, ChoixRemboursement::ReduireDuree, {}}));
-        EXPECT_EQ(r.lignes.empty() ? LigneTableau{} : r.lignes.back(), derniere);
-    }
+    EXPECT_EQ(Derniere(Rembourse(Emprunt(4000, 0, 6), 1, 666.65)),
+              "5 31/05/2007 666,67 0,00 0,00 666,67 0,00");
+    EXPECT_EQ(Derniere(Rembourse(Emprunt(10000, 6, 12), 11, 0.01)),
+              "12 31/12/2007 860,69 4,28 0,00 856,41 0,00");
 }
 
-// Hand computations. 10 000 at 10 % over 2 years: I1 = 1 000, K1 = Round2(5 761,9048 − 1 000) = 4 761,90,
-// R_1 = 5 238,10, capped at 3 % × R_1 = 157,143; six months of interest are 100,005 on 2 000,10 (a half:
-// the even cent) and 160 on 3 200. 20 000 at 0,4 % over 2 years: P = 1,008016 × 80 / 0,008016 = 10 060,04,
-// R_1 = 10 019,96 and the interest still due Round2(R_1 × 0,004) = 40,08. 1 000 000 at 4 %: every R_N below
-// is far above 20 000 and the interest still due far above 200, so the rate alone decides.
+// 10 000 at 10 % over 2 years: I1 = 1 000, K1 = Round2(5 761,9048 −
+// 1 000), R_1 = 5 238,10. 1 000 000 at 4 %: R_N and the interest still
+// due far above 20 000 and 200, the rule alone decides.
 TEST(RemboursementAnticipe, Indemnites) {
-    // description, loan, N, amount repaid, rule, penalty
-    using Cas = std::tuple<const char*, ParametresEmprunt, std::int32_t, std::optional<double>, Indemnite,
-                           const char*>;
-    const auto dixMille = Emprunt(10000, 10, 2, Frequence::Ans);
-    const auto million = Emprunt(1e6, 4, 240, Frequence::Mois);
-    const Indemnite immobilier{RegleIndemnite::CreditImmobilier},
-        consommation{RegleIndemnite::CreditConsommation};
-    for (const auto& [description, emprunt, apres, montant, indemnite, attendu] :
-         {Cas{"la moitié d'un centime va au pair", dixMille, 1, 2000.10, immobilier, "100,00"},
-          Cas{"plafond de 3 %", dixMille, 1, 3200, immobilier, "157,14"},
-          Cas{"10 000 au plus", million, 60, 10000, consommation, "0,00"},
-          Cas{"au-dessus de 10 000", million, 60, 10000.01, consommation, "100,00"},
-          Cas{"13 mois avant la fin", million, 227, 20000, consommation, "200,00"},
-          Cas{"12 mois avant la fin", million, 228, 20000, consommation, "100,00"},
-          Cas{"5 trimestres", Emprunt(1e6, 4, 40, Frequence::Trimestres), 35, 20000, consommation, "200,00"},
-          Cas{"4 trimestres", Emprunt(1e6, 4, 40, Frequence::Trimestres), 36, 20000, consommation, "100,00"},
-          Cas{"plafond des intérêts restants", Emprunt(20000, 0.4, 2, Frequence::Ans), 1, std::nullopt,
-              consommation, "40,08"},
-          Cas{"taux nul, aucun intérêt restant", Emprunt(1e6, 0, 240, Frequence::Mois), 60, 20000,
-              consommation, "0,00"}})
-        EXPECT_EQ(std::get<RemboursementAnticipe>(
-                      Rembourse(emprunt, {apres, montant, ChoixRemboursement::ReduireDuree, indemnite}))
-                      .textes.indemnite,
-                  attendu)
-            << description;
+    const auto dix = Emprunt(10000, 10, 2, Ans);
+    // Six months of interest on 2 000,10: 100,005, to the even cent.
+    EXPECT_EQ(Penalite(dix, 1, 2000.10, Immo), "100,00");
+    // 160 on 3 200, above 3 % × R_1 = 157,143.
+    EXPECT_EQ(Penalite(dix, 1, 3200, Immo), "157,14");
+    const auto m = Emprunt(1e6, 4, 240);
+    EXPECT_EQ(Penalite(m, 60, 10000, Conso), "0,00");
+    EXPECT_EQ(Penalite(m, 60, 10000.01, Conso), "100,00");
+    // 13, then 12 months before the end.
+    EXPECT_EQ(Penalite(m, 227, 20000, Conso), "200,00");
+    EXPECT_EQ(Penalite(m, 228, 20000, Conso), "100,00");
+    const auto t = Emprunt(1e6, 4, 40, Frequence::Trimestres);
+    EXPECT_EQ(Penalite(t, 35, 20000, Conso), "200,00");
+    EXPECT_EQ(Penalite(t, 36, 20000, Conso), "100,00");
+    // At most the interest still due: 20 000 at 0,4 % over 2 years,
+    // P = 1,008016 × 80 / 0,008016 = 10 060,04, R_1 = 10 019,96,
+    // Round2(R_1 × 0,004) = 40,08; at 0 %, none.
+    EXPECT_EQ(Penalite(Emprunt(20000, 0.4, 2, Ans), 1, {}, Conso), "40,08");
+    EXPECT_EQ(Penalite(Emprunt(1e6, 0, 240), 60, 20000, Conso), "0,00");
 }
 
 TEST(RemboursementAnticipe, Refus) {
     const auto e = Emprunt(100000, 4, 240, Frequence::Mois, 20);
-    const auto motif = [](const RemboursementOuMotif& resultat) {
-        return std::holds_alternative<std::string>(resultat) ? std::get<std::string>(resultat) : "accepté";
+    const auto refus = [&](std::int32_t N, double x, Indemnite i = {}) {
+        return Motif(Rembourse(e, N, x, i));
     };
-    const std::string horsPlage = "Le numéro d'échéance doit être compris entre 1 et 239.";
-    const std::string nonPositif = "Le montant remboursé doit être supérieur à zéro.";
-    const std::string incomplet = "Le tableau d'amortissement de cet emprunt n'a pas pu être calculé : aucun "
-                                  "remboursement anticipé ne peut être simulé.";
-    // A loan of 0 leaves nothing owed; rows stopped by the calendar; a single payment.
-    using Cas = std::tuple<ParametresEmprunt, DemandeRemboursement, std::string>;
-    for (const auto& [emprunt, demande, attendu] :
-         {Cas{e, {0, 1000, {}, {}}, horsPlage}, Cas{e, {240, 1000, {}, {}}, horsPlage},
-          Cas{e, {60, 0, {}, {}}, nonPositif}, Cas{e, {60, std::nan(""), {}, {}}, nonPositif},
-          Cas{e,
-              {60, 81923.78, {}, {}},
-              "Le montant remboursé ne peut pas dépasser le capital restant dû après l'échéance 60 "
-              "(81923,77)."},
-          Cas{e, {60, 81923.77, {}, {}}, "accepté"},
-          Cas{e,
-              {60, 1000, {}, {RegleIndemnite::MontantSaisi, -1}},
-              "L'indemnité saisie doit être un montant positif ou nul."},
-          Cas{Emprunt(0, 4, 12, Frequence::Mois),
-              {3, std::nullopt, {}, {}},
-              "Plus rien n'est dû après l'échéance 3 : il n'y a rien à rembourser."},
-          Cas{Emprunt(10000, 6, 12, Frequence::Ans, 0, 9998y / June / 30), {1, 10, {}, {}}, incomplet},
-          Cas{Emprunt(10000, 6, 1, Frequence::Mois),
-              {1, 10, {}, {}},
-              "Un emprunt d'une seule échéance ne peut pas être remboursé par anticipation."}})
-        EXPECT_EQ(motif(Rembourse(emprunt, demande)), attendu) << demande.numeroEcheance;
-    // Fields that do not read.
-    EXPECT_EQ(motif(CalculeRemboursementAnticipe(CalculeEmprunt({"cent", "240", "4", "", ""}, false, fr),
-                                                 {1, 10, {}, {}}, fr)),
-              incomplet);
+    const std::string plage = "Le numéro d'échéance doit être compris entre 1 et 239.";
+    EXPECT_EQ(refus(0, 1000), plage);
+    EXPECT_EQ(refus(240, 1000), plage);
+    const std::string positif = "Le montant remboursé doit être supérieur à zéro.";
+    EXPECT_EQ(refus(60, 0), positif);
+    EXPECT_EQ(refus(60, NAN), positif);
+    EXPECT_EQ(refus(60, 81923.78), "Le montant remboursé ne peut pas dépasser le capital restant dû "
+                                   "après l'échéance 60 (81923,77).");
+    EXPECT_EQ(refus(60, 81923.77), "accepté");
+    EXPECT_EQ(refus(60, 1000, {RegleIndemnite::MontantSaisi, -1}),
+              "L'indemnité saisie doit être un montant positif ou nul.");
+    EXPECT_EQ(Motif(Rembourse(Emprunt(0, 4, 12), 3, {})),
+              "Plus rien n'est dû après l'échéance 3 : il n'y a rien à "
+              "rembourser.");
+    EXPECT_EQ(Motif(Rembourse(Emprunt(10000, 6, 1), 1, 10)),
+              "Un emprunt d'une seule échéance ne peut pas être remboursé par "
+              "anticipation.");
+    // Rows stopped by the calendar; fields that do not read.
+    const std::string incomplet = "Le tableau d'amortissement de cet emprunt n'a pas pu être calculé : "
+                                  "aucun remboursement anticipé ne peut être simulé.";
+    auto tard = Emprunt(10000, 6, 12, Ans);
+    tard.premiereEcheance = 9998y / 6 / 30;
+    EXPECT_EQ(Motif(Rembourse(tard, 1, 10)), incomplet);
+    const auto cent = CalculeEmprunt({"cent", "240", "4", "", ""}, false, fr);
+    const DemandeRemboursement d{1, 10, Duree, {}};
+    EXPECT_EQ(Motif(CalculeRemboursementAnticipe(cent, d, fr)), incomplet);
 }
 
-// Whatever the loan: the new rows repay R_N − X to the cent and keep the original numbers and dates;
-// keeping the duration gives the schedule of R_N − X over n − N periods; keeping the payment ends by
-// row n with no row above the displayed instalment but the last; repaying everything leaves no row
-// and saves all the interest and insurance still due.
+// Any loan: the new rows repay R_N − X to the cent with the original
+// numbers and dates; keeping the duration gives the schedule of R_N − X
+// over n − N periods; keeping the payment ends by row n, no row but the
+// last above T; repaying all leaves no row and saves all the interest
+// and insurance still due.
 TEST(RemboursementAnticipe, InvariantsSurDesEmpruntsAuHasard) {
-    std::mt19937 hasard(20261207);
-    std::uniform_int_distribution<int> frequence(0, 3), annees(2, 30), quart(0, 3);
-    std::uniform_int_distribution<long long> centimes(1000'00, 1'000'000'00);
-    std::uniform_int_distribution<int> centiemesDePourcent(0, 2000), assurance(0, 10000);
+    std::mt19937 g(20261207);
+    std::uniform_int_distribution<int> freq(0, 3), ans(2, 30), quart(0, 3);
+    std::uniform_int_distribution<long long> cts(1000'00, 1'000'000'00);
+    std::uniform_int_distribution<int> cent(0, 2000), ass(0, 10000);
     std::uniform_real_distribution<double> part(0.0, 1.0);
+    using enum Colonne;
     for (int essai = 0; essai < 400; ++essai) {
-        const Frequence f = Frequences[static_cast<std::size_t>(frequence(hasard))];
-        const double tauxPourcent = essai % 8 == 0 ? 0.0 : centiemesDePourcent(hasard) / 100.0;
-        const auto e =
-            Emprunt(static_cast<double>(centimes(hasard)) / 100.0, tauxPourcent,
-                    annees(hasard) * PeriodesParAn(f), f, essai % 2 == 0 ? 0.0 : assurance(hasard) / 100.0);
+        const Frequence f = Frequences[static_cast<std::size_t>(freq(g))];
+        const double taux = essai % 8 == 0 ? 0.0 : cent(g) / 100.0;
+        const double m = static_cast<double>(cts(g)) / 100.0;
+        const std::int32_t n = ans(g) * PeriodesParAn(f);
+        const double a = essai % 2 == 0 ? 0.0 : ass(g) / 100.0;
+        const auto e = Emprunt(m, taux, n, f, a);
         const auto tableau = CalculeTableau(e, fr);
         ASSERT_TRUE(tableau.complet());
-        const std::int32_t n = e.duree;
-        const auto N = std::uniform_int_distribution<std::int32_t>(1, n - 1)(hasard);
-        const auto restantAvant = Centimes(tableau.lignes[N - 1][Colonne::CapitalRestant]);
-        if (restantAvant <= 0)
+        const auto& avant = tableau.lignes;
+        const auto N = std::uniform_int_distribution(1, n - 1)(g);
+        const auto R = Centimes(avant[N - 1][CapitalRestant]);
+        if (R <= 0)
             continue;
-        // Now and then everything, otherwise a number of cents up to R_N.
-        const long long x =
-            quart(hasard) == 0
-                ? restantAvant
-                : std::max(1LL, std::llround(part(hasard) * static_cast<double>(restantAvant)));
-        const auto choix =
-            essai % 3 == 0 ? ChoixRemboursement::ReduireDuree : ChoixRemboursement::ReduireEcheance;
+        // Now and then all of R_N, otherwise some cents of it.
+        const auto tire = std::llround(part(g) * static_cast<double>(R));
+        const long long x = quart(g) == 0 ? R : std::max(1LL, tire);
+        const auto choix = essai % 3 == 0 ? Duree : Echeance;
         SCOPED_TRACE(testing::Message()
-                     << e.montant << " à " << tauxPourcent << " % sur " << n << " " << LibelleEcheance(f)
-                     << ", A " << e.assurance << ", " << x << " centimes après " << N
-                     << (choix == ChoixRemboursement::ReduireDuree ? ", durée" : ", échéance"));
-        const auto resultat =
-            CalculeRemboursementAnticipe(e, tableau, {N, static_cast<double>(x) / 100.0, choix, {}}, fr);
-        ASSERT_TRUE(std::holds_alternative<RemboursementAnticipe>(resultat))
-            << std::get<std::string>(resultat);
+                     << m << " à " << taux << " %, " << n << " " << LibelleEcheance(f) << ", A " << a << ", "
+                     << x << " cts après " << N << (choix == Duree ? ", D" : ""));
+        const double X = static_cast<double>(x) / 100.0;
+        const auto resultat = CalculeRemboursementAnticipe(e, tableau, {N, X, choix, {}}, fr);
+        ASSERT_EQ(Motif(resultat), "accepté");
         const auto& r = std::get<RemboursementAnticipe>(resultat);
+        const auto& lignes = r.lignes;
         long long capital = 0;
-        for (std::size_t i = 0; i < r.lignes.size(); ++i) {
-            const LigneTableau &ligne = r.lignes[i], &avant = tableau.lignes[N + i];
-            EXPECT_EQ((std::pair{ligne[Colonne::Numero], ligne[Colonne::Date]}),
-                      (std::pair{avant[Colonne::Numero], avant[Colonne::Date]}));
-            capital += Centimes(ligne[Colonne::CapitalAmorti]);
+        for (std::size_t i = 0; i < lignes.size(); ++i) {
+            EXPECT_EQ(lignes[i][Numero], avant[N + i][Numero]);
+            EXPECT_EQ(lignes[i][Date], avant[N + i][Date]);
+            capital += Centimes(lignes[i][CapitalAmorti]);
         }
-        EXPECT_EQ(capital, restantAvant - x);
-        EXPECT_EQ(r.numeroDerniere, N + static_cast<std::int32_t>(r.lignes.size()));
-        if (x == restantAvant) {
-            EXPECT_TRUE(r.lignes.empty());
+        EXPECT_EQ(capital, R - x);
+        const auto fin = r.numeroDerniere;
+        EXPECT_EQ(fin, N + static_cast<std::int32_t>(lignes.size()));
+        const auto& textes = r.textes;
+        if (x == R) {
+            EXPECT_EQ(lignes.size(), 0u);
             long long interets = 0;
-            for (std::size_t j = static_cast<std::size_t>(N); j < tableau.lignes.size(); ++j)
-                interets += Centimes(tableau.lignes[j][Colonne::Interets]);
-            EXPECT_EQ(Centimes(r.textes.interetsEconomises), interets);
-            EXPECT_EQ(r.textes.assuranceEconomisee, Fmt2(e.assurance * (n - N), fr));
+            for (std::size_t j = N; j < avant.size(); ++j)
+                interets += Centimes(avant[j][Interets]);
+            EXPECT_EQ(Centimes(textes.interetsEconomises), interets);
+            EXPECT_EQ(textes.assuranceEconomisee, Fmt2(a * (n - N), fr));
             continue;
         }
-        ASSERT_FALSE(r.lignes.empty());
-        EXPECT_EQ(r.lignes.back()[Colonne::CapitalRestant], "0,00");
-        if (choix == ChoixRemboursement::ReduireEcheance) {
+        ASSERT_NE(lignes.size(), 0u);
+        EXPECT_EQ(lignes.back()[CapitalRestant], "0,00");
+        if (choix == Echeance) {
             ParametresEmprunt reste = e;
-            reste.montant = *LitDecimal(tableau.lignes[N - 1][Colonne::CapitalRestant], fr) -
-                            static_cast<double>(x) / 100.0;
+            reste.montant = Valeur(avant[N - 1][CapitalRestant]) - X;
             reste.duree = n - N;
-            const auto attendu = CalculeTableau(reste, fr);
-            ASSERT_EQ(r.lignes.size(), attendu.lignes.size());
-            for (std::size_t i = 0; i < r.lignes.size(); ++i)
+            const auto attendu = CalculeTableau(reste, fr).lignes;
+            ASSERT_EQ(lignes.size(), attendu.size());
+            for (std::size_t i = 0; i < lignes.size(); ++i)
                 for (Colonne c : ColonnesMontants)
-                    ASSERT_EQ(r.lignes[i][c], attendu.lignes[i][c]) << "ligne " << N + 1 + i;
-            EXPECT_EQ(r.textes.nouvelleEcheance, attendu.lignes[0][Colonne::Montant]);
-        } else {
-            const std::string echeance = tableau.lignes[0][Colonne::Montant];
-            EXPECT_LE(r.numeroDerniere, n);
-            for (std::size_t i = 0; i + 1 < r.lignes.size(); ++i)
-                ASSERT_EQ(r.lignes[i][Colonne::Montant], echeance);
-            EXPECT_TRUE(r.numeroDerniere == n ||
-                        Centimes(r.lignes.back()[Colonne::Montant]) <= Centimes(echeance));
-            EXPECT_EQ(r.textes.assuranceEconomisee, Fmt2(e.assurance * (n - r.numeroDerniere), fr));
+                    ASSERT_EQ(lignes[i][c], attendu[i][c]) << N + 1 + i;
+            EXPECT_EQ(textes.nouvelleEcheance, attendu[0][Montant]);
+            continue;
         }
+        const std::string T = avant[0][Montant];
+        EXPECT_LE(fin, n);
+        for (std::size_t i = 0; i + 1 < lignes.size(); ++i)
+            ASSERT_EQ(lignes[i][Montant], T) << N + 1 + i;
+        // Only row n may pay more than T.
+        const auto plus = fin == n ? 0 : Centimes(lignes.back()[Montant]);
+        EXPECT_LE(plus, Centimes(T));
+        EXPECT_EQ(textes.assuranceEconomisee, Fmt2(a * (n - fin), fr));
     }
 }

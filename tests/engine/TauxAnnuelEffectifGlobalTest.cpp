@@ -15,114 +15,153 @@ namespace {
 
 const ConventionsLocales fr = ConventionsFrancaises();
 
-// The payments as the schedule lists them, read back from their texts.
-std::vector<double> MontantsListes(double montant, double tauxPourcent, std::int32_t n,
-                                   double assurance = 0.0, Frequence frequence = Frequence::Mois) {
-    const auto tableau =
-        CalculeTableau({montant, tauxPourcent / 100.0, assurance, 0, n, frequence, 2024y / March / 5}, fr);
+// The payments as the schedule lists them, read back.
+std::vector<double> Listes(double m, double taux, std::int32_t n, double a = 0,
+                           Frequence f = Frequence::Mois) {
     std::vector<double> montants;
-    for (const LigneTableau& ligne : tableau.lignes)
-        montants.push_back(*LitDecimal(ligne[Colonne::Montant], fr));
+    const ParametresEmprunt e{m, taux / 100, a, 0, n, f, 2024y / 3 / 5};
+    for (const LigneTableau& l : CalculeTableau(e, fr).lignes)
+        montants.push_back(*LitDecimal(l[Colonne::Montant], fr));
     return montants;
 }
 
-double Taux(const TauxOuMotif& t) {
-    EXPECT_TRUE(std::holds_alternative<double>(t)) << std::get<std::string>(t);
-    return std::holds_alternative<double>(t) ? std::get<double>(t) : NAN;
+// The fees are kept at the start; every payment has one premium.
+struct Pret {
+    double montant = 1000;
+    double frais = 0;
+    double assurance = 0;
+    std::vector<double> montants{};
+    int k = 12;
+};
+
+TauxAnnuelsEffectifs Taux(const Pret& p) {
+    return CalculeTauxAnnuelsEffectifs(p.montant, p.frais, p.assurance, p.montants, p.k);
+}
+
+// The rate, or NaN where there is none.
+double Valeur(const TauxOuMotif& t) {
+    const double* x = std::get_if<double>(&t);
+    return x ? *x : NAN;
+}
+
+// The three rates as shown, "-" where one is missing, and why.
+std::string Textes(const TauxAnnuelsEffectifs& taux, const ConventionsLocales& c = fr) {
+    const TextesTAEG t = FormateTAEG(taux, c);
+    std::string s;
+    for (const auto& r : {t.taeg, t.taegHorsAssurance, t.taea})
+        s += r.value_or("-") + ", ";
+    return s + t.motif;
+}
+
+// TAEG and TAEG without insurance alike, no TAEA.
+std::string Seul(const std::string& taeg) {
+    return taeg + ", " + taeg + ", 0,00 %, ";
 }
 
 } // namespace
 
-// The bank's offer from its published payments (100 000 at 2 % over 180 months, insurance 43,32, fees 2 690);
-// two consumer offers from this program's schedule (9 000 at 9 % over 60 months, 1,30 of insurance; 1 500 at
-// 16 % over 36 months, fees 45). Every figure and unrounded rate confirmed by a separate Python computation:
-// the schedule in decimal arithmetic, the equation bisected over [−99 %, 10 000 %] with 50 digits.
-TEST(TauxAnnuelEffectifGlobal, OffresPublieesEtCasLimites) {
-    std::vector<double> banque(179, 686.83);
-    banque.push_back(686.61);
-    using Offre = std::tuple<double, double, double, std::vector<double>, double, TextesTAEG>;
-    const auto neufMille = MontantsListes(9000, 9, 60, 1.30), quinzeCents = MontantsListes(1500, 16, 36);
-    for (const auto& [montant, frais, assurance, montants, taeg, textes] :
-         {Offre{100000, 2690, 43.32, banque, 0.03365480838192, {"3,37 %", "2,41 %", "0,96 %", ""}},
-          Offre{9000, 0, 1.30, neufMille, 0.09703757768387, {"9,70 %", "9,38 %", "0,32 %", ""}},
-          Offre{1500, 45, 0, quinzeCents, 0.19777149030343, {"19,78 %", "19,78 %", "0,00 %", ""}}}) {
-        const auto taux = CalculeTauxAnnuelsEffectifs(montant, frais, assurance, montants, 12);
-        EXPECT_NEAR(Taux(taux.taeg), taeg, 1e-12) << montant;
-        EXPECT_EQ(FormateTAEG(taux, fr), textes) << montant;
-    }
-    const auto taux = CalculeTauxAnnuelsEffectifs(100000, 2690, 43.32, banque, 12);
-    EXPECT_NEAR(Taux(taux.taegHorsAssurance), 0.02409251035524, 1e-12);
-    EXPECT_EQ(FormateTAEG(taux, ConventionsAmericaines()).taeg, "3.37 %");
-
-    // Nothing received; 0 % exactly and a hair below; one monthly payment, (1010 / 990)^12 − 1 =
-    // 27,1259 %, one yearly, 1120 / 1000 − 1; the range, −99 % to 10 000 % a year (2 a year after 100
-    // is −98 %, 0,5 is −99,5 %, 50 after 1 is 4 900 %, 102 is 10 100 %, 3 × 1 monthly on 1 000 about
-    // 6,8 even at −99 %); 400 yearly payments of 50 on 1 000, 5 % less 1,05^-400, whose sum overflows at
-    // −99 %; the insurance alone repays nothing (1,01^12 − 1 stays, the TAEA goes); no payments.
-    const std::string nul(MotifCapitalRecuNul), aucun(MotifAucunTauxAnnuel), sans(MotifSansEcheances);
-    const TextesTAEG zero{"0,00 %", "0,00 %", "0,00 %", ""};
-    using Cas = std::tuple<double, double, double, std::vector<double>, int, TextesTAEG>;
-    for (const auto& [montant, frais, assurance, montants, k, textes] :
-         {Cas{1000, 1000, 0, {1010}, 12, {{}, {}, {}, nul}},
-          Cas{1000, 1200, 5, {505, 505}, 12, {{}, {}, {}, nul}},
-          Cas{12000, 0, 0, std::vector<double>(12, 1000.0), 12, zero},
-          Cas{1000, 0, 0, {333.33, 333.33, 333.34}, 12, zero},
-          Cas{1000, 10, 0, {1010}, 12, {"27,13 %", "27,13 %", "0,00 %", ""}},
-          Cas{1000, 0, 20, {1120}, 1, {"12,00 %", "10,00 %", "2,00 %", ""}},
-          Cas{100, 0, 0, {2}, 1, {"-98,00 %", "-98,00 %", "0,00 %", ""}},
-          Cas{100, 0, 0, {0.5}, 1, {{}, {}, {}, aucun}},
-          Cas{1, 0, 0, {50}, 1, {"4900,00 %", "4900,00 %", "0,00 %", ""}},
-          Cas{1, 0, 0, {102}, 1, {{}, {}, {}, aucun}}, Cas{1000, 0, 0, {1, 1, 1}, 12, {{}, {}, {}, aucun}},
-          Cas{1000, 0, 0, std::vector<double>(400, 50.0), 1, {"5,00 %", "5,00 %", "0,00 %", ""}},
-          Cas{1000, 0, 1010, {1010}, 12, {"12,68 %", {}, {}, aucun}},
-          Cas{1000, 0, 0, {}, 12, {{}, {}, {}, sans}}, Cas{1000, 0, 0, {1010}, 0, {{}, {}, {}, sans}}})
-        EXPECT_EQ(FormateTAEG(CalculeTauxAnnuelsEffectifs(montant, frais, assurance, montants, k), fr),
-                  textes)
-            << montant << " " << montants.size();
+// The bank's offer from its published payments, two consumer offers
+// from this program's schedule; every unrounded rate confirmed apart:
+// the schedule in decimal arithmetic, the equation bisected over
+// [−99 %, 10 000 %] with 50 digits.
+TEST(TauxAnnuelEffectifGlobal, OffresPubliees) {
+    // 100 000 at 2 % over 180 months, insurance 43,32, fees 2 690.
+    std::vector<double> publiees(179, 686.83);
+    publiees.push_back(686.61);
+    const auto banque = Taux({100000, 2690, 43.32, publiees});
+    EXPECT_NEAR(Valeur(banque.taeg), 0.03365480838192, 1e-12);
+    EXPECT_NEAR(Valeur(banque.taegHorsAssurance), 0.02409251035524, 1e-12);
+    EXPECT_EQ(Textes(banque), "3,37 %, 2,41 %, 0,96 %, ");
+    EXPECT_EQ(Textes(banque, ConventionsAmericaines()), "3.37 %, 2.41 %, 0.96 %, ");
+    // 9 000 at 9 % over 60 months, 1,30 of insurance.
+    const auto neuf = Taux({9000, 0, 1.30, Listes(9000, 9, 60, 1.30)});
+    EXPECT_NEAR(Valeur(neuf.taeg), 0.09703757768387, 1e-12);
+    EXPECT_EQ(Textes(neuf), "9,70 %, 9,38 %, 0,32 %, ");
+    // 1 500 at 16 % over 36 months, fees 45.
+    const auto quinze = Taux({1500, 45, 0, Listes(1500, 16, 36)});
+    EXPECT_NEAR(Valeur(quinze.taeg), 0.19777149030343, 1e-12);
+    EXPECT_EQ(Textes(quinze), Seul("19,78 %"));
 }
 
-// Random loans of every frequency: without fees or insurance the TAEG is the nominal rate
-// compounded, within the rows' cents (a few millionths on 10 000 or more); more fees never lower it,
-// insurance never either; the rate solves the equation to 1e-12: Σ a_j (1 + X)^(−j/k) − capital,
-// one power per payment in long double, changes sign across it.
+TEST(TauxAnnuelEffectifGlobal, CasLimites) {
+    const auto T = [](const Pret& p) { return Textes(Taux(p)); };
+    const std::string rien = "-, -, -, ";
+    const std::string nul = rien + std::string(MotifCapitalRecuNul);
+    const std::string aucun = rien + std::string(MotifAucunTauxAnnuel);
+    const std::string sans = rien + std::string(MotifSansEcheances);
+    // Nothing received.
+    EXPECT_EQ(T({.frais = 1000, .montants = {1010}}), nul);
+    EXPECT_EQ(T({.frais = 1200, .assurance = 5, .montants = {505, 505}}), nul);
+    // 0 % exactly, and a hair below.
+    EXPECT_EQ(T({12000, 0, 0, std::vector(12, 1000.0)}), Seul("0,00 %"));
+    EXPECT_EQ(T({.montants = {333.33, 333.33, 333.34}}), Seul("0,00 %"));
+    // One monthly payment: (1010 / 990)^12 − 1 = 27,1259 %.
+    EXPECT_EQ(T({.frais = 10, .montants = {1010}}), Seul("27,13 %"));
+    // One yearly: 1120 / 1000 − 1.
+    EXPECT_EQ(T({.assurance = 20, .montants = {1120}, .k = 1}), "12,00 %, 10,00 %, 2,00 %, ");
+    // The range, −99 % to 10 000 % a year: 2 after 100 is −98 %, 0,5
+    // is −99,5 %; 50 after 1 is 4 900 %, 102 is 10 100 %.
+    EXPECT_EQ(T({100, 0, 0, {2}, 1}), Seul("-98,00 %"));
+    EXPECT_EQ(T({100, 0, 0, {0.5}, 1}), aucun);
+    EXPECT_EQ(T({1, 0, 0, {50}, 1}), Seul("4900,00 %"));
+    EXPECT_EQ(T({1, 0, 0, {102}, 1}), aucun);
+    // 3 × 1 a month on 1 000: about 6,8 even at −99 %.
+    EXPECT_EQ(T({.montants = {1, 1, 1}}), aucun);
+    // 5 % less 1,05^-400, whose sum overflows at −99 %.
+    EXPECT_EQ(T({.montants = std::vector(400, 50.0), .k = 1}), Seul("5,00 %"));
+    // The insurance alone repays nothing: 1,01^12 − 1 stays, the
+    // TAEA goes.
+    EXPECT_EQ(T({.assurance = 1010, .montants = {1010}}),
+              "12,68 %, -, -, " + std::string(MotifAucunTauxAnnuel));
+    EXPECT_EQ(T({.montants = {}}), sans);
+    EXPECT_EQ(T({.montants = {1010}, .k = 0}), sans);
+}
+
+// Random loans of every frequency: without fees or insurance the TAEG
+// is the nominal rate compounded, within the rows' cents; more fees
+// never lower it, insurance never either; it solves the equation to
+// 1e-12: Σ a_j (1 + X)^(−j/k) − capital, one power per payment in
+// long double, changes sign across it.
 TEST(TauxAnnuelEffectifGlobal, EmpruntsAuHasard) {
-    std::mt19937 hasard(315);
-    std::uniform_int_distribution<long long> centimes(10000'00, 1'000'000'00);
-    std::uniform_int_distribution<int> centiemes(1, 9900), assurance(1, 20000), frais(1, 500000);
+    std::mt19937 g(315);
+    std::uniform_int_distribution<long long> cts(10000'00, 1'000'000'00);
+    std::uniform_int_distribution<int> cent(1, 9900), ass(1, 20000);
+    std::uniform_int_distribution<int> frais(1, 500000);
     int ecartes = 0;
     for (int essai = 0; essai < 400; ++essai) {
-        const Frequence frequence = Frequences[static_cast<std::size_t>(essai % 4)];
-        const int k = PeriodesParAn(frequence);
-        const std::int32_t n = std::uniform_int_distribution<int>(1, 40 * k)(hasard);
-        const double taux = centiemes(hasard) / 100.0;
-        const double montant = static_cast<double>(centimes(hasard)) / 100.0;
-        SCOPED_TRACE(testing::Message()
-                     << montant << " à " << taux << " % sur " << n << " périodes, k = " << k);
-        const std::vector<double> nets = MontantsListes(montant, taux, n, 0.0, frequence);
-        // Over decades at usurious rates the cents of the rows grow with the capital owed and may turn
-        // the last payment negative: such a schedule is no ordinary loan and is left out.
+        const Frequence f = Frequences[static_cast<std::size_t>(essai % 4)];
+        const int k = PeriodesParAn(f);
+        const std::int32_t n = std::uniform_int_distribution(1, 40 * k)(g);
+        const double taux = cent(g) / 100.0;
+        const double m = static_cast<double>(cts(g)) / 100.0;
+        SCOPED_TRACE(testing::Message() << m << " à " << taux << " %, " << n << " périodes, k = " << k);
+        const auto nets = Listes(m, taux, n, 0.0, f);
+        // Over decades at usurious rates the rows' cents grow with the
+        // capital owed and may turn the last payment negative: no
+        // ordinary loan, left out.
         if (nets.back() <= 0.0) {
             ++ecartes;
             continue;
         }
-        EXPECT_NEAR(Taux(CalculeTAEG(montant, nets, k)), std::pow(1.0 + taux / 100.0 / k, k) - 1.0, 1e-4);
-        const double a = assurance(hasard) / 100.0, fraisBas = frais(hasard) / 100.0;
-        const std::vector<double> montants = MontantsListes(montant, taux, n, a, frequence);
-        const auto bas = CalculeTauxAnnuelsEffectifs(montant, fraisBas, a, montants, k);
-        const auto haut =
-            CalculeTauxAnnuelsEffectifs(montant, fraisBas + frais(hasard) / 100.0, a, montants, k);
-        EXPECT_GT(Taux(haut.taeg), Taux(bas.taeg));
-        EXPECT_GT(Taux(haut.taegHorsAssurance), Taux(bas.taegHorsAssurance));
-        EXPECT_GT(Taux(bas.taea), 0.0);
+        const double nominal = std::pow(1 + taux / 100 / k, k) - 1;
+        EXPECT_NEAR(Valeur(CalculeTAEG(m, nets, k)), nominal, 1e-4);
+        const double a = ass(g) / 100.0, bas = frais(g) / 100.0;
+        const double haut = bas + frais(g) / 100.0;
+        const auto montants = Listes(m, taux, n, a, f);
+        const auto t = Taux({m, bas, a, montants, k});
+        const auto plus = Taux({m, haut, a, montants, k});
+        EXPECT_GT(Valeur(plus.taeg), Valeur(t.taeg));
+        EXPECT_GT(Valeur(plus.taegHorsAssurance), Valeur(t.taegHorsAssurance));
+        EXPECT_GT(Valeur(t.taea), 0.0);
         const auto ecart = [&](long double x) {
-            long double somme = -(montant - fraisBas);
+            long double somme = -(m - bas);
             for (std::size_t j = 0; j < montants.size(); ++j)
-                somme += montants[j] * std::pow(1.0L + x, -static_cast<long double>(j + 1) / k);
+                somme += montants[j] * std::pow(1.0L + x, -(j + 1.0L) / k);
             return somme;
         };
-        // The rate is the root: the sum changes sign across it.
-        EXPECT_GT(ecart(Taux(bas.taeg) - 1e-12L), 0.0L);
-        EXPECT_LT(ecart(Taux(bas.taeg) + 1e-12L), 0.0L);
+        const long double x = Valeur(t.taeg);
+        EXPECT_GT(ecart(x - 1e-12L), 0.0L);
+        EXPECT_LT(ecart(x + 1e-12L), 0.0L);
     }
     EXPECT_LT(ecartes, 20);
 }

@@ -1,5 +1,6 @@
 #include "TableauAmortissement.h"
 
+#include "Dates.h"
 #include "SaisieEmprunt.h"
 
 #include <gtest/gtest.h>
@@ -9,64 +10,82 @@ using namespace std::chrono;
 
 namespace {
 
-TableauAmortissement Tableau(double montant, double tauxPourcent, std::int32_t n, year_month_day debut,
-                             Frequence frequence = Frequence::Mois, double assurance = 0, double frais = 0) {
-    return CalculeTableau({montant, tauxPourcent / 100.0, assurance, frais, n, frequence, debut},
-                          ConventionsFrancaises());
+constexpr Frequence mois = Frequence::Mois;
+using Ligne = std::array<std::string, NombreColonnes>;
+using Textes = std::vector<std::string>;
+
+TableauAmortissement Tableau(double montant, double taux, std::int32_t n, year_month_day debut,
+                             Frequence f = mois, double assurance = 0, double frais = 0) {
+    const ParametresEmprunt p{montant, taux / 100, assurance, frais, n, f, debut};
+    return CalculeTableau(p, ConventionsFrancaises());
 }
 
-std::vector<std::string> ValeursDe(const TableauAmortissement& t, Colonne c) {
-    std::vector<std::string> valeurs;
+Textes Montants(const TableauAmortissement& t) {
+    Textes montants;
     for (const auto& ligne : t.lignes)
-        valeurs.push_back(ligne[c]);
-    return valeurs;
+        montants.push_back(ligne[Colonne::Montant]);
+    return montants;
+}
+
+auto Chiffres(const EcheanceCalculee& e) {
+    return std::tuple(e.numero, FormateDateIso(e.date), e.montant, e.interets, e.assurance, e.capital,
+                      e.restant);
+}
+
+auto Couts(const TableauAmortissement& t) {
+    const CoutsCredit& c = t.couts.value();
+    return Textes{c.total, c.interets, c.assurance, c.fraisDossier};
 }
 
 } // namespace
 
-// The worked example: 10 000 at 6 % over 12 months from 31/01/2007. Eleven payments of 860,66 and a last one
-// of 860,70 that clears the capital; the interest, 327,96, is what the payments add up to less the amount.
-// Insurance 0,005 makes the last amount an exact half, 860,705: Round2 gives the even cent, 860,70.
+// 10 000 at 6 % over 12 months from 31/01/2007: eleven payments of 860,66, a last of 860,70 that
+// clears the capital; the interest, 327,96, is what they add up to less the amount.
 TEST(TableauAmortissement, DixMilleASixPourCentSurDouzeMoisPuisAutresFrequences) {
-    auto t = Tableau(10000, 6, 12, 2007y / January / 31);
+    const auto debut = 2007y / January / 31;
+    auto t = Tableau(10000, 6, 12, debut);
     ASSERT_TRUE(t.complet());
-    EXPECT_EQ(t.lignes[0], (LigneTableau{"1", "31/01/2007", "860,66", "50,00", "0,00", "810,66", "9189,34"}));
-    EXPECT_EQ(t.lignes[11], (LigneTableau{"12", "31/12/2007", "860,70", "4,28", "0,00", "856,42", "0,00"}));
-    EXPECT_EQ(t.couts, (CoutsCredit{"327,96", "327,96", "0,00", "0,00"}));
-    // In numbers, with 5 of insurance from the 15th: the regular amount unrounded, the last as listed.
-    t = Tableau(10000, 6, 12, 2007y / January / 15, Frequence::Mois, 5, 100);
-    EXPECT_EQ(t.echeances[0],
-              (EcheanceCalculee{1, 2007y / January / 15, t.echeanceReguliere, 50.00, 5, 810.66, 9189.34}));
-    EXPECT_EQ(t.echeances[11], (EcheanceCalculee{12, 2007y / December / 15, 865.70, 4.28, 5, 856.42, 0}));
-    EXPECT_EQ(Tableau(10000, 6, 12, 2007y / January / 31, Frequence::Mois, 0.005).lignes[11],
-              (LigneTableau{"12", "31/12/2007", "860,70", "4,28", "0,01", "856,42", "0,00"}));
+    EXPECT_EQ(t.lignes[0].textes, (Ligne{"1", "31/01/2007", "860,66", "50,00", "0,00", "810,66", "9189,34"}));
+    EXPECT_EQ(t.lignes[11].textes, (Ligne{"12", "31/12/2007", "860,70", "4,28", "0,00", "856,42", "0,00"}));
+    EXPECT_EQ(Couts(t), (Textes{"327,96", "327,96", "0,00", "0,00"}));
+    // As numbers, 5 of insurance from the 15th: the regular amount unrounded, the last as listed.
+    t = Tableau(10000, 6, 12, 2007y / January / 15, mois, 5, 100);
+    const double T = t.echeanceReguliere;
+    EXPECT_EQ(Chiffres(t.echeances[0]), std::tuple(1, "2007-01-15", T, 50.00, 5.0, 810.66, 9189.34));
+    EXPECT_EQ(Chiffres(t.echeances[11]), std::tuple(12, "2007-12-15", 865.70, 4.28, 5.0, 856.42, 0.0));
+    // Insurance of 0,005 makes the last amount 860,705: Round2 gives the even cent.
+    t = Tableau(10000, 6, 12, debut, mois, 0.005);
+    EXPECT_EQ(t.lignes[11].textes, (Ligne{"12", "31/12/2007", "860,70", "4,28", "0,01", "856,42", "0,00"}));
     // One payment is the last one.
-    EXPECT_EQ(
-        Tableau(10000, 6, 1, 2007y / January / 31, Frequence::Mois, 5).lignes,
-        (std::vector<LigneTableau>{{"1", "31/01/2007", "10055,00", "50,00", "5,00", "10000,00", "0,00"}}));
+    t = Tableau(10000, 6, 1, debut, mois, 5);
+    ASSERT_EQ(t.lignes.size(), 1u);
+    EXPECT_EQ(t.lignes[0].textes,
+              (Ligne{"1", "31/01/2007", "10055,00", "50,00", "5,00", "10000,00", "0,00"}));
     // Quarterly, yearly from 29 February, and at a zero rate.
-    t = Tableau(10000, 5, 8, 2008y / August / 31, Frequence::Trimestres);
-    EXPECT_EQ(ValeursDe(t, Colonne::Montant), std::vector<std::string>(8, "1321,33"));
-    t = Tableau(10000, 6, 3, 2008y / February / 29, Frequence::Ans);
-    EXPECT_EQ(ValeursDe(t, Colonne::Montant), (std::vector<std::string>{"3741,10", "3741,10", "3741,09"}));
+    EXPECT_EQ(Montants(Tableau(10000, 5, 8, 2008y / August / 31, Frequence::Trimestres)),
+              Textes(8, "1321,33"));
+    EXPECT_EQ(Montants(Tableau(10000, 6, 3, 2008y / February / 29, Frequence::Ans)),
+              (Textes{"3741,10", "3741,10", "3741,09"}));
     t = Tableau(12000, 0, 12, 2007y / January / 1);
-    EXPECT_EQ(ValeursDe(t, Colonne::Montant), std::vector<std::string>(12, "1000,00"));
-    EXPECT_EQ(t.couts, (CoutsCredit{"0,00", "0,00", "0,00", "0,00"}));
+    EXPECT_EQ(Montants(t), Textes(12, "1000,00"));
+    EXPECT_EQ(Couts(t), Textes(4, "0,00"));
 }
 
-// Durations refused, powers that overflow, and the calendar's end: every month from January 2000 to
-// December 9999, then the rows listed stay and the costs are not shown.
+// Durations refused, powers that overflow, and the calendar's end: every month from January 2000
+// to December 9999 listed, then no costs.
 TEST(TableauAmortissement, DureesRefuseesDepassementsEtFinDuCalendrier) {
+    const auto debut = 2007y / January / 31;
     for (std::int32_t n : {0, -1, INT32_MIN}) {
-        const auto t = Tableau(10000, 6, n, 2007y / January / 31);
+        const auto t = Tableau(10000, 6, n, debut);
         EXPECT_EQ(t.echec, CauseEchec::DureeNonPositive) << n;
         EXPECT_EQ(t.lignes.size(), 0u);
         EXPECT_FALSE(t.couts.has_value());
     }
-    EXPECT_EQ(Tableau(10000, 6, INT32_MAX, 2007y / January / 31).echec, CauseEchec::Arithmetique);
-    EXPECT_EQ(Tableau(1e308, 600, 12, 2007y / January / 31).echec, CauseEchec::Arithmetique);
-    auto t = Tableau(1e6, 0, INT32_MAX, 2000y / January / 31);
+    EXPECT_EQ(Tableau(10000, 6, INT32_MAX, debut).echec, CauseEchec::Arithmetique);
+    EXPECT_EQ(Tableau(1e308, 600, 12, debut).echec, CauseEchec::Arithmetique);
+    const auto t = Tableau(1e6, 0, INT32_MAX, 2000y / January / 31);
     EXPECT_EQ(t.echec, CauseEchec::Calendrier);
     EXPECT_FALSE(t.couts.has_value());
-    EXPECT_EQ(std::tuple(t.lignes.size(), t.lignes.back()[Colonne::Date]), std::tuple(96000u, "31/12/9999"));
+    EXPECT_EQ(t.lignes.size(), 96000u);
+    EXPECT_EQ(t.lignes.back()[Colonne::Date], "31/12/9999");
 }

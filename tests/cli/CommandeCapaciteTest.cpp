@@ -1,42 +1,23 @@
-#include "CommandesCli.h"
+#include "DocumentsDuPlan.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace amortix;
+using namespace amortix::sortiecli;
 
 namespace {
-
-struct Execution {
-    int statut;
-    std::string sortie, erreurs;
-};
-
-Execution Execute(const QStringList& arguments) {
-    Execution e;
-    e.statut = ExecuteCli(arguments, QLocale(QLocale::French, QLocale::France), QDate(2026, 2, 1), Module{},
-                          e.sortie, e.erreurs);
-    return e;
-}
-
-QString EcritFichier(const QTemporaryDir& dossier, const QString& nom, const QByteArray& octets) {
-    QFile fichier(dossier.filePath(nom));
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size())
-        ADD_FAILURE() << "écriture de " << nom.toStdString();
-    return fichier.fileName();
-}
 
 // 100 000 over 240 months with 43,32 of insurance a month, as a loan document.
 QByteArray Offre(const char* taux) {
     return QByteArray("100000,00\r\n240\r\n0\r\n") + taux + "\r\n43,32\r\n0,00\r\n28\r\n2\r\n2026\r\n";
 }
 
-const QByteArray TableEnVigueur = "trimestre=2026-01-01\nimmobilier-moins-de-10-ans=4.12\n"
-                                  "immobilier-10-a-20-ans=4.59\nimmobilier-20-ans-et-plus=5.13\n"
-                                  "immobilier-taux-variable=4.99\npret-relais=6.15\n"
-                                  "consommation-jusqua-3000=23.56\nconsommation-3000-a-6000=15.87\n"
-                                  "consommation-plus-de-6000=8.67\n";
+const QByteArray Usure = "trimestre=2026-01-01\nimmobilier-moins-de-10-ans=4.12\n"
+                         "immobilier-10-a-20-ans=4.59\nimmobilier-20-ans-et-plus=5.13\n"
+                         "immobilier-taux-variable=4.99\npret-relais=6.15\n"
+                         "consommation-jusqua-3000=23.56\nconsommation-3000-a-6000=15.87\n"
+                         "consommation-plus-de-6000=8.67\n";
 
 const QStringList Foyer = {"capacity",  "--income",    "2500",   "--income", "1500",
                            "--charges", "300",         "--rate", "3,5",      "--duration",
@@ -48,15 +29,14 @@ TEST(CommandeCapacite, FiguresEnJson) {
     const Execution e = Execute(Foyer);
     EXPECT_EQ(e.statut, StatutReussi);
     EXPECT_EQ(e.erreurs, "");
-    EXPECT_EQ(
-        e.sortie,
-        "{\"budget\": \"1100,00\", \"amount\": \"219726,96\", \"payment\": \"1100,00\", "
-        "\"debt_ratio\": \"35,00 %\", \"rest_to_live\": \"2600,00\", \"total_cost\": \"110275,45\", "
-        "\"taeg\": \"3,56 %\",\n \"over_25_years\": false,\n \"by_duration\": [{\"years\": 10, \"amount\": "
-        "\"111239,85\"}, {\"years\": 15, \"amount\": \"153872,13\"}, {\"years\": 20, \"amount\": "
-        "\"189669,20\"}, {\"years\": 25, \"amount\": \"219726,96\"}],\n \"usury\": {\"category\": "
-        "\"immobilier-20-ans-et-plus\", \"ceiling\": \"5,13 %\", \"quarter\": \"2026-01-01\", \"over\": "
-        "false},\n \"error\": null}\n");
+    EXPECT_EQ(e.sortie,
+              "{\"budget\": \"1100,00\", \"amount\": \"219726,96\", \"payment\": \"1100,00\", "
+              "\"debt_ratio\": \"35,00 %\", \"rest_to_live\": \"2600,00\", \"total_cost\": \"110275,45\", "
+              "\"taeg\": \"3,56 %\",\n \"over_25_years\": false,\n \"by_duration\": [{\"years\": 10, "
+              "\"amount\": \"111239,85\"}, {\"years\": 15, \"amount\": \"153872,13\"}, {\"years\": 20, "
+              "\"amount\": \"189669,20\"}, {\"years\": 25, \"amount\": \"219726,96\"}],\n \"usury\": "
+              "{\"category\": \"immobilier-20-ans-et-plus\", \"ceiling\": \"5,13 %\", \"quarter\": "
+              "\"2026-01-01\", \"over\": false},\n \"error\": null}\n");
 }
 
 TEST(CommandeCapacite, RefusEtUsage) {
@@ -66,47 +46,47 @@ TEST(CommandeCapacite, RefusEtUsage) {
     EXPECT_EQ(charges.erreurs, "amortix-cli : Les charges en cours dépassent déjà 35 % des revenus\n");
     EXPECT_EQ(charges.sortie, "");
 
+    // As JSON, the figures null and the reason.
     const Execution json = Execute(Foyer + QStringList{"--ratio", "0"});
     EXPECT_EQ(json.statut, StatutEchecCalcul);
-    EXPECT_NE(json.sortie.find("\"budget\": null"), std::string::npos) << json.sortie;
-    EXPECT_NE(json.sortie.find("\"error\": \"Le taux d'endettement doit être compris entre 0 et 100 %.\"}"),
-              std::string::npos)
-        << json.sortie;
+    EXPECT_EQ(Depuis(json.sortie, "{"),
+              R"({"budget": null, "amount": null, "payment": null, )"
+              R"("debt_ratio": null, "rest_to_live": null, "total_cost": null, "taeg": null)");
+    EXPECT_EQ(Depuis(json.sortie, "\"error"),
+              R"("error": "Le taux d'endettement doit être compris entre 0 et 100 %."})");
 
-    for (const QStringList& arguments : {QStringList{"capacity", "--rate", "3", "--duration", "300"},
-                                         Foyer + QStringList{"--frequency", "trimestres"},
-                                         Foyer + QStringList{"--insurance", "10", "--insurance-rate", "0,3"},
-                                         Foyer + QStringList{"--amount", "1000"}}) {
-        SCOPED_TRACE(arguments.join(' ').toStdString());
-        EXPECT_EQ(Execute(arguments).statut, StatutUsage);
-    }
+    using L = QStringList;
+    for (const L& arguments :
+         {L{"capacity", "--rate", "3", "--duration", "300"}, Foyer + L{"--frequency", "trimestres"},
+          Foyer + L{"--insurance", "10", "--insurance-rate", "0,3"}, Foyer + L{"--amount", "1000"}})
+        EXPECT_EQ(Execute(arguments).statut, StatutUsage) << arguments.join(' ').toStdString();
 }
 
 // At 4,00 % the TAEG is 4,91 %, under the 5,13 % ceiling of 20 years and more; at 4,50 %, 5,42 %, over.
 TEST(CommandeCapacite, ComparaisonFaceAuxTauxDUsure) {
     QTemporaryDir dossier;
-    const QString quatre = EcritFichier(dossier, "a.amx", Offre("4,00"));
-    const QString quatreEtDemi = EcritFichier(dossier, "b.amx", Offre("4,50"));
-    const QString table = EcritFichier(dossier, "usure.txt", TableEnVigueur);
+    const QString quatre = EcritDansLeDossier(dossier, "a.amx", Offre("4,00"));
+    const QString quatreEtDemi = EcritDansLeDossier(dossier, "b.amx", Offre("4,50"));
+    const QString table = EcritDansLeDossier(dossier, "usure.txt", Usure);
     const Execution e = Execute({"compare", quatre, quatreEtDemi, "--kind", "immobilier", "--usury-table",
                                  table, "--format", "json"});
     EXPECT_EQ(e.statut, StatutReussi);
+    EXPECT_EQ(Depuis(e.sortie, "\"taeg\"").substr(0, 16), R"("taeg": "4,91 %")");
     const std::string usure = R"("usury": {"category": "immobilier-20-ans-et-plus", "ceiling": "5,13 %", )"
                               R"("quarter": "2026-01-01", "over": )";
-    EXPECT_NE(e.sortie.find(R"("taeg": "4,91 %")"), std::string::npos) << e.sortie;
-    EXPECT_NE(e.sortie.find(usure + "false}"), std::string::npos) << e.sortie;
-    EXPECT_NE(e.sortie.find(usure + "true}"), std::string::npos) << e.sortie;
+    EXPECT_EQ(Depuis(e.sortie, "\"usury"), usure + "false}}");
+    EXPECT_EQ(Depuis(Depuis(e.sortie, "\"b.amx"), "\"usury"), usure + "true}}");
 
     const Execution texte = Execute({"compare", quatreEtDemi, "--kind", "consommation"});
-    EXPECT_NE(texte.sortie.find("Taux d'usure (b.amx) : 8,67 % (consommation, plus de 6 000 €)\n"),
-              std::string::npos)
-        << texte.sortie;
-    EXPECT_EQ(Execute({"compare", quatre}).sortie.find("usure"), std::string::npos);
+    EXPECT_EQ(Depuis(texte.sortie, "Taux d'usure"),
+              "Taux d'usure (b.amx) : 8,67 % (consommation, plus de 6 000 €)");
+    EXPECT_EQ(Depuis(Execute({"compare", quatre}).sortie, "usure"), "(absent)");
 
     const QString incomplete =
-        EcritFichier(dossier, "incomplete.txt", TableEnVigueur.first(TableEnVigueur.indexOf("pret-relais")));
+        EcritDansLeDossier(dossier, "incomplete.txt", Usure.first(Usure.indexOf("pret-relais")));
     const Execution refus = Execute({"compare", quatre, "--usury-table", incomplete});
     EXPECT_EQ(refus.statut, StatutEchecCalcul);
     EXPECT_EQ(refus.sortie, "");
-    EXPECT_NE(refus.erreurs.find("ne donne pas le taux"), std::string::npos) << refus.erreurs;
+    EXPECT_EQ(Depuis(refus.erreurs, "Erreur"),
+              "Erreur 1 : La table des taux d'usure ne donne pas le taux « prêt relais ».");
 }

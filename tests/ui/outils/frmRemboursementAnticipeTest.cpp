@@ -15,9 +15,8 @@ using Message = InteractionsScriptees::Message;
 
 namespace {
 
-// The engine's worked example: 20 000 repaid at payment 60 of 100 000
-// at 4 % over 240 months, insurance 20, fees 500, from 31/01/2007
-// (R_59 = 82 255,56, R_60 = 81 923,77).
+// The engine's worked example: 20 000 repaid at payment 60 of 100 000 at
+// 4 % over 240 months (R_59 = 82 255,56, R_60 = 81 923,77).
 struct Fenetre {
     InteractionsScriptees interactions;
     frmRemboursementAnticipe d{
@@ -29,7 +28,7 @@ struct Fenetre {
     QLineEdit* indemnite = Controle<QLineEdit>(d, "txtIndemnite");
     QAbstractItemModel* liste = Controle<QTreeView>(d, "lvwListe")->model();
 
-    // Stops the test at once: a check here would only leave the constructor.
+    // qFatal: a check here would only leave the constructor.
     Fenetre() {
         if (!Active(d))
             qFatal("la fenêtre n'est pas devenue active");
@@ -68,9 +67,7 @@ class frmRemboursementAnticipeTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    // 150,50 typed as the penalty comes off the 6 628,58 of interest
-    // saved. All repaid saves the 27 152,64 of interest past payment 60
-    // and 180 × 20 of insurance.
+    // All repaid saves the interest past 60 and 180 × 20 of insurance.
     void exempleChiffre_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QStringList>("resume");
@@ -89,8 +86,7 @@ private slots:
                                                        "0,00",     "27152,64", "3600,00", "30752,64"}
                                         << 0.0;
     }
-    // Through the controls ("." enters the comma): the rows after 60
-    // listed; the curve follows the original to 59, then down to 0.
+    // The "." key enters the comma.
     void exempleChiffre() {
         QFETCH(QStringList, options);
         QFETCH(QStringList, resume);
@@ -122,7 +118,7 @@ private slots:
                                               << "cent"
                                               << "L'indemnité saisie doit être un montant positif ou nul.";
     }
-    // Said in the engine's words; what is shown stays, the rows from 61.
+    // Said in the engine's words; what is shown stays.
     void refus() {
         QFETCH(QString, montant);
         QFETCH(QString, indemnite);
@@ -142,10 +138,7 @@ private slots:
         QCOMPARE(premiere, "61 31/01/2012");
     }
 
-    // The payment from 1 to n − 1 with its date; the amount off while
-    // all is repaid, the penalty on only for a typed one. Tab reaches
-    // every control (a group of options at one of them, the arrows
-    // moving within it); distinct access keys; Escape closes.
+    // A group of options is one Tab stop, its arrows move within it.
     void saisiesEtClavier() {
         Fenetre w;
         const auto date = [&w] { return Controle<QLabel>(w.d, "lblDateEcheance")->text(); };
@@ -189,8 +182,7 @@ private slots:
         QCOMPARE(w.d.isVisible(), false);
     }
 
-    // From the menu, once a schedule is on screen: the main window's rows
-    // stay as they were; an edit takes the entry away.
+    // The main window's rows stay as they were.
     void depuisLaFenetrePrincipale() {
         PosteOuvert p;
         auto* entree = Controle<QAction>(*p.f, "mnuRemboursementAnticipe");

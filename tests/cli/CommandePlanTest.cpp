@@ -17,9 +17,6 @@ TEST(CommandePlan, PalierEtPeriodes) {
     EXPECT_EQ(Depuis(json, "{\"name"), R"({"name": "banque.amx", "rows": [)");
     EXPECT_EQ(Depuis(json, "[\"1\""),
               R"(["1", "31/01/2007", "778,20", "466,67", "0,00", "311,53", "159688,47"])");
-    EXPECT_EQ(Depuis(json, "[\"300\""),
-              R"(["300", "31/12/2031", "943,04", "2,74", "0,00", "940,30", "0,00"])");
-    EXPECT_EQ(Depuis(json, "{\"name\": \"ptz"), R"({"name": "ptz.amx", "rows": [)");
     EXPECT_EQ(Depuis(json, "[240,"), R"([240, "31/12/2026", "944,87"])");
     EXPECT_EQ(Depuis(json, "\"error"), R"("error": null})");
 

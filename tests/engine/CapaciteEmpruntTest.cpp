@@ -62,36 +62,28 @@ std::string Listee(SaisieEmprunt pret, double montant) {
 
 TEST(CapaciteEmprunt, BudgetDesRevenusMoinsLesCharges) {
     EXPECT_EQ(Texte(Capacite({.charges = ""}).budget), "1400,00");
-    EXPECT_EQ(Texte(Capacite({}).budget), "1100,00");
     const Foyer deux{.revenus = {"2500", "1500"}};
     EXPECT_EQ(Texte(Capacite(deux).budget), "1100,00");
 }
 
-// The schedule's own payment pins the amount: a cent more is over.
+// The schedule's own payment pins the amount: a cent more is over. The payment, debt ratio and rest
+// to live as the CLI prints them: CommandeCapacite.
 TEST(CapaciteEmprunt, PlusGrandMontantAuCentime) {
     const CapaciteEmprunt c = Capacite({});
     EXPECT_EQ(c.pret.montant, "219726,96");
     EXPECT_EQ(Listee(c.pret, c.montant), "1100,00");
     EXPECT_EQ(Listee(c.pret, c.montant + 0.01), "1100,01");
-    EXPECT_EQ(Texte(c.echeance), "1100,00");
-    const double ratio = c.tauxEndettement;
-    EXPECT_EQ(FormatePourcentage(ratio, 2, fr), "35,00 %");
-    EXPECT_EQ(Texte(c.resteAVivre), "2600,00");
 }
 
 TEST(CapaciteEmprunt, AssuranceEnTauxDuCapitalInitial) {
     const auto c = Capacite({.assurance = "0,30", .enTaux = true});
     EXPECT_EQ(c.pret.montant, "209276,00");
-    EXPECT_EQ(c.pret.modalites.assurance, ModeAssurance::TauxCapitalInitial);
     EXPECT_EQ(Listee(c.pret, c.montant), "1100,00");
-    EXPECT_EQ(Listee(c.pret, c.montant + 0.01), "1100,01");
 }
 
 TEST(CapaciteEmprunt, DureesDeReferenceEtAvisAuDelaDe25Ans) {
     const auto c = Capacite({.duree = "25", .enAnnees = true});
     EXPECT_EQ(c.pret.duree, "300");
-    EXPECT_EQ(c.parDuree[3].annees, 25);
-    EXPECT_EQ(Texte(c.parDuree[3].montant), "219726,96");
     EXPECT_FALSE(c.plusDe25Ans);
     EXPECT_TRUE(Capacite({.duree = "301"}).plusDe25Ans);
 }

@@ -85,10 +85,9 @@ std::string Motif(const RemboursementOuMotif& r) {
 
 } // namespace
 
-// 100 000 over 240 months at 3 %, insurance 0,36 % a year. On the
-// initial capital, 100 000 × 0,0036 / 12 = 30,00 in every row, 7 200,00
-// in all. On the capital owed, row j's is Round2(R_{j-1} × 0,0036 / 12),
-// 30,00 first, then falling: the cost is about half, and the TAEA follows.
+// 100 000 over 240 months at 3 %, insurance 0,36 % a year. On the initial capital, 100 000 × 0,0036 /
+// 12 = 30,00 in every row, 7 200,00 in all. On the capital owed, row j's is Round2(R_{j-1} × 0,0036 /
+// 12), 30,00 first, then falling: the cost is about half, and the TAEA follows.
 TEST(AssuranceEnTaux, SurLeCapitalInitialOuRestant) {
     const auto initial = Calcule(Pret(Assurance(Initial, "0,36")));
     ASSERT_TRUE(initial.reussi());
@@ -116,9 +115,8 @@ TEST(AssuranceEnTaux, SurLeCapitalInitialOuRestant) {
     EXPECT_EQ(surRestant.taegHorsAssurance, surInitial.taegHorsAssurance);
 }
 
-// 200 000 at 4 % over 240 months after 12 months of deferral:
-// Round2(200 000 × 0,04 / 12) = 666,67 of interest. Partial: 12 rows
-// of 666,67, no capital, then the usual 240 rows on 200 000.
+// 200 000 at 4 % over 240 months after 12 months of deferral: Round2(200 000 × 0,04 / 12) = 666,67 of
+// interest. Partial: 12 rows of 666,67, no capital, then the usual 240 rows on 200 000.
 TEST(Differe, PartielPuisTotal) {
     const auto partiel = Calcule(DeuxCents(Differe(Partiel, "12")));
     ASSERT_TRUE(partiel.reussi());
@@ -130,8 +128,8 @@ TEST(Differe, PartielPuisTotal) {
     EXPECT_EQ(p[12][Colonne::Montant], sans[0][Colonne::Montant]);
     EXPECT_EQ(p[12][Colonne::Date], "31/01/2028");
     EXPECT_EQ(p.back()[Colonne::CapitalRestant], "0,00");
-    // Total: only the insurance is paid, each row's interest, rounded,
-    // joins the capital: 12 times C = Round2(C + Round2(C × 0,04 / 12)).
+    // Total: only the insurance is paid, each row's interest, rounded, joins the capital: 12 times C
+    // = Round2(C + Round2(C × 0,04 / 12)).
     const auto total = Calcule(DeuxCents(Differe(Total, "12")));
     ASSERT_TRUE(total.reussi());
     const auto& t = total.tableau.lignes;
@@ -140,9 +138,8 @@ TEST(Differe, PartielPuisTotal) {
     EXPECT_EQ(t.back()[Colonne::CapitalRestant], "0,00");
 }
 
-// The costs add the listed rows up; the TEG and the TAEG take every
-// row, the deferred ones included. For a loan of one instalment, the
-// rate through the listed amounts is the TEG's own.
+// The costs add the listed rows up; the TEG and the TAEG take every row, the deferred ones included.
+// For a loan of one instalment, the rate through the listed amounts is the TEG's own.
 TEST(Differe, LesCoutsEtLesTauxSuiventLesLignes) {
     const auto partiel = Calcule(DeuxCents(Differe(Partiel, "12")));
     const auto& lignes = partiel.tableau.echeances;
@@ -182,8 +179,7 @@ TEST(Modalites, LesRefusDisentPourquoi) {
     EXPECT_EQ(CalculeOffre("offre", trente, true, fr).erreur, long24 + ".");
 }
 
-// The comparison names the insurance kind and the deferral; a loan as
-// typed today keeps its texts.
+// The comparison names the insurance kind and the deferral; a loan as typed today keeps its texts.
 TEST(Modalites, LaComparaisonLesNomme) {
     const auto texte = [](ModalitesEmprunt m, LigneComparaison ligne) {
         const auto offre = CompareOffre(Calcule(Pret(std::move(m))), fr);
@@ -202,9 +198,8 @@ TEST(Modalites, LaComparaisonLesNomme) {
     EXPECT_EQ(DecritDiffere(std::get<ModalitesLues>(un), trimestres), "différé total de 1 trimestre");
 }
 
-// After a deferral, capital is repaid from its last row on; on the
-// capital owed, the insurance saved is the premiums the new rows no
-// longer charge, each on what its row owes before it.
+// After a deferral, capital is repaid from its last row on; on the capital owed, the insurance saved
+// is the premiums the new rows no longer charge, each on what its row owes before it.
 TEST(Modalites, LeRemboursementAnticipeSuitLesLignes) {
     const auto differe = Calcule(Pret(Differe(Partiel, "12")));
     EXPECT_EQ(Motif(Rembourse(differe, 5)), "Le numéro d'échéance doit être compris entre 12 et 251.");
@@ -224,16 +219,14 @@ TEST(Modalites, LeRemboursementAnticipeSuitLesLignes) {
     EXPECT_LT(r.numeroDerniere, 240);
 }
 
-// Without interest the payment only shares the amount out, and the
-// other solvers follow: 25 000 over 36 months is 694,44; 12 000 at
-// 1 000 a month takes 12 months; 694,44 over 36 months lends 24 999,84.
+// At 0 % the payment only shares the amount out: 25 000 over 36 months is 694,44; 12 000 at 1 000
+// a month takes 12 months; 694,44 over 36 months lends 24 999,84.
 TEST(ValeurManquanteAZeroPourCent, CommeUnTableur) {
     EXPECT_EQ(Calcul_Mensualite(25000, 36, 0, Mois, fr).champs[3], "694,44");
     EXPECT_EQ(Calcul_Duree(12000, 0, 1000, Mois, fr).champs[1], "12");
     EXPECT_EQ(Calcul_Montant(36, 0, 694.44, Mois, fr).champs[0], "24999,84");
     EXPECT_EQ(Calcul_Taux(12000, 12, 1000, Mois, fr).champs[2], "0,00");
-    // The closest duration, as at any rate: 10 000 at 3 000 a month is
-    // 3 months (3 333,33).
+    // The closest duration, as at any rate: 10 000 at 3 000 a month is 3 months (3 333,33).
     const auto proche = Calcul_Duree(10000, 0, 3000, Mois, fr);
     EXPECT_EQ(proche.champs[1], "3");
     EXPECT_EQ(proche.champs[3], "3333,33");

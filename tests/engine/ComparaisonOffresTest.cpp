@@ -19,9 +19,8 @@ const OffreNommee Cassee{"cassée", std::nullopt, "échec"};
 
 } // namespace
 
-// The bank's published offer: 100 000 at 2 % over 180 months,
-// insurance 43,32, fees 2 690; 179 payments of 686,83 and one of
-// 686,61 (122 942,57 + 686,61 = 123 629,18 repaid).
+// The bank's published offer: 100 000 at 2 % over 180 months, insurance 43,32, fees 2 690; 179
+// payments of 686,83 and one of 686,61 (122 942,57 + 686,61 = 123 629,18 repaid).
 TEST(ComparaisonOffres, LOffreDeLaBanque) {
     const auto banque = Offre("2", "43,32", "2690").offre;
     ASSERT_TRUE(banque);
@@ -45,9 +44,8 @@ TEST(ComparaisonOffres, LOffreDeLaBanque) {
     EXPECT_EQ(TAEGDuCalcul(vide, fr).motif, MotifSansEcheances);
 }
 
-// Costs 26 319,18 and 22 096,70: the second is cheaper and has the
-// lower TAEG; a failed offer between them is never chosen; an equal
-// offer later does not displace the first.
+// Costs 26 319,18 and 22 096,70: the second is cheaper and has the lower TAEG; a failed offer between
+// them is never chosen; an equal offer later does not displace the first.
 TEST(ComparaisonOffres, LesMeilleuresEtLesEchecs) {
     const OffreNommee b = Offre("2,2", "20", "1000");
     const OffreNommee offres[] = {Offre("2", "43,32", "2690"), Cassee, b, b};

@@ -74,11 +74,9 @@ long long Centimes(const std::string& texte) {
 
 } // namespace
 
-// 100 000 at 4 % over 240 months, insurance 20, fees 500: T =
-// 625,98033, R_60 = 81 923,77; 20 000 repaid with payment 60 leaves
-// 61 923,77 and row 61's interest is Round2(61 923,77 × 0,04 / 12).
-// The interest saved was checked apart: the rows' 27 152,64 after row
-// 60 less the new rows'.
+// 100 000 at 4 % over 240 months, insurance 20, fees 500: T = 625,98033, R_60 = 81 923,77; 20 000
+// repaid with payment 60 leaves 61 923,77 and row 61's interest is Round2(61 923,77 × 0,04 / 12). The
+// interest saved was checked apart: the rows' 27 152,64 after row 60 less the new rows'.
 TEST(RemboursementAnticipe, VingtMilleAvecLEcheance60) {
     const EmpruntCalcule calcul =
         CalculeEmprunt({"100000", "240", "4", "20", "500", Frequence::Mois, 2007y / 1 / 31}, false, fr);
@@ -86,9 +84,8 @@ TEST(RemboursementAnticipe, VingtMilleAvecLEcheance60) {
         const auto r = CalculeRemboursementAnticipe(calcul, d, fr);
         return std::get<RemboursementAnticipe>(r);
     };
-    // Keeping the payment, K = Round2(T − 206,41 − 20); row 186
-    // (31/01/2007 + 185 months) clears the 89,14 left: I = Round2(0,297…).
-    // Penalty: min(six months' interest, 3 % × R_60 = 2 457,71); 54
+    // Keeping the payment, K = Round2(T − 206,41 − 20); row 186 (31/01/2007 + 185 months) clears the
+    // 89,14 left: I = Round2(0,297…). Penalty: min(six months' interest, 3 % × R_60 = 2 457,71); 54
     // premiums of 20 saved.
     auto r = apres({60, 20000, Duree, Immo});
     EXPECT_EQ(Resume(r.textes), "81923,77 20000,00 400,00 30/06/2022 625,98 13239,47 1080,00 "
@@ -97,8 +94,7 @@ TEST(RemboursementAnticipe, VingtMilleAvecLEcheance60) {
     ASSERT_EQ(r.lignes.size(), 126u);
     EXPECT_EQ(Joint(r.lignes[0].textes), "61 31/01/2012 625,98 206,41 20,00 399,57 61524,20");
     EXPECT_EQ(Joint(r.lignes.back().textes), "186 30/06/2022 109,44 0,30 20,00 89,14 0,00");
-    // Keeping the duration, P' over 180 months at 0,04 / 12: T' =
-    // 478,04265. Consumer credit: 1 %.
+    // Keeping the duration, P' over 180 months at 0,04 / 12: T' = 478,04265. Consumer credit: 1 %.
     r = apres({60, 20000, Echeance, Conso});
     EXPECT_EQ(Resume(r.textes), "81923,77 20000,00 200,00 31/12/2026 478,04 6628,58 0,00 6428,58");
     EXPECT_NEAR(r.nouvelleEcheance, 478.0426497720, 1e-9);
@@ -106,11 +102,10 @@ TEST(RemboursementAnticipe, VingtMilleAvecLEcheance60) {
     EXPECT_EQ(Joint(r.lignes[0].textes), "61 31/01/2012 478,04 206,41 20,00 251,63 61672,14");
 }
 
-// Where keeping the payment stops. 4 000 at 0 % over 6 months: T =
-// 666,666…, shown 666,67, repaid by each row; 666,65 repaid after row
-// 1 leaves 666,67 after row 4: row 5 clears it for the instalment shown.
-// 10 000 at 6 % over 12 months (R_11 = 856,42, T shown 860,66): 0,01
-// repaid, row 12, the last, owes 4,28 + 856,41, above T.
+// Where keeping the payment stops. 4 000 at 0 % over 6 months: T = 666,666…, shown 666,67, repaid by
+// each row; 666,65 repaid after row 1 leaves 666,67 after row 4: row 5 clears it for the instalment
+// shown. 10 000 at 6 % over 12 months (R_11 = 856,42, T shown 860,66): 0,01 repaid, row 12, the last,
+// owes 4,28 + 856,41, above T.
 TEST(RemboursementAnticipe, ReduireLaDureeFinitAuBonRang) {
     EXPECT_EQ(Derniere(Rembourse(Emprunt(4000, 0, 6), 1, 666.65)),
               "5 31/05/2007 666,67 0,00 0,00 666,67 0,00");
@@ -118,9 +113,8 @@ TEST(RemboursementAnticipe, ReduireLaDureeFinitAuBonRang) {
               "12 31/12/2007 860,69 4,28 0,00 856,41 0,00");
 }
 
-// 10 000 at 10 % over 2 years: I1 = 1 000, K1 = Round2(5 761,9048 −
-// 1 000), R_1 = 5 238,10. 1 000 000 at 4 %: R_N and the interest still
-// due far above 20 000 and 200, the rule alone decides.
+// 10 000 at 10 % over 2 years: I1 = 1 000, K1 = Round2(5 761,9048 − 1 000), R_1 = 5 238,10. 1 000 000
+// at 4 %: R_N and the interest still due far above 20 000 and 200, the rule alone decides.
 TEST(RemboursementAnticipe, Indemnites) {
     const auto dix = Emprunt(10000, 10, 2, Ans);
     // Six months of interest on 2 000,10: 100,005, to the even cent.
@@ -136,9 +130,8 @@ TEST(RemboursementAnticipe, Indemnites) {
     const auto t = Emprunt(1e6, 4, 40, Frequence::Trimestres);
     EXPECT_EQ(Penalite(t, 35, 20000, Conso), "200,00");
     EXPECT_EQ(Penalite(t, 36, 20000, Conso), "100,00");
-    // At most the interest still due: 20 000 at 0,4 % over 2 years,
-    // P = 1,008016 × 80 / 0,008016 = 10 060,04, R_1 = 10 019,96,
-    // Round2(R_1 × 0,004) = 40,08; at 0 %, none.
+    // At most the interest still due: 20 000 at 0,4 % over 2 years, P = 10 060,04 (1,008016 × 80 /
+    // 0,008016), R_1 = 10 019,96, Round2(R_1 × 0,004) = 40,08; at 0 %, none.
     EXPECT_EQ(Penalite(Emprunt(20000, 0.4, 2, Ans), 1, {}, Conso), "40,08");
     EXPECT_EQ(Penalite(Emprunt(1e6, 0, 240), 60, 20000, Conso), "0,00");
 }
@@ -176,11 +169,10 @@ TEST(RemboursementAnticipe, Refus) {
     EXPECT_EQ(Motif(CalculeRemboursementAnticipe(cent, d, fr)), incomplet);
 }
 
-// Any loan: the new rows repay R_N − X to the cent with the original
-// numbers and dates; keeping the duration gives the schedule of R_N − X
-// over n − N periods; keeping the payment ends by row n, no row but the
-// last above T; repaying all leaves no row and saves all the interest
-// and insurance still due.
+// Any loan: the new rows repay R_N − X to the cent with the original numbers and dates; keeping the
+// duration gives the schedule of R_N − X over n − N periods; keeping the payment ends by row n, no
+// row but the last above T; repaying all leaves no row and saves all the interest and insurance still
+// due.
 TEST(RemboursementAnticipe, InvariantsSurDesEmpruntsAuHasard) {
     std::mt19937 g(20261207);
     std::uniform_int_distribution<int> freq(0, 3), ans(2, 30), quart(0, 3);

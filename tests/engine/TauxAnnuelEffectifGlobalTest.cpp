@@ -60,10 +60,9 @@ std::string Seul(const std::string& taeg) {
 
 } // namespace
 
-// The bank's offer from its published payments, two consumer offers
-// from this program's schedule; every unrounded rate confirmed apart:
-// the schedule in decimal arithmetic, the equation bisected over
-// [−99 %, 10 000 %] with 50 digits.
+// The bank's offer from its published payments, two consumer offers from this program's schedule;
+// every unrounded rate confirmed apart: the schedule in decimal arithmetic, the equation bisected
+// over [−99 %, 10 000 %] with 50 digits.
 TEST(TauxAnnuelEffectifGlobal, OffresPubliees) {
     // 100 000 at 2 % over 180 months, insurance 43,32, fees 2 690.
     std::vector<double> publiees(179, 686.83);
@@ -99,8 +98,8 @@ TEST(TauxAnnuelEffectifGlobal, CasLimites) {
     EXPECT_EQ(T({.frais = 10, .montants = {1010}}), Seul("27,13 %"));
     // One yearly: 1120 / 1000 − 1.
     EXPECT_EQ(T({.assurance = 20, .montants = {1120}, .k = 1}), "12,00 %, 10,00 %, 2,00 %, ");
-    // The range, −99 % to 10 000 % a year: 2 after 100 is −98 %, 0,5
-    // is −99,5 %; 50 after 1 is 4 900 %, 102 is 10 100 %.
+    // From −99 % to 10 000 % a year: 2 after 100 is −98 %, 0,5 is −99,5 %; 50 after 1 is 4 900 %,
+    // 102 is 10 100 %.
     EXPECT_EQ(T({100, 0, 0, {2}, 1}), Seul("-98,00 %"));
     EXPECT_EQ(T({100, 0, 0, {0.5}, 1}), aucun);
     EXPECT_EQ(T({1, 0, 0, {50}, 1}), Seul("4900,00 %"));
@@ -109,19 +108,16 @@ TEST(TauxAnnuelEffectifGlobal, CasLimites) {
     EXPECT_EQ(T({.montants = {1, 1, 1}}), aucun);
     // 5 % less 1,05^-400, whose sum overflows at −99 %.
     EXPECT_EQ(T({.montants = std::vector(400, 50.0), .k = 1}), Seul("5,00 %"));
-    // The insurance alone repays nothing: 1,01^12 − 1 stays, the
-    // TAEA goes.
+    // The insurance alone repays nothing: 1,01^12 − 1 stays, the TAEA goes.
     EXPECT_EQ(T({.assurance = 1010, .montants = {1010}}),
               "12,68 %, -, -, " + std::string(MotifAucunTauxAnnuel));
     EXPECT_EQ(T({.montants = {}}), sans);
     EXPECT_EQ(T({.montants = {1010}, .k = 0}), sans);
 }
 
-// Random loans of every frequency: without fees or insurance the TAEG
-// is the nominal rate compounded, within the rows' cents; more fees
-// never lower it, insurance never either; it solves the equation to
-// 1e-12: Σ a_j (1 + X)^(−j/k) − capital, one power per payment in
-// long double, changes sign across it.
+// Random loans: without fees or insurance the TAEG is the nominal rate compounded, to the rows'
+// cents; more fees never lower it, insurance neither; Σ a_j (1 + X)^(−j/k) − capital changes sign
+// across it within 1e-12.
 TEST(TauxAnnuelEffectifGlobal, EmpruntsAuHasard) {
     std::mt19937 g(315);
     std::uniform_int_distribution<long long> cts(10000'00, 1'000'000'00);
@@ -136,9 +132,8 @@ TEST(TauxAnnuelEffectifGlobal, EmpruntsAuHasard) {
         const double m = static_cast<double>(cts(g)) / 100.0;
         SCOPED_TRACE(testing::Message() << m << " à " << taux << " %, " << n << " périodes, k = " << k);
         const auto nets = Listes(m, taux, n, 0.0, f);
-        // Over decades at usurious rates the rows' cents grow with the
-        // capital owed and may turn the last payment negative: no
-        // ordinary loan, left out.
+        // Over decades at usurious rates the rows' cents grow with the capital owed and may turn the
+        // last payment negative: no ordinary loan, left out.
         if (nets.back() <= 0.0) {
             ++ecartes;
             continue;

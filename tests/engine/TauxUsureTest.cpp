@@ -40,8 +40,7 @@ std::string_view Cle(NatureCredit n, double m, std::int32_t mois) {
     return CleCategorie(CategorieDuPret(n, m, mois));
 }
 
-// 100 000 over 240 months, 43,32 of insurance a month: its TAEG,
-// the ceiling and whether it is over.
+// 100 000 over 240 months, 43,32 of insurance a month: its TAEG, the ceiling and whether it is over.
 std::string Offre(const char* taux) {
     const SaisieEmprunt s{"100000", "240", taux, "43,32", "", Frequence::Mois, 2026y / 2 / 28};
     const auto o = CompareOffre(CalculeEmprunt(s, true, fr), fr);
@@ -84,8 +83,7 @@ TEST(TauxUsure, TAEGDesOffresFaceAuPlafond) {
     EXPECT_EQ(Offre("4,50"), "5,42 % dépasse " + plafond);
 }
 
-// Over means above the ceiling as the TAEG is shown: 5,13 % is
-// lawful, 5,135 % shows 5,14 %.
+// Over means above the ceiling as the TAEG is shown: 5,13 % is lawful, 5,135 % shows 5,14 %.
 TEST(TauxUsure, DepassementAuCentiemeAffiche) {
     EXPECT_FALSE(VerifieUsure(T1, Immo, 1e5, 300, 0.05134).depasse);
     EXPECT_TRUE(VerifieUsure(T1, Immo, 1e5, 300, 0.05135).depasse);

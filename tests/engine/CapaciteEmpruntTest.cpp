@@ -14,8 +14,7 @@ const ConventionsLocales fr = ConventionsFrancaises();
 const TableUsure Plafonds{.debut = 2026y / January / 1,
                           .plafonds = {4.12, 4.59, 5.13, 4.99, 6.15, 23.56, 15.87, 8.67}};
 
-// The household of the examples: 4 000 of income, 300 of
-// continuing payments, 3,5 % over 300 months.
+// The examples' household: 4 000 of income, 300 of continuing payments, 3,5 % over 300 months.
 struct Foyer {
     std::vector<std::string> revenus{"4000"};
     std::string charges = "300", ratio = "35";
@@ -106,16 +105,11 @@ TEST(CapaciteEmprunt, Refus) {
         {.foyer = {.charges = "1340", .ratio = "33,5"}, .motif = depasse + "33,5 % des revenus"},
         {.foyer = {.revenus = {"2000", "0"}}, .motif = "Les revenus doivent être des montants positifs."},
         {.foyer = {.revenus = {"", " "}}, .motif = "Saisissez les revenus mensuels nets du foyer."},
-        {.foyer = {.ratio = "101"},
-         .motif = "Le taux d'endettement doit être compris entre 0 "
-                  "et 100 %."},
+        {.foyer = {.ratio = "101"}, .motif = "Le taux d'endettement doit être compris entre 0 et 100 %."},
         {.foyer = {.taux = "-1"}, .motif = "Le taux du prêt doit être compris entre 0 et 100 %."},
-        {.foyer = {.duree = "0"},
-         .motif = "La durée doit être un nombre entier, d'au plus "
-                  "100 ans."},
+        {.foyer = {.duree = "0"}, .motif = "La durée doit être un nombre entier, d'au plus 100 ans."},
         {.foyer = {.assurance = "1100,01"},
-         .motif = "Le budget mensuel ne couvre pas même l'assurance : "
-                  "aucun montant ne convient."},
+         .motif = "Le budget mensuel ne couvre pas même l'assurance : aucun montant ne convient."},
     };
     for (const Cas& c : cas)
         EXPECT_EQ(Refus(c.foyer), c.motif);

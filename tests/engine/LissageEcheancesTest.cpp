@@ -35,8 +35,7 @@ TEST(LissageEcheances, TexteDesAutresMontants) {
         EXPECT_EQ(LitLissage(texte, fr), std::nullopt) << texte;
 }
 
-// Reopened from its document it lists the plan's rows: C − S_t, the level once the others have
-// ended, the last row clearing what is owed.
+// Reopened from its document: C − S_t, then the level, the last row clearing what is owed.
 TEST(LissageEcheances, PretLisseSeul) {
     const EmpruntCalcule calcul = CalculeEmprunt(PretLisse("166,67*239;165,87"), true, fr);
     ASSERT_TRUE(calcul.reussi()) << MotifEchec(calcul);

@@ -35,8 +35,7 @@ ParametresEmprunt Tire(std::mt19937& g, int dureeMax) {
 
 } // namespace
 
-// Any loan and frequency, first paid on the 28th to the 31st or the end of February: the rows add
-// up, each date keeps its day or its month's last, one period apart, and the TEG search ends.
+// Any loan and frequency, first paid on the 28th to the 31st or on February's last day.
 TEST(Proprietes, EcheanciersAuHasard) {
     std::mt19937 g(99);
     std::uniform_int_distribution<int> jour(28, 31), an(1996, 2040), mois(1, 12), x(0, 9999);
@@ -108,8 +107,7 @@ TEST(Proprietes, EcheanciersAuHasard) {
     EXPECT_GT(sains, 300);
 }
 
-// A loan's payment and two of its values give back the third, to the cent of payment. The
-// duration search starts from zero periods, so a payment above the amount is refused.
+// A payment and two of the loan's values give back the third; none repays in under one period.
 TEST(Proprietes, LesQuatreSolveursSeRetrouvent) {
     std::mt19937 g(2026);
     for (int essai = 0; essai < 600; ++essai) {

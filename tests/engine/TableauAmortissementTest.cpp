@@ -39,8 +39,7 @@ auto Couts(const TableauAmortissement& t) {
 
 } // namespace
 
-// 10 000 at 6 % over 12 months from 31/01/2007: eleven payments of 860,66, a last of 860,70 that
-// clears the capital; the interest, 327,96, is what they add up to less the amount.
+// The worked example: 10 000 at 6 % over 12 months from 31/01/2007, the last row clearing the rest.
 TEST(TableauAmortissement, DixMilleASixPourCentSurDouzeMoisPuisAutresFrequences) {
     const auto debut = 2007y / January / 31;
     auto t = Tableau(10000, 6, 12, debut);
@@ -71,8 +70,7 @@ TEST(TableauAmortissement, DixMilleASixPourCentSurDouzeMoisPuisAutresFrequences)
     EXPECT_EQ(Couts(t), Textes(4, "0,00"));
 }
 
-// Durations refused, powers that overflow, and the calendar's end: every month from January 2000
-// to December 9999 listed, then no costs.
+// Durations refused, overflowing powers, and the calendar's end: January 2000 to December 9999.
 TEST(TableauAmortissement, DureesRefuseesDepassementsEtFinDuCalendrier) {
     const auto debut = 2007y / January / 31;
     for (std::int32_t n : {0, -1, INT32_MIN}) {

@@ -8,6 +8,8 @@ using namespace amortix::sortiecli;
 
 namespace {
 
+using L = QStringList;
+
 // 100 000 over 240 months with 43,32 of insurance a month, as a loan document.
 QByteArray Offre(const char* taux) {
     return QByteArray("100000,00\r\n240\r\n0\r\n") + taux + "\r\n43,32\r\n0,00\r\n28\r\n2\r\n2026\r\n";
@@ -47,7 +49,7 @@ TEST(CommandeCapacite, RefusEtUsage) {
     EXPECT_EQ(charges.sortie, "");
 
     // As JSON, the figures null and the reason.
-    const Execution json = Execute(Foyer + QStringList{"--ratio", "0"});
+    const Execution json = Execute(Foyer + L{"--ratio", "0"});
     EXPECT_EQ(json.statut, StatutEchecCalcul);
     EXPECT_EQ(Depuis(json.sortie, "{"),
               R"({"budget": null, "amount": null, "payment": null, )"
@@ -55,7 +57,6 @@ TEST(CommandeCapacite, RefusEtUsage) {
     EXPECT_EQ(Depuis(json.sortie, "\"error"),
               R"("error": "Le taux d'endettement doit être compris entre 0 et 100 %."})");
 
-    using L = QStringList;
     for (const L& arguments :
          {L{"capacity", "--rate", "3", "--duration", "300"}, Foyer + L{"--frequency", "trimestres"},
           Foyer + L{"--insurance", "10", "--insurance-rate", "0,3"}, Foyer + L{"--amount", "1000"}})

@@ -3,23 +3,31 @@
 #include "BoutonMultiligne.h"
 #include "ControlesEmprunt.h"
 #include "DialogueModal.h"
+#include "DocumentEmprunt.h"
 
 #include <QScreen>
 
 using namespace amortix;
+using Message = InteractionsScriptees::Message;
+
+namespace amortix {
+// Inputs print as their document holds them.
+char* toString(const SaisieEmprunt& s) {
+    return QTest::toString(OctetsDocument(s));
+}
+} // namespace amortix
 
 namespace {
+
+Message Dit(const QString& texte) {
+    return {IconeMessage::Information, "Amortix", texte};
+}
 
 // The main window and the missing-value window over it.
 struct Fenetres : PosteOuvert {
     std::unique_ptr<frmCalculManquant> d =
         std::make_unique<frmCalculManquant>(f.get(), interactions, f->SaisieAffichee().premiereEcheance);
 
-    // A check here would only leave the constructor; a window that never becomes active stops the test.
-    Fenetres() {
-        if (!Active(*d))
-            qFatal("la fenêtre de la valeur manquante n'est pas devenue active");
-    }
     QStringList textes() const {
         QStringList textes;
         for (const QLineEdit* valeur : d->txtValeur)
@@ -31,10 +39,6 @@ struct Fenetres : PosteOuvert {
             Tape(d->txtValeur[i], saisies[i]);
         QTest::mouseClick(d->cmdCalculer, Qt::LeftButton);
     }
-    bool remisePossible() const { return d->cmdTableauAmortissement->isEnabled(); }
-    bool dit(const QString& debut) const {
-        return interactions.montre(IconeMessage::Information, QStringLiteral("Amortix"), debut);
-    }
 };
 
 } // namespace
@@ -45,116 +49,128 @@ class frmCalculManquantTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    // A fixed modal window centred on the screen (give or take the frame), empty, nothing to hand
-    // over; the long caption wraps within its button. The fields rewritten as read (12,5 periods are
-    // 12, blanks are empty); the hand-over waits until the message has been seen. Fields read before
-    // a failure keep their new text. Any edit takes the hand-over back. Another frequency empties the
-    // duration when all four are filled, and only then. Either key enters the locale's separator.
+    // A fixed modal window centred on the screen, empty; its caption wraps in its button. The fields
+    // rewritten as read; the hand-over offered once the message is seen, taken back by any edit.
+    // Another frequency empties the duration when all four are filled, and only then.
     void calculsEtMessages() {
         Fenetres w;
         frmCalculManquant& d = *w.d;
+        Active(d);
         QCOMPARE(d.windowTitle(), "Retrouver l'information manquante");
         QCOMPARE(d.size(), QSize(317, 226)); // 4755 × 3390 twips
         QCOMPARE(d.minimumSize(), d.maximumSize());
         QCOMPARE(d.isModal(), true);
-        QCOMPARE(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
-                 Qt::WindowFlags());
-        const int ecartAuCentre =
-            (d.frameGeometry().center() - d.screen()->availableGeometry().center()).manhattanLength();
-        QVERIFY2(ecartAuCentre <= 8, qPrintable(QString::number(ecartAuCentre)));
+        const auto boutons = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+        QCOMPARE(d.windowFlags() & boutons, Qt::WindowFlags());
+        const QPoint centre = d.screen()->availableGeometry().center();
+        QCOMPARE_LE((d.frameGeometry().center() - centre).manhattanLength(), 8);
         QCOMPARE(w.textes(), QStringList({"", "", "", ""}));
-        QCOMPARE(w.remisePossible(), false);
         auto* remise = static_cast<BoutonMultiligne*>(d.cmdTableauAmortissement);
+        QCOMPARE(remise->isEnabled(), false);
         QCOMPARE(remise->text(), "&Utiliser ces informations pour établir le tableau d'amortissement");
-        QVERIFY(remise->zoneTexte().contains(remise->fontMetrics().boundingRect(
-            remise->zoneTexte(), remise->alignementTexte(), remise->text())));
-        QStringList pendant;
+        const QRect zone = remise->zoneTexte();
+        const QRect texte =
+            remise->fontMetrics().boundingRect(zone, remise->alignementTexte(), remise->text());
+        QCOMPARE(zone.united(texte), zone);
+        QStringList pendant; // the fields while the message is shown, and the hand-over
         w.interactions.pendantMessage = [&](const auto&) {
-            pendant = w.textes() << (w.remisePossible() ? "?" : "");
+            pendant = w.textes() << (remise->isEnabled() ? "remise" : "");
         };
-        w.calcule({"10000.", "12.5", "6", "   "});
+        w.calcule({"10000.", "12.5", "6", "   "}); // 12,5 periods are 12, blanks are empty
         QCOMPARE(w.textes(), QStringList({"10000,00", "12", "6,00", "860,66"}));
         QCOMPARE(w.interactions.messages.size(), 0u);
-        QCOMPARE(w.remisePossible(), true);
+        QCOMPARE(remise->isEnabled(), true);
         w.calcule({"10000", "12", "", "860"});
-        QVERIFY(w.dit(QStringLiteral("Le taux le plus proche de la réalité est de : 5,86%\r\n")));
+        const QString taux = "Le taux le plus proche de la réalité est de : 5,86%\r\n";
+        QCOMPARE(w.interactions.dernier(taux.size()), Dit(taux));
         QCOMPARE(pendant, QStringList({"10000,00", "12", "5,86", "860,02", ""}));
-        QCOMPARE(w.remisePossible(), true);
+        QCOMPARE(remise->isEnabled(), true);
         QTest::mouseClick(d.cmdCalculer, Qt::LeftButton);
-        QVERIFY(w.dit("Au moins une zone doit être vide pour que Amortix recherche la valeur manquante."));
+        QCOMPARE(w.interactions.dernier(),
+                 Dit("Au moins une zone doit être vide pour que Amortix recherche la valeur manquante."));
         QCOMPARE(w.textes(), pendant.mid(0, 4));
-        QCOMPARE(w.remisePossible(), true);
+        QCOMPARE(remise->isEnabled(), true);
         w.calcule({"10000", " ", "6", ""});
-        QVERIFY(w.dit("Une seule zone doit être vide pour que Amortix recherche la valeur manquante."));
+        QCOMPARE(w.interactions.dernier(),
+                 Dit("Une seule zone doit être vide pour que Amortix recherche la valeur manquante."));
         QCOMPARE(w.textes(), QStringList({"10000", " ", "6", ""}));
-        w.calcule({"10000", "douze", "6", ""});
-        QVERIFY(w.dit("Les informations saisies sont incomplètes, incorrectes ou incohérentes, veuillez les "
-                      "corriger."));
+        w.calcule({"10000", "douze", "6", ""}); // the amount read before the failure stays rewritten
+        QCOMPARE(w.interactions.dernier(), Dit("Les informations saisies sont incomplètes, incorrectes ou "
+                                               "incohérentes, veuillez les corriger."));
         QCOMPARE(w.textes(), QStringList({"10000,00", "douze", "6", ""}));
-        QCOMPARE(w.remisePossible(), false);
+        QCOMPARE(remise->isEnabled(), false);
         QCOMPARE(d.isVisible(), true);
         for (QLineEdit* valeur : d.txtValeur) {
             w.calcule({"10000", "12", "6", ""});
             QTest::keyClick(valeur, Qt::Key_Backspace);
-            QVERIFY(!w.remisePossible());
+            QCOMPARE(remise->isEnabled(), false);
         }
         w.calcule({"10000", "12", "6", ""});
         QTest::keyClick(d.cboEcheance, Qt::Key_Down);
         QCOMPARE(d.cboEcheance->currentText(), "trimestres");
         QCOMPARE(w.textes(), QStringList({"10000,00", "", "6,00", "860,66"}));
         QCOMPARE(QApplication::focusWidget(), d.txtValeur[1]);
-        QCOMPARE(w.remisePossible(), false);
+        QCOMPARE(remise->isEnabled(), false);
         QTest::mouseClick(d.cmdCalculer, Qt::LeftButton);
-        QVERIFY(w.dit(QStringLiteral("La durée la plus proche de la réalité est de : 13 trimestres.")));
+        const QString duree = "La durée la plus proche de la réalité est de : 13 trimestres.";
+        QCOMPARE(w.interactions.dernier(duree.size()), Dit(duree));
         d.txtValeur[0]->clear();
         QTest::keyClick(d.cboEcheance, Qt::Key_Down);
         QCOMPARE(w.textes(), QStringList({"", "13", "6,00", "852,40"}));
         for (QLineEdit* valeur : d.txtValeur) {
-            Tape(valeur, QStringLiteral("12.5,"));
-            QCOMPARE(valeur->text(), QStringLiteral("12,5,"));
+            Tape(valeur, "12.5,");
+            QCOMPARE(valeur->text(), "12,5,"); // either key, the locale's separator
         }
     }
 
-    // From the main window's button: the close box hands nothing over; the hand-over writes amount,
-    // duration, rate and frequency, no insurance nor fees, keeps the first date, and computes.
+    // Opened from the main window's button, empty each time: the close box hands nothing over; the
+    // hand-over writes amount, duration, rate and frequency, no insurance nor fees, keeps the date.
     void remiseALaFenetrePrincipale() {
         PosteOuvert w;
         const ControlesEmprunt c = w.c();
         c.DTPicker->setDate(QDate(2030, 5, 31));
-        c.txtAssurance->setText(QStringLiteral("20"));
+        c.txtAssurance->setText("20");
+        QStringList vus; // on opening, the amount and frequency; then what was computed
         const auto pilote = [&](const std::function<void(frmCalculManquant&)>& actions) {
-            RepondAuDialogue<frmCalculManquant>([actions](frmCalculManquant& d) {
-                QTRY_VERIFY(d.isActiveWindow()); // its platform window may report active before Qt does
-                QCOMPARE(d.txtValeur[0]->text(), QString());
-                QCOMPARE(d.cboEcheance->currentIndex(), 0);
+            RepondAuDialogue<frmCalculManquant>([&vus, actions](frmCalculManquant& d) {
+                // Its platform window may report active before Qt does.
+                (void)QTest::qWaitFor([&d] { return d.isActiveWindow(); });
+                vus << d.txtValeur[0]->text() + "|" + d.cboEcheance->currentText();
                 actions(d);
             });
             QTest::keyClick(Controle<QPushButton>(*w.f, "cmdManquant"), Qt::Key_Space);
         };
-        pilote([](frmCalculManquant& d) {
-            QTest::keyClicks(d.txtValeur[0], QStringLiteral("5000"));
-            QTest::keyClicks(d.txtValeur[2], QStringLiteral("4"));
-            QTest::keyClicks(d.txtValeur[3], QStringLiteral("300"));
+        pilote([&vus](frmCalculManquant& d) {
+            Tape(d.txtValeur[0], "5000");
+            Tape(d.txtValeur[2], "4");
+            Tape(d.txtValeur[3], "300");
             QTest::keyClick(&d, Qt::Key_C, Qt::AltModifier); // an access key clicks after a short while
-            QTRY_COMPARE(d.txtValeur[1]->text(), QStringLiteral("17"));
+            (void)QTest::qWaitFor([&d] { return !d.txtValeur[1]->text().isEmpty(); });
+            vus << d.txtValeur[1]->text();
             d.close();
         });
         QCOMPARE(c.txtMontant->text(), QString());
         QCOMPARE(c.txtAssurance->text(), "20");
-        pilote([](frmCalculManquant& d) {
+        pilote([&vus](frmCalculManquant& d) {
             QTest::keyClick(d.cboEcheance, Qt::Key_Down);
-            for (const auto& [i, texte] : {std::pair{0, "10000"}, {1, "20"}, {2, "5"}})
-                QTest::keyClicks(d.txtValeur[i], QString::fromUtf8(texte));
+            Tape(d.txtValeur[0], "10000");
+            Tape(d.txtValeur[1], "20");
+            Tape(d.txtValeur[2], "5");
             QTest::keyClick(d.txtValeur[2], Qt::Key_Return);
-            QCOMPARE(d.txtValeur[3]->text(), QStringLiteral("568,20"));
+            vus << d.txtValeur[3]->text();
             QTest::keyClick(&d, Qt::Key_U, Qt::AltModifier);
-            QTRY_VERIFY(!d.isVisible());
+            (void)QTest::qWaitFor([&d] { return !d.isVisible(); });
         });
-        QCOMPARE(w.f->SaisieAffichee(),
-                 (SaisieEmprunt{"10000,00", "20", "5,00", "0,00", "0,00", Frequence::Trimestres,
-                                std::chrono::year{2030} / 5 / 31}));
+        QCOMPARE(vus, QStringList({"|mois", "17", "|mois", "568,20"}));
+        const SaisieEmprunt remise{"10000,00",
+                                   "20",
+                                   "5,00",
+                                   "0,00",
+                                   "0,00",
+                                   Frequence::Trimestres,
+                                   std::chrono::year{2030} / 5 / 31};
+        QCOMPARE(w.f->SaisieAffichee(), remise);
         QCOMPARE(w.f->findChild<frmCalculManquant*>(), nullptr);
-        QCOMPARE(w.f->aucunCalcul(), false);
         QCOMPARE(w.lignes(), 20);
         QCOMPARE(w.f->modeleListe()->texte(19, 1), "28/02/2035");
     }

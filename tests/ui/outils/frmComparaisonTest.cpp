@@ -123,8 +123,7 @@ private slots:
                  QStringList({"Coût total conso.amx", "TAEG banque.amx", "TAEG conso.amx", "TAEG auto.amx"}));
 
         QStringList courbes;
-        auto* capital = Controle<QChartView>(w.d, "graCapitalRestant");
-        for (const QAbstractSeries* serie : capital->chart()->series())
+        for (const QAbstractSeries* serie : Controle<QChartView>(w.d, "graCapitalRestant")->chart()->series())
             courbes << serie->name();
         QCOMPARE(courbes, QStringList({"banque.amx", "conso.amx", "auto.amx"}));
 
@@ -146,6 +145,7 @@ private slots:
         Comparaison w;
         const QStringList chemins = w.ajoute();
         const QString pdf = w.chemin("comparaison.pdf");
+        const QString cli = w.chemin("cli.pdf");
         w.interactions.fichiers.push_back(pdf);
         w.clique("cmdExporterPdf");
         QCOMPARE(w.interactions.messages.size(), 0u);
@@ -153,24 +153,17 @@ private slots:
                  (Dialogue{"Exporter en PDF", FiltrePdf, "Comparaison des offres.pdf"}));
         const QStringList lignes = poppler::Lignes(pdf);
         QCOMPARE(lignes.value(0), "Comparaison des offres");
-        const QString annees = "Remboursements par année : banque.amx";
-        QCOMPARE(lignes.filter(annees).size(), 1);
-        const QString cli = w.chemin("cli.pdf");
-        const QStringList arguments = QStringList{"compare", "--pdf", cli, "--locale", "fr_FR"} + chemins;
-        const auto aujourdhui = VersDateStd(QDate::currentDate());
-        const auto avis = AvisTablePerimee(TableUsureFournie(), aujourdhui);
-        const QString perimee =
-            avis ? "amortix-cli : avertissement : " + DepuisUtf8(*avis) + "\n" : QString();
-        // A copy of it reads the settings kept beside it.
-        const QString copie = w.chemin("amortix-cli");
+        QCOMPARE(lignes.filter("Remboursements par année : banque.amx").size(), 1);
+        const auto avis = AvisTablePerimee(TableUsureFournie(), VersDateStd(QDate::currentDate()));
+        const QString perimee = avis ? "amortix-cli : avertissement : " + DepuisUtf8(*avis) + "\n" : "";
+        const QString copie = w.chemin("amortix-cli"); // reads the settings kept beside it
         QVERIFY(QFile::copy(AMORTIX_CLI, copie));
         QProcess commande;
-        commande.start(copie, arguments);
+        commande.start(copie, QStringList{"compare", "--pdf", cli, "--locale", "fr_FR"} + chemins);
         QVERIFY(commande.waitForFinished(60000));
         QCOMPARE(commande.exitStatus(), QProcess::NormalExit);
         QCOMPARE(commande.exitCode(), 0);
-        const QByteArray erreurs = commande.readAllStandardError();
-        QCOMPARE(QString::fromUtf8(erreurs), perimee);
+        QCOMPARE(QString::fromUtf8(commande.readAllStandardError()), perimee);
         QCOMPARE(poppler::Lignes(cli), lignes);
     }
 
@@ -190,10 +183,8 @@ private slots:
         const QStringList avant = dossier.entryList(filtre);
         w.interactions.fichiers.push_back(dossier.filePath(destination));
         w.clique("cmdExporterPdf");
-        const Message vu = w.interactions.dernier();
-        QCOMPARE(vu.icone, IconeMessage::Critique);
-        QCOMPARE(vu.texte.left(7), "Erreur ");
-        QCOMPARE(vu.texte.right(CauseEchecPdf.size()), CauseEchecPdf);
+        QCOMPARE(w.interactions.dernier(7), (Message{IconeMessage::Critique, "Amortix", "Erreur "}));
+        QCOMPARE(w.interactions.dernierTexte().right(CauseEchecPdf.size()), CauseEchecPdf);
         QCOMPARE(dossier.entryList(filtre), avant);
         QCOMPARE(QFileInfo(dossier.filePath("dossier.pdf")).isDir(), true);
     }

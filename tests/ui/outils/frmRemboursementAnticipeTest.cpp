@@ -134,8 +134,7 @@ private slots:
         QCOMPARE(w.resume(), resume);
         QCOMPARE(w.apres(), courbe);
         QCOMPARE(w.liste->rowCount(), 126);
-        const QString premiere = Rangee(*w.liste, 0).section(' ', 0, 1);
-        QCOMPARE(premiere, "61 31/01/2012");
+        QCOMPARE(Rangee(*w.liste, 0).section(' ', 0, 1), "61 31/01/2012");
     }
 
     // A group of options is one Tab stop, its arrows move within it.
@@ -152,8 +151,7 @@ private slots:
         QCOMPARE(w.montant->isEnabled(), true);
         QCOMPARE(w.indemnite->isEnabled(), false);
         QTest::keyClick(focus(), Qt::Key_T, Qt::AltModifier);
-        // An access key clicks after a short while.
-        QTRY_COMPARE(w.montant->isEnabled(), false);
+        QTRY_COMPARE(w.montant->isEnabled(), false); // an access key clicks after a while
         QSet<QString> atteints;
         for (int i = 0; i < 20; ++i) {
             atteints << focus()->objectName();
@@ -165,8 +163,7 @@ private slots:
         Controle<QWidget>(w.d, "optAucuneIndemnite")->setFocus();
         QTest::keyClick(focus(), Qt::Key_Down);
         QTest::keyClick(focus(), Qt::Key_Tab);
-        auto* saisie = Controle<QAbstractButton>(w.d, "optIndemniteSaisie");
-        QCOMPARE(saisie->isChecked(), true);
+        QCOMPARE(Controle<QAbstractButton>(w.d, "optIndemniteSaisie")->isChecked(), true);
         QCOMPARE(focus(), w.indemnite);
         QCOMPARE(w.indemnite->isEnabled(), true);
         w.choisit("optCreditConsommation");
@@ -194,8 +191,7 @@ private slots:
         RepondAuDialogue<frmRemboursementAnticipe>([&](auto& d) {
             Controle<QSpinBox>(d, "spnNumeroEcheance")->setValue(60);
             Controle<QCheckBox>(d, "chkRemboursementTotal")->setChecked(true);
-            auto* calculer = Controle<QPushButton>(d, "cmdCalculer");
-            QTest::mouseClick(calculer, Qt::LeftButton);
+            QTest::mouseClick(Controle<QPushButton>(d, "cmdCalculer"), Qt::LeftButton);
             rembourse = Controle<QLabel>(d, "lblRembourse")->text();
         });
         entree->trigger();

@@ -12,27 +12,14 @@ using namespace amortix;
 
 namespace {
 
-// A read as it ended: whether a file was there, its bytes, and why it
-// could not be read after "Le fichier « … » n'a pas pu être lu : ".
-struct Lecture {
-    bool present;
-    QByteArray octets;
-    QString raison;
-    bool operator==(const Lecture&) const = default;
-};
-
-void PrintTo(const Lecture& l, std::ostream* flux) {
-    *flux << (l.present ? "présent, " : "absent, ") << l.octets.size() << " octets, « "
-          << qPrintable(l.raison) << " »";
-}
-
-Lecture Lit(const QString& chemin) {
+// A read as it ended: file there or not, its size, why it could not be
+// read, after "Le fichier « … » n'a pas pu être lu : ".
+QString Lit(const QString& chemin) {
     const FichierLu lu = LitFichierUtilisateur(chemin, 1024);
     const QString debut = "Le fichier « " + chemin + " » n'a pas pu être lu : ";
-    QString raison = lu.erreur ? lu.erreur->description : "";
-    if (raison.startsWith(debut))
-        raison.remove(0, debut.size());
-    return {lu.present, lu.octets, raison};
+    const QString etat = lu.present ? "présent " : "absent ";
+    const QString raison = lu.erreur ? QString(lu.erreur->description).remove(debut) : "";
+    return etat + QString::number(lu.octets.size()) + " " + raison;
 }
 
 QString Ligne(const std::optional<Erreur>& erreur) {
@@ -53,13 +40,14 @@ TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
     ASSERT_TRUE(Ecrit(chemin("juste"), kio));
     ASSERT_TRUE(Ecrit(chemin("vide"), ""));
     const QString taille = QLocale().formattedDataSize(1024);
-    EXPECT_EQ(Lit(chemin("zero")), (Lecture{true, "", "c'est un périphérique, pas un fichier ordinaire."}));
-    EXPECT_EQ(Lit(chemin("dossier")), (Lecture{true, "", "c'est un dossier, pas un fichier."}));
-    EXPECT_EQ(Lit(chemin("gros")),
-              (Lecture{true, "", "il dépasse " + taille + ", bien plus qu'un tel fichier ne compte."}));
-    EXPECT_EQ(Lit(chemin("absent")), (Lecture{false, "", "fichier ou dossier introuvable."}));
-    EXPECT_EQ(Lit(chemin("juste")), (Lecture{true, kio, ""}));
-    EXPECT_EQ(Lit(chemin("vide")), (Lecture{true, "", ""}));
+    const auto lit = [&](const char* nom) { return Lit(chemin(nom)); };
+    EXPECT_EQ(lit("zero"), "présent 0 c'est un périphérique, pas un fichier ordinaire.");
+    EXPECT_EQ(lit("dossier"), "présent 0 c'est un dossier, pas un fichier.");
+    EXPECT_EQ(lit("gros"), "présent 0 il dépasse " + taille + ", bien plus qu'un tel fichier ne compte.");
+    EXPECT_EQ(lit("absent"), "absent 0 fichier ou dossier introuvable.");
+    EXPECT_EQ(lit("juste"), "présent 1024 ");
+    EXPECT_EQ(lit("vide"), "présent 0 ");
+    EXPECT_EQ(LitFichierUtilisateur(chemin("juste"), 1024).octets, kio);
 }
 
 // A target that is not a regular file is never replaced: renaming over

@@ -39,20 +39,12 @@ TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSiChange) {
     EXPECT_EQ(b.enregistre("/opt/amortix/amortix").size(), 4);
     EXPECT_EQ(b.lances, (QStringList{"update-mime-database", "update-desktop-database"}));
     const QString paquet = b.texte("mime/packages/amortix.xml");
-    for (const char* balise : {
-             "<mime-type type=\"application/x-amortix\">",
-             "<glob pattern=\"*.amx\"/>",
-             "<comment>Document Amortix</comment>",
-             "<icon name=\"amortix\"/>",
-         })
+    for (const char* balise : {"<mime-type type=\"application/x-amortix\">", "<glob pattern=\"*.amx\"/>",
+                               "<comment>Document Amortix</comment>", "<icon name=\"amortix\"/>"})
         EXPECT_TRUE(paquet.contains(balise)) << balise;
     const QStringList lignes = b.texte(entree).split('\n');
-    for (const char* ligne : {
-             "Exec=\"/opt/amortix/amortix\" %f",
-             "MimeType=application/x-amortix;",
-             "Icon=amortix",
-             "Keywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;",
-         })
+    for (const char* ligne : {"Exec=\"/opt/amortix/amortix\" %f", "MimeType=application/x-amortix;",
+                              "Icon=amortix", "Keywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;"})
         EXPECT_TRUE(lignes.contains(ligne)) << ligne;
     const QString svg = "icons/hicolor/scalable/apps/amortix.svg";
     EXPECT_EQ(b.texte(svg), "<svg/>");
@@ -92,8 +84,7 @@ TEST(AssociationFichiers, LesAutresLignesDeMimeappsRestent) {
         {section + firefox, section + notre + firefox},
         {ajout, ajout + "\n\n" + section + notre},
         {"", section + notre},
-        {crlf + "x/y=\xff.desktop\r\n", crlf + notre + "x/y=\xff.desktop\r\n"},
-    };
+        {crlf + "x/y=\xff.desktop\r\n", crlf + notre + "x/y=\xff.desktop\r\n"}};
     for (const auto& [depart, attendu] : cas)
         EXPECT_EQ(AvecApplicationParDefaut(depart, mime.toUtf8(), "amortix.desktop"), attendu)
             << depart.data();

@@ -44,8 +44,7 @@ TEST(DocumentModalites, LesLignesApresLaNeuvieme) {
     const std::pair<ModalitesEmprunt, const char*> cas[] = {
         {restant, "assurance-capital-restant=0,36\r\ndiffere-total=12\r\n"},
         {initial, "assurance-capital-initial=0,36\r\ndiffere-partiel=6\r\n"},
-        {lisse, "lissage=166,67*239;165,87\r\n"},
-    };
+        {lisse, "lissage=166,67*239;165,87\r\n"}};
     for (const auto& [modalites, lignes] : cas) {
         EXPECT_EQ(Octets(modalites), neuf + lignes);
         EXPECT_EQ(Modalites(neuf + lignes), modalites) << lignes;

@@ -27,10 +27,9 @@ std::string Bits(const Options& o) {
 TEST(FichierOptions, LectureEtEcritureSelonLesOctets) {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(NomFichierOptions);
-    const std::pair<QByteArray, const char*> cas[] = {
-        {"", "011"},  {"1x1", "111"}, {"002", "000"},
-        {"2", "011"}, {"10", "101"},  {QByteArray("0\0002extra", 8), "010"},
-    };
+    const std::pair<QByteArray, const char*> cas[] = {{"", "011"},    {"1x1", "111"},
+                                                      {"002", "000"}, {"2", "011"},
+                                                      {"10", "101"},  {QByteArray("0\0002extra", 8), "010"}};
     for (const auto& [octets, bits] : cas) {
         ASSERT_TRUE(Ecrit(chemin, octets));
         EXPECT_EQ(Bits(LitOptions(chemin, true).options), bits) << octets.data();

@@ -92,11 +92,7 @@ TEST(ComparaisonPdf, LeTableauEtLesGraphiquesSurUnePageA4) {
     const std::vector<OffreNommee> offres = Offres();
     const QString titres = "Capital restant dû Remboursements par année";
     const std::pair<std::optional<std::size_t>, QString> cas[] = {
-        {0, titres + " : banque.amx"},
-        {3, titres + " : auto.amx"},
-        {std::nullopt, titres},
-        {4, titres},
-    };
+        {0, titres + " : banque.amx"}, {3, titres + " : auto.amx"}, {std::nullopt, titres}, {4, titres}};
     for (const auto& [choisie, graphiques] : cas) {
         SCOPED_TRACE(choisie.value_or(99));
         const QTemporaryDir dossier;

@@ -200,13 +200,11 @@ TEST_F(RapportImprimeTest, Logo) {
         int gauche;
         QSize taille;
     };
-    for (const Cas& cas : {
-             Cas{{40, 30}, 0, 12000 - 600 - 500, {600, 450}},
-             Cas{{40, 30}, 1500, 12000 - 1500 - 500, {600, 450}},
-             // × 1 701 / 12 000, held by the box's height, then by its width
-             Cas{{1600, 800}, 0, 12000 - 3402 - 500, {3402, 1701}},
-             Cas{{2400, 150}, 0, 12000 - 4000 - 500, {4000, 250}},
-         }) {
+    for (const Cas& cas : {Cas{{40, 30}, 0, 12000 - 600 - 500, {600, 450}},
+                           Cas{{40, 30}, 1500, 12000 - 1500 - 500, {600, 450}},
+                           // × 1 701 / 12 000, held by the box's height, then by its width
+                           Cas{{1600, 800}, 0, 12000 - 3402 - 500, {3402, 1701}},
+                           Cas{{2400, 150}, 0, 12000 - 4000 - 500, {4000, 250}}}) {
         const int l = cas.pixels.width();
         SCOPED_TRACE(testing::Message() << l << " " << cas.largeurLogo);
         QImage rouge(cas.pixels, QImage::Format_RGB32);

@@ -4,34 +4,34 @@
 #include "ControlesEmprunt.h"
 #include "ConventionsSysteme.h"
 #include "DialogueModal.h"
+#include "DocumentEmprunt.h"
+#include "Fichiers.h"
 #include "frmRemboursementAnticipe.h"
 
-#include <QFile>
 #include <QRadioButton>
 #include <QSpinBox>
 
 using namespace amortix;
 
-namespace {
-
-// What the dialog said when OK was refused, and whether it stayed open.
-struct Refus {
-    QString texte;
-    bool resteOuvert = false;
-};
-
-Refus RefuseOK(frmModalites& dialogue, InteractionsScriptees& interactions) {
-    const std::size_t avant = interactions.messages.size();
-    QTest::mouseClick(dialogue.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    return {interactions.messages.size() > avant ? interactions.messages.back().texte : QString(),
-            dialogue.isVisible()};
+namespace amortix {
+// Inputs print as their document holds them.
+char* toString(const SaisieEmprunt& s) {
+    return QTest::toString(OctetsDocument(s));
 }
+char* toString(const ModalitesEmprunt& m) {
+    return toString(SaisieEmprunt{"", "", "", "", "", {}, {}, m});
+}
+} // namespace amortix
+
+namespace {
 
 const ModalitesEmprunt RestantEtPartiel{.assurance = ModeAssurance::TauxCapitalRestant,
                                         .tauxAssurance = "0,36",
                                         .differe = ModeDiffere::Partiel,
                                         .periodesDiffere = "12",
                                         .lissage = {}};
+const SaisieEmprunt Saisie{
+    "100000", "240", "3", "", "", Frequence::Mois, VersDateStd(QDate(2007, 1, 31)), RestantEtPartiel};
 
 } // namespace
 
@@ -48,48 +48,44 @@ private slots:
         lisse.lissage = "166,67*239;165,87";
         frmModalites d(nullptr, interactions, lisse, 300, Frequence::Mois);
         QTest::mouseClick(d.optCapitalInitial, Qt::LeftButton);
-        QTest::keyClicks(d.txtTauxAssurance, QStringLiteral("0,36"));
-        QCOMPARE(d.modalites().lissage, lisse.lissage);
+        QTest::keyClicks(d.txtTauxAssurance, "0,36");
+        QCOMPARE(QString::fromStdString(d.modalites().lissage), "166,67*239;165,87");
     }
 
-    // The button beside "Assurance" comes next on the keyboard; its dialog refuses what cannot apply
-    // and stays open; once accepted, the field shows the first premium and cannot be typed in, and the
-    // schedule lists the deferred rows first.
+    // The button after "Assurance" on the keyboard opens a dialog that refuses what cannot apply and
+    // stays open; once accepted the field shows the first premium, locked, and the deferred rows come first.
     void choisiDansSaFenetre() {
         PosteOuvert w;
         const ControlesEmprunt c = w.c();
-        auto* bouton = w.f->findChild<QPushButton*>(QStringLiteral("cmdModalites"));
-        QVERIFY(bouton);
-        QCOMPARE(c.txtAssurance->nextInFocusChain(), static_cast<QWidget*>(bouton));
-        c.DTPicker->setDate(QDate(2007, 1, 31));
-        Tape(c.txtMontant, QStringLiteral("100000"));
-        Tape(c.txtMensualite, QStringLiteral("240"));
-        Tape(c.txtTaux, QStringLiteral("3"));
-
-        Refus illisible, tropLong;
+        auto* bouton = Controle<QPushButton>(*w.f, "cmdModalites");
+        QCOMPARE(c.txtAssurance->nextInFocusChain(), bouton);
+        w.f->AfficheSaisie({"100000", "240", "3", "", "", Frequence::Mois, VersDateStd(QDate(2007, 1, 31))});
+        QStringList refus; // each text said, and whether the dialog stayed open
         RepondAuDialogue<frmModalites>([&](frmModalites& d) {
+            auto* ok = Controle<QPushButton>(d, "cmdOK");
+            const auto refuse = [&] {
+                QTest::mouseClick(ok, Qt::LeftButton);
+                refus << w.interactions.dernierTexte() << (d.isVisible() ? "ouvert" : "fermé");
+            };
             QTest::mouseClick(d.optCapitalRestant, Qt::LeftButton);
-            Tape(d.txtTauxAssurance, QStringLiteral("beaucoup"));
-            illisible = RefuseOK(d, w.interactions);
-            Tape(d.txtTauxAssurance, QStringLiteral("0,36"));
+            Tape(d.txtTauxAssurance, "beaucoup");
+            refuse();
+            Tape(d.txtTauxAssurance, "0,36");
             QTest::mouseClick(d.optDifferePartiel, Qt::LeftButton);
-            Tape(d.txtPeriodesDiffere, QStringLiteral("25"));
-            tropLong = RefuseOK(d, w.interactions);
-            Tape(d.txtPeriodesDiffere, QStringLiteral("12"));
-            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+            Tape(d.txtPeriodesDiffere, "25");
+            refuse();
+            Tape(d.txtPeriodesDiffere, "12");
+            QTest::mouseClick(ok, Qt::LeftButton);
         });
         QTest::mouseClick(bouton, Qt::LeftButton);
-        QCOMPARE(illisible.texte,
-                 QStringLiteral("Le taux d'assurance doit être un pourcentage annuel, par exemple 0,36."));
-        QVERIFY(illisible.resteOuvert);
-        QCOMPARE(tropLong.texte, QStringLiteral("Le différé ne peut pas dépasser 24 mois."));
+        QCOMPARE(refus, QStringList({"Le taux d'assurance doit être un pourcentage annuel, par exemple 0,36.",
+                                     "ouvert", "Le différé ne peut pas dépasser 24 mois.", "ouvert"}));
         QCOMPARE(w.f->SaisieAffichee().modalites, RestantEtPartiel);
         QCOMPARE(c.txtAssurance->isEnabled(), false);
-        QCOMPARE(c.txtAssurance->text(), QStringLiteral("30,00"));
-
+        QCOMPARE(c.txtAssurance->text(), "30,00");
         QTest::mouseClick(c.cmdCalculer, Qt::LeftButton);
         QCOMPARE(w.lignes(), 252);
-        QCOMPARE(w.rangee(0), QStringLiteral("1 31/01/2007 280,00 250,00 30,00 0,00 100000,00"));
+        QCOMPARE(w.rangee(0), "1 31/01/2007 280,00 250,00 30,00 0,00 100000,00");
         const EmpruntCalcule attendu = CalculeEmprunt(w.f->SaisieAffichee(), true, ConventionsDe(QLocale()));
         QCOMPARE(c.lblCoutAssurance->text(), DepuisUtf8(attendu.tableau.couts->assurance));
     }
@@ -97,35 +93,28 @@ private slots:
     // Saved after the nine lines and read back; a deferral as long as the loan says why it is refused.
     void documentEtRefus() {
         PosteOuvert w;
-        SaisieEmprunt saisie{
-            "100000", "240", "3", "", "", Frequence::Mois, VersDateStd(QDate(2007, 1, 31)), RestantEtPartiel};
+        SaisieEmprunt saisie = Saisie;
         w.f->AfficheSaisie(saisie);
         w.f->cmdCalculer_Click();
         w.declenche(w.c().mnuEnregistrerSous, w.chemin("pret.amx"));
-        QFile fichier(w.chemin("pret.amx"));
-        QVERIFY(fichier.open(QIODevice::ReadOnly));
-        QVERIFY(fichier.readAll().endsWith(
-            "\r\n2007\r\nassurance-capital-restant=0,36\r\ndiffere-partiel=12\r\n"));
-
+        const QByteArray fin = "\r\n2007\r\nassurance-capital-restant=0,36\r\ndiffere-partiel=12\r\n";
+        QCOMPARE(Contenu(w.chemin("pret.amx")).right(fin.size()), fin);
         PosteOuvert relu(w.chemin("pret.amx"));
         QCOMPARE(relu.f->SaisieAffichee().modalites, RestantEtPartiel);
         QCOMPARE(relu.lignes(), 252);
-
         saisie.duree = "12";
         w.f->AfficheSaisie(saisie);
         w.f->cmdCalculer_Click();
         QCOMPARE(w.interactions.dernierTexte(),
-                 QStringLiteral("Le différé doit être plus court que la durée de l'emprunt (12 mois)."));
+                 "Le différé doit être plus court que la durée de l'emprunt (12 mois).");
     }
 
     // Early repayment after a deferral starts with its last row.
     void remboursementApresLeDiffere() {
         InteractionsScriptees interactions;
-        frmRemboursementAnticipe fenetre(CalculeEmprunt({"100000", "240", "3", "", "", Frequence::Mois,
-                                                         VersDateStd(QDate(2007, 1, 31)), RestantEtPartiel},
-                                                        true, ConventionsDe(QLocale())),
-                                         interactions, nullptr);
-        const auto* numero = fenetre.findChild<QSpinBox*>(QStringLiteral("spnNumeroEcheance"));
+        const auto emprunt = CalculeEmprunt(Saisie, true, ConventionsDe(QLocale()));
+        frmRemboursementAnticipe fenetre(emprunt, interactions, nullptr);
+        const auto* numero = Controle<QSpinBox>(fenetre, "spnNumeroEcheance");
         QCOMPARE(numero->minimum(), 12);
         QCOMPARE(numero->maximum(), 251);
     }

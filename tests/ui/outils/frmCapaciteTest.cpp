@@ -43,8 +43,7 @@ class frmCapaciteTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    // By the keyboard: Enter computes on 35 % of 4 000 less 300, for
-    // each duration listed and drawn; Alt+M hands the loan over.
+    // By the keyboard; the budget is 35 % of 4 000 less the 300 already paid.
     void calculeEtRemetLePret() {
         PosteOuvert w;
         const ControlesEmprunt c = w.c();
@@ -54,10 +53,8 @@ private slots:
         RepondAuDialogue<frmCapacite>([&vu](frmCapacite& d) {
             vu.active = Active(d);
             SaisitFoyer(d, "300");
-            auto* utiliser = Controle<QPushButton>(d, "cmdUtiliser");
-            vu.utilisable = utiliser->isEnabled();
-            auto* duree = Controle<QLineEdit>(d, "txtDuree");
-            QTest::keyClick(duree, Qt::Key_Return);
+            vu.utilisable = Controle<QPushButton>(d, "cmdUtiliser")->isEnabled();
+            QTest::keyClick(Controle<QLineEdit>(d, "txtDuree"), Qt::Key_Return);
             vu.budget = Texte(d, "lblBudget");
             vu.montant = Texte(d, "lblMontant");
             vu.echeance = Texte(d, "lblEcheance");
@@ -65,9 +62,8 @@ private slots:
             const auto* table = Controle<QTableWidget>(d, "tblDurees");
             for (int i = 0; i < table->rowCount(); ++i)
                 vu.durees << table->model()->index(i, 0).data().toString();
-            auto* graphe = Controle<QChartView>(d, "grfDurees");
-            const auto* serie = static_cast<QBarSeries*>(graphe->chart()->series().at(0));
-            vu.barres = serie->barSets().at(0)->count();
+            const auto* graphe = Controle<QChartView>(d, "grfDurees")->chart();
+            vu.barres = static_cast<QBarSeries*>(graphe->series().at(0))->barSets().at(0)->count();
             QTest::keyClick(&d, Qt::Key_M, Qt::AltModifier);
             vu.fermee = QTest::qWaitFor([&d] { return !d.isVisible(); });
         });
@@ -78,8 +74,7 @@ private slots:
         QCOMPARE(vu.montant, "219726,96");
         QCOMPARE(vu.echeance, "1100,00");
         QCOMPARE(vu.usure, "5,13 % (immobilier, 20 ans et plus)");
-        const QStringList durees = {"111239,85", "153872,13", "189669,20", "219726,96"};
-        QCOMPARE(vu.durees, durees);
+        QCOMPARE(vu.durees, QStringList({"111239,85", "153872,13", "189669,20", "219726,96"}));
         QCOMPARE(vu.barres, 4);
         QCOMPARE(vu.fermee, true);
         QCOMPARE(c.txtMontant->text(), "219726,96");
@@ -87,15 +82,12 @@ private slots:
         QCOMPARE(w.rangee(0).section(' ', 2, 2), "1100,00");
     }
 
-    // Payments over 35 % of incomes already: said, nothing to hand over.
-    // A TAEG over the settings' ceiling is red and says why.
+    // The ceilings are the settings' ones, read again when the window opens.
     void refusEtUsure() {
         PosteOuvert w;
         TableUsure basse = TableUsureFournie();
-        const auto immo20 = CategorieUsure::Immobilier20AnsEtPlus;
-        basse.plafonds[static_cast<std::size_t>(immo20)] = 3.00;
-        const QString fichier = w.module.fichierReglages(NomFichierTauxUsure);
-        QCOMPARE(EnregistreTauxUsure(fichier, basse), std::nullopt);
+        basse.plafonds[static_cast<std::size_t>(CategorieUsure::Immobilier20AnsEtPlus)] = 3.00;
+        QCOMPARE(EnregistreTauxUsure(w.module.fichierReglages(NomFichierTauxUsure), basse), std::nullopt);
         Tape(w.c().txtTaux, "3,5");
         bool utilisable = true;
         QString couleur, astuce;

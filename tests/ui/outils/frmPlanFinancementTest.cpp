@@ -38,8 +38,7 @@ Vu Lit(const frmPlanFinancement& d) {
     const auto* m = Controle<QTreeView>(d, "lvwPeriodes")->model();
     vu.periodes = m->rowCount();
     vu.periode240 = m->index(239, m->columnCount() - 1).data().toString();
-    auto* graphe = Controle<QChartView>(d, "grfParts")->chart();
-    vu.series = graphe->series().size();
+    vu.series = Controle<QChartView>(d, "grfParts")->chart()->series().size();
     return vu;
 }
 
@@ -51,9 +50,7 @@ class frmPlanFinancementTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    // The loan on screen and a 0 % loan's document: the longer is
-    // smoothed, its level paid every period; the rows copied, exported
-    // and saved; one loan left is no plan, and the window says why.
+    // The longer of the two loans is smoothed, its level paid every period.
     void lissageDepuisLaFenetrePrincipale() {
         PosteOuvert w;
         w.calcule("160000", "300", "3,5");
@@ -70,8 +67,7 @@ private slots:
         Dialogue versClasseur, versPdf, versLisse;
         RepondAuDialogue<frmPlanFinancement>([&](frmPlanFinancement& d) {
             const auto clique = [&](const char* bouton) {
-                auto* b = Controle<QPushButton>(d, bouton);
-                QTest::mouseClick(b, Qt::LeftButton);
+                QTest::mouseClick(Controle<QPushButton>(d, bouton), Qt::LeftButton);
                 return w.interactions.dialogue();
             };
             clique("cmdAjouter");
@@ -105,12 +101,10 @@ private slots:
         QCOMPARE(saisie->modalites.lissage, "166,67*239;165,87");
         QCOMPARE_GT(QFileInfo(classeur).size(), 0);
         // The pages are the composer's; the window hands it the plan.
-        const QString palier = "Échéance totale, hors assurance : 944,87";
-        QCOMPARE(poppler::Lignes(pdf).value(1), palier);
+        QCOMPARE(poppler::Lignes(pdf).value(1), "Échéance totale, hors assurance : 944,87");
         QCOMPARE(apres.prets, QStringList({"Prêt en cours"}));
         QCOMPARE(apres.palier, "");
-        QCOMPARE(apres.motif, "Un plan de financement réunit au moins "
-                              "deux prêts, dont un prêt de lissage.");
+        QCOMPARE(apres.motif, "Un plan de financement réunit au moins deux prêts, dont un prêt de lissage.");
     }
 };
 

@@ -46,26 +46,19 @@ TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSiChange) {
     for (const char* ligne : {"Exec=\"/opt/amortix/amortix\" %f", "MimeType=application/x-amortix;",
                               "Icon=amortix", "Keywords=prêt;emprunt;crédit;amortissement;TEG;échéancier;"})
         EXPECT_TRUE(lignes.contains(ligne)) << ligne;
-    const QString svg = "icons/hicolor/scalable/apps/amortix.svg";
-    EXPECT_EQ(b.texte(svg), "<svg/>");
-    EXPECT_EQ(Contenu(b.mimeapps()), "[Default Applications]\n"
-                                     "application/x-amortix=amortix.desktop\n");
+    EXPECT_EQ(b.texte("icons/hicolor/scalable/apps/amortix.svg"), "<svg/>");
 
-    // Nothing changed: every entry is written again, no database is
-    // refreshed. Started from elsewhere: the command follows.
+    // Unchanged: no database refreshed; from elsewhere: a new command.
     b.lances.clear();
     EXPECT_EQ(b.enregistre("/opt/amortix/amortix"), QStringList());
     EXPECT_EQ(b.lances, QStringList());
     const QString ailleurs = "/home/a/Mes programmes/amortix";
     EXPECT_EQ(b.enregistre(ailleurs), QStringList{b.donnees(entree)});
     EXPECT_EQ(b.lances, QStringList{"update-desktop-database"});
-    const QString exec = "Exec=\"" + ailleurs + "\" %f";
-    EXPECT_TRUE(b.texte(entree).split('\n').contains(exec));
+    EXPECT_TRUE(b.texte(entree).contains("\nExec=\"" + ailleurs + "\" %f\n"));
 }
 
-// Our line replaces an older one or joins the section, made when
-// missing; the other lines stay byte for byte, whatever their encoding
-// or line ends.
+// Our line replaces or joins; the others stay byte for byte.
 TEST(AssociationFichiers, LesAutresLignesDeMimeappsRestent) {
     const QByteArray section = "[Default Applications]\n";
     const QByteArray notre = "application/x-amortix=amortix.desktop\n";
@@ -97,9 +90,8 @@ TEST(AssociationFichiers, LesAutresLignesDeMimeappsRestent) {
 }
 
 TEST(AssociationFichiers, CheminsAEchapperOuImpossibles) {
-    // Quoting escapes, then every backslash doubled; %% through env, as
-    // GLib looks for the program before expanding it; a line break by
-    // its string escape.
+    // Quoted, backslashes doubled; %% through env, as GLib looks for the
+    // program before expanding it; a line break by its string escape.
     EXPECT_EQ(CommandeOuverture("/a$b\"c`d/100%/x\\y"), "env \"/a\\\\$b\\\\\"c\\\\`d/100%%/x\\\\\\\\y\" %f");
     EXPECT_EQ(CommandeOuverture("/a\nb/amortix"), "\"/a\\nb/amortix\" %f");
     // What an entry cannot hold: no association rather than a wrong one.
@@ -109,8 +101,7 @@ TEST(AssociationFichiers, CheminsAEchapperOuImpossibles) {
     EXPECT_EQ(b.enregistre("/a\x01b/amortix"), QStringList());
     EXPECT_FALSE(QFileInfo::exists(b.donnees(entree)));
 
-    // No data folder, or one that cannot be made: nothing reported,
-    // nothing thrown.
+    // No data folder, or one that cannot be made: nothing, no throw.
     b.lieux.donnees.clear();
     EXPECT_EQ(b.enregistre("/usr/bin/amortix"), QStringList());
     ASSERT_TRUE(Ecrit(b.racine.filePath("f"), ""));
@@ -118,8 +109,7 @@ TEST(AssociationFichiers, CheminsAEchapperOuImpossibles) {
     EXPECT_EQ(b.enregistre("/usr/bin/amortix"), QStringList());
 }
 
-// A full home folder at start: the user's other defaults are kept and no
-// entry is left empty or cut.
+// A full disk at start: other defaults kept, no entry left empty or cut.
 TEST(AssociationFichiers, DisquePleinAuDemarrage) {
     DisquePlein disque;
     if (!disque.pret())
@@ -128,10 +118,9 @@ TEST(AssociationFichiers, DisquePleinAuDemarrage) {
                                 "text/html=firefox.desktop\n";
     ASSERT_TRUE(disque.place("mimeapps.list", mimeapps));
     disque.remplit();
-    const EmplacementsBureau lieux{disque.chemin("share"), disque.chemin("")};
-    const auto rien = [](const QString&, const QStringList&) {};
-    const auto rapport = EnregistreTypeFichier(amx, "/usr/bin/amortix", "<svg/>", lieux, rien);
-    EXPECT_EQ(rapport.fichiersChanges, QStringList());
+    Bureau b;
+    b.lieux = {disque.chemin("share"), disque.chemin("")};
+    EXPECT_EQ(b.enregistre("/usr/bin/amortix"), QStringList());
     EXPECT_EQ(Contenu(disque.chemin("mimeapps.list")), mimeapps);
     EXPECT_EQ(disque.fichiers(), QStringList{"mimeapps.list"});
     EXPECT_FALSE(QFileInfo::exists(disque.chemin("share/" + entree)));

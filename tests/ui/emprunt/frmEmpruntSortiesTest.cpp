@@ -18,8 +18,7 @@ QString Curseur() {
 }
 const QString Attente = QString::number(Qt::WaitCursor);
 
-// The worked example, another workbook header, the TEG asked for;
-// the pointer noted when a program starts.
+// The worked example, another workbook header, the TEG asked for; the pointer noted when a program starts.
 struct Fenetre : Poste {
     QStringList curseurs;
 
@@ -56,10 +55,8 @@ QString Cellule(const QString& classeur, const char* nom) {
     return DecritCellule(cellules[QLatin1String(nom)].toObject());
 }
 
-const QString Echec482 = "Erreur 482\r\n"
-                         "L'impression n'a pas pu commencer.\r\n\r\n"
-                         "Vous n'avez probablement aucune imprimante "
-                         "installée sur votre ordinateur.";
+const QString Echec482 = "Erreur 482\r\nL'impression n'a pas pu commencer.\r\n\r\n"
+                         "Vous n'avez probablement aucune imprimante installée sur votre ordinateur.";
 
 // A "printer" that writes a PDF file.
 std::function<std::unique_ptr<QPrinter>()> Pdf(const QString& chemin) {
@@ -144,8 +141,7 @@ void frmEmpruntSortiesTest::exportVersUnTableur() {
     QCOMPARE(Cellule(classeur, "A1"), "«Mon en-tête» | Arial 10 gras italique | centre/-");
     const QString teg = "« TEG: %1» | Arial 8 | -/centre";
     QCOMPARE(Cellule(classeur, "E5"), teg.arg(langue.teg));
-    const QString date = "«%1» | Arial 10 | droite/- | apostrophe"
-                         " | traits fin/cheveu/fin/fin";
+    const QString date = "«%1» | Arial 10 | droite/- | apostrophe | traits fin/cheveu/fin/fin";
     QCOMPARE(Cellule(classeur, "B22"), date.arg(langue.date));
     w.exporte();
     QCOMPARE(in.lancements.size(), 2u);
@@ -178,16 +174,14 @@ void frmEmpruntSortiesTest::sansLibreOffice() {
     QCOMPARE(Curseur(), "aucun");
     QCOMPARE(in.messages.size(), 1u);
     const QString texte = "Erreur 429\r\nAucun tableur n'a pu ouvrir "
-                          "le classeur ; il a été enregistré dans "
-                          "« %1 ».\r\n\r\nExcel n'est probablement "
+                          "le classeur ; il a été enregistré dans « %1 ».\r\n\r\nExcel n'est probablement "
                           "pas installé sur votre ordinateur.";
     QCOMPARE(in.dernier(), Debogage("16", texte.arg(chemin)));
 }
 
 // Saved where asked, handed to no one; a failure leaves the file there
 // whole, nothing beside it; a missing folder stops it at once. A cell
-// of the list not a number, handed over: the pointer back before the
-// box, the window as it was.
+// of the list not a number, handed over: the pointer back before the box, the window as it was.
 void frmEmpruntSortiesTest::exporterVersUnClasseur() {
     Fenetre w;
     auto& in = w.interactions;
@@ -203,8 +197,7 @@ void frmEmpruntSortiesTest::exporterVersUnClasseur() {
     const QByteArray avant = Contenu(chemin);
     w.c().lblCoutTotal->setText("beaucoup");
     w.declenche(commande, chemin);
-    const QString type = "Erreur 13\r\nIncompatibilité de type : "
-                         "« %1 » n'est pas un nombre.\r\n\r\n";
+    const QString type = "Erreur 13\r\nIncompatibilité de type : « %1 » n'est pas un nombre.\r\n\r\n";
     QCOMPARE(in.dernier(), Debogage("7", type.arg("beaucoup") + "Le classeur n'a pas été enregistré."));
     QCOMPARE(Contenu(chemin), avant);
     const QStringList seul{"prêt.xlsx"};
@@ -255,8 +248,7 @@ void frmEmpruntSortiesTest::apercuImpressionEtExportEnPdf() {
     in.pendantMessage = [&](const auto&) { curseur = Curseur(); };
     QTest::mouseClick(c.cmdImprimer, Qt::LeftButton);
     const QString conseil = Echec482.mid(Echec482.indexOf("\r\n\r\n"));
-    const QString aucune = "Erreur 484\r\n"
-                           "Aucune imprimante par défaut n'est définie.";
+    const QString aucune = "Erreur 484\r\nAucune imprimante par défaut n'est définie.";
     QCOMPARE(in.dernier(), Critique(aucune + conseil));
     QCOMPARE(curseur, "aucun");
 
@@ -308,8 +300,7 @@ void frmEmpruntSortiesTest::apercuImpressionEtExportEnPdf() {
     w.declenche(c.mnuExporterPdf, absent);
     const QString texte = "Erreur 5\r\nLe fichier « " + absent + " » n'a pas pu être écrit : ";
     QCOMPARE(in.dernier(texte.size()), Critique(texte));
-    const QString pourquoi = "\r\n\r\nVérifiez que le dossier choisi "
-                             "existe et que vous pouvez y écrire.";
+    const QString pourquoi = "\r\n\r\nVérifiez que le dossier choisi existe et que vous pouvez y écrire.";
     QCOMPARE(in.dernierTexte().right(pourquoi.size()), pourquoi);
     QCOMPARE(QFile::exists(absent), false);
     QCOMPARE(QApplication::overrideCursor(), nullptr);

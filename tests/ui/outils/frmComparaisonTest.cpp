@@ -28,24 +28,16 @@ namespace {
 
 // The bank's mortgage of the engine's tests (TAEG 3,37 %), two consumer
 // credits (19,78 %, 9,70 %): 1 500 × 16 % × 3 < 9 000 × 9 %, the cheapest.
-struct Offre {
-    const char* fichier;
-    SaisieEmprunt saisie;
-};
-const auto Mois = Frequence::Mois;
 const auto Debut = 2007y / January / 31;
-const Offre Publiees[] = {
-    {"banque.amx", {"100000", "180", "2", "43,32", "2690", Mois, Debut}},
-    {"conso.amx", {"1500", "36", "16", "", "45", Mois, Debut}},
-    {"auto.amx", {"9000", "60", "9", "1,30", "", Mois, Debut}},
+const std::pair<const char*, SaisieEmprunt> Publiees[] = {
+    {"banque.amx", {"100000", "180", "2", "43,32", "2690", Frequence::Mois, Debut}},
+    {"conso.amx", {"1500", "36", "16", "", "45", Frequence::Mois, Debut}},
+    {"auto.amx", {"9000", "60", "9", "1,30", "", Frequence::Mois, Debut}},
 };
 
-constexpr int Ligne(LigneComparaison ligne) {
-    return static_cast<int>(ligne);
-}
-constexpr int Cout = Ligne(LigneComparaison::CoutTotal);
-constexpr int Teg = Ligne(LigneComparaison::TEG);
-constexpr int Taeg = Ligne(LigneComparaison::TAEG);
+constexpr int Cout = static_cast<int>(LigneComparaison::CoutTotal);
+constexpr int Teg = static_cast<int>(LigneComparaison::TEG);
+constexpr int Taeg = static_cast<int>(LigneComparaison::TAEG);
 constexpr int Usure = static_cast<int>(LignesComparaison.size());
 
 // The window alone, on a settings folder of its own.

@@ -137,13 +137,10 @@ TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
             vues[nom] = c.cellule(nom);
     EXPECT_EQ(vues, attendues);
     VerifieLignes(c, exemple, ","_L1);
-    // The worked example's last payment.
-    EXPECT_EQ(c.valeur("C22").toDouble(), 870.70);
+    EXPECT_EQ(c.valeur("C22").toDouble(), 870.70); // the last payment
 }
 
-// A point locale, quarterly, a rate of 5 shown as 5.00%, no TEG; yearly
-// payments are "années" though the list says "ans"; a one-row schedule
-// has the frame's top and bottom on one row.
+// A point locale, quarters, no TEG; years are "années"; one framed row.
 TEST(ClasseurEcheancier, AutresLocaleFrequencesEtLongueurs) {
     const ConventionsLocales en = ConventionsAmericaines();
     const EmpruntCalcule e =
@@ -166,9 +163,8 @@ TEST(ClasseurEcheancier, AutresLocaleFrequencesEtLongueurs) {
     VerifieLignes(u, un, ","_L1);
 }
 
-// A text that is not a number stops the export at its stage, and leaves
-// no file. Into a device: a whole zip archive, or nothing at all. A
-// missing folder: the file, made at the last stage, fails there.
+// A text not a number stops at its stage, no file left; a device gets a
+// whole archive or nothing; a missing folder fails at the last stage.
 TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
     const ContenuEcheancier contenu = ContenuDuCalcul(exemple);
     ContenuEcheancier taux = contenu, assurance = contenu;
@@ -204,8 +200,7 @@ TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
     EXPECT_EQ(ecrit(contenu, absent), "16 | Erreur 2 : Impossible de créer le fichier « " + absent + " ».");
 }
 
-// A French C locale writes 28,5 with printf; generated into a folder of
-// ours when the system has none.
+// A French C locale (made here if missing) writes 28,5 with printf.
 TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
     QTemporaryDir locales;
     const char* nom = "fr_FR.UTF-8";
@@ -227,8 +222,7 @@ TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
     VerifieLignes(c, exemple, ","_L1);
 }
 
-// The export's folders in the temporary folder: those older than a day
-// that hold nothing but their workbook go; the others stay.
+// Export folders older than a day holding only their workbook go.
 TEST(ClasseurEcheancier, AnciensDossiersTemporaires) {
     QTemporaryDir temporaire;
     const QDir racine(temporaire.path());

@@ -43,10 +43,6 @@ Message Avertissement(int numero, const QString& texte) {
     return {IconeMessage::Avertissement, "Amortix", erreur + texte};
 }
 
-QString Fichier(const QString& chemin) {
-    return "Le fichier « " + chemin + " »";
-}
-
 // The customisation window, tied to the main window as its menu ties it.
 struct Personnalisation : frmCustom {
     explicit Personnalisation(Poste& p) : frmCustom(p.module, p.interactions, p.f.get()) {
@@ -225,8 +221,9 @@ private slots:
         QVERIFY(QDir().mkdir(fichier));
         QTest::mouseClick(o.chkTEGDansExcel, Qt::LeftButton);
         QTest::mouseClick(o.cmdOK, Qt::LeftButton);
-        const QString dossier = " n'a pas pu être lu : c'est un dossier, pas un fichier.";
-        QCOMPARE(p.interactions.dernier(), Avertissement(5, Fichier(fichier) + dossier));
+        const QString dossier =
+            "Le fichier « " + fichier + " » n'a pas pu être lu : c'est un dossier, pas un fichier.";
+        QCOMPARE(p.interactions.dernier(), Avertissement(5, dossier));
         QCOMPARE(o.result(), QDialog::Accepted);
         QCOMPARE(p.module.blnTEGDansExcel, true);
     }
@@ -267,8 +264,9 @@ private slots:
         EcritEnregistrementEntetes(entetes, {"a", "b", disparu});
         frmEmprunt& principale = p.ouvre();
         QCOMPARE(p.interactions.messages.size(), 1u);
-        const QString introuvable = " n'a pas pu être lu : fichier ou dossier introuvable.";
-        QCOMPARE(p.interactions.dernier(), Avertissement(5, Fichier(disparu) + introuvable));
+        const QString introuvable =
+            "Le fichier « " + disparu + " » n'a pas pu être lu : fichier ou dossier introuvable.";
+        QCOMPARE(p.interactions.dernier(), Avertissement(5, introuvable));
         QCOMPARE(p.c().picLogo->pixmap().isNull(), true);
         QCOMPARE(p.module.strEnteteImpression, "a");
         p.module.strCheminImage = Logo(p, "bon.bmp", QSize(30, 20));

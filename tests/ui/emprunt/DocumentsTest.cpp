@@ -20,8 +20,7 @@ char* toString(const SaisieEmprunt& s) {
 
 namespace {
 
-const QByteArray exemple = "150000,00\r\n240\r\n0\r\n4,50\r\n"
-                           "15,00\r\n500,00\r\n5\r\n3\r\n2004\r\n";
+const QByteArray exemple = "150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n500,00\r\n5\r\n3\r\n2004\r\n";
 
 // A document that cannot be opened or saved: one warning naming it.
 Message Avertit(const QString& debut) {
@@ -75,8 +74,7 @@ void DocumentsTest::enregistrerPuisRouvrir() {
     QCOMPARE(q.f->windowTitle(), "Amortix");
 }
 
-// A document that cannot be read, or a save that fails, changes
-// nothing and is named in the warning.
+// A document that cannot be read, or a save that fails, changes nothing and is named in the warning.
 void DocumentsTest::unEchecNeChangeRien() {
     PosteOuvert p;
     auto& in = p.interactions;
@@ -94,16 +92,14 @@ void DocumentsTest::unEchecNeChangeRien() {
     const QString dossier = p.chemin("ancien.amx/contenu");
     QDir().mkpath(dossier);
     p.declenche(p.c().mnuEnregistrerSous, p.chemin("ancien.amx"));
-    const QString refuse = "Le document « ancien.amx » n'a pas "
-                           "pu être enregistré.\r\nErreur ";
+    const QString refuse = "Le document « ancien.amx » n'a pas pu être enregistré.\r\nErreur ";
     QCOMPARE(in.messages.size(), 2u);
     QCOMPARE(in.dernier(refuse.size()), Avertit(refuse));
     QCOMPARE(p.f->windowTitle(), "Amortix");
     QCOMPARE(QFileInfo(dossier).isDir(), true);
 }
 
-// The command line is one path, spaces and all; a missing document
-// is said, the window opens anyway.
+// The command line is one path, spaces and all; a missing document is said, the window opens anyway.
 void DocumentsTest::documentSurLaLigneDeCommande() {
     Poste p;
     QDir(p.dossier.path()).mkdir("mes prêts");
@@ -125,8 +121,7 @@ void DocumentsTest::documentSurLaLigneDeCommande() {
     QCOMPARE(q.f->windowTitle(), "Amortix");
 }
 
-// Pipes where settings are expected: each refused at once with its
-// warning, the defaults used.
+// Pipes where settings are expected: each refused at once with its warning, the defaults used.
 void DocumentsTest::fichiersSpeciaux() {
     Poste p;
     auto& in = p.interactions;
@@ -135,8 +130,7 @@ void DocumentsTest::fichiersSpeciaux() {
     const QSize ecran(1024, 768);
     QCOMPARE(Demarre(p.module, in, ecran, false), PremiereFenetre::Accueil);
     const QString tube = "Erreur 5\r\nLe fichier « " + p.chemin("options.bin") +
-                         " » n'a pas pu être lu : c'est un tube nommé, "
-                         "pas un fichier ordinaire.";
+                         " » n'a pas pu être lu : c'est un tube nommé, pas un fichier ordinaire.";
     QCOMPARE(in.messages.size(), 1u);
     QCOMPARE(in.dernier(tube.size()), Avertit(tube));
     p.ouvre();
@@ -147,8 +141,7 @@ void DocumentsTest::fichiersSpeciaux() {
     QCOMPARE(p.module.strEnteteExcel, defaut.enteteExcel);
 }
 
-// Saved on a full disk: the old document stays whole, no temporary
-// file left, the user told.
+// Saved on a full disk: the old document stays whole, no temporary file left, the user told.
 void DocumentsTest::enregistrementSurUnDisquePlein() {
     DisquePlein disque;
     if (!disque.pret())
@@ -159,8 +152,7 @@ void DocumentsTest::enregistrementSurUnDisquePlein() {
     PosteOuvert p;
     p.calcule();
     p.declenche(p.c().mnuEnregistrerSous, disque.chemin("pret.amx"));
-    const QString plein = "Le document « pret.amx » n'a pas pu "
-                          "être enregistré.\r\nErreur 7\r\n";
+    const QString plein = "Le document « pret.amx » n'a pas pu être enregistré.\r\nErreur 7\r\n";
     QCOMPARE(p.interactions.messages.size(), 1u);
     QCOMPARE(p.interactions.dernier(plein.size()), Avertit(plein));
     QCOMPARE(Contenu(disque.chemin("pret.amx")), ancien);

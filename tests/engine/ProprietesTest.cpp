@@ -27,8 +27,7 @@ long long Centimes(const std::string& texte) {
 ParametresEmprunt Tire(std::mt19937& g, int dureeMax) {
     std::uniform_int_distribution<long long> cts(1000'00, 1'000'000'00);
     std::uniform_int_distribution<int> cent(1, 9900), n(1, dureeMax), f(0, 3);
-    const double m = static_cast<double>(cts(g)) / 100.0;
-    const double r = cent(g) / 100.0 / 100.0;
+    const double m = cts(g) / 100.0, r = cent(g) / 100.0 / 100.0;
     const int duree = n(g);
     return {m, r, 0.0, 0.0, duree, Frequences[static_cast<std::size_t>(f(g))], {}};
 }
@@ -58,50 +57,41 @@ TEST(Proprietes, EcheanciersAuHasard) {
         const double i = p.tauxAnnuel / PeriodesParAn(p.frequence);
         const double q = std::pow(1.0 + i, p.duree);
         if (!std::isfinite(q * (p.montant * i))) {
-            // Centuries at a high rate overflow the power.
             EXPECT_EQ(t.echec, CauseEchec::Arithmetique);
             continue;
         }
-        ASSERT_TRUE(t.complet());
         ASSERT_EQ(t.lignes.size(), static_cast<std::size_t>(p.duree));
-        // Cent roundings grow to 0,01 × ((1 + i)^n − 1) / i; where that reaches the capital of
-        // the last payment (small loans, usurious rates, decades) what is owed may cross zero.
+        // Cent roundings grow to 0,01 × ((1 + i)^n − 1) / i: past the last capital, the rest may cross 0.
         const double P = p.montant * i * q / (q - 1.0);
         const bool sain = i == 0.0 || 0.01 * (q - 1.0) / i < P / (1.0 + i);
         sains += sain;
         long long capital = 0, paye = 0, interets = 0;
-        // One period before the first payment's month.
         long long rang0 = int(a) * 12LL + unsigned(m) - k;
         using enum Colonne;
         for (const LigneTableau& l : t.lignes) {
             capital += Centimes(l[CapitalAmorti]);
             paye += Centimes(l[Montant]);
             interets += Centimes(l[Interets]);
-            if (sain) {
+            if (sain)
                 ASSERT_GE(Valeur(l[CapitalRestant]), 0.0) << l[Numero];
-            }
             const std::string& s = l[Date];
             const int mo = std::stoi(s.substr(3, 2)), y = std::stoi(s.substr(6));
             const year_month_day date{year{y}, month(mo), day(std::stoi(s))};
-            ASSERT_TRUE(date.ok()) << s;
             const day fin = year_month_day_last{date.year(), month_day_last{date.month()}}.day();
             ASSERT_EQ(unsigned(date.day()), unsigned(std::min(d, fin))) << s;
-            const long long rang = y * 12LL + mo;
-            ASSERT_EQ(rang - rang0, k) << s;
-            rang0 = rang;
+            ASSERT_EQ(y * 12LL + mo - rang0, k) << s;
+            rang0 = y * 12LL + mo;
         }
         const long long M = std::llround(p.montant * 100);
         const long long frais = Centimes(Fmt2(p.fraisDossier, fr));
-        const CoutsCredit& c = *t.couts;
+        const CoutsCredit& c = t.couts.value();
         EXPECT_EQ(capital, M);
         EXPECT_EQ(t.lignes.back()[CapitalRestant], "0,00");
         EXPECT_EQ(Centimes(c.total), paye - M + frais);
-        const long long somme = Centimes(c.interets) + Centimes(c.assurance);
-        EXPECT_EQ(somme + frais, Centimes(c.total));
+        EXPECT_EQ(Centimes(c.interets) + Centimes(c.assurance) + frais, Centimes(c.total));
         // At 0 % M / n may end in a half cent: the amount rounds it up, the capital to even.
-        if (p.tauxAnnuel != 0.0) {
+        if (p.tauxAnnuel != 0.0)
             EXPECT_EQ(Centimes(c.interets), interets);
-        }
         Calcul_TEG({p.duree, t.echeanceAffichee, p.fraisDossier, p.montant, p.frequence});
     }
     EXPECT_GT(sains, 300);
@@ -112,27 +102,22 @@ TEST(Proprietes, LesQuatreSolveursSeRetrouvent) {
     std::mt19937 g(2026);
     for (int essai = 0; essai < 600; ++essai) {
         const ParametresEmprunt e = Tire(g, 480);
-        const int k = PeriodesParAn(e.frequence), n = e.duree;
         const double m = e.montant, r = e.tauxAnnuel;
+        const int n = e.duree, k = PeriodesParAn(e.frequence);
         const Frequence f = e.frequence;
         SCOPED_TRACE(testing::Message() << m << " à " << r << ", " << n << " k " << k);
         const auto P = [&](double montant, double taux, std::int32_t duree) {
             const double q = std::pow(1 + taux / k, duree);
             return ArrondiAffiche(montant * taux / k * q / (q - 1), 2);
         };
-        const auto mensualite = Calcul_Mensualite(m, n, r, f, fr);
-        ASSERT_TRUE(mensualite.reussi);
-        const double p = Valeur(*mensualite.champs[3]);
+        const double p = Valeur(Calcul_Mensualite(m, n, r, f, fr).champs[3].value());
         if (p < 0.01)
             continue;
-        const auto montant = Calcul_Montant(n, r, p, f, fr);
-        ASSERT_TRUE(montant.reussi);
-        EXPECT_EQ(P(Valeur(*montant.champs[0]), r, n), p);
+        EXPECT_EQ(P(Valeur(Calcul_Montant(n, r, p, f, fr).champs[0].value()), r, n), p);
         const auto taux = Calcul_Taux(m, n, p, f, fr);
-        ASSERT_TRUE(taux.reussi);
         EXPECT_EQ(taux.message, std::nullopt);
         EXPECT_LE(taux.tours, 14);
-        EXPECT_EQ(P(m, Valeur(*taux.champs[2]) / 100.0, n), p);
+        EXPECT_EQ(P(m, Valeur(taux.champs[2].value()) / 100.0, n), p);
         const auto duree = Calcul_Duree(m, r, p, f, fr);
         ASSERT_EQ(duree.reussi, p <= m);
         if (!duree.reussi)

@@ -63,8 +63,7 @@ private slots:
     void localeAmericaine();
 };
 
-// Opens empty, laid out in twips (15 a pixel); only the list grows
-// with the window; its size is kept at quit; Qt speaks French.
+// Opens empty, laid out in twips (15 a pixel); only the list grows; the size kept at quit; Qt in French.
 void frmEmpruntTest::presentation() {
     Poste w;
     frmEmprunt& f = w.ouvre();
@@ -102,12 +101,11 @@ void frmEmpruntTest::presentation() {
     const QRect montant = c.txtMontant->geometry();
     const QPoint cadre = c.Frame2->pos();
     f.resize(dessinee + plus);
-    const QRect agrandie = liste.adjusted(0, 0, 300, 200);
+    const QRect agrandie = liste.adjusted(0, 0, plus.width(), plus.height());
     QTRY_COMPARE(c.lvwListe->geometry(), agrandie);
     QCOMPARE(c.Frame2->pos(), cadre + QPoint(0, 200));
     QCOMPARE(c.txtMontant->geometry(), montant);
-    auto* quitter = Controle<QPushButton>(f, "cmdQuitter");
-    QTest::mouseClick(quitter, Qt::LeftButton);
+    QTest::mouseClick(Controle<QPushButton>(f, "cmdQuitter"), Qt::LeftButton);
     QCOMPARE(f.isVisible(), false);
     QCOMPARE(w.interactions.messages.size(), 0u);
     w.ouvre();

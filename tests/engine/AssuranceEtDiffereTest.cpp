@@ -15,8 +15,8 @@ using namespace std::chrono;
 
 namespace {
 
-const ConventionsLocales fr = ConventionsFrancaises();
-constexpr auto Mois = Frequence::Mois;
+const auto fr = ConventionsFrancaises();
+using enum Frequence;
 constexpr auto Initial = ModeAssurance::TauxCapitalInitial;
 constexpr auto Restant = ModeAssurance::TauxCapitalRestant;
 constexpr auto Partiel = ModeDiffere::Partiel;
@@ -30,16 +30,10 @@ ModalitesEmprunt Differe(ModeDiffere mode, std::string periodes) {
     return {ModeAssurance::ParEcheance, "", mode, std::move(periodes), ""};
 }
 
-// Monthly from 31/01/2027, as the main window takes it.
 SaisieEmprunt Pret(ModalitesEmprunt m, std::string montant = "100000", std::string taux = "3",
                    std::string duree = "240") {
     return {std::move(montant), std::move(duree), std::move(taux), "", "", Mois,
             2027y / 1 / 31,     std::move(m)};
-}
-
-// 200 000 at 4 % over 240 months.
-SaisieEmprunt DeuxCents(ModalitesEmprunt m = {}) {
-    return Pret(std::move(m), "200000", "4");
 }
 
 EmpruntCalcule Calcule(const SaisieEmprunt& saisie) {
@@ -59,7 +53,6 @@ long long Somme(const std::vector<EcheanceCalculee>& lignes, double EcheanceCalc
     return total;
 }
 
-// A row as listed, its columns apart by a space.
 std::string Texte(const LigneTableau& ligne) {
     std::string texte;
     for (const std::string& t : ligne.textes)
@@ -67,14 +60,14 @@ std::string Texte(const LigneTableau& ligne) {
     return texte;
 }
 
-std::string Refus(const ModalitesEmprunt& m, std::int32_t n = 240, Frequence f = Mois) {
+std::string Refus(const ModalitesEmprunt& m, int n = 240, Frequence f = Mois) {
     const auto lues = LitModalites(m, n, f, fr);
     const auto* motif = std::get_if<std::string>(&lues);
     return motif ? *motif : "(acceptées)";
 }
 
 // 20 000 repaid with payment N, keeping the payment.
-RemboursementOuMotif Rembourse(const EmpruntCalcule& c, std::int32_t N) {
+RemboursementOuMotif Rembourse(const EmpruntCalcule& c, int N) {
     return CalculeRemboursementAnticipe(c, {N, 20000.0, {}, {}}, fr);
 }
 
@@ -85,29 +78,22 @@ std::string Motif(const RemboursementOuMotif& r) {
 
 } // namespace
 
-// 100 000 over 240 months at 3 %, insurance 0,36 % a year. On the initial capital, 100 000 × 0,0036 /
-// 12 = 30,00 in every row, 7 200,00 in all. On the capital owed, row j's is Round2(R_{j-1} × 0,0036 /
-// 12), 30,00 first, then falling: the cost is about half, and the TAEA follows.
+// 100 000 over 240 months at 3 %, insurance 0,36 % a year.
 TEST(AssuranceEnTaux, SurLeCapitalInitialOuRestant) {
     const auto initial = Calcule(Pret(Assurance(Initial, "0,36")));
     ASSERT_TRUE(initial.reussi());
-    EXPECT_EQ(initial.champs.assurance, "30,00");
     EXPECT_EQ(initial.tableau.couts->assurance, "7200,00");
     for (const EcheanceCalculee& l : initial.tableau.echeances)
         ASSERT_EQ(Centimes(l.assurance), 3000) << l.numero;
-
     const auto restant = Calcule(Pret(Assurance(Restant, "0,36")));
     ASSERT_TRUE(restant.reussi());
-    const auto& lignes = restant.tableau.echeances;
     double avant = 100000.0;
-    for (const EcheanceCalculee& l : lignes) {
-        const double prime = Round2(avant * 0.0036 / 12);
-        ASSERT_EQ(Centimes(l.assurance), Centimes(prime)) << l.numero;
+    for (const EcheanceCalculee& l : restant.tableau.echeances) {
+        ASSERT_EQ(Centimes(l.assurance), Centimes(Round2(avant * 0.0036 / 12))) << l.numero;
         avant = l.restant;
     }
-    const CoutsCredit& couts = *restant.tableau.couts;
-    EXPECT_EQ(couts.assurance, "3972,40");
-    EXPECT_EQ(couts.interets, initial.tableau.couts->interets);
+    EXPECT_EQ(restant.tableau.couts->assurance, "3972,40");
+    EXPECT_EQ(restant.tableau.couts->interets, initial.tableau.couts->interets);
     const TextesTAEG surInitial = TAEGDuCalcul(initial, fr);
     const TextesTAEG surRestant = TAEGDuCalcul(restant, fr);
     EXPECT_EQ(surInitial.taea, "0,61 %");
@@ -115,118 +101,95 @@ TEST(AssuranceEnTaux, SurLeCapitalInitialOuRestant) {
     EXPECT_EQ(surRestant.taegHorsAssurance, surInitial.taegHorsAssurance);
 }
 
-// 200 000 at 4 % over 240 months after 12 months of deferral: Round2(200 000 × 0,04 / 12) = 666,67 of
-// interest. Partial: 12 rows of 666,67, no capital, then the usual 240 rows on 200 000.
+// 200 000 at 4 % over 240 months after 12 months of deferral: costs and TEG take every row.
 TEST(Differe, PartielPuisTotal) {
-    const auto partiel = Calcule(DeuxCents(Differe(Partiel, "12")));
+    const auto partiel = Calcule(Pret(Differe(Partiel, "12"), "200000", "4"));
     ASSERT_TRUE(partiel.reussi());
     const auto& p = partiel.tableau.lignes;
     ASSERT_EQ(p.size(), 252u);
-    EXPECT_EQ(Texte(p[0]), "1 31/01/2027 666,67 666,67 0,00 0,00 200000,00");
     EXPECT_EQ(Texte(p[11]), "12 31/12/2027 666,67 666,67 0,00 0,00 200000,00");
-    const auto sans = Calcule(DeuxCents()).tableau.lignes;
-    EXPECT_EQ(p[12][Colonne::Montant], sans[0][Colonne::Montant]);
+    const auto simple = Calcule(Pret({}, "200000", "4"));
+    EXPECT_EQ(p[12][Colonne::Montant], simple.tableau.lignes[0][Colonne::Montant]);
     EXPECT_EQ(p[12][Colonne::Date], "31/01/2028");
     EXPECT_EQ(p.back()[Colonne::CapitalRestant], "0,00");
-    // Total: only the insurance is paid, each row's interest, rounded, joins the capital: 12 times C
-    // = Round2(C + Round2(C × 0,04 / 12)).
-    const auto total = Calcule(DeuxCents(Differe(Total, "12")));
+    const double cout = *LitDecimal(partiel.tableau.couts->total, fr);
+    const auto paye = Somme(partiel.tableau.echeances, &EcheanceCalculee::montant);
+    EXPECT_EQ(std::llround(cout * 100), paye - 200000'00);
+    EXPECT_EQ(partiel.textesTEG->proportionnel, "4,0000 %");
+    // Total: the interest joins the capital, 12 times C = Round2(C + Round2(C × 0,04 / 12)).
+    const auto total = Calcule(Pret(Differe(Total, "12"), "200000", "4"));
     ASSERT_TRUE(total.reussi());
     const auto& t = total.tableau.lignes;
     EXPECT_EQ(Texte(t[0]), "1 31/01/2027 0,00 666,67 0,00 -666,67 200666,67");
     EXPECT_EQ(t[11][Colonne::CapitalRestant], "208148,32");
     EXPECT_EQ(t.back()[Colonne::CapitalRestant], "0,00");
-}
-
-// The costs add the listed rows up; the TEG and the TAEG take every row, the deferred ones included.
-// For a loan of one instalment, the rate through the listed amounts is the TEG's own.
-TEST(Differe, LesCoutsEtLesTauxSuiventLesLignes) {
-    const auto partiel = Calcule(DeuxCents(Differe(Partiel, "12")));
-    const auto& lignes = partiel.tableau.echeances;
-    const double cout = *LitDecimal(partiel.tableau.couts->total, fr);
-    EXPECT_EQ(std::llround(cout * 100), Somme(lignes, &EcheanceCalculee::montant) - 200000'00);
-    // Interest only during the deferral, then a loan at 4 %.
-    EXPECT_EQ(partiel.textesTEG->proportionnel, "4,0000 %");
-    const auto simple = Calcule(DeuxCents());
-    const std::vector<double> t(240, simple.tableau.echeanceAffichee);
-    const auto teg = TEGDesMontants(200000.0, t, Mois);
+    // The rate through one instalment's listed amounts is the TEG.
+    const auto teg = TEGDesMontants(200000.0, std::vector(240, simple.tableau.echeanceAffichee), Mois);
     ASSERT_TRUE(teg.has_value());
     EXPECT_NEAR(teg->actuariel, simple.teg->actuariel, 1e-9);
 }
 
-// What the insurance rate and the deferral refuse, and why.
 TEST(Modalites, LesRefusDisentPourquoi) {
     EXPECT_EQ(Refus(Assurance(Initial, "beaucoup")),
-              "Le taux d'assurance doit être un pourcentage annuel, par "
-              "exemple 0,36.");
+              "Le taux d'assurance doit être un pourcentage annuel, par exemple 0,36.");
     const std::string plage = "Le taux d'assurance doit être compris entre 0 et 10 % par an.";
     EXPECT_EQ(Refus(Assurance(Restant, "-0,1")), plage);
     EXPECT_EQ(Refus(Assurance(Initial, "10,01")), plage);
     EXPECT_EQ(Refus(Assurance(Initial, "10")), "(acceptées)");
-    EXPECT_EQ(Refus(Differe(Partiel, "0")), "La durée du différé doit être un nombre entier de périodes, "
-                                            "au moins 1.");
+    EXPECT_EQ(Refus(Differe(Partiel, "0")),
+              "La durée du différé doit être un nombre entier de périodes, au moins 1.");
     EXPECT_EQ(Refus(Differe(Total, "24")), "(acceptées)");
     const std::string long24 = "Le différé ne peut pas dépasser 24 mois";
     EXPECT_EQ(Refus(Differe(Total, "25")), long24 + ".");
-    EXPECT_EQ(Refus(Differe(Partiel, "9"), 240, Frequence::Trimestres), long24 + ", soit 8 trimestres.");
+    EXPECT_EQ(Refus(Differe(Partiel, "9"), 240, Trimestres), long24 + ", soit 8 trimestres.");
     const std::string court = "Le différé doit être plus court que la durée de l'emprunt (12 mois).";
     EXPECT_EQ(Refus(Differe(Partiel, "12"), 12), court);
-    // The main window shows the reason rather than its message.
-    const auto douze = Pret(Differe(Partiel, "12"), "1000", "3", "12");
-    EXPECT_EQ(Calcule(douze).motif, court);
-    // An offer that cannot apply its deferral says why.
-    const auto trente = Pret(Differe(Total, "30"));
-    EXPECT_EQ(CalculeOffre("offre", trente, true, fr).erreur, long24 + ".");
+    // The main window and an offer show the reason.
+    EXPECT_EQ(Calcule(Pret(Differe(Partiel, "12"), "1000", "3", "12")).motif, court);
+    EXPECT_EQ(CalculeOffre("offre", Pret(Differe(Total, "30")), true, fr).erreur, long24 + ".");
 }
 
-// The comparison names the insurance kind and the deferral; a loan as typed today keeps its texts.
+// The comparison names the insurance kind and the deferral; a plain loan keeps its texts.
 TEST(Modalites, LaComparaisonLesNomme) {
     const auto texte = [](ModalitesEmprunt m, LigneComparaison ligne) {
         const auto offre = CompareOffre(Calcule(Pret(std::move(m))), fr);
         return offre ? TexteLigne(ligne, *offre).value_or("-") : "(aucune)";
     };
-    const auto assurance = LigneComparaison::Assurance;
-    EXPECT_EQ(texte(Assurance(Restant, "0,36"), assurance), "0,36 % du capital restant dû");
-    EXPECT_EQ(texte(Assurance(Initial, "0,36"), assurance), "0,36 % du capital initial, soit 30,00");
-    EXPECT_EQ(texte({}, assurance), "0,00");
-    const auto duree = LigneComparaison::Duree;
-    EXPECT_EQ(texte(Differe(Partiel, "12"), duree), "240 mois, après un différé partiel de 12 mois");
-    EXPECT_EQ(texte({}, duree), "240 mois");
+    const auto A = LigneComparaison::Assurance, D = LigneComparaison::Duree;
+    EXPECT_EQ(texte(Assurance(Restant, "0,36"), A), "0,36 % du capital restant dû");
+    EXPECT_EQ(texte(Assurance(Initial, "0,36"), A), "0,36 % du capital initial, soit 30,00");
+    EXPECT_EQ(texte({}, A), "0,00");
+    EXPECT_EQ(texte(Differe(Partiel, "12"), D), "240 mois, après un différé partiel de 12 mois");
+    EXPECT_EQ(texte({}, D), "240 mois");
     // One quarter, in the singular.
-    const auto trimestres = Frequence::Trimestres;
-    const auto un = LitModalites(Differe(Total, "1"), 40, trimestres, fr);
-    EXPECT_EQ(DecritDiffere(std::get<ModalitesLues>(un), trimestres), "différé total de 1 trimestre");
+    const auto un = LitModalites(Differe(Total, "1"), 40, Trimestres, fr);
+    EXPECT_EQ(DecritDiffere(std::get<ModalitesLues>(un), Trimestres), "différé total de 1 trimestre");
 }
 
-// After a deferral, capital is repaid from its last row on; on the capital owed, the insurance saved
-// is the premiums the new rows no longer charge, each on what its row owes before it.
+// After a deferral, capital is repaid from its last row on; the insurance saved, premiums no longer due.
 TEST(Modalites, LeRemboursementAnticipeSuitLesLignes) {
     const auto differe = Calcule(Pret(Differe(Partiel, "12")));
     EXPECT_EQ(Motif(Rembourse(differe, 5)), "Le numéro d'échéance doit être compris entre 12 et 251.");
     const auto apres = Rembourse(differe, 12);
     ASSERT_EQ(Motif(apres), "accepté");
     EXPECT_EQ(std::get<RemboursementAnticipe>(apres).restantAvant, 100000);
-
     const auto restant = Calcule(Pret(Assurance(Restant, "0,36")));
     const auto resultat = Rembourse(restant, 60);
     ASSERT_EQ(Motif(resultat), "accepté");
     const auto& r = std::get<RemboursementAnticipe>(resultat);
     const auto prime = &EcheanceCalculee::assurance;
-    EXPECT_EQ(Centimes(r.assuranceEconomisee),
-              Somme(restant.tableau.echeances, prime, 60) - Somme(r.echeances, prime));
-    const double du = r.restantAvant - 20000.0;
-    EXPECT_EQ(Centimes(r.echeances[0].assurance), Centimes(Round2(du * 0.0036 / 12)));
-    EXPECT_LT(r.numeroDerniere, 240);
+    const auto avant = Somme(restant.tableau.echeances, prime, 60);
+    EXPECT_EQ(Centimes(r.assuranceEconomisee), avant - Somme(r.echeances, prime));
+    EXPECT_EQ(Centimes(r.echeances[0].assurance), Centimes(Round2((r.restantAvant - 20000) * 0.0036 / 12)));
 }
 
-// At 0 % the payment only shares the amount out: 25 000 over 36 months is 694,44; 12 000 at 1 000
-// a month takes 12 months; 694,44 over 36 months lends 24 999,84.
+// At 0 % the payment only shares the amount out, as in a spreadsheet.
 TEST(ValeurManquanteAZeroPourCent, CommeUnTableur) {
     EXPECT_EQ(Calcul_Mensualite(25000, 36, 0, Mois, fr).champs[3], "694,44");
     EXPECT_EQ(Calcul_Duree(12000, 0, 1000, Mois, fr).champs[1], "12");
     EXPECT_EQ(Calcul_Montant(36, 0, 694.44, Mois, fr).champs[0], "24999,84");
     EXPECT_EQ(Calcul_Taux(12000, 12, 1000, Mois, fr).champs[2], "0,00");
-    // The closest duration, as at any rate: 10 000 at 3 000 a month is 3 months (3 333,33).
+    // The closest duration, as at any rate.
     const auto proche = Calcul_Duree(10000, 0, 3000, Mois, fr);
     EXPECT_EQ(proche.champs[1], "3");
     EXPECT_EQ(proche.champs[3], "3333,33");

@@ -6,10 +6,9 @@
 
 using namespace amortix;
 
-// Round2 takes an exact half to the even cent, Fmt2 away from zero; Fmt2's text reads back as its
-// value.
+// Round2 takes an exact half to the even cent, Fmt2 away from zero; Fmt2's text reads back as its value.
 TEST(Arrondis, LesDeuxArrondisDifferentSurLesMoities) {
-    const ConventionsLocales fr = ConventionsFrancaises();
+    const auto fr = ConventionsFrancaises();
     const struct {
         double x, round2;
         const char* fmt2;
@@ -35,8 +34,7 @@ TEST(Arrondis, LesDeuxArrondisDifferentSurLesMoities) {
     EXPECT_EQ(ArrondiAffiche(0.05855, 4), 0.0586);
 }
 
-// Every cent and half-cent up to 100 000,00 rounds as its text says, whichever way its binary value
-// leans.
+// Every cent and half-cent up to 100 000,00 rounds as its text says, whichever way its binary leans.
 TEST(Arrondis, MoitiesDeCentimeJusquaCentMille) {
     for (long long c = 0; c < 10'000'000; c += 7) {
         const double d = static_cast<double>(c);

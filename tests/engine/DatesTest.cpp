@@ -22,8 +22,7 @@ std::string Court(const char* motif) {
 
 } // namespace
 
-// The first payment's day comes back in the long months, the month's last day stands in for it in the
-// short ones (2100 is not a leap year); nothing after the year 9999.
+// The first day comes back in long months, the last day stands in in short ones; nothing after 9999.
 TEST(Dates, LeJourDeLaPremiereEcheanceEtLaFinDuCalendrier) {
     EXPECT_EQ(Apres(2007y / 1 / 31, 1), "28/02/2007");
     EXPECT_EQ(Apres(2007y / 1 / 31, 2), "31/03/2007");

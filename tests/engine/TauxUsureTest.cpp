@@ -19,10 +19,10 @@ static void PrintTo(const TableUsure& t, std::ostream* os) {
 
 namespace {
 
-const ConventionsLocales fr = ConventionsFrancaises();
+const auto fr = ConventionsFrancaises();
 constexpr auto Immo = NatureCredit::Immobilier;
 
-// The ceilings in force from 1 January to 31 March 2026.
+// The ceilings from 1 January to 31 March 2026.
 const TableUsure T1{2026y / 1 / 1, {4.12, 4.59, 5.13, 4.99, 6.15, 23.56, 15.87, 8.67}};
 
 const std::string Fichier = R"(trimestre=2026-01-01
@@ -40,7 +40,7 @@ std::string_view Cle(NatureCredit n, double m, std::int32_t mois) {
     return CleCategorie(CategorieDuPret(n, m, mois));
 }
 
-// 100 000 over 240 months, 43,32 of insurance a month: its TAEG, the ceiling and whether it is over.
+// 100 000 over 240 months, 43,32 of insurance: its TAEG against the ceiling.
 std::string Offre(const char* taux) {
     const SaisieEmprunt s{"100000", "240", taux, "43,32", "", Frequence::Mois, 2026y / 2 / 28};
     const auto o = CompareOffre(CalculeEmprunt(s, true, fr), fr);
@@ -77,14 +77,11 @@ TEST(TauxUsure, CategorieParDureeOuParMontant) {
     EXPECT_EQ(Cle(C, 6000.01, 12), "consommation-plus-de-6000");
 }
 
+// Over means above the ceiling as the TAEG is shown: 5,13 % is lawful, 5,135 % shows 5,14 %.
 TEST(TauxUsure, TAEGDesOffresFaceAuPlafond) {
     const std::string plafond = "5,13 % (immobilier, 20 ans et plus)";
     EXPECT_EQ(Offre("4,00"), "4,91 % sous " + plafond);
     EXPECT_EQ(Offre("4,50"), "5,42 % dépasse " + plafond);
-}
-
-// Over means above the ceiling as the TAEG is shown: 5,13 % is lawful, 5,135 % shows 5,14 %.
-TEST(TauxUsure, DepassementAuCentiemeAffiche) {
     EXPECT_FALSE(VerifieUsure(T1, Immo, 1e5, 300, 0.05134).depasse);
     EXPECT_TRUE(VerifieUsure(T1, Immo, 1e5, 300, 0.05135).depasse);
 }
@@ -94,28 +91,24 @@ TEST(TauxUsure, TrimestreEtPeremption) {
     EXPECT_EQ(DecritTrimestre(2026y / 10 / 1), "4e trimestre 2026");
     EXPECT_EQ(AvisTablePerimee(T1, 2026y / 3 / 31), std::nullopt);
     EXPECT_EQ(AvisTablePerimee(T1, 2026y / 4 / 1),
-              "Les taux d'usure datent du 1er trimestre 2026 : saisissez ceux "
-              "du trimestre en cours dans Outils → Options → Taux d'usure.");
+              "Les taux d'usure datent du 1er trimestre 2026 : saisissez ceux du trimestre en cours dans "
+              "Outils → Options → Taux d'usure.");
 }
 
-TEST(TauxUsure, FichierLuEtReecrit) {
-    const TableOuMotif lue = LitTableUsure(Fichier);
-    EXPECT_EQ(lue, TableOuMotif(T1));
-    EXPECT_EQ(LitTableUsure(EcritTableUsure(T1)), lue);
-}
-
-TEST(TauxUsure, FichierIncompletRefuse) {
+TEST(TauxUsure, FichierLuReecritOuRefuse) {
+    EXPECT_EQ(LitTableUsure(Fichier), TableOuMotif(T1));
+    EXPECT_EQ(LitTableUsure(EcritTableUsure(T1)), TableOuMotif(T1));
     const std::string table = "La table des taux d'usure ";
     const std::string ligne = table + "est incorrecte à la ligne ";
     EXPECT_EQ(Motif(Remplace("pret-relais=6.15\n", "")), table + "ne donne pas le taux « prêt relais ».");
     EXPECT_EQ(Motif(Remplace("trimestre=2026-01-01\n", "")), table + "ne donne pas son trimestre.");
-    EXPECT_EQ(Motif(Remplace("5.13", "5,13")), ligne + "4 : pourcentage attendu, avec un point et au plus "
-                                                       "deux décimales.");
+    EXPECT_EQ(Motif(Remplace("5.13", "5,13")),
+              ligne + "4 : pourcentage attendu, avec un point et au plus deux décimales.");
     EXPECT_EQ(Motif(Fichier + "pret-relais=6.15\n"), ligne + "10 : catégorie donnée deux fois.");
     EXPECT_EQ(Motif(Remplace("relais", "travaux")), ligne + "6 : catégorie inconnue « pret-travaux ».");
     EXPECT_EQ(Motif(Remplace("01-01", "02-01")),
-              "La date de validité doit être le premier jour d'un trimestre "
-              "(1er janvier, 1er avril, 1er juillet ou 1er octobre).");
-    EXPECT_EQ(Motif(Remplace("23.56", "100")), "Le taux d'usure « consommation, jusqu'à 3 000 € » doit être "
-                                               "compris entre 0 et 100 %.");
+              "La date de validité doit être le premier jour d'un trimestre (1er janvier, 1er avril, 1er "
+              "juillet ou 1er octobre).");
+    EXPECT_EQ(Motif(Remplace("23.56", "100")),
+              "Le taux d'usure « consommation, jusqu'à 3 000 € » doit être compris entre 0 et 100 %.");
 }

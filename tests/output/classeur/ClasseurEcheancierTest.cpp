@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <clocale>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <locale.h>
 #include <utime.h>
@@ -35,7 +34,7 @@ QString Issue(const std::optional<EchecClasseur>& e) {
     return e ? e->etape + " | " + e->erreur.ligne() : u"réussi"_s;
 }
 
-// A workbook exported to a file and read back; nothing read when it failed.
+// Exported to a file and read back, unless it failed.
 struct Classeur {
     QTemporaryDir dossier;
     QString chemin = dossier.filePath("export.xlsx");
@@ -95,7 +94,6 @@ void VerifieLignes(const Classeur& c, const EmpruntCalcule& e, QLatin1String sep
 
 // Every cell above the schedule, exactly: any other there is a fault.
 TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
-    ASSERT_TRUE(exemple.tableauComplet());
     const Classeur c(ContenuDuCalcul(exemple), true);
     ASSERT_EQ(Issue(c.echec), "réussi");
     std::map<QString, QString> attendues = {{"A1", "«Agence du Centre» | Arial 10 gras italique | centre/-"},
@@ -154,8 +152,7 @@ TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
     taux.saisie.taux = "6 %";
     assurance.couts.assurance = "120.00";
     const auto type = [](const char* t) {
-        return u" | Erreur 13 : Incompatibilité de type : « %1 » "
-               "n'est pas un nombre."_s.arg(t);
+        return u" | Erreur 13 : Incompatibilité de type : « %1 » n'est pas un nombre."_s.arg(t);
     };
     const Classeur t(taux, true);
     EXPECT_EQ(Issue(t.echec), "5" + type("6 %"));
@@ -192,9 +189,6 @@ TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
     }
     if (!std::setlocale(LC_NUMERIC, nom))
         GTEST_SKIP() << "pas de locale fr_FR.UTF-8 (paquet locales absent)";
-    char virgule[16];
-    std::snprintf(virgule, sizeof virgule, "%.1f", 28.5);
-    ASSERT_STREQ(virgule, "28,5");
     const Classeur c(ContenuDuCalcul(exemple), true);
     std::setlocale(LC_NUMERIC, "C");
     ASSERT_EQ(Issue(c.echec), "réussi");
@@ -208,8 +202,7 @@ TEST(ClasseurEcheancier, AnciensDossiersTemporaires) {
     const QDateTime maintenant = QDateTime::currentDateTime();
     const auto dossier = [&](const QString& nom, const QString& fichier, int jours) {
         racine.mkdir(nom);
-        if (!fichier.isEmpty())
-            QFile(racine.filePath(nom + "/" + fichier)).open(QIODevice::WriteOnly);
+        QFile(racine.filePath(nom + "/" + fichier)).open(QIODevice::WriteOnly);
         const auto date = maintenant.addDays(-jours).toSecsSinceEpoch();
         const utimbuf dates{date, date};
         ::utime(qPrintable(racine.filePath(nom)), &dates);

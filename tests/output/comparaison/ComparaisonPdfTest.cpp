@@ -11,8 +11,7 @@ using namespace std::chrono;
 
 namespace {
 
-// The comparison window's offers: the bank's mortgage, a document that
-// could not be read, two consumer credits.
+// The bank's mortgage, a document that could not be read, two consumer credits.
 std::vector<OffreNommee> Offres() {
     const auto offre = [](const char* nom, const SaisieEmprunt& saisie) {
         return CalculeOffre(nom, saisie, true, ConventionsFrancaises());
@@ -33,8 +32,7 @@ QString Ligne(const QStringList& lignes, const QString& debut) {
     return "(aucune ligne « " + debut + " »)";
 }
 
-// The ink of the first word `texte`, at 72 pixels an inch: its darkest
-// pixel, named.
+// The darkest pixel of the first word `texte`, at 72 pixels an inch, named.
 std::string Encre(const QString& pdf, const QString& texte) {
     const auto mots = poppler::Pages(pdf).at(0).mots;
     const auto mot = std::ranges::find(mots, texte, &poppler::Mot::texte);
@@ -51,21 +49,10 @@ std::string Encre(const QString& pdf, const QString& texte) {
     return sombre.red() - sombre.green() > 100 ? "rouge" : "noire";
 }
 
-// Page size in twenty-twips, as read and as millimetres give it.
-std::pair<double, double> Taille(const poppler::Page& page) {
-    return {std::round(page.largeur / 20), std::round(page.hauteur / 20)};
-}
-std::pair<double, double> Millimetres(double largeur, double hauteur) {
-    const auto vingtiemes = [](double mm) { return std::round(mm / 25.4 * 72); };
-    return {vingtiemes(largeur), vingtiemes(hauteur)};
-}
-
 } // namespace
 
-// Checked against the ceilings, each offer gets its own under the table,
-// a TAEG over it in red; the notice of a past quarter follows.
+// Each offer's ceiling under the table, a TAEG over it in red; then a past quarter's notice.
 TEST(ComparaisonPdf, TauxDUsureSousLeTableau) {
-    // The three offers that compute: each ceiling fits on one line.
     std::vector<OffreNommee> offres = Offres();
     offres.erase(offres.begin() + 1);
     const TableUsure t2026{.debut = 2026y / January / 1,
@@ -85,9 +72,7 @@ TEST(ComparaisonPdf, TauxDUsureSousLeTableau) {
     EXPECT_EQ(Encre(pdf, "19,78"), "rouge");
 }
 
-// One A4 page across: the title, the table, the capital owed of every
-// offer that computed and the yearly chart of the offer chosen, empty
-// without a choice or with one past the offers.
+// One A4 page across; the yearly chart is the chosen offer's, untitled without a valid choice.
 TEST(ComparaisonPdf, LeTableauEtLesGraphiquesSurUnePageA4) {
     const std::vector<OffreNommee> offres = Offres();
     const QString titres = "Capital restant dû Remboursements par année";
@@ -109,7 +94,9 @@ TEST(ComparaisonPdf, LeTableauEtLesGraphiquesSurUnePageA4) {
                   "banque.amx conso.amx auto.amx Capital remboursé Intérêts");
         const std::vector<poppler::Page> pages = poppler::Pages(pdf);
         ASSERT_EQ(pages.size(), 1u);
-        EXPECT_EQ(Taille(pages[0]), Millimetres(297, 210));
+        // In twips: 297 × 210 mm.
+        EXPECT_EQ(std::round(pages[0].largeur / 20), 842);
+        EXPECT_EQ(std::round(pages[0].hauteur / 20), 595);
     }
 }
 

@@ -11,6 +11,7 @@ using namespace std::chrono;
 namespace {
 
 const ConventionsLocales fr = ConventionsFrancaises();
+const char* const ptz = "166,67*239;165,87";
 
 // The worked plan's main loan, 160 000 at 3,5 % over 300 months, smoothed by `lissage`.
 SaisieEmprunt PretLisse(std::string lissage, std::string montant = "160000") {
@@ -25,60 +26,49 @@ SaisieEmprunt PretLisse(std::string lissage, std::string montant = "160000") {
 TEST(LissageEcheances, TexteDesAutresMontants) {
     std::vector<double> autres(239, 166.67);
     autres.push_back(165.87);
+    EXPECT_EQ(LitLissage(ptz, fr), autres);
     autres.insert(autres.end(), 60, 0.0);
-    EXPECT_EQ(TexteLissage(autres, fr), "166,67*239;165,87");
+    EXPECT_EQ(TexteLissage(autres, fr), ptz);
     EXPECT_EQ(TexteLissage(std::vector{0.0, 12.5, 0.0}, fr), "0,00;12,50");
-    autres.resize(240);
-    EXPECT_EQ(LitLissage("166,67*239;165,87", fr), autres);
-    // An empty or zero count, a negative amount, an empty item, no amount, longer than the calendar.
+    // An empty or zero count, a negative amount, an empty item, no amount, past the calendar.
     for (const char* texte : {"166,67*", "166,67*0", "-1", "1;;2", "abc", "1*120000;1"})
         EXPECT_EQ(LitLissage(texte, fr), std::nullopt) << texte;
 }
 
 // Reopened from its document: C − S_t, then the level, the last row clearing what is owed.
 TEST(LissageEcheances, PretLisseSeul) {
-    const EmpruntCalcule calcul = CalculeEmprunt(PretLisse("166,67*239;165,87"), true, fr);
-    ASSERT_TRUE(calcul.reussi()) << MotifEchec(calcul);
-    const std::vector<LigneTableau>& lignes = calcul.tableau.lignes;
-    ASSERT_EQ(lignes.size(), 300u);
+    const EmpruntCalcule calcul = CalculeEmprunt(PretLisse(ptz), true, fr);
+    const std::vector<LigneTableau>& l = calcul.tableau.lignes;
+    ASSERT_EQ(l.size(), 300u) << MotifEchec(calcul);
     using enum Colonne;
-    EXPECT_EQ(lignes[0][Montant], "778,20");
-    EXPECT_EQ(lignes[0][Interets], "466,67");
-    EXPECT_EQ(lignes[239][Montant], "779,00");
-    EXPECT_EQ(lignes[240][Montant], "944,87");
-    EXPECT_EQ(lignes[299][Montant], "943,04");
-    EXPECT_EQ(lignes[299][CapitalRestant], "0,00");
+    EXPECT_EQ(l[0][Montant], "778,20");
+    EXPECT_EQ(l[0][Interets], "466,67");
+    EXPECT_EQ(l[239][Montant], "779,00");
+    EXPECT_EQ(l[240][Montant], "944,87");
+    EXPECT_EQ(l[299][Montant], "943,04");
+    EXPECT_EQ(l[299][CapitalRestant], "0,00");
     EXPECT_EQ(calcul.tableau.couts->interets, "83459,17");
-
     // Repaying it early would change the whole plan.
-    const auto r = CalculeRemboursementAnticipe(
-        *calcul.parametres, calcul.tableau, {.numeroEcheance = 12, .montant = 1000.0, .indemnite = {}}, fr);
-    EXPECT_EQ(std::get<std::string>(r).substr(0, 28), "Un prêt lissé dans un plan");
+    const DemandeRemboursement r{.numeroEcheance = 12, .montant = 1000.0, .indemnite = {}};
+    const auto refus = CalculeRemboursementAnticipe(*calcul.parametres, calcul.tableau, r, fr);
+    EXPECT_EQ(std::get<std::string>(refus).substr(0, 28), "Un prêt lissé dans un plan");
 }
 
 // What cannot be smoothed says why, in the main window's words.
 TEST(LissageEcheances, Refus) {
-    SaisieEmprunt differe = PretLisse("166,67*239;165,87");
+    SaisieEmprunt differe = PretLisse(ptz);
     differe.modalites.differe = ModeDiffere::Partiel;
-    // Moves, not assign(const char*): GCC 12 at -O3 warns -Wrestrict there (GCC bug 105329).
+    // Not assign(const char*): GCC 12 at -O3 warns -Wrestrict there (GCC bug 105329).
     differe.modalites.periodesDiffere = std::string("6");
-    // Past the calendar, as any loan that long; refused before its level is sought.
+    // Past the calendar; refused before its level is sought.
     SaisieEmprunt sansFin = PretLisse("1");
     sansFin.duree = std::string("2000000000");
-    struct Cas {
-        SaisieEmprunt saisie;
-        std::string_view motif;
-    };
-    for (const Cas& c : {
-             Cas{PretLisse("x"), "Le lissage enregistré avec ce prêt est illisible."},
-             Cas{differe, "Un prêt lissé ne peut pas commencer par un différé."},
-             Cas{PretLisse("10*301"),
-                 "Les autres prêts du plan durent plus longtemps que ce prêt (300 mois)."},
-             Cas{PretLisse("2000*240", "10000"), "Ce prêt est trop petit pour lisser les autres "
-                                                 "prêts du plan : à l'échéance 1, il ne paierait que "},
-             Cas{sansFin, MessageSaisieIncorrecte},
-         }) {
-        const std::string motif = MotifEchec(CalculeEmprunt(c.saisie, true, fr));
-        EXPECT_EQ(motif.substr(0, c.motif.size()), c.motif);
-    }
+    using M = std::pair<SaisieEmprunt, std::string_view>;
+    for (const auto& [saisie, motif] :
+         {M{PretLisse("x"), "Le lissage enregistré avec ce prêt est illisible."},
+          M{differe, "Un prêt lissé ne peut pas commencer par un différé."},
+          M{PretLisse("10*301"), "Les autres prêts du plan durent plus longtemps que ce prêt (300 mois)."},
+          M{PretLisse("2000*240", "10000"), "Ce prêt est trop petit pour lisser les autres prêts du plan"},
+          M{sansFin, MessageSaisieIncorrecte}})
+        EXPECT_EQ(MotifEchec(CalculeEmprunt(saisie, true, fr)).substr(0, motif.size()), motif);
 }

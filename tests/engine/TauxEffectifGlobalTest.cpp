@@ -9,6 +9,7 @@ using namespace std::chrono;
 
 namespace {
 
+const ConventionsLocales fr = ConventionsFrancaises();
 // Period, proportional, actuarial.
 using Textes = std::array<std::string, 3>;
 
@@ -18,9 +19,7 @@ Textes Texte(const TextesTEG& t) {
 
 } // namespace
 
-// Figures and evaluation counts from a separate Python bisection (Round2, Fmt2 on 15 digits, the C
-// pow, x × N' where the power overflows: 5 000 payments of 100 on 10 000 are 1 % a month less
-// 1,01^-5000, and 1,01^12 − 1 = 12,6825 %).
+// Figures and counts from a separate Python bisection; 1,01^12 − 1 = 12,6825 %.
 TEST(TauxEffectifGlobal, ExemplesChiffresEtLongsEmprunts) {
     struct Cas {
         DonneesTEG donnees;
@@ -36,18 +35,16 @@ TEST(TauxEffectifGlobal, ExemplesChiffresEtLongsEmprunts) {
                          Cas{{5000, 100, 0, 10000}, {"1,000000 %", "12,0000 %", "12,6825 %"}, 32}}) {
         const auto teg = Calcul_TEG(c.donnees);
         ASSERT_TRUE(teg) << c.donnees.dblMensualite;
-        EXPECT_EQ(Texte(FormateTEG(*teg, ConventionsFrancaises())), c.textes);
+        EXPECT_EQ(Texte(FormateTEG(*teg, fr)), c.textes);
         if (c.evaluations != 0)
             EXPECT_EQ(teg->evaluations, c.evaluations);
     }
-    // 333,33 three times repays less than 1 000 at any positive rate; fees of the amount leave
-    // nothing received; fees near the amount on a short loan need over 100 % a period.
-    for (const DonneesTEG& d : {DonneesTEG{3, 333.33, 0, 1000}, DonneesTEG{12, 860.66, 10000, 10000},
-                                DonneesTEG{2, 5000, 9000, 10000}})
+    // Repaying less than the amount; fees of the amount; fees needing over 100 % a period.
+    for (const DonneesTEG& d :
+         {DonneesTEG{3, 333.33, 0, 1000}, {12, 860.66, 10000, 10000}, {2, 5000, 9000, 10000}})
         EXPECT_FALSE(Calcul_TEG(d).has_value()) << d.dblMensualite;
 
-    // By the same bisection: 1,0025^2400 is about 400, the payment 250,63 above the interest; over
-    // 95 000 months it is the interest to the cent. No fees: the nominal 3 % but for the rounding.
+    // 1,0025^2400 is about 400; over 95 000 months the payment is the interest to the cent.
     struct Long {
         const char* duree;
         int annee; // of the first payment, on 31 January
@@ -59,7 +56,7 @@ TEST(TauxEffectifGlobal, ExemplesChiffresEtLongsEmprunts) {
     for (const Long& l : {Long{"2400", 2007, "250,63", 0.002500041446182877, 34, "0,250004 %"},
                           Long{"95000", 2000, "250,00", 0.002500000000509317, 39, "0,250000 %"}}) {
         const SaisieEmprunt pret{"100000", l.duree, "3", "", "", Frequence::Mois, year{l.annee} / 1 / 31};
-        const auto calcul = CalculeEmprunt(pret, true, ConventionsFrancaises());
+        const auto calcul = CalculeEmprunt(pret, true, fr);
         ASSERT_TRUE(calcul.reussi()) << l.duree;
         EXPECT_EQ(calcul.tableau.lignes[0][Colonne::Montant], l.echeance);
         EXPECT_EQ(calcul.teg->tauxPeriode, l.tauxPeriode);

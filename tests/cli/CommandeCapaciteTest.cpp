@@ -30,7 +30,6 @@ const L Foyer = {"capacity", "--income",   "2500", "--income",    "1500", "--cha
 TEST(CommandeCapacite, FiguresEnJson) {
     const Execution e = Execute(Foyer);
     EXPECT_EQ(e.statut, StatutReussi);
-    EXPECT_EQ(e.erreurs, "");
     const std::string& j = e.sortie;
     EXPECT_EQ(Depuis(j, "{"), R"({"budget": "1100,00", "amount": "219726,96", "payment": "1100,00", )"
                               R"("debt_ratio": "35,00 %", "rest_to_live": "2600,00", )"

@@ -15,13 +15,8 @@ namespace {
 
 const ConventionsLocales fr = ConventionsFrancaises();
 
-double Valeur(const std::string& texte) {
-    return *LitDecimal(texte, fr);
-}
-
-long long Centimes(const std::string& texte) {
-    return std::llround(Valeur(texte) * 100);
-}
+auto Valeur = [](const std::string& t) { return *LitDecimal(t, fr); };
+auto Centimes = [](const std::string& t) { return std::llround(Valeur(t) * 100); };
 
 // A loan as a user types it: cents, rates to 0,01 %.
 ParametresEmprunt Tire(std::mt19937& g, int dureeMax) {

@@ -24,8 +24,7 @@ std::string Reajuste(const std::string& proche, const char* de, const char* a) {
 
 } // namespace
 
-// Over 100 % a year: the bound. 22 months give 481,14, 21 give 502,82: 2,82 off beats 18,86. A
-// payment of the amount: 1 period (10050,00) beats 2 (5037,53). 44 quarters give 2968,56, 43 3020,47.
+// 100 % a year is the bound; 21 months (502,82) beat 22 (481,14), 1 beats 2 (5037,53), 43 quarters 44.
 TEST(SolveursValeurManquante, ValeursExactesLesPlusProchesOuImpossibles) {
     struct Cas {
         ResultatSolveur r;

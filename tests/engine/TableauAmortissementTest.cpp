@@ -27,15 +27,15 @@ Textes Montants(const TableauAmortissement& t) {
     return montants;
 }
 
-auto Chiffres(const EcheanceCalculee& e) {
+auto Chiffres = [](const EcheanceCalculee& e) {
     return std::tuple(e.numero, FormateDateIso(e.date), e.montant, e.interets, e.assurance, e.capital,
                       e.restant);
-}
+};
 
-Textes Couts(const TableauAmortissement& t) {
+auto Couts = [](const TableauAmortissement& t) {
     const CoutsCredit& c = t.couts.value();
-    return {c.total, c.interets, c.assurance, c.fraisDossier};
-}
+    return Textes{c.total, c.interets, c.assurance, c.fraisDossier};
+};
 
 } // namespace
 

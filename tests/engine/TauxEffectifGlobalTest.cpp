@@ -13,9 +13,7 @@ const ConventionsLocales fr = ConventionsFrancaises();
 // Period, proportional, actuarial.
 using Textes = std::array<std::string, 3>;
 
-Textes Texte(const TextesTEG& t) {
-    return {t.periode, t.proportionnel, t.actuariel};
-}
+auto Texte = [](const TextesTEG& t) { return Textes{t.periode, t.proportionnel, t.actuariel}; };
 
 } // namespace
 

@@ -52,8 +52,7 @@ private slots:
         QCOMPARE(QString::fromStdString(d.modalites().lissage), "166,67*239;165,87");
     }
 
-    // The button after "Assurance" on the keyboard opens a dialog that refuses what cannot apply and
-    // stays open; once accepted the field shows the first premium, locked, and the deferred rows come first.
+    // After "Assurance" in tab order; refusals keep it open; then the field locked, deferred rows first.
     void choisiDansSaFenetre() {
         PosteOuvert w;
         const ControlesEmprunt c = w.c();
@@ -90,7 +89,7 @@ private slots:
         QCOMPARE(c.lblCoutAssurance->text(), DepuisUtf8(attendu.tableau.couts->assurance));
     }
 
-    // Saved after the nine lines and read back; a deferral as long as the loan says why it is refused.
+    // Saved after the nine lines, read back; a deferral as long as the loan refused.
     void documentEtRefus() {
         PosteOuvert w;
         SaisieEmprunt saisie = Saisie;

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 using namespace amortix;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -39,11 +40,11 @@ TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
     ASSERT_TRUE(Ecrit(chemin("vide"), ""));
     const QString taille = QLocale().formattedDataSize(1024);
     const auto lit = [&](const char* nom) { return Lit(chemin(nom)); };
-    EXPECT_EQ(lit("zero"), "présent 0 c'est un périphérique, pas un fichier ordinaire.");
-    EXPECT_EQ(lit("dossier"), "présent 0 c'est un dossier, pas un fichier.");
+    EXPECT_EQ(lit("zero"), u"présent 0 c'est un périphérique, pas un fichier ordinaire."_s);
+    EXPECT_EQ(lit("dossier"), u"présent 0 c'est un dossier, pas un fichier."_s);
     EXPECT_EQ(lit("gros"), "présent 0 il dépasse " + taille + ", bien plus qu'un tel fichier ne compte.");
-    EXPECT_EQ(lit("absent"), "absent 0 fichier ou dossier introuvable.");
-    EXPECT_EQ(lit("vide"), "présent 0 ");
+    EXPECT_EQ(lit("absent"), u"absent 0 fichier ou dossier introuvable."_s);
+    EXPECT_EQ(lit("vide"), u"présent 0 "_s);
     EXPECT_EQ(LitFichierUtilisateur(chemin("juste"), 1024).octets, kio);
 }
 
@@ -66,16 +67,16 @@ TEST(FichierUtilisateur, EcritureRefuseeOuAbandonnee) {
         destination.write("nouveau, à moitié");
         return Erreur{42, "abandon"};
     };
-    EXPECT_EQ(Ligne(EcritFichierUtilisateur(pret, abandon)), "Erreur 42 : abandon");
+    EXPECT_EQ(Ligne(EcritFichierUtilisateur(pret, abandon)), u"Erreur 42 : abandon"_s);
     EXPECT_EQ(Contenu(pret), "ancien");
     const auto tous = QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot;
     EXPECT_EQ(QDir(d.path()).entryList(tous), (QStringList{"pret.amx", "tube"}));
 }
 
 TEST(ErreursSysteme, EnFrancais) {
-    EXPECT_EQ(DescriptionErreurSysteme(ENOSPC), "plus d'espace disponible sur le disque");
-    EXPECT_EQ(EnFrancais("Permission denied"), "permission refusée");
+    EXPECT_EQ(DescriptionErreurSysteme(ENOSPC), u"plus d'espace disponible sur le disque"_s);
+    EXPECT_EQ(EnFrancais("Permission denied"), u"permission refusée"_s);
     const QString erofs = QString::fromLocal8Bit(std::strerror(EROFS));
-    EXPECT_EQ(EnFrancais(erofs), "le disque est en lecture seule");
-    EXPECT_EQ(EnFrancais("déjà en français"), "déjà en français");
+    EXPECT_EQ(EnFrancais(erofs), u"le disque est en lecture seule"_s);
+    EXPECT_EQ(EnFrancais("déjà en français"), u"déjà en français"_s);
 }

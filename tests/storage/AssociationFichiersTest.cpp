@@ -11,12 +11,15 @@
 #include <gtest/gtest.h>
 
 using namespace amortix;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 const TypeDocument amx = TypeDocumentAmortix();
 const QString mime = "application/x-amortix";
 const QString entree = "applications/amortix.desktop";
+const QString prog = "/usr/bin/amortix";
+const QStringList rien;
 
 struct Bureau {
     QTemporaryDir racine;
@@ -35,7 +38,7 @@ struct Bureau {
 
 TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSiChange) {
     Bureau b;
-    EXPECT_EQ(b.enregistre("/opt/amortix/amortix").size(), 4);
+    EXPECT_EQ(b.enregistre(prog).size(), 4);
     EXPECT_EQ(b.lances, (QStringList{"update-mime-database", "update-desktop-database"}));
     const QString paquet = b.texte("mime/packages/amortix.xml");
     for (const char* balise : {"<mime-type type=\"application/x-amortix\">", "<glob pattern=\"*.amx\"/>",
@@ -43,14 +46,14 @@ TEST(AssociationFichiers, QuatreEntreesEtRafraichissementSiChange) {
         EXPECT_TRUE(paquet.contains(balise)) << balise;
     const QStringList lignes = b.texte(entree).split('\n');
     for (const char* ligne :
-         {"Exec=\"/opt/amortix/amortix\" %f", "MimeType=application/x-amortix;", "Icon=amortix"})
+         {"Exec=\"/usr/bin/amortix\" %f", "MimeType=application/x-amortix;", "Icon=amortix"})
         EXPECT_TRUE(lignes.contains(ligne)) << ligne;
-    EXPECT_EQ(b.texte("icons/hicolor/scalable/apps/amortix.svg"), "<svg/>");
+    EXPECT_EQ(b.texte("icons/hicolor/scalable/apps/amortix.svg"), u"<svg/>"_s);
 
     // Unchanged: no database refreshed; from elsewhere: a new command.
     b.lances.clear();
-    EXPECT_EQ(b.enregistre("/opt/amortix/amortix"), QStringList());
-    EXPECT_EQ(b.lances, QStringList());
+    EXPECT_EQ(b.enregistre(prog), rien);
+    EXPECT_EQ(b.lances, rien);
     const QString ailleurs = "/home/a/Mes programmes/amortix";
     EXPECT_EQ(b.enregistre(ailleurs), QStringList{b.donnees(entree)});
     EXPECT_EQ(b.lances, QStringList{"update-desktop-database"});
@@ -79,26 +82,27 @@ TEST(AssociationFichiers, LesAutresLignesDeMimeappsRestent) {
     Bureau b;
     ASSERT_TRUE(QDir().mkpath(b.lieux.configuration));
     ASSERT_TRUE(Ecrit(b.mimeapps(), avant));
-    b.enregistre("/usr/bin/amortix");
+    b.enregistre(prog);
     EXPECT_EQ(Contenu(b.mimeapps()), cas[0].second);
 }
 
 TEST(AssociationFichiers, CheminsAEchapperOuImpossibles) {
     // Quoted, backslashes doubled; %% through env, as GLib finds the program before expanding.
-    EXPECT_EQ(CommandeOuverture("/a$b\"c`d/100%/x\\y"), "env \"/a\\\\$b\\\\\"c\\\\`d/100%%/x\\\\\\\\y\" %f");
-    EXPECT_EQ(CommandeOuverture("/a\nb/amortix"), "\"/a\\nb/amortix\" %f");
+    EXPECT_EQ(CommandeOuverture("/a$b\"c`d/100%/x\\y"),
+              u"env \"/a\\\\$b\\\\\"c\\\\`d/100%%/x\\\\\\\\y\" %f"_s);
+    EXPECT_EQ(CommandeOuverture("/a\nb/amortix"), u"\"/a\\nb/amortix\" %f"_s);
     // What an entry cannot hold: no association rather than a wrong one.
     EXPECT_EQ(CommandeOuverture(QString("/a") + QChar::ReplacementCharacter), std::nullopt);
     Bureau b;
-    EXPECT_EQ(b.enregistre("/a\x01b/amortix"), QStringList());
+    EXPECT_EQ(b.enregistre("/a\x01b/amortix"), rien);
     EXPECT_FALSE(QFileInfo::exists(b.donnees(entree)));
 
     // No data folder, or one that cannot be made: nothing, no throw.
     b.lieux.donnees.clear();
-    EXPECT_EQ(b.enregistre("/usr/bin/amortix"), QStringList());
+    EXPECT_EQ(b.enregistre(prog), rien);
     ASSERT_TRUE(Ecrit(b.racine.filePath("f"), ""));
     b.lieux = {b.racine.filePath("f/share"), b.racine.filePath("f/config")};
-    EXPECT_EQ(b.enregistre("/usr/bin/amortix"), QStringList());
+    EXPECT_EQ(b.enregistre(prog), rien);
 }
 
 // A full disk at start: other defaults kept, no entry left empty or cut.
@@ -111,7 +115,7 @@ TEST(AssociationFichiers, DisquePleinAuDemarrage) {
     disque.remplit();
     Bureau b;
     b.lieux = {disque.chemin("share"), disque.chemin("")};
-    EXPECT_EQ(b.enregistre("/usr/bin/amortix"), QStringList());
+    EXPECT_EQ(b.enregistre(prog), rien);
     EXPECT_EQ(Contenu(disque.chemin("mimeapps.list")), mimeapps);
     EXPECT_EQ(disque.fichiers(), QStringList{"mimeapps.list"});
     EXPECT_FALSE(QFileInfo::exists(disque.chemin("share/" + entree)));
@@ -127,12 +131,11 @@ TEST(AssociationFichiers, LeBureauReconnaitLeType) {
     b.lanceur = [&](const QString& programme, const QStringList& a) {
         QProcess::execute(outil(programme), a);
     };
-    b.enregistre("/usr/bin/amortix");
+    b.enregistre(prog);
     const QString pret = b.racine.filePath("pret.amx");
     ASSERT_TRUE(Ecrit(pret, "150000,00\r\n240\r\n"));
     const QString& d = b.lieux.donnees;
-    const QString type =
-        Sortie("env", {"XDG_DATA_HOME=" + d, "XDG_DATA_DIRS=" + d + ":/usr/share",
-                       "XDG_CONFIG_HOME=" + b.lieux.configuration, xdgMime, "query", "filetype", pret});
-    EXPECT_EQ(type.trimmed(), mime);
+    const QStringList xdg{"XDG_DATA_HOME=" + d, "XDG_DATA_DIRS=" + d + ":/usr/share",
+                          "XDG_CONFIG_HOME=" + b.lieux.configuration};
+    EXPECT_EQ(Sortie("env", xdg + QStringList{xdgMime, "query", "filetype", pret}).trimmed(), mime);
 }

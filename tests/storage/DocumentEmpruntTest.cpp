@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 using namespace amortix;
+using namespace Qt::StringLiterals;
 using namespace std::chrono;
 
 namespace {
@@ -50,8 +51,8 @@ TEST(DocumentEmprunt, OctetPourOctetLecturesTolereesEtRefus) {
     EXPECT_EQ(Lue(debut + "31\r\n12\r\n9999").premiereEcheance, 9999y / December / 31);
 
     // Documents refused whole, each with the reason shown.
-    EXPECT_EQ(Raison(""), "le fichier est vide.");
-    EXPECT_EQ(Raison(debut.chopped(8)), "il compte 5 ligne(s) au lieu de neuf.");
+    EXPECT_EQ(Raison(""), u"le fichier est vide."_s);
+    EXPECT_EQ(Raison(debut.chopped(8)), u"il compte 5 ligne(s) au lieu de neuf."_s);
     for (const char* frequence : {"\r\n7\r\n", "\r\nabc\r\n"})
         EXPECT_TRUE(Raison(QByteArray(exemple).replace("\r\n0\r\n", frequence)).contains("ligne 3"));
     for (const char* date : {"31\r\n2\r\n2004", "0\r\n1\r\n2004", "1\r\n13\r\n2004", "1\r\n1\r\n10000",

@@ -11,6 +11,12 @@
 
 using namespace amortix;
 
+namespace amortix {
+void PrintTo(const EnregistrementEntetes& e, std::ostream* flux) {
+    *flux << qPrintable(e.enteteImpression + " | " + e.enteteExcel + " | " + e.cheminImage);
+}
+} // namespace amortix
+
 namespace {
 
 // TEG in the outputs, welcome screen, actuarial TEG.

@@ -95,7 +95,7 @@ void VerifieLignes(const Classeur& c, const EmpruntCalcule& e, QLatin1String sep
 // Every cell above the schedule, exactly: any other there is a fault.
 TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
     const Classeur c(ContenuDuCalcul(exemple), true);
-    ASSERT_EQ(Issue(c.echec), "réussi");
+    ASSERT_EQ(Issue(c.echec), u"réussi"_s);
     std::map<QString, QString> attendues = {{"A1", "«Agence du Centre» | Arial 10 gras italique | centre/-"},
                                             {"E5", "« TEG: 11,5962 %» | Arial 8 | -/centre"},
                                             {"F3", "«Coût du crédit» | Arial 10 souligné | centre/-"},
@@ -136,13 +136,13 @@ TEST(ClasseurEcheancier, AutresLocaleFrequencesEtLongueurs) {
         CalculeEmprunt({"2500.5", "1", "5", "", "", Frequence::Trimestres, janvier2007}, false, en);
     ContenuEcheancier contenu = ContenuDuCalcul(e);
     const Classeur c(contenu, false, en);
-    ASSERT_EQ(Issue(c.echec), "réussi");
+    ASSERT_EQ(Issue(c.echec), u"réussi"_s);
     const QStringList vues{c.cellule("D3"), c.valeur("C4").toString(), c.cellule("D5"), c.cellule("D6")};
     EXPECT_EQ(vues, (QStringList{"2500.5 | #,##0.00 | Arial 10 gras", "Amortissement (en trimestres) :",
                                  "0.05 | 0.00% | Arial 10 gras", "0 | #,##0.00 | Arial 10 gras"}));
     VerifieLignes(c, e, "."_L1);
     contenu.saisie.frequence = Frequence::Ans;
-    EXPECT_EQ(Classeur(contenu, false, en).valeur("C4").toString(), "Amortissement (en années) :");
+    EXPECT_EQ(Classeur(contenu, false, en).valeur("C4").toString(), u"Amortissement (en années) :"_s);
 }
 
 // A text not a number stops at its stage, no file left; a device gets all or nothing.
@@ -165,11 +165,12 @@ TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
     const auto ecrit = [](const ContenuEcheancier& c, auto&& cible) {
         return Issue(EcritClasseur(c, Entete, true, fr, cible));
     };
-    EXPECT_EQ(ecrit(contenu, tampon), "réussi");
+    EXPECT_EQ(ecrit(contenu, tampon), u"réussi"_s);
     EXPECT_EQ(tampon.data().left(4), "PK\x03\x04");
     EXPECT_EQ(ecrit(assurance, vide), "7" + type("120.00"));
     EXPECT_EQ(vide.data(), QByteArray());
-    EXPECT_EQ(ecrit(contenu, lecture), "16 | Erreur 75 : Impossible d'écrire le classeur : erreur inconnue");
+    EXPECT_EQ(ecrit(contenu, lecture),
+              u"16 | Erreur 75 : Impossible d'écrire le classeur : erreur inconnue"_s);
 
     QTemporaryDir dossier;
     const QString absent = dossier.filePath("absent/export.xlsx");
@@ -191,7 +192,7 @@ TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
         GTEST_SKIP() << "pas de locale fr_FR.UTF-8 (paquet locales absent)";
     const Classeur c(ContenuDuCalcul(exemple), true);
     std::setlocale(LC_NUMERIC, "C");
-    ASSERT_EQ(Issue(c.echec), "réussi");
+    ASSERT_EQ(Issue(c.echec), u"réussi"_s);
     VerifieLignes(c, exemple, ","_L1);
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace amortix;
+using namespace Qt::StringLiterals;
 using namespace std::chrono;
 
 namespace {
@@ -84,10 +85,10 @@ TEST(ComparaisonPdf, LeTableauEtLesGraphiquesSurUnePageA4) {
         const QString pdf = dossier.filePath("comparaison.pdf");
         ASSERT_EQ(EnregistreComparaisonPdf(pdf, offres, choisie, QLocale(), {}), std::nullopt);
         const QStringList lignes = poppler::Lignes(pdf);
-        EXPECT_EQ(lignes.value(0), "Comparaison des offres");
-        EXPECT_EQ(Ligne(lignes, "TAEG "), "TAEG 3,37 % 19,78 % 9,70 %");
+        EXPECT_EQ(lignes.value(0), u"Comparaison des offres"_s);
+        EXPECT_EQ(Ligne(lignes, "TAEG "), u"TAEG 3,37 % 19,78 % 9,70 %"_s);
         // Offers not checked against the ceilings: no row for them.
-        EXPECT_EQ(Ligne(lignes, "Taux d'usure"), "(aucune ligne « Taux d'usure »)");
+        EXPECT_EQ(Ligne(lignes, "Taux d'usure"), u"(aucune ligne « Taux d'usure »)"_s);
         EXPECT_EQ(Ligne(lignes, "Capital restant dû R"), graphiques);
         // A curve for each offer that computed, then the yearly bars.
         EXPECT_EQ(Ligne(lignes, "banque.amx conso"),

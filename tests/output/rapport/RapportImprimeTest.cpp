@@ -12,6 +12,7 @@
 #include <map>
 
 using namespace amortix;
+using namespace Qt::StringLiterals;
 using namespace std::chrono;
 using poppler::Mot;
 
@@ -85,8 +86,8 @@ TEST_F(RapportImprimeTest, TextesDansLOrdre) {
     ASSERT_FALSE(EnregistreRapportPdf(pdf, rapport));
     const QStringList lignes = poppler::Lignes(pdf);
     ASSERT_EQ(lignes.size(), 23); // the others are the window's
-    EXPECT_EQ(lignes[2], "Amortissement : 12 trimestres");
-    EXPECT_EQ(lignes[3], "Taux d'intérêt : 6,00 %");
+    EXPECT_EQ(lignes[2], u"Amortissement : 12 trimestres"_s);
+    EXPECT_EQ(lignes[3], u"Taux d'intérêt : 6,00 %"_s);
     EXPECT_EQ(lignes[10], "N° Date Montant éch. Intérêts Assurance "
                           "Capital amorti Capital restant dû");
     const QString polices = Sortie("pdffonts", {pdf});

@@ -122,8 +122,9 @@ TEST(Differe, PartielPuisTotal) {
     const auto& t = total.tableau.lignes;
     EXPECT_EQ(Texte(t[0]), "1 31/01/2027 0,00 666,67 0,00 -666,67 200666,67");
     EXPECT_EQ(t[11][Colonne::CapitalRestant], "208148,32");
+    EXPECT_EQ(t[12][Colonne::Montant], "1261,34");
     EXPECT_EQ(t.back()[Colonne::CapitalRestant], "0,00");
-    // The rate through one instalment's listed amounts is the TEG.
+    // One instalment's listed amounts give the TEG.
     const auto teg = TEGDesMontants(200000.0, std::vector(240, simple.tableau.echeanceAffichee), Mois);
     ASSERT_TRUE(teg.has_value());
     EXPECT_NEAR(teg->actuariel, simple.teg->actuariel, 1e-9);

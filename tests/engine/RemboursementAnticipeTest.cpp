@@ -163,8 +163,9 @@ TEST(RemboursementAnticipe, InvariantsSurDesEmpruntsAuHasard) {
         const long long x = de(0, 3) == 0 ? R : de(1LL, R);
         const auto choix = essai % 3 == 0 ? Duree : Echeance;
         const double X = static_cast<double>(x) / 100.0;
-        SCOPED_TRACE(testing::Message() << m << " à " << taux << " %, " << n << LibelleEcheance(f) << ", A "
-                                        << a << ", X " << X << " en " << N << (choix == Duree ? " D" : ""));
+        SCOPED_TRACE(testing::Message()
+                     << m << " à " << taux << " %, " << n << " " << LibelleEcheance(f) << ", A " << a
+                     << ", X " << X << " en " << N << (choix == Duree ? " D" : ""));
         const auto resultat = CalculeRemboursementAnticipe(e, tableau, {N, X, choix, {}}, fr);
         ASSERT_EQ(Motif(resultat), "accepté");
         const auto& r = std::get<RemboursementAnticipe>(resultat);

@@ -121,7 +121,7 @@ TEST(TauxAnnuelEffectifGlobal, EmpruntsAuHasard) {
         const double m = de(10000'00, 1'000'000'00) / 100.0;
         SCOPED_TRACE(testing::Message() << m << " à " << taux << " %, " << n << " périodes, k = " << k);
         const auto nets = Listes(m, taux, n, 0.0, f);
-        // Decades at usurious rates may turn the last payment negative: no loan, left out.
+        // Decades at usurious rates may turn the last payment negative: left out.
         if (nets.back() <= 0.0) {
             ++ecartes;
             continue;

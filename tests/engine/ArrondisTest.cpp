@@ -30,7 +30,7 @@ TEST(Arrondis, LesDeuxArrondisDifferentSurLesMoities) {
         EXPECT_EQ(LitDecimal(c.fmt2, fr), Fmt2Valeur(c.x));
     }
     EXPECT_EQ(FormateDecimales(12.5, 0, fr), "13");
-    // Percentages: the TEG's and the TAEG's.
+    // The TEG's and TAEG's percentages.
     EXPECT_EQ(ArrondiAffiche(0.05855, 4), 0.0586);
 }
 

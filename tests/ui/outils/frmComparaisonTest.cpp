@@ -7,13 +7,11 @@
 #include "DocumentEmprunt.h"
 #include "Fichiers.h"
 #include "Poppler.h"
-#include "TauxUsureEnregistres.h"
 
 #include <QApplication>
 #include <QBarSet>
 #include <QChartView>
 #include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStackedBarSeries>
 #include <QTableWidget>
@@ -22,12 +20,12 @@
 using namespace amortix;
 using namespace std::chrono;
 using Message = InteractionsScriptees::Message;
+using enum IconeMessage;
 using Dialogue = InteractionsScriptees::Dialogue;
 
 namespace {
 
-// The bank's mortgage of the engine's tests (TAEG 3,37 %), two consumer
-// credits (19,78 %, 9,70 %): 1 500 × 16 % × 3 < 9 000 × 9 %, the cheapest.
+// A mortgage (TAEG 3,37 %), two consumer credits (19,78 %, 9,70 %).
 const auto Debut = 2007y / January / 31;
 const std::pair<const char*, SaisieEmprunt> Publiees[] = {
     {"banque.amx", {"100000", "180", "2", "43,32", "2690", Frequence::Mois, Debut}},
@@ -51,8 +49,9 @@ struct Comparaison : Poste {
             noms << table->horizontalHeaderItem(c)->text();
         return noms;
     }
+    QChart* graphe(const char* nom) { return Controle<QChartView>(d, nom)->chart(); }
     void clique(const char* bouton) { QTest::mouseClick(Controle<QPushButton>(d, bouton), Qt::LeftButton); }
-    // The offers as documents, a damaged one second, added at once.
+    // As documents, a damaged one second, added at once.
     QStringList ajoute() {
         QStringList chemins;
         for (const auto& [fichier, saisie] : Publiees) {
@@ -83,8 +82,7 @@ private slots:
     void ajouteEtMarque() {
         Comparaison w;
         w.ajoute();
-        const Dialogue ouvrir{"Ouvrir", FiltreDocuments, ""};
-        QCOMPARE(w.interactions.dialogue(), ouvrir);
+        QCOMPARE(w.interactions.dialogue(), (Dialogue{"Ouvrir", FiltreDocuments, ""}));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         const QStringList entetes = w.entetes();
         QCOMPARE(entetes, QStringList({"banque.amx", "abime.amx", "conso.amx", "auto.amx"}));
@@ -93,11 +91,10 @@ private slots:
         QCOMPARE(w.table->rowSpan(0, 1), Usure + 1);
         QStringList banque; // all but its TEG
         for (int ligne = 0; ligne < Usure; ++ligne)
-            if (ligne != Teg)
-                banque << w.table->item(ligne, 0)->text();
+            banque << (ligne == Teg ? "" : w.table->item(ligne, 0)->text());
         QCOMPARE(banque, QStringList({"100000,00", "180 mois", "2,00 %", "43,32", "2690,00", "686,83",
                                       "686,61 le 31/12/2021", "123629,18", "26319,18", "15831,58", "7797,60",
-                                      "3,37 %", "2,41 %", "0,96 %"}));
+                                      "", "3,37 %", "2,41 %", "0,96 %"}));
 
         QStringList gras, astuces;
         for (int ligne = 0; ligne < Usure; ++ligne)
@@ -115,113 +112,58 @@ private slots:
                  QStringList({"Coût total conso.amx", "TAEG banque.amx", "TAEG conso.amx", "TAEG auto.amx"}));
 
         QStringList courbes;
-        for (const QAbstractSeries* serie : Controle<QChartView>(w.d, "graCapitalRestant")->chart()->series())
+        for (const QAbstractSeries* serie : w.graphe("graCapitalRestant")->series())
             courbes << serie->name();
         QCOMPARE(courbes, QStringList({"banque.amx", "conso.amx", "auto.amx"}));
 
         // 2007 to 2021; interest 123 629,18 − 180 × 43,32 − 100 000.
-        const QChart* annuel = Controle<QChartView>(w.d, "graAnnuel")->chart();
+        const QChart* annuel = w.graphe("graAnnuel");
         const auto* barres = static_cast<QStackedBarSeries*>(annuel->series().at(0));
-        const auto somme = [barres](int i) {
-            return std::round(barres->barSets().at(i)->sum() * 100.0) / 100.0;
-        };
-        QCOMPARE(barres->barSets().at(0)->count(), 15);
-        QCOMPARE(annuel->title().right(10), "banque.amx");
+        const auto sets = barres->barSets();
+        const auto somme = [&sets](int i) { return std::round(sets[i]->sum() * 100) / 100; };
+        QCOMPARE(sets[0]->count(), 15);
         QCOMPARE(somme(0), 100000.0);
         QCOMPARE(somme(1), 15831.58);
         QCOMPARE(annuel->locale(), QLocale());
     }
 
-    // The page is the composer's; amortix-cli writes the same one.
+    // Not onto a folder's name; the page is the composer's, as amortix-cli's.
     void exportePdf() {
         Comparaison w;
         const QStringList chemins = w.ajoute();
+        const QDir dossier(w.chemin(""));
+        QVERIFY(dossier.mkdir("dossier.pdf"));
+        const auto filtre = QDir::AllEntries | QDir::NoDotAndDotDot;
+        const QStringList avant = dossier.entryList(filtre);
+        w.interactions.fichiers.push_back(dossier.filePath("dossier.pdf"));
+        w.clique("cmdExporterPdf");
+        QCOMPARE(w.interactions.dernier(7), (Message{Critique, "Amortix", "Erreur "}));
+        QCOMPARE(w.interactions.dernierTexte().right(CauseEchecPdf.size()), CauseEchecPdf);
+        QCOMPARE(dossier.entryList(filtre), avant);
         const QString pdf = w.chemin("comparaison.pdf");
-        const QString cli = w.chemin("cli.pdf");
         w.interactions.fichiers.push_back(pdf);
         w.clique("cmdExporterPdf");
-        QCOMPARE(w.interactions.messages.size(), 0u);
         QCOMPARE(w.interactions.dialogue(),
                  (Dialogue{"Exporter en PDF", FiltrePdf, "Comparaison des offres.pdf"}));
         const QStringList lignes = poppler::Lignes(pdf);
         QCOMPARE(lignes.value(0), "Comparaison des offres");
         QCOMPARE(lignes.filter("Remboursements par année : banque.amx").size(), 1);
-        const auto avis = AvisTablePerimee(TableUsureFournie(), VersDateStd(QDate::currentDate()));
-        const QString perimee = avis ? "amortix-cli : avertissement : " + DepuisUtf8(*avis) + "\n" : "";
         const QString copie = w.chemin("amortix-cli"); // reads the settings kept beside it
         QVERIFY(QFile::copy(AMORTIX_CLI, copie));
         QProcess commande;
-        commande.start(copie, QStringList{"compare", "--pdf", cli, "--locale", "fr_FR"} + chemins);
+        commande.start(copie,
+                       QStringList{"compare", "--pdf", w.chemin("cli.pdf"), "--locale", "fr_FR"} + chemins);
         QVERIFY(commande.waitForFinished(60000));
-        QCOMPARE(commande.exitStatus(), QProcess::NormalExit);
         QCOMPARE(commande.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(commande.readAllStandardError()), perimee);
-        QCOMPARE(poppler::Lignes(cli), lignes);
+        QCOMPARE(poppler::Lignes(w.chemin("cli.pdf")), lignes);
     }
 
-    void exportePdfImpossible_data() {
-        QTest::addColumn<QString>("destination");
-        QTest::newRow("dossier absent") << "absent/comparaison.pdf";
-        QTest::newRow("nom d'un dossier") << "dossier.pdf";
-    }
-    // Nothing is left beside the destination.
-    void exportePdfImpossible() {
-        QFETCH(QString, destination);
-        Comparaison w;
-        w.ajoutePubliees();
-        const QDir dossier(w.dossier.path());
-        QVERIFY(dossier.mkdir("dossier.pdf"));
-        const auto filtre = QDir::AllEntries | QDir::NoDotAndDotDot;
-        const QStringList avant = dossier.entryList(filtre);
-        w.interactions.fichiers.push_back(dossier.filePath(destination));
-        w.clique("cmdExporterPdf");
-        QCOMPARE(w.interactions.dernier(7), (Message{IconeMessage::Critique, "Amortix", "Erreur "}));
-        QCOMPARE(w.interactions.dernierTexte().right(CauseEchecPdf.size()), CauseEchecPdf);
-        QCOMPARE(dossier.entryList(filtre), avant);
-        QCOMPARE(QFileInfo(dossier.filePath("dossier.pdf")).isDir(), true);
-    }
-
-    // Removing makes the next column current and finds the marks again.
-    void retireEtClavier() {
-        Comparaison w;
-        w.ajoutePubliees();
-        w.table->setCurrentCell(0, 1);
-        w.clique("cmdRetirer");
-        QCOMPARE(w.entetes(), QStringList({"banque.amx", "auto.amx"}));
-        QCOMPARE(w.table->currentColumn(), 1);
-        // Below 9 000 × 9 % × 5 + 60 × 1,30 of cost.
-        QCOMPARE(w.table->item(Cout, 1)->font().bold(), true);
-        QCOMPARE(w.table->item(Cout, 0)->font().bold(), false);
-        QVERIFY(Active(w.d));
-        w.table->setFocus();
-        QStringList ordre;
-        for (int i = 0; i < 5; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            ordre << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(ordre,
-                 QStringList({"cmdAjouter", "cmdRetirer", "cmdExporterPdf", "cboNature", "cmdFermer"}));
-        QStringList touches;
-        for (const char* nom : {"cmdAjouter", "cmdRetirer", "cmdExporterPdf", "cmdFermer"}) {
-            const QString texte = Controle<QPushButton>(w.d, nom)->text();
-            touches << QKeySequence::mnemonic(texte).toString();
-        }
-        QCOMPARE(touches, QStringList({"Alt+A", "Alt+R", "Alt+P", "Alt+F"}));
-        const std::size_t demandes = w.interactions.demandes.size();
-        QTest::keyClick(&w.d, Qt::Key_A, Qt::AltModifier);
-        // An access key clicks after a while.
-        QTRY_COMPARE(w.interactions.demandes.size(), demandes + 1);
-        QTest::keyClick(&w.d, Qt::Key_Escape);
-        QCOMPARE(w.d.isVisible(), false);
-    }
-
-    // The usury row follows the kind of credit chosen.
-    void usureSelonLeTypeDeCredit() {
+    // The usury row follows the kind of credit; removing finds the marks again.
+    void usureRetraitEtClavier() {
         Comparaison w;
         w.ajoutePubliees();
         const auto usure = [&w](int c) { return w.table->item(Usure, c)->text(); };
         const auto couleur = [&w](int c) { return w.table->item(Taeg, c)->foreground().color(); };
-        QCOMPARE(w.table->verticalHeaderItem(Usure)->text(), "Taux d'usure");
         QCOMPARE(usure(0), "4,59 % (immobilier, de 10 à moins de 20 ans)");
         QCOMPARE(couleur(0), QColor(Qt::black));
         QCOMPARE(couleur(1), QColor(Qt::red));
@@ -232,6 +174,29 @@ private slots:
         QCOMPARE(couleur(2), QColor(Qt::red)); // 9,70 %
         const QString pourquoi = w.table->item(Taeg, 2)->toolTip();
         QVERIFY2(pourquoi.contains("au-dessus du taux d'usure 8,67 %"), qPrintable(pourquoi));
+        w.table->setCurrentCell(0, 1);
+        w.clique("cmdRetirer");
+        QCOMPARE(w.entetes(), QStringList({"banque.amx", "auto.amx"}));
+        QCOMPARE(w.table->currentColumn(), 1);
+        // Below 9 000 × 9 % × 5 + 60 × 1,30 of cost.
+        QCOMPARE(w.table->item(Cout, 1)->font().bold(), true);
+        QCOMPARE(w.table->item(Cout, 0)->font().bold(), false);
+        QVERIFY(Active(w.d));
+        w.table->setFocus();
+        QStringList ordre; // each stop and its access key
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const QWidget* vu = QApplication::focusWidget();
+            const QString texte = vu->property("text").toString();
+            ordre << vu->objectName() + " " + QKeySequence::mnemonic(texte).toString();
+        }
+        QCOMPARE(ordre, QStringList({"cmdAjouter Alt+A", "cmdRetirer Alt+R", "cmdExporterPdf Alt+P",
+                                     "cboNature ", "cmdFermer Alt+F"}));
+        const std::size_t demandes = w.interactions.demandes.size();
+        QTest::keyClick(&w.d, Qt::Key_A, Qt::AltModifier); // clicks after a while
+        QTRY_COMPARE(w.interactions.demandes.size(), demandes + 1);
+        QTest::keyClick(&w.d, Qt::Key_Escape);
+        QCOMPARE(w.d.isVisible(), false);
     }
 
     // The loan on screen comes first, once computed.

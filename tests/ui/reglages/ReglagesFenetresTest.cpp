@@ -4,7 +4,6 @@
 #include "FichierOptions.h"
 #include "Fichiers.h"
 #include "StockEntetes.h"
-#include "Twips.h"
 #include "frmAccueil.h"
 #include "frmCustom.h"
 #include "frmOptions.h"
@@ -12,12 +11,12 @@
 
 #include <QCheckBox>
 #include <QPointer>
-#include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
 
 using namespace amortix;
 using Message = InteractionsScriptees::Message;
+using enum IconeMessage;
 
 namespace amortix {
 // As the options file writes them: "011" for the defaults.
@@ -30,6 +29,10 @@ char* toString(const Options& o) {
 
 namespace {
 
+void Clic(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
 // A plain picture of that size in the settings folder.
 QString Logo(const Poste& p, const char* nom, QSize taille) {
     QImage image(taille, QImage::Format_RGB32);
@@ -37,18 +40,20 @@ QString Logo(const Poste& p, const char* nom, QSize taille) {
     return image.save(p.chemin(nom)) ? p.chemin(nom) : QString();
 }
 
-// The main window's warning about a setting: the error's number, then its text.
-Message Avertissement(int numero, const QString& texte) {
+// The main window's warning: the error's number, then its text.
+Message Avis(int numero, const QString& texte) {
     const QString erreur = QStringLiteral("Erreur %1\r\n").arg(numero);
-    return {IconeMessage::Avertissement, "Amortix", erreur + texte};
+    return {Avertissement, "Amortix", erreur + texte};
+}
+Message Illisible(const QString& fichier, const char* cause) {
+    return Avis(5, "Le fichier « " + fichier + " » n'a pas pu être lu : " + cause);
 }
 
-// The customisation window, tied to the main window as its menu ties it.
+// Tied to the main window as its menu ties it.
 struct Personnalisation : frmCustom {
     explicit Personnalisation(Poste& p) : frmCustom(p.module, p.interactions, p.f.get()) {
         connect(this, &frmCustom::EntetesAppliques, p.f.get(), &frmEmprunt::ChargePicLogo);
     }
-    void ok() { QTest::mouseClick(cmdOK, Qt::LeftButton); }
 };
 
 } // namespace
@@ -59,7 +64,7 @@ class ReglagesFenetresTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    // At 640 pixels wide or less, No ends it before the options are read.
+    // At 640 wide, No ends it unread; the main window is shown once.
     void demarrage() {
         Poste p;
         const QString options = p.dossier.filePath(NomFichierOptions);
@@ -68,11 +73,11 @@ private slots:
         };
         p.interactions.reponses = {false, true};
         QCOMPARE(demarre(640, 480, false), PremiereFenetre::Aucune);
-        const QString question = "Votre résolution d'écran est de 640x480. Amortix nécessite une "
-                                 "résolution minimale de 800x600.";
-        QCOMPARE(p.interactions.dernier(question.size()),
-                 (Message{IconeMessage::Question, "Amortix", question}));
-        QCOMPARE(QFile::exists(options), false);
+        const Message q{Question, "Amortix",
+                        "Votre résolution d'écran est de 640x480. Amortix nécessite une "
+                        "résolution minimale de 800x600."};
+        QCOMPARE(p.interactions.dernier(q.texte.size()), q);
+        QCOMPARE(Contenu(options), "absent");
         QCOMPARE(demarre(640, 1024, false), PremiereFenetre::Accueil);
         QCOMPARE(Contenu(options), QByteArray());
         QCOMPARE(p.module.options(), Options{});
@@ -82,24 +87,16 @@ private slots:
         QCOMPARE(demarre(1280, 1024, false), PremiereFenetre::Principale);
         QCOMPARE(p.module.options(), (Options{false, false, false}));
         QCOMPARE(LigneDeCommande({"amortix", "/a/mes", "prêts/x.amx"}), "/a/mes prêts/x.amx");
-    }
-
-    // Once the arrow shows the main window, the timer cannot show it again.
-    void ecranAccueil() {
-        int affichages = 0;
-        const auto montre = [&affichages] { ++affichages; };
-        QPointer<frmAccueil> accueil = new frmAccueil(montre);
-        accueil->show();
-        QCOMPARE(accueil->size(), QSize(Pixels(5010), Pixels(3345)));
-        QCOMPARE(accueil->windowFlags() & Qt::FramelessWindowHint, Qt::FramelessWindowHint);
-        QCOMPARE(accueil->Timer1->isActive(), true);
-        QTest::mouseClick(accueil->imgFleche, Qt::LeftButton);
-        QCOMPARE(affichages, 1);
-        QTRY_VERIFY(accueil.isNull());
-        accueil = new frmAccueil(montre);
-        accueil->Timer1->start(10);
-        QTRY_VERIFY(accueil.isNull());
-        QCOMPARE(affichages, 2);
+        int vues = 0;
+        QPointer<frmAccueil> a = new frmAccueil([&vues] { ++vues; });
+        a->show();
+        QCOMPARE(a->Timer1->isActive(), true);
+        Clic(a->imgFleche);
+        QTRY_VERIFY(a.isNull());
+        a = new frmAccueil([&vues] { ++vues; });
+        a->Timer1->start(10);
+        QTRY_VERIFY(a.isNull());
+        QCOMPARE(vues, 2);
     }
 
     // With no store yet, the default headers and no logo.
@@ -107,86 +104,71 @@ private slots:
         Poste p;
         frmEmprunt& principale = p.ouvre();
         auto* logo = p.c().picLogo;
-        QCOMPARE(p.interactions.messages.size(), 0u);
         QCOMPARE(logo->pixmap().isNull(), true);
-        const auto defaut = EnregistrementEntetesParDefaut();
-        QCOMPARE(p.module.strEnteteExcel, defaut.enteteExcel);
         const QString image = Logo(p, "logo.bmp", QSize(120, 60));
         const QString entetes = p.dossier.filePath(NomStockEntetes);
-        RepondAuDialogue<frmCustom>([](frmCustom& d) { QTest::mouseClick(d.cmdAnnuler, Qt::LeftButton); });
+        RepondAuDialogue<frmCustom>([](frmCustom& d) {
+            d.txtExportationExcel->setText("changé");
+            Clic(d.cmdAnnuler);
+        });
         Controle<QAction>(principale, "mnuPersonnaliser")->trigger();
-        QCOMPARE(QFile::exists(entetes), false);
-        {
-            Personnalisation d(p);
-            QCOMPARE(d.windowTitle(), "Personnaliser Amortix");
-            QCOMPARE(d.size(), QSize(Pixels(7635), Pixels(3495)));
-            QCOMPARE(d.txtImpression->text(), defaut.enteteImpression);
-            d.show();
-            Tape(d.txtImpression, QString(260, 'b'));
-            QCOMPARE(d.txtImpression->text().size(), 255);
-            Tape(d.txtImpression, "  Banque Dupont");
-            QTest::keyClick(d.txtImpression, Qt::Key_Return);
-            QCOMPARE(d.isVisible(), true);
-            d.txtImage->setText("tapé");
-            const QString long300(300, 'a');
-            p.interactions.fichiers = {QString(), long300, image};
-            QTest::mouseClick(d.cmdParcourir, Qt::LeftButton);
-            QCOMPARE(d.txtImage->text(), "tapé"); // cancelled
-            QCOMPARE(p.interactions.dialogue().filtre, "Fichiers image (*.jpg *.bmp *.gif)");
-            QTest::mouseClick(d.cmdParcourir, Qt::LeftButton);
-            QCOMPARE(d.txtImage->text(), long300.left(255));
-            QTest::mouseClick(d.cmdParcourir, Qt::LeftButton);
-            d.ok();
-        }
+        QCOMPARE(Contenu(entetes), "absent");
+        Personnalisation d(p);
+        QCOMPARE(d.txtImpression->text(), EnregistrementEntetesParDefaut().enteteImpression);
+        d.show();
+        Tape(d.txtImpression, QString(260, 'b'));
+        QCOMPARE(d.txtImpression->text().size(), 255);
+        Tape(d.txtImpression, "  Banque Dupont");
+        QTest::keyClick(d.txtImpression, Qt::Key_Return);
+        QCOMPARE(d.isVisible(), true);
+        d.txtImage->setText("tapé");
+        p.interactions.fichiers = {QString(), QString(300, 'a'), image};
+        Clic(d.cmdParcourir);
+        QCOMPARE(d.txtImage->text(), "tapé"); // cancelled
+        QCOMPARE(p.interactions.dialogue().filtre, "Fichiers image (*.jpg *.bmp *.gif)");
+        Clic(d.cmdParcourir);
+        QCOMPARE(d.txtImage->text(), QString(255, 'a'));
+        Clic(d.cmdParcourir);
+        Clic(d.cmdOK);
         QCOMPARE(p.interactions.messages.size(), 0u);
         QCOMPARE(p.module.strCheminImage, image);
         QCOMPARE(p.module.strEnteteImpression, "Banque Dupont");
-        QCOMPARE(logo->size(), QSize(120, 60));
         QCOMPARE(logo->pixmap().size(), QSize(120, 60));
         QCOMPARE(Contenu(entetes).left(16), "  Banque Dupont ");
-        {
-            Personnalisation d(p);
-            QCOMPARE(d.txtImpression->text(), "Banque Dupont");
-            d.show();
-            d.txtExportationExcel->setText("changé");
-            QTest::keyClick(&d, Qt::Key_Escape);
-        }
-        QCOMPARE(Contenu(entetes).contains("chang"), false);
-        Personnalisation d(p);
-        d.txtImage->clear();
-        d.txtExportationExcel->clear();
-        d.ok();
+        Personnalisation e(p);
+        e.txtImage->clear();
+        e.txtExportationExcel->clear();
+        Clic(e.cmdOK);
         QCOMPARE(logo->pixmap().isNull(), true);
         QCOMPARE(p.module.strEnteteExcel, QString());
         QCOMPARE(LitEnregistrementEntetes(entetes).enregistrement.enteteExcel, QString());
     }
 
-    // Enter on a check box is OK too.
+    // The file says "111": the window shows the options in memory.
     void options_data() {
-        QTest::addColumn<QStringList>("clics");
+        QTest::addColumn<QString>("clics");
         QTest::addColumn<int>("touche"); // then, on the last one clicked
         QTest::addColumn<QByteArray>("fichier");
         QTest::addColumn<Options>("memoire");
-        const QByteArray rien = "absent";
-        QTest::newRow("OK") << QStringList{"cmdOK"} << 0 << QByteArray("011") << Options{};
-        QTest::newRow("Annuler") << QStringList{"optTEG0", "cmdAnnuler"} << 0 << rien << Options{};
-        QTest::newRow("Échap") << QStringList{"chkTEGDansExcel"} << int(Qt::Key_Escape) << rien << Options{};
-        QTest::newRow("Entrée sur une case")
-            << QStringList{"optTEG0", "chkAfficheEcranAccueil"} << int(Qt::Key_Return) << QByteArray("002")
-            << Options{false, false, false};
+        const QByteArray tel = "111";
+        QTest::newRow("OK") << "cmdOK" << 0 << QByteArray("011") << Options{};
+        QTest::newRow("Annuler") << "optTEG0 cmdAnnuler" << 0 << tel << Options{};
+        QTest::newRow("Échap") << "chkTEGDansExcel" << int(Qt::Key_Escape) << tel << Options{};
+        QTest::newRow("Entrée sur une case") << "optTEG0 chkAfficheEcranAccueil" << int(Qt::Key_Return)
+                                             << QByteArray("002") << Options{false, false, false};
     }
     void options() {
-        QFETCH(QStringList, clics);
+        QFETCH(QString, clics);
         QFETCH(int, touche);
-        QFETCH(QByteArray, fichier);
-        QFETCH(Options, memoire);
         PosteOuvert p;
+        const QString chemin = p.dossier.filePath(NomFichierOptions);
+        QVERIFY(Ecrit(chemin, "111"));
         bool ouverte = true;
         RepondAuDialogue<frmOptions>([&](frmOptions& o) {
             QWidget* vise = &o;
-            for (const QString& nom : clics) {
+            for (const QString& nom : clics.split(' ')) {
                 vise = Controle<QWidget>(o, nom.toLatin1());
-                QTest::mouseClick(vise, Qt::LeftButton);
+                Clic(vise);
             }
             if (touche)
                 QTest::keyClick(vise, Qt::Key(touche));
@@ -194,58 +176,35 @@ private slots:
         });
         Controle<QAction>(*p.f, "mnuOptions")->trigger();
         QCOMPARE(ouverte, false);
-        QCOMPARE(Contenu(p.dossier.filePath(NomFichierOptions)), fichier);
+        QFETCH(QByteArray, fichier);
+        QCOMPARE(Contenu(chemin), fichier);
+        QFETCH(Options, memoire);
         QCOMPARE(p.module.options(), memoire);
     }
 
-    // The window shows the options in memory, not the file's.
-    void optionsEnMemoire() {
-        Poste p;
-        p.module.appliqueOptions({false, false, false});
-        const QString fichier = p.dossier.filePath(NomFichierOptions);
-        QVERIFY(Ecrit(fichier, "111"));
-        frmOptions o(p.module, p.interactions, nullptr);
-        QCOMPARE(o.size(), QSize(Pixels(4680), Pixels(2700)));
-        QCOMPARE(o.cmdOK->isDefault(), true);
-        QCOMPARE(o.optTEG0->isChecked(), true);
-        QCOMPARE(o.chkAfficheEcranAccueil->isChecked(), false);
-        QTest::mouseClick(o.cmdInfosTEG, Qt::LeftButton);
-        const QString debut = "T.E.G. : Taux Effectif Global\r\n\r\n";
-        QCOMPARE(p.interactions.dernier(debut.size()),
-                 (Message{IconeMessage::Information, "Infos TEG", debut}));
-        const QStringList paragraphes = p.interactions.dernierTexte().split("\r\n");
-        QCOMPARE(paragraphes.size(), 8);
-        const QString identique = "il faut donc que la méthode de calcul du TEG soit identique.";
-        QCOMPARE(paragraphes[7].right(identique.size()), identique);
-        QVERIFY(QFile::remove(fichier));
-        QVERIFY(QDir().mkdir(fichier));
-        QTest::mouseClick(o.chkTEGDansExcel, Qt::LeftButton);
-        QTest::mouseClick(o.cmdOK, Qt::LeftButton);
-        const QString dossier =
-            "Le fichier « " + fichier + " » n'a pas pu être lu : c'est un dossier, pas un fichier.";
-        QCOMPARE(p.interactions.dernier(), Avertissement(5, dossier));
-        QCOMPARE(o.result(), QDialog::Accepted);
-        QCOMPARE(p.module.blnTEGDansExcel, true);
-    }
-
-    // A new quarter's ceilings are kept in the settings and used at once.
-    void tauxUsureDepuisLesOptions() {
+    // New ceilings kept and used at once; a file it cannot write is said.
+    void fenetreOptions() {
         PosteOuvert p;
-        frmOptions options(p.module, p.interactions, p.f.get());
-        options.show();
+        frmOptions o(p.module, p.interactions, p.f.get());
+        o.show();
+        Clic(o.cmdInfosTEG);
+        const Message infos{Information, "Infos TEG", "T.E.G. : Taux Effectif Global\r\n\r\n"};
+        QCOMPARE(p.interactions.dernier(infos.texte.size()), infos);
+        const QString fin = "il faut donc que la méthode de calcul du TEG soit identique.";
+        QCOMPARE(p.interactions.dernierTexte().right(fin.size()), fin);
         QString montre, refus;
         bool resteOuvert = false;
         RepondAuDialogue<frmTauxUsure>([&](frmTauxUsure& d) {
             montre = d.txtPlafond[2]->text();
             d.dtpTrimestre->setDate(QDate(2026, 2, 1));
-            QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+            Clic(d.cmdOK);
             refus = p.interactions.dernierTexte();
             resteOuvert = d.isVisible();
             d.dtpTrimestre->setDate(QDate(2026, 4, 1));
             Tape(d.txtPlafond[2], "5,09");
-            QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+            Clic(d.cmdOK);
         });
-        QTest::mouseClick(options.cmdTauxUsure, Qt::LeftButton);
+        Clic(o.cmdTauxUsure);
         QCOMPARE(montre, "5,13");
         const QString trimestre = "La date de validité doit être le premier jour d'un trimestre";
         QCOMPARE(refus.left(trimestre.size()), trimestre);
@@ -254,6 +213,12 @@ private slots:
         QVERIFY2(fichier.contains("trimestre=2026-04-01\n"), fichier.constData());
         QVERIFY2(fichier.contains("immobilier-20-ans-et-plus=5.09\n"), fichier.constData());
         QCOMPARE(p.module.tauxUsure.plafond(CategorieUsure::Immobilier20AnsEtPlus), 5.09);
+        const QString options = p.dossier.filePath(NomFichierOptions);
+        QVERIFY(QDir().mkdir(options));
+        Clic(o.chkTEGDansExcel);
+        Clic(o.cmdOK);
+        QCOMPARE(p.interactions.dernier(), Illisible(options, "c'est un dossier, pas un fichier."));
+        QCOMPARE(p.module.blnTEGDansExcel, true);
     }
 
     // A logo that cannot be shown leaves the one the window had.
@@ -263,10 +228,7 @@ private slots:
         const QString disparu = p.chemin("disparu.gif");
         EcritEnregistrementEntetes(entetes, {"a", "b", disparu});
         frmEmprunt& principale = p.ouvre();
-        QCOMPARE(p.interactions.messages.size(), 1u);
-        const QString introuvable =
-            "Le fichier « " + disparu + " » n'a pas pu être lu : fichier ou dossier introuvable.";
-        QCOMPARE(p.interactions.dernier(), Avertissement(5, introuvable));
+        QCOMPARE(p.interactions.dernier(), Illisible(disparu, "fichier ou dossier introuvable."));
         QCOMPARE(p.c().picLogo->pixmap().isNull(), true);
         QCOMPARE(p.module.strEnteteImpression, "a");
         p.module.strCheminImage = Logo(p, "bon.bmp", QSize(30, 20));
@@ -275,21 +237,18 @@ private slots:
         QVERIFY(Ecrit(faux, "pas une image"));
         Personnalisation d(p);
         d.txtImage->setText(faux);
-        d.ok();
+        Clic(d.cmdOK);
         const QString inconnue = "Ce fichier n'est pas une image reconnue : ";
-        QCOMPARE(p.interactions.dernier(), Avertissement(3, inconnue + faux));
-        QCOMPARE(d.result(), QDialog::Accepted);
-        const auto relu = LitEnregistrementEntetes(entetes);
-        QCOMPARE(relu.enregistrement.cheminImage, faux);
-        QByteArray bmp = "BM";
+        QCOMPARE(p.interactions.dernier(), Avis(3, inconnue + faux));
+        QCOMPARE(LitEnregistrementEntetes(entetes).enregistrement.cheminImage, faux);
+        QByteArray bmp = "BM"; // 32 bits a pixel, too many for Qt
         for (const quint32 valeur : {54u, 0u, 54u, 40u, 9000u, 9000u, 1u | 32u << 16, 0u, 0u, 0u, 0u, 0u, 0u})
             bmp += QByteArray(reinterpret_cast<const char*>(&valeur), 4);
-        const QString immense = p.chemin("immense.bmp");
-        QVERIFY(Ecrit(immense, bmp)); // 32 bits a pixel, too many for Qt
-        p.module.strCheminImage = immense;
+        p.module.strCheminImage = p.chemin("immense.bmp");
+        QVERIFY(Ecrit(p.module.strCheminImage, bmp));
         principale.ChargePicLogo();
         const QString trop = "Image trop grande (9000 × 9000 pixels) : ";
-        QCOMPARE(p.interactions.dernier(), Avertissement(4, trop + immense));
+        QCOMPARE(p.interactions.dernier(), Avis(4, trop + p.module.strCheminImage));
         QCOMPARE(p.c().picLogo->pixmap().size(), QSize(30, 20));
     }
 };

@@ -105,14 +105,10 @@ private slots:
 
 void frmEmpruntSortiesTest::exportVersUnTableur_data() {
     QTest::addColumn<Langue>("langue");
-    QTest::newRow("français") << Langue{.locale = QLocale(QLocale::French, QLocale::France),
-                                        .date = "31/12/2007",
-                                        .teg = "6,1667 %",
-                                        .montant = "10000,00"};
-    QTest::newRow("américain") << Langue{.locale = QLocale(QLocale::English, QLocale::UnitedStates),
-                                         .date = "12/31/2007",
-                                         .teg = "6.1667 %",
-                                         .montant = "10000.00"};
+    QTest::newRow("français") << Langue{
+        .locale = QLocale("fr_FR"), .date = "31/12/2007", .teg = "6,1667 %", .montant = "10000,00"};
+    QTest::newRow("américain") << Langue{
+        .locale = QLocale("en_US"), .date = "12/31/2007", .teg = "6.1667 %", .montant = "10000.00"};
 }
 
 // To LibreOffice as a new document in a new folder each time; printed, no image.
@@ -231,9 +227,9 @@ void frmEmpruntSortiesTest::apercuImpressionEtExportEnPdf() {
     QCOMPARE(curseur, "aucun");
 
     w.module.blnTEGDansExcel = true;
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(Qt::darkBlue);
-    c.picLogo->setPixmap(QPixmap::fromImage(image));
+    QPixmap logo(40, 30);
+    logo.fill(Qt::darkBlue);
+    c.picLogo->setPixmap(logo);
     c.lblTEG->setProperty("tag", "9,9999 %");
     const QString imprime = w.chemin("imprimante.pdf");
     in.imprimante = [&] {

@@ -173,7 +173,7 @@ TEST(ClasseurEcheancier, EtapesDesEchecsEtDestinations) {
               u"16 | Erreur 75 : Impossible d'écrire le classeur : erreur inconnue"_s);
 
     QTemporaryDir dossier;
-    const QString absent = dossier.filePath("absent/export.xlsx");
+    const QString absent = dossier.filePath("absent/x.xlsx");
     EXPECT_EQ(ecrit(contenu, absent), "16 | Erreur 2 : Impossible de créer le fichier « " + absent + " ».");
 }
 

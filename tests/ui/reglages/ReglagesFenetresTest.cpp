@@ -33,7 +33,6 @@ void Clic(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton);
 }
 
-// A plain picture of that size in the settings folder.
 QString Logo(const Poste& p, const char* nom, QSize taille) {
     QImage image(taille, QImage::Format_RGB32);
     image.fill(Qt::darkBlue);

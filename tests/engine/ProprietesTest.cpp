@@ -22,7 +22,7 @@ auto Centimes = [](const std::string& t) { return std::llround(Valeur(t) * 100);
 ParametresEmprunt Tire(std::mt19937& g, int dureeMax) {
     std::uniform_int_distribution<long long> cts(1000'00, 1'000'000'00);
     std::uniform_int_distribution<int> cent(1, 9900), n(1, dureeMax), f(0, 3);
-    const double m = cts(g) / 100.0, r = cent(g) / 100.0 / 100.0;
+    const double m = static_cast<double>(cts(g)) / 100.0, r = cent(g) / 100.0 / 100.0;
     const int duree = n(g);
     return {m, r, 0.0, 0.0, duree, Frequences[static_cast<std::size_t>(f(g))], {}};
 }
@@ -67,8 +67,9 @@ TEST(Proprietes, EcheanciersAuHasard) {
             capital += Centimes(l[CapitalAmorti]);
             paye += Centimes(l[Montant]);
             interets += Centimes(l[Interets]);
-            if (sain)
+            if (sain) {
                 ASSERT_GE(Valeur(l[CapitalRestant]), 0.0) << l[Numero];
+            }
             const std::string& s = l[Date];
             const int mo = std::stoi(s.substr(3, 2)), y = std::stoi(s.substr(6));
             const year_month_day date{year{y}, month(mo), day(std::stoi(s))};
@@ -85,8 +86,9 @@ TEST(Proprietes, EcheanciersAuHasard) {
         EXPECT_EQ(Centimes(c.total), paye - M + frais);
         EXPECT_EQ(Centimes(c.interets) + Centimes(c.assurance) + frais, Centimes(c.total));
         // At 0 % M / n may end in a half cent: the amount rounds it up, the capital to even.
-        if (p.tauxAnnuel != 0.0)
+        if (p.tauxAnnuel != 0.0) {
             EXPECT_EQ(Centimes(c.interets), interets);
+        }
         Calcul_TEG({p.duree, t.echeanceAffichee, p.fraisDossier, p.montant, p.frequence});
     }
     EXPECT_GT(sains, 300);

@@ -58,6 +58,9 @@ TEST(StockEntetes, DefautsLongueursEtCodage) {
     const QString chemin = d.filePath(NomStockEntetes);
     const QString dossier = d.filePath("a");
     const EnregistrementEntetes defaut = EnregistrementEntetesParDefaut();
+    EXPECT_TRUE(defaut.enteteImpression.contains("Amortix"));
+    EXPECT_EQ(defaut.enteteExcel,
+              QStringLiteral("Tableau Excel réalisé avec Amortix - https://amortix.example.org"));
     // No store, or one shorter than a record: the defaults, no error.
     const LectureEntetes absent = LitEnregistrementEntetes(chemin);
     EXPECT_EQ(absent.enregistrement, defaut);

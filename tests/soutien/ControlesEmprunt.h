@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DocumentEmprunt.h"
 #include "InteractionsScriptees.h"
 #include "ModeleEcheancier.h"
 #include "frmEmprunt.h"
@@ -55,6 +56,11 @@ struct ControlesEmprunt {
     QAction* mnuExporterPdf = Controle<QAction>(f_, "mnuExporterPdf");
     QAction* mnuExporterClasseur = Controle<QAction>(f_, "mnuExporterClasseur");
 };
+
+// Inputs print as their document holds them.
+inline char* toString(const SaisieEmprunt& s) {
+    return QTest::toString(OctetsDocument(s));
+}
 
 inline void Tape(QLineEdit* champ, const QString& texte) {
     champ->clear();

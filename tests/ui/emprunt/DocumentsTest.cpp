@@ -11,13 +11,6 @@
 using namespace amortix;
 using Message = InteractionsScriptees::Message;
 
-namespace amortix {
-// Inputs print as their document holds them.
-char* toString(const SaisieEmprunt& s) {
-    return QTest::toString(OctetsDocument(s));
-}
-} // namespace amortix
-
 namespace {
 
 const QByteArray exemple = "150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n500,00\r\n5\r\n3\r\n2004\r\n";

@@ -11,13 +11,6 @@ using namespace amortix;
 using Message = InteractionsScriptees::Message;
 using namespace std::chrono_literals;
 
-namespace amortix {
-// Inputs print as their document holds them.
-char* toString(const SaisieEmprunt& s) {
-    return QTest::toString(OctetsDocument(s));
-}
-} // namespace amortix
-
 namespace {
 
 Message Dit(const QString& texte) {

@@ -10,13 +10,6 @@ using namespace amortix;
 using namespace std::chrono_literals;
 using Message = InteractionsScriptees::Message;
 
-namespace amortix {
-// Inputs print as their document holds them.
-char* toString(const SaisieEmprunt& s) {
-    return QTest::toString(OctetsDocument(s));
-}
-} // namespace amortix
-
 namespace {
 
 const Message Echec{IconeMessage::Information, "Amortix",

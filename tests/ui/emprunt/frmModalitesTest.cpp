@@ -14,10 +14,6 @@
 using namespace amortix;
 
 namespace amortix {
-// Inputs print as their document holds them.
-char* toString(const SaisieEmprunt& s) {
-    return QTest::toString(OctetsDocument(s));
-}
 char* toString(const ModalitesEmprunt& m) {
     return toString(SaisieEmprunt{"", "", "", "", "", {}, {}, m});
 }

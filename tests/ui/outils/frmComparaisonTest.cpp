@@ -98,7 +98,7 @@ private slots:
         QStringList gras, astuces;
         for (int ligne = 0; ligne < Usure; ++ligne)
             for (int c : {0, 2, 3}) {
-                const QTableWidgetItem* item = w.table->item(ligne, c);
+                const auto* item = w.table->item(ligne, c);
                 const QString ou = w.table->verticalHeaderItem(ligne)->text() + " " + entetes[c];
                 if (item->font().bold())
                     gras << ou;

@@ -121,6 +121,7 @@ private slots:
         QVERIFY(w.active);
         const auto date = [&w] { return Controle<QLabel>(w.d, "lblDateEcheance")->text(); };
         const auto focus = [] { return QApplication::focusWidget(); };
+        QCOMPARE(w.numero->minimum(), 1);
         QCOMPARE(w.numero->maximum(), 239);
         QCOMPARE(date(), "du 31/01/2007");
         w.numero->selectAll();

@@ -4,6 +4,7 @@
 #include "FichierOptions.h"
 #include "Fichiers.h"
 #include "StockEntetes.h"
+#include "Twips.h"
 #include "frmAccueil.h"
 #include "frmCustom.h"
 #include "frmOptions.h"
@@ -89,6 +90,8 @@ private slots:
         int vues = 0;
         QPointer<frmAccueil> a = new frmAccueil([&vues] { ++vues; });
         a->show();
+        QCOMPARE(a->size(), QSize(Pixels(5010), Pixels(3345)));
+        QCOMPARE(a->windowFlags() & Qt::FramelessWindowHint, Qt::FramelessWindowHint);
         QCOMPARE(a->Timer1->isActive(), true);
         Clic(a->imgFleche);
         QTRY_VERIFY(a.isNull());
@@ -113,6 +116,8 @@ private slots:
         Controle<QAction>(principale, "mnuPersonnaliser")->trigger();
         QCOMPARE(Contenu(entetes), "absent");
         Personnalisation d(p);
+        QCOMPARE(d.windowTitle(), "Personnaliser Amortix");
+        QCOMPARE(d.size(), QSize(Pixels(7635), Pixels(3495)));
         QCOMPARE(d.txtImpression->text(), EnregistrementEntetesParDefaut().enteteImpression);
         d.show();
         Tape(d.txtImpression, QString(260, 'b'));
@@ -186,6 +191,7 @@ private slots:
         PosteOuvert p;
         frmOptions o(p.module, p.interactions, p.f.get());
         o.show();
+        QCOMPARE(o.size(), QSize(Pixels(4680), Pixels(2700)));
         Clic(o.cmdInfosTEG);
         const Message infos{Information, "Infos TEG", "T.E.G. : Taux Effectif Global\r\n\r\n"};
         QCOMPARE(p.interactions.dernier(infos.texte.size()), infos);

@@ -37,7 +37,7 @@ inline std::string Depuis(const std::string& texte, const std::string& debut) {
 } // namespace sortiecli
 
 inline QString EcritDansLeDossier(const QTemporaryDir& d, const char* nom, const QByteArray& octets) {
-    const QString chemin = d.filePath(nom);
+    QString chemin = d.filePath(nom);
     if (!Ecrit(chemin, octets))
         ADD_FAILURE() << "écriture de " << nom;
     return chemin;

@@ -34,8 +34,9 @@ TEST(TauxEffectifGlobal, ExemplesChiffresEtLongsEmprunts) {
         const auto teg = Calcul_TEG(c.donnees);
         ASSERT_TRUE(teg) << c.donnees.dblMensualite;
         EXPECT_EQ(Texte(FormateTEG(*teg, fr)), c.textes);
-        if (c.evaluations != 0)
+        if (c.evaluations != 0) {
             EXPECT_EQ(teg->evaluations, c.evaluations);
+        }
     }
     // Repaying less than the amount; fees of the amount; fees needing over 100 % a period.
     for (const DonneesTEG& d :

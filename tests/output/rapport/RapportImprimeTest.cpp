@@ -35,7 +35,7 @@ protected:
     }
     // 12 000 × 8 000 twips, no margins: places read as drawn.
     QString petitePage(const QString& nom) {
-        const QString chemin = dossier.filePath(nom);
+        QString chemin = dossier.filePath(nom);
         QPdfWriter page(chemin);
         page.setResolution(1440);
         const QPageSize taille(QSizeF(600, 400), QPageSize::Point);

@@ -35,12 +35,13 @@ TEST(DocumentModalites, LesLignesApresLaNeuvieme) {
     ModalitesEmprunt restant, initial, lisse;
     restant.assurance = ModeAssurance::TauxCapitalRestant;
     initial.assurance = ModeAssurance::TauxCapitalInitial;
-    restant.tauxAssurance = initial.tauxAssurance = "0,36";
+    // Moves, not assign(const char*): GCC 12 at -O3 warns -Wrestrict there (GCC bug 105329).
+    restant.tauxAssurance = initial.tauxAssurance = std::string("0,36");
     restant.differe = ModeDiffere::Total;
-    restant.periodesDiffere = "12";
+    restant.periodesDiffere = std::string("12");
     initial.differe = ModeDiffere::Partiel;
-    initial.periodesDiffere = "6";
-    lisse.lissage = "166,67*239;165,87";
+    initial.periodesDiffere = std::string("6");
+    lisse.lissage = std::string("166,67*239;165,87");
     const std::pair<ModalitesEmprunt, const char*> cas[] = {
         {restant, "assurance-capital-restant=0,36\r\ndiffere-total=12\r\n"},
         {initial, "assurance-capital-initial=0,36\r\ndiffere-partiel=6\r\n"},

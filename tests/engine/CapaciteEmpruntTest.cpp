@@ -65,8 +65,7 @@ TEST(CapaciteEmprunt, BudgetDesRevenusMoinsLesCharges) {
     EXPECT_EQ(Texte(Capacite(deux).budget), "1100,00");
 }
 
-// The schedule's own payment pins the amount: a cent more is over. The payment, debt ratio and rest
-// to live as the CLI prints them: CommandeCapacite.
+// A cent more and the schedule's own payment is over the budget.
 TEST(CapaciteEmprunt, PlusGrandMontantAuCentime) {
     const CapaciteEmprunt c = Capacite({});
     EXPECT_EQ(c.pret.montant, "219726,96");
@@ -101,15 +100,15 @@ TEST(CapaciteEmprunt, Refus) {
     };
     const std::string depasse = "Les charges en cours dépassent déjà ";
     const Cas cas[] = {
-        {.foyer = {.revenus = {"3250"}, .charges = "1200"}, .motif = depasse + "35 % des revenus"},
-        {.foyer = {.charges = "1340", .ratio = "33,5"}, .motif = depasse + "33,5 % des revenus"},
-        {.foyer = {.revenus = {"2000", "0"}}, .motif = "Les revenus doivent être des montants positifs."},
-        {.foyer = {.revenus = {"", " "}}, .motif = "Saisissez les revenus mensuels nets du foyer."},
-        {.foyer = {.ratio = "101"}, .motif = "Le taux d'endettement doit être compris entre 0 et 100 %."},
-        {.foyer = {.taux = "-1"}, .motif = "Le taux du prêt doit être compris entre 0 et 100 %."},
-        {.foyer = {.duree = "0"}, .motif = "La durée doit être un nombre entier, d'au plus 100 ans."},
-        {.foyer = {.assurance = "1100,01"},
-         .motif = "Le budget mensuel ne couvre pas même l'assurance : aucun montant ne convient."},
+        {{.revenus = {"3250"}, .charges = "1200"}, depasse + "35 % des revenus"},
+        {{.charges = "1340", .ratio = "33,5"}, depasse + "33,5 % des revenus"},
+        {{.revenus = {"2000", "0"}}, "Les revenus doivent être des montants positifs."},
+        {{.revenus = {"", " "}}, "Saisissez les revenus mensuels nets du foyer."},
+        {{.ratio = "101"}, "Le taux d'endettement doit être compris entre 0 et 100 %."},
+        {{.taux = "-1"}, "Le taux du prêt doit être compris entre 0 et 100 %."},
+        {{.duree = "0"}, "La durée doit être un nombre entier, d'au plus 100 ans."},
+        {{.assurance = "1100,01"},
+         "Le budget mensuel ne couvre pas même l'assurance : aucun montant ne convient."},
     };
     for (const Cas& c : cas)
         EXPECT_EQ(Refus(c.foyer), c.motif);

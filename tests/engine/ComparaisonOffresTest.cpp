@@ -18,28 +18,27 @@ const OffreNommee Cassee{"cassée", std::nullopt, "échec"};
 
 } // namespace
 
-// The bank's published offer.
 TEST(ComparaisonOffres, LOffreDeLaBanque) {
-    const auto banque = Offre("2", "43,32", "2690").offre;
-    ASSERT_TRUE(banque);
-    EXPECT_EQ(banque->echeance, "686,83");
-    EXPECT_EQ(banque->derniereEcheance, "686,61");
-    EXPECT_EQ(banque->dateDerniere, "31/12/2021");
-    EXPECT_EQ(banque->totalRembourse, "123629,18");
-    EXPECT_EQ(banque->couts.total, "26319,18");
-    EXPECT_EQ(banque->couts.interets, "15831,58");
-    EXPECT_EQ(banque->couts.assurance, "7797,60");
-    EXPECT_EQ(banque->couts.fraisDossier, "2690,00");
-    EXPECT_EQ(banque->taeg.taeg, "3,37 %");
-    EXPECT_EQ(banque->taeg.taegHorsAssurance, "2,41 %");
-    EXPECT_EQ(banque->taeg.taea, "0,96 %");
+    const auto b = Offre("2", "43,32", "2690").offre;
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->echeance, "686,83");
+    EXPECT_EQ(b->derniereEcheance, "686,61");
+    EXPECT_EQ(b->dateDerniere, "31/12/2021");
+    EXPECT_EQ(b->totalRembourse, "123629,18");
+    EXPECT_EQ(b->couts.total, "26319,18");
+    EXPECT_EQ(b->couts.interets, "15831,58");
+    EXPECT_EQ(b->couts.assurance, "7797,60");
+    EXPECT_EQ(b->couts.fraisDossier, "2690,00");
+    EXPECT_EQ(b->taeg.taeg, "3,37 %");
+    EXPECT_EQ(b->taeg.taegHorsAssurance, "2,41 %");
+    EXPECT_EQ(b->taeg.taea, "0,96 %");
     // Fields that do not read make no offer, and no TAEG.
     const auto vide = CalculeEmprunt({"", "180", "2", "", ""}, true, fr);
     EXPECT_FALSE(CompareOffre(vide, fr).has_value());
     EXPECT_EQ(TAEGDuCalcul(vide, fr).motif, MotifSansEcheances);
 }
 
-// Costs 26 319,18 and 22 096,70; a failed offer is never chosen, an equal later one never displaces.
+// b costs 22 096,70, less than the bank; a failed or equal later offer never wins.
 TEST(ComparaisonOffres, LesMeilleuresEtLesEchecs) {
     const OffreNommee b = Offre("2,2", "20", "1000");
     const OffreNommee offres[] = {Offre("2", "43,32", "2690"), Cassee, b, b};

@@ -13,10 +13,9 @@ namespace {
 
 const ConventionsLocales fr = ConventionsFrancaises();
 
-PretDuPlan Pret(std::string nom, std::string montant, std::string duree, std::string taux,
+PretDuPlan Pret(const char* nom, const char* montant, const char* duree, const char* taux,
                 Frequence f = Frequence::Mois) {
-    return {std::move(nom),
-            {std::move(montant), std::move(duree), std::move(taux), "", "", f, 2007y / January / 31}};
+    return {nom, {montant, duree, taux, "", "", f, 2007y / 1 / 31}};
 }
 
 // A 0 % state loan of 40 000 over 240 months, a main loan of 160 000 at 3,5 % over 300.
@@ -56,7 +55,7 @@ TEST(PlanFinancement, LissageDuPretPrincipal) {
     EXPECT_EQ(plan.periodes[240].montants[1], "");
 }
 
-// Every amount received net of every fee against every payment, by a search of the test's own.
+// The amounts received net of fees against every payment, by the test's own bisection.
 TEST(PlanFinancement, TAEGDuPlan) {
     std::vector<PretDuPlan> prets = Plan2;
     prets[1].saisie.fraisDossier = "1500";
@@ -78,26 +77,23 @@ TEST(PlanFinancement, TAEGDuPlan) {
 
 TEST(PlanFinancement, Refus) {
     struct Cas {
-        std::vector<PretDuPlan> prets;
         std::size_t lissage;
+        std::vector<PretDuPlan> prets;
         std::string motif;
     };
     const Cas cas[] = {
-        {.prets = {Pret("ptz.amx", "400000", "240", "0"), Pret("banque.amx", "10000", "300", "3,5")},
-         .lissage = 1,
-         .motif = "Le prêt de lissage « banque.amx » est trop petit pour lisser les autres : à "
-                  "l'échéance 1, il ne paierait que -177,93 pour 29,17 d'intérêts."},
-        {.prets = Plan2,
-         .lissage = 0,
-         .motif = "Le prêt « banque.amx » dure plus longtemps que le prêt de lissage « ptz.amx »."},
-        {.prets = {Pret("ptz.amx", "40000", "80", "0", Frequence::Trimestres), Plan2[1]},
-         .lissage = 1,
-         .motif = "Les prêts d'un plan ont la même fréquence d'échéances et la même première "
-                  "échéance : « ptz.amx » diffère de « banque.amx »."},
-        {.prets = {Pret("ptz.amx", "", "240", "0"), Plan2[1]},
-         .lissage = 1,
-         .motif = "Le prêt « ptz.amx » ne peut pas être calculé : Les informations saisies sont "
-                  "incomplètes ou incorrectes, veuillez les corriger."},
+        {1,
+         {Pret("ptz.amx", "400000", "240", "0"), Pret("banque.amx", "10000", "300", "3,5")},
+         "Le prêt de lissage « banque.amx » est trop petit pour lisser les autres : à "
+         "l'échéance 1, il ne paierait que -177,93 pour 29,17 d'intérêts."},
+        {0, Plan2, "Le prêt « banque.amx » dure plus longtemps que le prêt de lissage « ptz.amx »."},
+        {1,
+         {Pret("ptz.amx", "40000", "80", "0", Frequence::Trimestres), Plan2[1]},
+         "Les prêts d'un plan ont la même fréquence d'échéances et la même première "
+         "échéance : « ptz.amx » diffère de « banque.amx »."},
+        {1,
+         {Pret("ptz.amx", "", "240", "0"), Plan2[1]},
+         "Le prêt « ptz.amx » ne peut pas être calculé : " + std::string(MessageSaisieIncorrecte)},
     };
     for (const Cas& c : cas)
         EXPECT_EQ(Refus(c.prets, c.lissage), c.motif);

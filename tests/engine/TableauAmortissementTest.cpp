@@ -10,14 +10,13 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr Frequence mois = Frequence::Mois;
-constexpr auto debut = 2007y / January / 31;
+constexpr auto debut = 2007y / 1 / 31;
 using Ligne = std::array<std::string, NombreColonnes>;
 using Textes = std::vector<std::string>;
 
-TableauAmortissement Tableau(double montant, double taux, std::int32_t n, year_month_day d = debut,
-                             Frequence f = mois, double assurance = 0, double frais = 0) {
-    return CalculeTableau({montant, taux / 100, assurance, frais, n, f, d}, ConventionsFrancaises());
+TableauAmortissement Tableau(double m, double taux, std::int32_t n, double ass = 0, double frais = 0,
+                             year_month_day d = debut, Frequence f = Frequence::Mois) {
+    return CalculeTableau({m, taux / 100, ass, frais, n, f, d}, ConventionsFrancaises());
 }
 
 Textes Montants(const TableauAmortissement& t) {
@@ -39,38 +38,38 @@ auto Couts = [](const TableauAmortissement& t) {
 
 } // namespace
 
-// The worked example: 10 000 at 6 % over 12 months from 31/01/2007, the last row clearing the rest.
-TEST(TableauAmortissement, DixMilleASixPourCentSurDouzeMoisPuisAutresFrequences) {
+// 10 000 at 6 % over 12 months; the last row clears the rest.
+TEST(TableauAmortissement, DixMilleASixPourCentPuisAutresFrequences) {
     auto t = Tableau(10000, 6, 12);
     EXPECT_EQ(t.lignes.at(0).textes,
               (Ligne{"1", "31/01/2007", "860,66", "50,00", "0,00", "810,66", "9189,34"}));
     EXPECT_EQ(t.lignes.at(11).textes,
               (Ligne{"12", "31/12/2007", "860,70", "4,28", "0,00", "856,42", "0,00"}));
     EXPECT_EQ(Couts(t), (Textes{"327,96", "327,96", "0,00", "0,00"}));
-    // As numbers, 5 of insurance from the 15th: the regular amount unrounded, the last as listed.
-    t = Tableau(10000, 6, 12, 2007y / January / 15, mois, 5, 100);
+    // As numbers: the regular amount unrounded, the last as listed.
+    t = Tableau(10000, 6, 12, 5, 100, 2007y / 1 / 15);
     const double T = t.echeanceReguliere;
     EXPECT_EQ(Chiffres(t.echeances[0]), std::tuple(1, "2007-01-15", T, 50.00, 5.0, 810.66, 9189.34));
     EXPECT_EQ(Chiffres(t.echeances[11]), std::tuple(12, "2007-12-15", 865.70, 4.28, 5.0, 856.42, 0.0));
-    // Insurance of 0,005 makes the last amount 860,705: Round2 gives the even cent.
-    t = Tableau(10000, 6, 12, debut, mois, 0.005);
+    // 0,005 of insurance: 860,705 rounds to the even cent.
+    t = Tableau(10000, 6, 12, 0.005);
     EXPECT_EQ(t.lignes[11].textes, (Ligne{"12", "31/12/2007", "860,70", "4,28", "0,01", "856,42", "0,00"}));
     // One payment is the last one.
-    t = Tableau(10000, 6, 1, debut, mois, 5);
+    t = Tableau(10000, 6, 1, 5);
     ASSERT_EQ(t.lignes.size(), 1u);
     EXPECT_EQ(t.lignes[0].textes,
               (Ligne{"1", "31/01/2007", "10055,00", "50,00", "5,00", "10000,00", "0,00"}));
-    EXPECT_EQ(Montants(Tableau(10000, 5, 8, 2008y / August / 31, Frequence::Trimestres)),
+    EXPECT_EQ(Montants(Tableau(10000, 5, 8, 0, 0, 2008y / 8 / 31, Frequence::Trimestres)),
               Textes(8, "1321,33"));
-    EXPECT_EQ(Montants(Tableau(10000, 6, 3, 2008y / February / 29, Frequence::Ans)),
+    EXPECT_EQ(Montants(Tableau(10000, 6, 3, 0, 0, 2008y / 2 / 29, Frequence::Ans)),
               (Textes{"3741,10", "3741,10", "3741,09"}));
     t = Tableau(12000, 0, 12);
     EXPECT_EQ(Montants(t), Textes(12, "1000,00"));
     EXPECT_EQ(Couts(t), Textes(4, "0,00"));
 }
 
-// Durations refused, overflowing powers, and the calendar's end: January 2000 to December 9999.
-TEST(TableauAmortissement, DureesRefuseesDepassementsEtFinDuCalendrier) {
+// January 2000 to December 9999 is 96 000 months.
+TEST(TableauAmortissement, RefusDepassementsEtFinDuCalendrier) {
     for (std::int32_t n : {0, -1, INT32_MIN}) {
         const auto t = Tableau(10000, 6, n);
         EXPECT_EQ(t.echec, CauseEchec::DureeNonPositive) << n;
@@ -79,7 +78,7 @@ TEST(TableauAmortissement, DureesRefuseesDepassementsEtFinDuCalendrier) {
     }
     EXPECT_EQ(Tableau(10000, 6, INT32_MAX).echec, CauseEchec::Arithmetique);
     EXPECT_EQ(Tableau(1e308, 600, 12).echec, CauseEchec::Arithmetique);
-    const auto t = Tableau(1e6, 0, INT32_MAX, 2000y / January / 31);
+    const auto t = Tableau(1e6, 0, INT32_MAX, 0, 0, 2000y / 1 / 31);
     EXPECT_EQ(t.echec, CauseEchec::Calendrier);
     EXPECT_FALSE(t.couts.has_value());
     EXPECT_EQ(t.lignes.size(), 96000u);

@@ -51,15 +51,11 @@ std::string Offre(const char* taux) {
     return *o->taeg.taeg + depasse + DecritPlafond(v, fr);
 }
 
-std::string Motif(const std::string& texte) {
-    const auto lu = LitTableUsure(texte);
+std::string Motif(std::string_view avant, std::string_view apres) {
+    std::string texte = Fichier;
+    const auto lu = LitTableUsure(texte.replace(texte.find(avant), avant.size(), apres));
     const auto* motif = std::get_if<std::string>(&lu);
     return motif ? *motif : "(lue)";
-}
-
-std::string Remplace(std::string_view avant, std::string_view apres) {
-    std::string texte = Fichier;
-    return texte.replace(texte.find(avant), avant.size(), apres);
 }
 
 } // namespace
@@ -77,7 +73,7 @@ TEST(TauxUsure, CategorieParDureeOuParMontant) {
     EXPECT_EQ(Cle(C, 6000.01, 12), "consommation-plus-de-6000");
 }
 
-// Over means above the ceiling as the TAEG is shown: 5,13 % is lawful, 5,135 % shows 5,14 %.
+// Over the ceiling as the TAEG is shown: 5,135 % shows 5,14 %.
 TEST(TauxUsure, TAEGDesOffresFaceAuPlafond) {
     const std::string plafond = "5,13 % (immobilier, 20 ans et plus)";
     EXPECT_EQ(Offre("4,00"), "4,91 % sous " + plafond);
@@ -100,15 +96,15 @@ TEST(TauxUsure, FichierLuReecritOuRefuse) {
     EXPECT_EQ(LitTableUsure(EcritTableUsure(T1)), TableOuMotif(T1));
     const std::string table = "La table des taux d'usure ";
     const std::string ligne = table + "est incorrecte à la ligne ";
-    EXPECT_EQ(Motif(Remplace("pret-relais=6.15\n", "")), table + "ne donne pas le taux « prêt relais ».");
-    EXPECT_EQ(Motif(Remplace("trimestre=2026-01-01\n", "")), table + "ne donne pas son trimestre.");
-    EXPECT_EQ(Motif(Remplace("5.13", "5,13")),
+    EXPECT_EQ(Motif("pret-relais=6.15\n", ""), table + "ne donne pas le taux « prêt relais ».");
+    EXPECT_EQ(Motif("trimestre=2026-01-01\n", ""), table + "ne donne pas son trimestre.");
+    EXPECT_EQ(Motif("5.13", "5,13"),
               ligne + "4 : pourcentage attendu, avec un point et au plus deux décimales.");
-    EXPECT_EQ(Motif(Fichier + "pret-relais=6.15\n"), ligne + "10 : catégorie donnée deux fois.");
-    EXPECT_EQ(Motif(Remplace("relais", "travaux")), ligne + "6 : catégorie inconnue « pret-travaux ».");
-    EXPECT_EQ(Motif(Remplace("01-01", "02-01")),
+    EXPECT_EQ(Motif("6.15", "6.15\npret-relais=6.15"), ligne + "7 : catégorie donnée deux fois.");
+    EXPECT_EQ(Motif("relais", "travaux"), ligne + "6 : catégorie inconnue « pret-travaux ».");
+    EXPECT_EQ(Motif("01-01", "02-01"),
               "La date de validité doit être le premier jour d'un trimestre (1er janvier, 1er avril, 1er "
               "juillet ou 1er octobre).");
-    EXPECT_EQ(Motif(Remplace("23.56", "100")),
+    EXPECT_EQ(Motif("23.56", "100"),
               "Le taux d'usure « consommation, jusqu'à 3 000 € » doit être compris entre 0 et 100 %.");
 }

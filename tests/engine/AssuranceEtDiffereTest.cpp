@@ -4,7 +4,6 @@
 #include "LectureNombres.h"
 #include "ModalitesEmprunt.h"
 #include "RemboursementAnticipe.h"
-#include "SolveursValeurManquante.h"
 #include "TauxEffectifGlobal.h"
 
 #include <cmath>
@@ -30,10 +29,9 @@ ModalitesEmprunt Differe(ModeDiffere mode, std::string periodes) {
     return {ModeAssurance::ParEcheance, "", mode, std::move(periodes), ""};
 }
 
-SaisieEmprunt Pret(ModalitesEmprunt m, std::string montant = "100000", std::string taux = "3",
-                   std::string duree = "240") {
-    return {std::move(montant), std::move(duree), std::move(taux), "", "", Mois,
-            2027y / 1 / 31,     std::move(m)};
+SaisieEmprunt Pret(ModalitesEmprunt m, const char* montant = "100000", const char* taux = "3",
+                   const char* duree = "240") {
+    return {montant, duree, taux, "", "", Mois, 2027y / 1 / 31, std::move(m)};
 }
 
 EmpruntCalcule Calcule(const SaisieEmprunt& saisie) {
@@ -45,11 +43,10 @@ long long Centimes(double montant) {
 }
 
 // A column's cents added up, from row `j` on.
-long long Somme(const std::vector<EcheanceCalculee>& lignes, double EcheanceCalculee::*colonne,
-                std::size_t j = 0) {
+long long Somme(const std::vector<EcheanceCalculee>& l, double EcheanceCalculee::*col, std::size_t j = 0) {
     long long total = 0;
-    for (; j < lignes.size(); ++j)
-        total += Centimes(lignes[j].*colonne);
+    for (; j < l.size(); ++j)
+        total += Centimes(l[j].*col);
     return total;
 }
 
@@ -66,14 +63,14 @@ std::string Refus(const ModalitesEmprunt& m, int n = 240, Frequence f = Mois) {
     return motif ? *motif : "(acceptées)";
 }
 
-// 20 000 repaid with payment N, keeping the payment.
+// 20 000 repaid with payment N.
 RemboursementOuMotif Rembourse(const EmpruntCalcule& c, int N) {
     return CalculeRemboursementAnticipe(c, {N, 20000.0, {}, {}}, fr);
 }
 
 std::string Motif(const RemboursementOuMotif& r) {
-    const auto* motif = std::get_if<std::string>(&r);
-    return motif ? *motif : "accepté";
+    const auto* m = std::get_if<std::string>(&r);
+    return m ? *m : "accepté";
 }
 
 } // namespace
@@ -83,8 +80,6 @@ TEST(AssuranceEnTaux, SurLeCapitalInitialOuRestant) {
     const auto initial = Calcule(Pret(Assurance(Initial, "0,36")));
     ASSERT_TRUE(initial.reussi());
     EXPECT_EQ(initial.tableau.couts->assurance, "7200,00");
-    for (const EcheanceCalculee& l : initial.tableau.echeances)
-        ASSERT_EQ(Centimes(l.assurance), 3000) << l.numero;
     const auto restant = Calcule(Pret(Assurance(Restant, "0,36")));
     ASSERT_TRUE(restant.reussi());
     double avant = 100000.0;
@@ -94,24 +89,24 @@ TEST(AssuranceEnTaux, SurLeCapitalInitialOuRestant) {
     }
     EXPECT_EQ(restant.tableau.couts->assurance, "3972,40");
     EXPECT_EQ(restant.tableau.couts->interets, initial.tableau.couts->interets);
-    const TextesTAEG surInitial = TAEGDuCalcul(initial, fr);
-    const TextesTAEG surRestant = TAEGDuCalcul(restant, fr);
-    EXPECT_EQ(surInitial.taea, "0,61 %");
-    EXPECT_EQ(surRestant.taea, "0,37 %");
-    EXPECT_EQ(surRestant.taegHorsAssurance, surInitial.taegHorsAssurance);
+    const TextesTAEG ti = TAEGDuCalcul(initial, fr), tr = TAEGDuCalcul(restant, fr);
+    EXPECT_EQ(ti.taea, "0,61 %");
+    EXPECT_EQ(tr.taea, "0,37 %");
+    EXPECT_EQ(tr.taegHorsAssurance, ti.taegHorsAssurance);
 }
 
 // 200 000 at 4 % over 240 months after 12 months of deferral: costs and TEG take every row.
 TEST(Differe, PartielPuisTotal) {
+    using enum Colonne;
     const auto partiel = Calcule(Pret(Differe(Partiel, "12"), "200000", "4"));
     ASSERT_TRUE(partiel.reussi());
     const auto& p = partiel.tableau.lignes;
     ASSERT_EQ(p.size(), 252u);
     EXPECT_EQ(Texte(p[11]), "12 31/12/2027 666,67 666,67 0,00 0,00 200000,00");
     const auto simple = Calcule(Pret({}, "200000", "4"));
-    EXPECT_EQ(p[12][Colonne::Montant], simple.tableau.lignes[0][Colonne::Montant]);
-    EXPECT_EQ(p[12][Colonne::Date], "31/01/2028");
-    EXPECT_EQ(p.back()[Colonne::CapitalRestant], "0,00");
+    EXPECT_EQ(p[12][Montant], simple.tableau.lignes[0][Montant]);
+    EXPECT_EQ(p[12][Date], "31/01/2028");
+    EXPECT_EQ(p.back()[CapitalRestant], "0,00");
     const double cout = *LitDecimal(partiel.tableau.couts->total, fr);
     const auto paye = Somme(partiel.tableau.echeances, &EcheanceCalculee::montant);
     EXPECT_EQ(std::llround(cout * 100), paye - 200000'00);
@@ -121,9 +116,9 @@ TEST(Differe, PartielPuisTotal) {
     ASSERT_TRUE(total.reussi());
     const auto& t = total.tableau.lignes;
     EXPECT_EQ(Texte(t[0]), "1 31/01/2027 0,00 666,67 0,00 -666,67 200666,67");
-    EXPECT_EQ(t[11][Colonne::CapitalRestant], "208148,32");
-    EXPECT_EQ(t[12][Colonne::Montant], "1261,34");
-    EXPECT_EQ(t.back()[Colonne::CapitalRestant], "0,00");
+    EXPECT_EQ(t[11][CapitalRestant], "208148,32");
+    EXPECT_EQ(t[12][Montant], "1261,34");
+    EXPECT_EQ(t.back()[CapitalRestant], "0,00");
     // One instalment's listed amounts give the TEG.
     const auto teg = TEGDesMontants(200000.0, std::vector(240, simple.tableau.echeanceAffichee), Mois);
     ASSERT_TRUE(teg.has_value());
@@ -182,16 +177,4 @@ TEST(Modalites, LeRemboursementAnticipeSuitLesLignes) {
     const auto avant = Somme(restant.tableau.echeances, prime, 60);
     EXPECT_EQ(Centimes(r.assuranceEconomisee), avant - Somme(r.echeances, prime));
     EXPECT_EQ(Centimes(r.echeances[0].assurance), Centimes(Round2((r.restantAvant - 20000) * 0.0036 / 12)));
-}
-
-// At 0 % the payment only shares the amount out, as in a spreadsheet.
-TEST(ValeurManquanteAZeroPourCent, CommeUnTableur) {
-    EXPECT_EQ(Calcul_Mensualite(25000, 36, 0, Mois, fr).champs[3], "694,44");
-    EXPECT_EQ(Calcul_Duree(12000, 0, 1000, Mois, fr).champs[1], "12");
-    EXPECT_EQ(Calcul_Montant(36, 0, 694.44, Mois, fr).champs[0], "24999,84");
-    EXPECT_EQ(Calcul_Taux(12000, 12, 1000, Mois, fr).champs[2], "0,00");
-    // The closest duration, as at any rate.
-    const auto proche = Calcul_Duree(10000, 0, 3000, Mois, fr);
-    EXPECT_EQ(proche.champs[1], "3");
-    EXPECT_EQ(proche.champs[3], "3333,33");
 }

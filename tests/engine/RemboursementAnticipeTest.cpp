@@ -2,6 +2,7 @@
 
 #include "Arrondis.h"
 #include "LectureNombres.h"
+#include "ResumeRemboursement.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -22,27 +23,25 @@ ParametresEmprunt Emprunt(double m, double taux, int n, Frequence f = Mois, doub
     return {m, taux / 100, a, 0, n, f, 2007y / 1 / 31};
 }
 
-// X repaid with payment N, keeping the payment.
-RemboursementOuMotif Rembourse(const ParametresEmprunt& e, int N, std::optional<double> x, Indemnite i = {}) {
+auto Rembourse(const ParametresEmprunt& e, int N, std::optional<double> x, Indemnite i = {}) {
     return CalculeRemboursementAnticipe(e, CalculeTableau(e, fr), {N, x, Duree, i}, fr);
 }
 
 std::string Motif(const RemboursementOuMotif& r) {
-    const auto* motif = std::get_if<std::string>(&r);
-    return motif ? *motif : "accepté";
+    const auto* m = std::get_if<std::string>(&r);
+    return m ? *m : "accepté";
 }
 
-template <typename Textes> std::string Joint(const Textes& textes) {
-    std::string joint;
+std::string Joint(const auto& textes) {
+    std::string j;
     for (const std::string& t : textes)
-        joint += (joint.empty() ? "" : " ") + t;
-    return joint;
+        j += (j.empty() ? "" : " ") + t;
+    return j;
 }
 
-// R_N, X, penalty, last date, T, interest and insurance saved, net.
-std::string Resume(const TextesRemboursement& t) {
-    return Joint(std::array{t.restantAvant, t.rembourse, t.indemnite, t.dateDerniere, t.nouvelleEcheance,
-                            t.interetsEconomises, t.assuranceEconomisee, t.economieNette});
+// R_N, X, penalty, last payment, T, interest and insurance saved, net.
+std::string Resume(const RemboursementAnticipe& r) {
+    return Joint(ValeursResumeRemboursement(r));
 }
 
 std::string Derniere(const RemboursementOuMotif& r) {
@@ -62,28 +61,28 @@ long long Centimes(const std::string& texte) {
 
 } // namespace
 
-// 100 000 at 4 % over 240 months, insurance 20, fees 500: 27 152,64 of interest due after row 60.
+// 100 000 at 4 % over 240 months, insurance 20, fees 500: 27 152,64 of interest after row 60.
 TEST(RemboursementAnticipe, VingtMilleAvecLEcheance60) {
-    const auto calcul = CalculeEmprunt({"100000", "240", "4", "20", "500", Mois, 2007y / 1 / 31}, false, fr);
+    const auto c = CalculeEmprunt({"100000", "240", "4", "20", "500", Mois, 2007y / 1 / 31}, false, fr);
     const auto apres = [&](DemandeRemboursement d) {
-        return std::get<RemboursementAnticipe>(CalculeRemboursementAnticipe(calcul, d, fr));
+        return std::get<RemboursementAnticipe>(CalculeRemboursementAnticipe(c, d, fr));
     };
     // Six months' interest, under 3 % × R_60 = 2 457,71; 54 × 20 of insurance saved.
     auto r = apres({60, 20000, Duree, Immo});
-    EXPECT_EQ(Resume(r.textes), "81923,77 20000,00 400,00 30/06/2022 625,98 13239,47 1080,00 13919,47");
+    EXPECT_EQ(Resume(r), "81923,77 20000,00 400,00 186 le 30/06/2022 625,98 13239,47 1080,00 13919,47");
     EXPECT_NEAR(r.nouvelleEcheance, 625.9803292994, 1e-9);
     ASSERT_EQ(r.lignes.size(), 126u);
     EXPECT_EQ(Joint(r.lignes[0].textes), "61 31/01/2012 625,98 206,41 20,00 399,57 61524,20");
     EXPECT_EQ(Joint(r.lignes.back().textes), "186 30/06/2022 109,44 0,30 20,00 89,14 0,00");
-    // Keeping the duration: 61 923,77 over 180 months; consumer credit, 1 %.
+    // 61 923,77 over 180 months; consumer credit, 1 %.
     r = apres({60, 20000, Echeance, Conso});
-    EXPECT_EQ(Resume(r.textes), "81923,77 20000,00 200,00 31/12/2026 478,04 6628,58 0,00 6428,58");
+    EXPECT_EQ(Resume(r), "81923,77 20000,00 200,00 240 le 31/12/2026 478,04 6628,58 0,00 6428,58");
     EXPECT_NEAR(r.nouvelleEcheance, 478.0426497720, 1e-9);
     ASSERT_EQ(r.lignes.size(), 180u);
     EXPECT_EQ(Joint(r.lignes[0].textes), "61 31/01/2012 478,04 206,41 20,00 251,63 61672,14");
 }
 
-// Keeping the payment ends where the payment shown clears the rest, or at row n above T.
+// Ends where the payment shown clears the rest, or at row n above T.
 TEST(RemboursementAnticipe, ReduireLaDureeFinitAuBonRang) {
     EXPECT_EQ(Derniere(Rembourse(Emprunt(4000, 0, 6), 1, 666.65)),
               "5 31/05/2007 666,67 0,00 0,00 666,67 0,00");
@@ -97,7 +96,7 @@ TEST(RemboursementAnticipe, Indemnites) {
     // Six months' interest: 100,005 to the even cent; 160, above 3 % × R_1.
     EXPECT_EQ(Penalite(dix, 1, 2000.10, Immo), "100,00");
     EXPECT_EQ(Penalite(dix, 1, 3200, Immo), "157,14");
-    // Consumer: nothing up to 10 000; 1 %, 0,5 % from 12 months (4 quarters) before the end.
+    // Nothing up to 10 000; 1 %, 0,5 % from 12 months (4 quarters) before the end.
     const auto m = Emprunt(1e6, 4, 240);
     EXPECT_EQ(Penalite(m, 60, 10000, Conso), "0,00");
     EXPECT_EQ(Penalite(m, 60, 10000.01, Conso), "100,00");
@@ -106,7 +105,7 @@ TEST(RemboursementAnticipe, Indemnites) {
     const auto t = Emprunt(1e6, 4, 40, Trimestres);
     EXPECT_EQ(Penalite(t, 35, 20000, Conso), "200,00");
     EXPECT_EQ(Penalite(t, 36, 20000, Conso), "100,00");
-    // At most the interest still due: Round2(R_1 = 10 019,96 × 0,004); at 0 %, none.
+    // At most the interest due: Round2(R_1 = 10 019,96 × 0,004); at 0 %, none.
     EXPECT_EQ(Penalite(Emprunt(20000, 0.4, 2, Ans), 1, {}, Conso), "40,08");
     EXPECT_EQ(Penalite(Emprunt(1e6, 0, 240), 60, 20000, Conso), "0,00");
 }
@@ -140,7 +139,7 @@ TEST(RemboursementAnticipe, Refus) {
     EXPECT_EQ(Motif(CalculeRemboursementAnticipe(cent, {1, 10, Duree, {}}, fr)), incomplet);
 }
 
-// Any loan: the new rows repay R_N − X on the old rows' numbers and dates, by row n; all saves all.
+// The new rows repay R_N − X on the old rows' numbers and dates, by row n; all saves all.
 TEST(RemboursementAnticipe, InvariantsSurDesEmpruntsAuHasard) {
     std::mt19937 g(20261207);
     const auto de = [&](auto a, auto b) { return std::uniform_int_distribution(a, b)(g); };
@@ -163,24 +162,22 @@ TEST(RemboursementAnticipe, InvariantsSurDesEmpruntsAuHasard) {
         const long long x = de(0, 3) == 0 ? R : de(1LL, R);
         const auto choix = essai % 3 == 0 ? Duree : Echeance;
         const double X = static_cast<double>(x) / 100.0;
-        SCOPED_TRACE(testing::Message()
-                     << m << " à " << taux << " %, " << n << " " << LibelleEcheance(f) << ", A " << a
-                     << ", X " << X << " en " << N << (choix == Duree ? " D" : ""));
-        const auto resultat = CalculeRemboursementAnticipe(e, tableau, {N, X, choix, {}}, fr);
-        ASSERT_EQ(Motif(resultat), "accepté");
-        const auto& r = std::get<RemboursementAnticipe>(resultat);
-        const auto& lignes = r.lignes;
+        SCOPED_TRACE(testing::Message() << "essai " << essai << ", X " << X << " en " << N);
+        const auto res = CalculeRemboursementAnticipe(e, tableau, {N, X, choix, {}}, fr);
+        ASSERT_EQ(Motif(res), "accepté");
+        const auto& r = std::get<RemboursementAnticipe>(res);
+        const auto& l = r.lignes;
         long long capital = 0;
-        for (std::size_t i = 0; i < lignes.size(); ++i) {
-            EXPECT_EQ(lignes[i][Numero], avant[N + i][Numero]);
-            EXPECT_EQ(lignes[i][Date], avant[N + i][Date]);
-            capital += Centimes(lignes[i][CapitalAmorti]);
+        for (std::size_t i = 0; i < l.size(); ++i) {
+            EXPECT_EQ(l[i][Numero], avant[N + i][Numero]);
+            EXPECT_EQ(l[i][Date], avant[N + i][Date]);
+            capital += Centimes(l[i][CapitalAmorti]);
         }
         EXPECT_EQ(capital, R - x);
         const auto fin = r.numeroDerniere;
-        EXPECT_EQ(fin, N + static_cast<std::int32_t>(lignes.size()));
+        EXPECT_EQ(fin, N + static_cast<std::int32_t>(l.size()));
         if (x == R) {
-            EXPECT_EQ(lignes.size(), 0u);
+            EXPECT_EQ(l.size(), 0u);
             long long interets = 0;
             for (std::size_t j = N; j < avant.size(); ++j)
                 interets += Centimes(avant[j][Interets]);
@@ -188,26 +185,26 @@ TEST(RemboursementAnticipe, InvariantsSurDesEmpruntsAuHasard) {
             EXPECT_EQ(r.textes.assuranceEconomisee, Fmt2(a * (n - N), fr));
             continue;
         }
-        ASSERT_NE(lignes.size(), 0u);
-        EXPECT_EQ(lignes.back()[CapitalRestant], "0,00");
+        ASSERT_NE(l.size(), 0u);
+        EXPECT_EQ(l.back()[CapitalRestant], "0,00");
         if (choix == Echeance) {
             ParametresEmprunt reste = e;
             reste.montant = static_cast<double>(R - x) / 100.0;
             reste.duree = n - N;
             const auto attendu = CalculeTableau(reste, fr).lignes;
-            ASSERT_EQ(lignes.size(), attendu.size());
-            for (std::size_t i = 0; i < lignes.size(); ++i)
+            ASSERT_EQ(l.size(), attendu.size());
+            for (std::size_t i = 0; i < l.size(); ++i)
                 for (Colonne c : ColonnesMontants)
-                    ASSERT_EQ(lignes[i][c], attendu[i][c]) << N + 1 + i;
+                    ASSERT_EQ(l[i][c], attendu[i][c]) << N + 1 + i;
             EXPECT_EQ(r.textes.nouvelleEcheance, attendu[0][Montant]);
             continue;
         }
         const std::string T = avant[0][Montant];
         EXPECT_LE(fin, n);
-        for (std::size_t i = 0; i + 1 < lignes.size(); ++i)
-            ASSERT_EQ(lignes[i][Montant], T) << N + 1 + i;
+        for (std::size_t i = 0; i + 1 < l.size(); ++i)
+            ASSERT_EQ(l[i][Montant], T) << N + 1 + i;
         // Only row n may pay more than T.
-        EXPECT_LE(fin == n ? 0 : Centimes(lignes.back()[Montant]), Centimes(T));
+        EXPECT_LE(fin == n ? 0 : Centimes(l.back()[Montant]), Centimes(T));
         EXPECT_EQ(r.textes.assuranceEconomisee, Fmt2(a * (n - fin), fr));
     }
 }

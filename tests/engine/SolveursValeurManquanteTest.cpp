@@ -15,7 +15,8 @@ constexpr Frequence mois = Frequence::Mois, trim = Frequence::Trimestres;
 const std::nullopt_t no = std::nullopt;
 
 auto Duree = [](double m, double r, double p, Frequence f = mois) { return Calcul_Duree(m, r, p, f, fr); };
-auto Taux = [](double m, std::int32_t n, double p) { return Calcul_Taux(m, n, p, mois, fr); };
+auto Taux = [](double m, int n, double p) { return Calcul_Taux(m, n, p, mois, fr); };
+auto Montant = [](int n, double r, double p) { return Calcul_Montant(n, r, p, mois, fr); };
 
 std::string Reajuste(const std::string& proche, const char* de, const char* a) {
     return proche + "\r\nLa mensualité a donc été réajustée pour en tenir compte passant ainsi de " + de +
@@ -24,7 +25,8 @@ std::string Reajuste(const std::string& proche, const char* de, const char* a) {
 
 } // namespace
 
-// 100 % a year is the bound; 21 months (502,82) beat 22 (481,14), 1 beats 2 (5037,53), 43 quarters 44.
+// 100 % a year is the bound; 21 months (502,82) beat 22 (481,14), 1 beats 2 (5037,53), 43 quarters 44;
+// at 0 % the amount is shared out, as in a spreadsheet.
 TEST(SolveursValeurManquante, ValeursExactesLesPlusProchesOuImpossibles) {
     struct Cas {
         ResultatSolveur r;
@@ -33,8 +35,8 @@ TEST(SolveursValeurManquante, ValeursExactesLesPlusProchesOuImpossibles) {
     };
     const std::string d = "La durée la plus proche de la réalité est de : ";
     for (const Cas& c :
-         {Cas{Calcul_Montant(12, 0.06, 860.66, mois, fr), {"9999,95", no, no, no}, no},
-          Cas{Calcul_Montant(0, 0.06, 860.66, mois, fr), {"0,00", no, no, no}, no},
+         {Cas{Montant(12, 0.06, 860.66), {"9999,95", no, no, no}, no},
+          Cas{Montant(0, 0.06, 860.66), {"0,00", no, no, no}, no},
           Cas{Taux(10000, 12, 860.66), {no, no, "6,00", no}, no},
           Cas{Taux(10000, 12, 1500),
               {no, no, "100,00", "1349,96"},
@@ -47,7 +49,14 @@ TEST(SolveursValeurManquante, ValeursExactesLesPlusProchesOuImpossibles) {
               Reajuste(d + "1 mois.", "10000,00", "10050,00")},
           Cas{Duree(100000, 0.05, 3000, trim),
               {no, "43", no, "3020,47"},
-              Reajuste(d + "43 trimestres.", "3000,00", "3020,47")}})
+              Reajuste(d + "43 trimestres.", "3000,00", "3020,47")},
+          Cas{Calcul_Mensualite(25000, 36, 0, mois, fr), {no, no, no, "694,44"}, no},
+          Cas{Duree(12000, 0, 1000), {no, "12", no, no}, no},
+          Cas{Montant(36, 0, 694.44), {"24999,84", no, no, no}, no},
+          Cas{Taux(12000, 12, 1000), {no, no, "0,00", no}, no},
+          Cas{Duree(10000, 0, 3000),
+              {no, "3", no, "3333,33"},
+              Reajuste(d + "3 mois.", "3000,00", "3333,33")}})
         EXPECT_EQ(std::tuple(c.r.reussi, c.r.champs, c.r.message), std::tuple(true, c.champs, c.message));
     EXPECT_EQ(Taux(10000, 12, 860.66).tours, 13);
     // Three decimals never match; a long search for a tiny rate ends.

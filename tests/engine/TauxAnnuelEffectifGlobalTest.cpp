@@ -18,14 +18,14 @@ const auto fr = ConventionsFrancaises();
 // The payments as listed, read back.
 std::vector<double> Listes(double m, double taux, std::int32_t n, double a = 0,
                            Frequence f = Frequence::Mois) {
-    std::vector<double> montants;
+    std::vector<double> v;
     const ParametresEmprunt e{m, taux / 100, a, 0, n, f, 2024y / 3 / 5};
     for (const LigneTableau& l : CalculeTableau(e, fr).lignes)
-        montants.push_back(*LitDecimal(l[Colonne::Montant], fr));
-    return montants;
+        v.push_back(*LitDecimal(l[Colonne::Montant], fr));
+    return v;
 }
 
-// The fees are kept at the start; every payment has one premium.
+// Fees kept at the start; one premium per payment.
 struct Pret {
     double montant = 1000;
     double frais = 0;
@@ -38,15 +38,15 @@ TauxAnnuelsEffectifs Taux(const Pret& p) {
     return CalculeTauxAnnuelsEffectifs(p.montant, p.frais, p.assurance, p.montants, p.k);
 }
 
-// The rate, or NaN where there is none.
+// The rate, or NaN.
 double Valeur(const TauxOuMotif& t) {
     const double* x = std::get_if<double>(&t);
     return x ? *x : NAN;
 }
 
-// The three rates as shown, and why one is missing.
+// The three rates shown, and why one is missing.
 std::string Textes(const TauxAnnuelsEffectifs& taux, const ConventionsLocales& c = fr) {
-    const TextesTAEG t = FormateTAEG(taux, c);
+    const auto t = FormateTAEG(taux, c);
     std::string s;
     for (const auto& r : {t.taeg, t.taegHorsAssurance, t.taea})
         s += r.value_or("-") + ", ";
@@ -60,7 +60,7 @@ std::string Seul(const std::string& taeg) {
 
 } // namespace
 
-// Published offers, every rate confirmed apart: the equation bisected with 50 digits.
+// Published offers, each rate confirmed apart by bisection to 50 digits.
 TEST(TauxAnnuelEffectifGlobal, OffresPubliees) {
     // 100 000 at 2 % over 180 months, insurance 43,32, fees 2 690.
     std::vector<double> publiees(179, 686.83);
@@ -97,18 +97,18 @@ TEST(TauxAnnuelEffectifGlobal, CasLimites) {
     EXPECT_EQ(T({100, 0, 0, {0.5}, 1}), aucun);
     EXPECT_EQ(T({1, 0, 0, {50}, 1}), Seul("4900,00 %"));
     EXPECT_EQ(T({1, 0, 0, {102}, 1}), aucun);
-    // 3 × 1 a month on 1 000: about 6,8 even at −99 %.
+    // 3 × 1 a month on 1 000: about 6,8 at −99 %.
     EXPECT_EQ(T({.montants = {1, 1, 1}}), aucun);
-    // 5 % less 1,05^-400, whose sum overflows at −99 %.
+    // 5 % less 1,05^-400; the sum overflows at −99 %.
     EXPECT_EQ(T({.montants = std::vector(400, 50.0), .k = 1}), Seul("5,00 %"));
-    // Insurance alone repays nothing: 1,01^12 − 1 stays, the TAEA goes.
+    // Insurance repays nothing: 1,01^12 − 1 stays, the TAEA goes.
     EXPECT_EQ(T({.assurance = 1010, .montants = {1010}}),
               "12,68 %, -, -, " + std::string(MotifAucunTauxAnnuel));
     EXPECT_EQ(T({.montants = {}}), sans);
     EXPECT_EQ(T({.montants = {1010}, .k = 0}), sans);
 }
 
-// Random loans: the nominal rate compounded, raised by fees and insurance, a root within 1e-12.
+// The nominal rate compounded, raised by fees and insurance, a root within 1e-12.
 TEST(TauxAnnuelEffectifGlobal, EmpruntsAuHasard) {
     std::mt19937 g(315);
     const auto de = [&](int a, int b) { return std::uniform_int_distribution(a, b)(g); };
@@ -119,9 +119,9 @@ TEST(TauxAnnuelEffectifGlobal, EmpruntsAuHasard) {
         const std::int32_t n = de(1, 40 * k);
         const double taux = de(1, 9900) / 100.0;
         const double m = de(10000'00, 1'000'000'00) / 100.0;
-        SCOPED_TRACE(testing::Message() << m << " à " << taux << " %, " << n << " périodes, k = " << k);
+        SCOPED_TRACE(testing::Message() << "essai " << essai);
         const auto nets = Listes(m, taux, n, 0.0, f);
-        // Decades at usurious rates may turn the last payment negative: left out.
+        // Decades at usurious rates may turn the last payment negative.
         if (nets.back() <= 0.0) {
             ++ecartes;
             continue;

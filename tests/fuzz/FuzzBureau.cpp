@@ -1,5 +1,5 @@
-// The desktop files: mimeapps.list keeps every other line byte for byte and gains ours exactly once,
-// and an Exec= command, once unescaped as a desktop reads it, names the program's path again.
+// mimeapps.list keeps every other line byte for byte and gains ours once; an Exec= command,
+// unescaped as a desktop reads it, names the program's path again.
 #include "AssociationFichiers.h"
 #include "Verifie.h"
 
@@ -11,7 +11,7 @@ using namespace amortix;
 
 namespace {
 
-// A desktop entry string's escapes, then the Exec quoting, then %%: what a desktop makes of the value.
+// What a desktop makes of the value: string escapes, then Exec quoting, then %%.
 std::optional<QString> CheminDeLaCommande(const QString& commande) {
     static const QHash<QChar, QChar> echappements = {
         {u'n', u'\n'}, {u't', u'\t'}, {u'r', u'\r'}, {u's', u' '}};
@@ -41,14 +41,14 @@ std::optional<QString> CheminDeLaCommande(const QString& commande) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    const QByteArray octets(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
-    const QByteArray type = "application/x-amortix", ligne = type + "=amortix.desktop";
-    const QByteArray resultat = AvecApplicationParDefaut(octets, type, "amortix.desktop");
-    VERIFIE(resultat.endsWith('\n') || resultat.endsWith(ligne) || !octets.endsWith('\n'));
-    VERIFIE(AvecApplicationParDefaut(resultat, type, "amortix.desktop") == resultat);
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* d, std::size_t n) {
+    const QByteArray octets(reinterpret_cast<const char*>(d), qsizetype(n));
+    const QByteArray type = "application/x-amortix", appli = "amortix.desktop";
+    const QByteArray ligne = type + "=" + appli, fin = AvecApplicationParDefaut(octets, type, appli);
+    VERIFIE(fin.endsWith('\n') || fin.endsWith(ligne) || !octets.endsWith('\n'));
+    VERIFIE(AvecApplicationParDefaut(fin, type, appli) == fin);
     // Every line of the input is still there, in order, but an older line of ours.
-    const QList<QByteArray> apres = resultat.split('\n');
+    const QList<QByteArray> apres = fin.split('\n');
     VERIFIE(apres.contains(ligne));
     qsizetype j = 0;
     for (const QByteArray& l : octets.split('\n')) {

@@ -1,5 +1,5 @@
-// The two computations from any field texts (NUL-separated): the main window's schedule and the
-// missing-value search. Never a crash, and what they produce holds together.
+// The schedule and the missing-value search from any fields (NUL-separated): never a crash,
+// and what they produce holds together.
 #include "CalculEmprunt.h"
 #include "CalculValeurManquante.h"
 #include "LectureNombres.h"
@@ -10,25 +10,24 @@
 using namespace amortix;
 using namespace std::chrono;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    if (taille < 2)
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* d, std::size_t n) {
+    if (n < 2)
         return 0;
-    const Frequence frequence = Frequences[donnees[0] % Frequences.size()];
-    const bool francais = donnees[1] % 2 == 0;
-    const ConventionsLocales conventions = francais ? ConventionsFrancaises() : ConventionsAmericaines();
-    std::array<std::string, 6> champs;
-    for (std::size_t i = 2, champ = 0; i < taille && champ < champs.size(); ++i)
-        if (donnees[i] == 0)
+    const Frequence frequence = Frequences[d[0] % Frequences.size()];
+    const bool francais = d[1] % 2 == 0;
+    const ConventionsLocales lc = francais ? ConventionsFrancaises() : ConventionsAmericaines();
+    std::array<std::string, 6> c;
+    for (std::size_t i = 2, champ = 0; i < n && champ < c.size(); ++i)
+        if (d[i] == 0)
             ++champ;
         else
-            champs[champ] += static_cast<char>(donnees[i]);
+            c[champ] += static_cast<char>(d[i]);
 
-    // Long schedules only slow the search down; their limits are covered by the unit tests.
-    const auto duree = LitEntier(champs[1], conventions);
+    // Long schedules only slow the search down; the unit tests cover their limits.
+    const auto duree = LitEntier(c[1], lc);
     if (!duree || *duree <= 600) {
-        const EmpruntCalcule calcul = CalculeEmprunt({champs[0], champs[1], champs[2], champs[3], champs[4],
-                                                      frequence, year{2000 + donnees[1] % 50} / January / 31},
-                                                     francais, conventions);
+        const auto date = year{2000 + d[1] % 50} / January / 31;
+        const auto calcul = CalculeEmprunt({c[0], c[1], c[2], c[3], c[4], frequence, date}, francais, lc);
         VERIFIE(calcul.lu == calcul.parametres.has_value());
         VERIFIE(calcul.tableau.complet() == calcul.tableau.couts.has_value() || !calcul.lu);
         if (calcul.tableauComplet()) {
@@ -38,8 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         }
         VERIFIE(calcul.reussi() == (calcul.tableauComplet() && !calcul.tegAffiche.empty()));
     }
-    const auto manquante =
-        CalculeValeurManquante({champs[0], champs[1], champs[2], champs[5]}, frequence, conventions);
+    const auto manquante = CalculeValeurManquante({c[0], c[1], c[2], c[5]}, frequence, lc);
     if (manquante.issue == IssueValeurManquante::Trouvee)
         for (const std::string& texte : manquante.champs)
             VERIFIE(!EstVide(texte));

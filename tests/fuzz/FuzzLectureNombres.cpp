@@ -1,5 +1,5 @@
-// Number reading in a comma and a point locale: never a crash, and whatever is read as a number
-// comes back from its own "0.00" text; an integer is the decimal rounded.
+// Number reading in a comma and a point locale: never a crash, a number read comes back from
+// its own "0.00" text, and an integer is the decimal rounded.
 #include "Arrondis.h"
 #include "LectureNombres.h"
 #include "Verifie.h"
@@ -9,15 +9,16 @@
 
 using namespace amortix;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    const std::string_view texte(reinterpret_cast<const char*>(donnees), taille);
-    for (const ConventionsLocales& conventions : {ConventionsFrancaises(), ConventionsAmericaines()}) {
-        const auto valeur = LitDecimal(texte, conventions);
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* d, std::size_t n) {
+    const std::string_view texte(reinterpret_cast<const char*>(d), n);
+    for (const ConventionsLocales& lc : {ConventionsFrancaises(), ConventionsAmericaines()}) {
+        const auto valeur = LitDecimal(texte, lc);
         if (valeur) {
-            VERIFIE(std::isfinite(*valeur) && std::isfinite(Round2(*valeur)));
-            VERIFIE(LitDecimal(Fmt2(*valeur, conventions), conventions) == Fmt2Valeur(*valeur));
+            VERIFIE(std::isfinite(*valeur));
+            VERIFIE(std::isfinite(Round2(*valeur)));
+            VERIFIE(LitDecimal(Fmt2(*valeur, lc), lc) == Fmt2Valeur(*valeur));
         }
-        if (const auto entier = LitEntier(texte, conventions))
+        if (const auto entier = LitEntier(texte, lc))
             VERIFIE(valeur && std::fabs(*valeur - *entier) <= 0.5 + 1e-9 * std::fabs(*valeur));
         EstVide(texte);
     }

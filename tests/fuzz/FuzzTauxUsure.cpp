@@ -1,5 +1,5 @@
-// taux-usure.txt: any bytes give a whole table or a reason; a table read is one that can be kept,
-// and writing it back reads the same table.
+// taux-usure.txt: any bytes give a whole table or a reason; a table read is one that can be
+// kept, and writing it back reads the same table.
 #include "TauxUsure.h"
 #include "Verifie.h"
 
@@ -7,8 +7,8 @@
 
 using namespace amortix;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* d, std::size_t taille) {
-    const auto lue = LitTableUsure(std::string_view(reinterpret_cast<const char*>(d), taille));
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* d, std::size_t n) {
+    const auto lue = LitTableUsure(std::string_view(reinterpret_cast<const char*>(d), n));
     if (const auto* table = std::get_if<TableUsure>(&lue)) {
         VERIFIE(!MotifTableIncorrecte(*table));
         VERIFIE(LitTableUsure(EcritTableUsure(*table)) == lue);

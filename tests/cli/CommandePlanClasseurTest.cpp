@@ -1,18 +1,17 @@
-#include "CommandesCli.h"
-#include "DocumentsDuPlan.h"
 #include "LectureClasseur.h"
+#include "SupportCli.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace amortix;
+using namespace amortix::sortiecli;
 
 namespace {
 
 // A cell of `feuille` as read: a number to the cent, a «text», "vide".
 std::string Valeur(const QJsonObject& feuille, const char* nom) {
-    const auto cellule = feuille["cellules"].toObject()[nom].toObject();
-    const QJsonValue valeur = cellule["valeur"];
+    const QJsonValue valeur = feuille["cellules"].toObject()[nom].toObject()["valeur"];
     if (valeur.isDouble())
         return QString::number(valeur.toDouble(), 'f', 2).toStdString();
     if (valeur.isString())
@@ -22,23 +21,17 @@ std::string Valeur(const QJsonObject& feuille, const char* nom) {
 
 } // namespace
 
-// The worked plan (a 0 % loan of 40 000 over 240 months, the main loan
-// 160 000 at 3,5 % over 300) as a workbook: the smoothed loan's
-// schedule first, then the plan's periods, as `plan` prints them.
+// The worked plan as a workbook: the smoothed loan's schedule, then the periods as `plan` prints them.
 TEST(CommandePlanClasseur, LePretLisseEtLePlan) {
     QTemporaryDir dossier;
     const auto [ptz, banque] = EcritDocumentsDuPlan(dossier);
     const QString chemin = dossier.filePath("plan.xlsx");
-    std::string sortie, erreurs;
-    const QLocale france(QLocale::French, QLocale::France);
-    const auto statut = ExecuteCli({"plan", "--smooth", banque, ptz, "--xlsx", chemin}, france,
-                                   QDate(2007, 1, 31), Module{}, sortie, erreurs);
-    ASSERT_EQ(statut, StatutReussi) << erreurs;
-    EXPECT_EQ(sortie, "");
+    const Execution e = Execute({"plan", "--smooth", banque, ptz, "--xlsx", chemin});
+    ASSERT_EQ(e.statut, StatutReussi) << e.erreurs;
+    EXPECT_EQ(e.sortie, "");
 
     const QJsonObject lisse = LitClasseur(chemin, 0);
-    const QJsonArray feuilles{"Amortix", "Plan de financement"};
-    EXPECT_EQ(lisse["feuilles"].toArray(), feuilles);
+    EXPECT_EQ(lisse["feuilles"].toArray(), (QJsonArray{"Amortix", "Plan de financement"}));
     EXPECT_EQ(Valeur(lisse, "C11"), "778.20");
     EXPECT_EQ(Valeur(lisse, "C310"), "943.04");
 
@@ -53,7 +46,6 @@ TEST(CommandePlanClasseur, LePretLisseEtLePlan) {
              C{"D249", "vide"}, C{"E308", "943.04"}, // period 300
          })
         EXPECT_EQ(Valeur(plan, nom), valeur) << nom;
-    const auto b9 = plan["cellules"].toObject()["B9"].toObject();
-    EXPECT_EQ(DecritCellule(b9), "«31/01/2007» | Arial 10 | droite/- | "
-                                 "apostrophe | traits fin/fin/cheveu/fin");
+    EXPECT_EQ(DecritCellule(plan["cellules"].toObject()["B9"].toObject()),
+              "«31/01/2007» | Arial 10 | droite/- | apostrophe | traits fin/fin/cheveu/fin");
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the CLI tests share: a run, a line it printed, files in a folder of theirs.
+// What the CLI tests share: a run, what it printed, their files, the plan's two documents.
 #include "CommandesCli.h"
 #include "Fichiers.h"
 
@@ -17,10 +17,16 @@ struct Execution {
 };
 
 // Run as on 31/01/2007, the worked example's first date.
-inline Execution Execute(const QStringList& a, const QLocale& l = QLocale(QLocale::French)) {
+inline Execution Execute(const QStringList& a, const QLocale& l = QLocale(QLocale::French),
+                         const Module& reglages = {}) {
     Execution e;
-    e.statut = ExecuteCli(a, l, QDate(2007, 1, 31), Module{}, e.sortie, e.erreurs);
+    e.statut = ExecuteCli(a, l, QDate(2007, 1, 31), reglages, e.sortie, e.erreurs);
     return e;
+}
+
+// A command line without files, its arguments split at spaces.
+inline Execution Lance(const QString& ligne, const QLocale& l = QLocale(QLocale::French)) {
+    return Execute(ligne.split(' ', Qt::SkipEmptyParts), l);
 }
 
 // From the first `debut` to the end of its line, its final comma cut.
@@ -32,6 +38,17 @@ inline std::string Depuis(const std::string& texte, const std::string& debut) {
     if (suite.ends_with(','))
         suite.pop_back();
     return suite;
+}
+
+// The first value of `cle` in a JSON text, a string without its quotes.
+inline std::string Champ(const std::string& json, const std::string& cle) {
+    const auto i = json.find('"' + cle + "\": ");
+    if (i == std::string::npos)
+        return "(absent)";
+    const auto v = i + cle.size() + 4;
+    if (json[v] == '"')
+        return json.substr(v + 1, json.find('"', v + 1) - v - 1);
+    return json.substr(v, json.find_first_of(",}\n", v) - v);
 }
 
 } // namespace sortiecli

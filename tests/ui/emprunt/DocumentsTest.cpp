@@ -26,9 +26,9 @@ class DocumentsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void init() { QLocale::setDefault(QLocale("fr_FR")); }
 
-    // Saved as typed, reopened by another window as it was; the name shown until an edit.
+    // Saved as typed, reopened by another window as it was, the last path proposed.
     void enregistrerPuisRouvrir() {
         PosteOuvert p;
         auto& in = p.interactions;
@@ -47,14 +47,11 @@ private slots:
         q.declenche(c.mnuOuvrir, pret);
         QCOMPARE(q.f->SaisieAffichee(), p.f->SaisieAffichee());
         QCOMPARE(q.rangee(239), p.rangee(239));
-        QCOMPARE(q.f->windowTitle(), "pret - Amortix");
         const auto& demandes = q.interactions.demandes;
         c.mnuOuvrir->trigger();
         QCOMPARE(demandes.back().fichierPropose, pret);
         c.mnuEnregistrerSous->trigger();
         QCOMPARE(demandes.back().fichierPropose, pret);
-        QTest::keyClicks(c.txtAssurance, "0");
-        QCOMPARE(q.f->windowTitle(), "Amortix");
     }
 
     // An unreadable document or a failed save changes nothing and is named.
@@ -96,7 +93,6 @@ private slots:
                                p.chemin("absent.amx");
         QCOMPARE(q.interactions.dernier(), Avertit(absent));
         QCOMPARE(q.f->isVisible(), true);
-        QCOMPARE(q.f->windowTitle(), "Amortix");
     }
 
     // Pipes for settings: each refused at once with its warning, defaults used.

@@ -19,19 +19,18 @@ Message Dit(const QString& texte) {
 
 // The main window and the missing-value window over it.
 struct Fenetres : PosteOuvert {
-    std::unique_ptr<frmCalculManquant> d =
-        std::make_unique<frmCalculManquant>(f.get(), interactions, f->SaisieAffichee().premiereEcheance);
+    frmCalculManquant d{f.get(), interactions, f->SaisieAffichee().premiereEcheance};
 
     QStringList textes() const {
-        QStringList textes;
-        for (const QLineEdit* valeur : d->txtValeur)
-            textes << valeur->text();
-        return textes;
+        QStringList vus;
+        for (const QLineEdit* valeur : d.txtValeur)
+            vus << valeur->text();
+        return vus;
     }
     void calcule(const QStringList& saisies) const {
         for (int i = 0; i < 4; ++i)
-            Tape(d->txtValeur[i], saisies[i]);
-        QTest::mouseClick(d->cmdCalculer, Qt::LeftButton);
+            Tape(d.txtValeur[i], saisies[i]);
+        QTest::mouseClick(d.cmdCalculer, Qt::LeftButton);
     }
 };
 
@@ -41,12 +40,13 @@ class frmCalculManquantTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void init() { QLocale::setDefault(QLocale("fr_FR")); }
 
-    // Fixed, modal, centred, empty; the hand-over offered once the message is seen, taken back by an edit.
+    // Fixed, modal, centred, empty; the hand-over offered after the answer is seen, withdrawn by an edit.
     void calculsEtMessages() {
         Fenetres w;
-        frmCalculManquant& d = *w.d;
+        frmCalculManquant& d = w.d;
+        auto& in = w.interactions;
         Active(d);
         QCOMPARE(d.windowTitle(), "Retrouver l'information manquante");
         QCOMPARE(d.size(), QSize(317, 226)); // 4755 × 3390 twips
@@ -65,29 +65,27 @@ private slots:
             remise->fontMetrics().boundingRect(zone, remise->alignementTexte(), remise->text());
         QCOMPARE(zone.united(texte), zone);
         QStringList pendant; // the fields while the message is shown, and the hand-over
-        w.interactions.pendantMessage = [&](const auto&) {
+        in.pendantMessage = [&](const auto&) {
             pendant = w.textes() << (remise->isEnabled() ? "remise" : "");
         };
         w.calcule({"10000.", "12.5", "6", "   "}); // 12,5 periods are 12, blanks are empty
         QCOMPARE(w.textes(), QStringList({"10000,00", "12", "6,00", "860,66"}));
-        QCOMPARE(remise->isEnabled(), true);
         w.calcule({"10000", "12", "", "860"});
         const QString taux = "Le taux le plus proche de la réalité est de : 5,86%\r\n";
-        QCOMPARE(w.interactions.dernier(taux.size()), Dit(taux));
+        QCOMPARE(in.dernier(taux.size()), Dit(taux));
         QCOMPARE(pendant, QStringList({"10000,00", "12", "5,86", "860,02", ""}));
         QCOMPARE(remise->isEnabled(), true);
         QTest::mouseClick(d.cmdCalculer, Qt::LeftButton);
-        QCOMPARE(w.interactions.dernier(),
-                 Dit("Au moins une zone doit être vide pour que Amortix recherche la valeur manquante."));
+        const QString vide = " zone doit être vide pour que Amortix recherche la valeur manquante.";
+        QCOMPARE(in.dernier(), Dit("Au moins une" + vide));
         QCOMPARE(w.textes(), pendant.mid(0, 4));
         QCOMPARE(remise->isEnabled(), true);
         w.calcule({"10000", " ", "6", ""});
-        QCOMPARE(w.interactions.dernier(),
-                 Dit("Une seule zone doit être vide pour que Amortix recherche la valeur manquante."));
+        QCOMPARE(in.dernier(), Dit("Une seule" + vide));
         QCOMPARE(w.textes(), QStringList({"10000", " ", "6", ""}));
-        w.calcule({"10000", "douze", "6", ""}); // the amount read before the failure stays rewritten
-        QCOMPARE(w.interactions.dernier(), Dit("Les informations saisies sont incomplètes, incorrectes ou "
-                                               "incohérentes, veuillez les corriger."));
+        w.calcule({"10000", "douze", "6", ""}); // the amount, read first, stays rewritten
+        QCOMPARE(in.dernier(), Dit("Les informations saisies sont incomplètes, incorrectes ou "
+                                   "incohérentes, veuillez les corriger."));
         QCOMPARE(w.textes(), QStringList({"10000,00", "douze", "6", ""}));
         QCOMPARE(remise->isEnabled(), false);
         QCOMPARE(d.isVisible(), true);
@@ -103,17 +101,17 @@ private slots:
         QCOMPARE(remise->isEnabled(), false);
         QTest::mouseClick(d.cmdCalculer, Qt::LeftButton);
         const QString duree = "La durée la plus proche de la réalité est de : 13 trimestres.";
-        QCOMPARE(w.interactions.dernier(duree.size()), Dit(duree));
+        QCOMPARE(in.dernier(duree.size()), Dit(duree));
         d.txtValeur[0]->clear();
         QTest::keyClick(d.cboEcheance, Qt::Key_Down);
         QCOMPARE(w.textes(), QStringList({"", "13", "6,00", "852,40"}));
         for (QLineEdit* valeur : d.txtValeur) {
             Tape(valeur, "12.5,");
-            QCOMPARE(valeur->text(), "12,5,"); // either key, the locale's separator
+            QCOMPARE(valeur->text(), "12,5,"); // either key types the locale's
         }
     }
 
-    // Empty each time; closed, nothing handed over; handed, four values and frequency, the date kept.
+    // Empty each time; closed: nothing handed; handed: the values and frequency, the date kept.
     void remiseALaFenetrePrincipale() {
         PosteOuvert w;
         const ControlesEmprunt c = w.c();
@@ -133,7 +131,7 @@ private slots:
             Tape(d.txtValeur[0], "5000");
             Tape(d.txtValeur[2], "4");
             Tape(d.txtValeur[3], "300");
-            QTest::keyClick(&d, Qt::Key_C, Qt::AltModifier); // an access key clicks after a short while
+            QTest::keyClick(&d, Qt::Key_C, Qt::AltModifier); // clicks a moment later
             (void)QTest::qWaitFor([&d] { return !d.txtValeur[1]->text().isEmpty(); });
             vus << d.txtValeur[1]->text();
             d.close();

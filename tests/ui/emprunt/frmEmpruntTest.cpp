@@ -15,7 +15,7 @@ namespace {
 const Message Echec{IconeMessage::Information, "Amortix",
                     "Les informations saisies sont incomplètes ou incorrectes, veuillez les corriger."};
 
-// What an edit clears: title, TEG, costs, rows, outputs offered.
+// What an edit clears.
 QString Resultats(const Poste& w) {
     const ControlesEmprunt c = w.c();
     QStringList textes{c.lblTEG->property("tag").toString()};
@@ -24,7 +24,7 @@ QString Resultats(const Poste& w) {
     const bool sorties[] = {c.cmdDetailsTEG->isVisible(), c.cmdImprimer->isEnabled(),
                             c.cmdExportExcel->isEnabled(), c.mnuEnregistrerSous->isEnabled(),
                             c.mnuExporterPdf->isEnabled()};
-    const auto offertes = std::count(sorties, sorties + 5, true);
+    const auto offertes = std::ranges::count(sorties, true);
     const QString vu = "%1 | %2 | %3 lignes | %4 sorties";
     return vu.arg(w.f->windowTitle(), textes.join(' ').simplified()).arg(w.lignes()).arg(offertes);
 }
@@ -43,7 +43,7 @@ class frmEmpruntTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void init() { QLocale::setDefault(QLocale("fr_FR")); }
     void presentation();
     void exempleCalcule();
     void uneSaisieEfface_data();
@@ -60,15 +60,12 @@ void frmEmpruntTest::presentation() {
     Poste w;
     frmEmprunt& f = w.ouvre();
     const ControlesEmprunt c = w.c();
-    SaisieEmprunt vide;
-    vide.premiereEcheance = VersDateStd(QDate::currentDate());
-    QCOMPARE(f.SaisieAffichee(), vide);
+    QCOMPARE(f.SaisieAffichee(), (SaisieEmprunt{"", "", "", "", "", {}, VersDateStd(QDate::currentDate())}));
     QCOMPARE(Resultats(w), Efface);
     QCOMPARE(f.centralWidget()->size(), QSize(501, 519)); // 7515 × 7785 twips
     QCOMPARE(c.cmdImprimer->icon().isNull(), false);
     QCOMPARE(c.cmdImprimer->toolTip(), "Imprimer le tableau d'amortissement");
-    const QLabel* date = Controle<QLabel>(f, "Label12");
-    QCOMPARE(date->buddy(), c.DTPicker);
+    QCOMPARE(Controle<QLabel>(f, "Label12")->buddy(), c.DTPicker);
     QStringList noms;
     for (QWidget* x :
          std::initializer_list<QWidget*>{c.txtMontant, c.txtMensualite, c.txtTaux, c.txtFraisDossier,
@@ -90,8 +87,7 @@ void frmEmpruntTest::presentation() {
     const QRect montant = c.txtMontant->geometry();
     const QPoint cadre = c.Frame2->pos();
     f.resize(dessinee + plus);
-    const QRect agrandie = liste.adjusted(0, 0, plus.width(), plus.height());
-    QTRY_COMPARE(c.lvwListe->geometry(), agrandie);
+    QTRY_COMPARE(c.lvwListe->geometry(), liste.adjusted(0, 0, 300, 200));
     QCOMPARE(c.Frame2->pos(), cadre + QPoint(0, 200));
     QCOMPARE(c.txtMontant->geometry(), montant);
     QTest::mouseClick(Controle<QPushButton>(f, "cmdQuitter"), Qt::LeftButton);
@@ -117,11 +113,9 @@ void frmEmpruntTest::exempleCalcule() {
                            "0,00 (TEG = 6,1667 %) | 12 lignes | 5 sorties");
     const QAbstractItemModel* m = c.lvwListe->model();
     QCOMPARE(m->index(11, 3).data(ModeleEcheancier::RoleCle).toString(), "12A");
-    const int aligne = Qt::TextAlignmentRole;
-    const auto entete = m->headerData(6, Qt::Horizontal, aligne);
-    QCOMPARE(entete.value<Qt::Alignment>() & Qt::AlignRight, Qt::AlignRight);
-    const auto cellule = m->index(0, 0).data(aligne);
-    QCOMPARE(cellule.value<Qt::Alignment>() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    const int role = Qt::TextAlignmentRole;
+    QCOMPARE(m->headerData(6, Qt::Horizontal, role).value<Qt::Alignment>() & Qt::AlignRight, Qt::AlignRight);
+    QCOMPARE(m->index(0, 0).data(role).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     const int apres = c.lblTEG->x() + c.lblTEG->sizeHint().width();
     QCOMPARE(c.cmdDetailsTEG->x(), apres + 7); // 100 twips
     QTest::mouseClick(c.cmdDetailsTEG, Qt::LeftButton);
@@ -142,7 +136,7 @@ void frmEmpruntTest::exempleCalcule() {
     QCOMPARE(copie().front(), "N°\tDate\tMontant éch.\tIntérêts\tAssurance\t"
                               "Capital amorti\tCapital restant dû");
     QCOMPARE(copie().back(), w.rangee(11).replace(' ', '\t'));
-    const auto centre = [liste](int i) { return liste->visualRect(liste->model()->index(i, 0)).center(); };
+    const auto centre = [&](int i) { return liste->visualRect(m->index(i, 0)).center(); };
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, centre(3));
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, Qt::ControlModifier, centre(1));
     QCOMPARE(liste->contextMenuPolicy(), Qt::ActionsContextMenu);
@@ -265,7 +259,7 @@ void frmEmpruntTest::limites() {
 
 // In a point locale, with the year on four digits.
 void frmEmpruntTest::localeAmericaine() {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale("en_US"));
     PosteOuvert w;
     QCOMPARE(w.c().DTPicker->displayFormat(), "M/d/yyyy");
     w.calcule("10000", "12", "6,0", "5", "100", QDate(2007, 1, 15));

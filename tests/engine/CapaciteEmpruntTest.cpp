@@ -11,10 +11,8 @@ using namespace std::chrono;
 namespace {
 
 const ConventionsLocales fr = ConventionsFrancaises();
-const TableUsure Plafonds{.debut = 2026y / January / 1,
-                          .plafonds = {4.12, 4.59, 5.13, 4.99, 6.15, 23.56, 15.87, 8.67}};
+const TableUsure Plafonds{2026y / 1 / 1, {4.12, 4.59, 5.13, 4.99, 6.15, 23.56, 15.87, 8.67}};
 
-// The examples' household: 4 000 of income, 300 of continuing payments, 3,5 % over 300 months.
 struct Foyer {
     std::vector<std::string> revenus{"4000"};
     std::string charges = "300", ratio = "35";
@@ -28,8 +26,7 @@ struct Foyer {
 CapaciteOuMotif Calcule(const Foyer& f) {
     const SaisieCapacite s{f.revenus,  f.charges,   f.ratio,  f.taux, f.duree,
                            f.enAnnees, f.assurance, f.enTaux, f.frais};
-    const auto premiere = 2027y / January / 31;
-    return CalculeCapacite(s, premiere, true, Plafonds, fr);
+    return CalculeCapacite(s, 2027y / 1 / 31, true, Plafonds, fr);
 }
 
 CapaciteEmprunt Capacite(const Foyer& f) {
@@ -46,23 +43,18 @@ std::string Refus(const Foyer& f) {
     return motif ? *motif : "(calculée)";
 }
 
-std::string Texte(double montant) {
-    return Fmt2(montant, fr);
-}
-
 // The payment the main window lists for `pret` at `montant`.
 std::string Listee(SaisieEmprunt pret, double montant) {
-    pret.montant = Texte(montant);
-    const auto calcul = CalculeEmprunt(pret, true, fr);
-    return Texte(calcul.tableau.echeanceAffichee);
+    pret.montant = Fmt2(montant, fr);
+    return Fmt2(CalculeEmprunt(pret, true, fr).tableau.echeanceAffichee, fr);
 }
 
 } // namespace
 
 TEST(CapaciteEmprunt, BudgetDesRevenusMoinsLesCharges) {
-    EXPECT_EQ(Texte(Capacite({.charges = ""}).budget), "1400,00");
+    EXPECT_EQ(Fmt2(Capacite({.charges = ""}).budget, fr), "1400,00");
     const Foyer deux{.revenus = {"2500", "1500"}};
-    EXPECT_EQ(Texte(Capacite(deux).budget), "1100,00");
+    EXPECT_EQ(Fmt2(Capacite(deux).budget, fr), "1100,00");
 }
 
 // A cent more and the schedule's own payment is over the budget.

@@ -18,16 +18,11 @@ PretDuPlan Pret(const char* nom, const char* montant, const char* duree, const c
     return {nom, {montant, duree, taux, "", "", f, 2007y / 1 / 31}};
 }
 
-// A 0 % state loan of 40 000 over 240 months, a main loan of 160 000 at 3,5 % over 300.
 const std::vector<PretDuPlan> Plan2 = {Pret("ptz.amx", "40000", "240", "0"),
                                        Pret("banque.amx", "160000", "300", "3,5")};
 
-PlanOuMotif Calcule(const std::vector<PretDuPlan>& prets, std::size_t lissage) {
-    return CalculePlan(prets, lissage, true, fr);
-}
-
 PlanFinancement Plan(const std::vector<PretDuPlan>& prets, std::size_t lissage) {
-    const auto r = Calcule(prets, lissage);
+    const auto r = CalculePlan(prets, lissage, true, fr);
     if (const auto* motif = std::get_if<std::string>(&r))
         ADD_FAILURE() << *motif;
     const auto* plan = std::get_if<PlanFinancement>(&r);
@@ -35,7 +30,7 @@ PlanFinancement Plan(const std::vector<PretDuPlan>& prets, std::size_t lissage) 
 }
 
 std::string Refus(const std::vector<PretDuPlan>& prets, std::size_t lissage) {
-    const auto r = Calcule(prets, lissage);
+    const auto r = CalculePlan(prets, lissage, true, fr);
     const auto* motif = std::get_if<std::string>(&r);
     return motif ? *motif : "(calculé)";
 }
@@ -55,7 +50,7 @@ TEST(PlanFinancement, LissageDuPretPrincipal) {
     EXPECT_EQ(plan.periodes[240].montants[1], "");
 }
 
-// The amounts received net of fees against every payment, by the test's own bisection.
+// Against the test's own bisection on the amounts received net of fees.
 TEST(PlanFinancement, TAEGDuPlan) {
     std::vector<PretDuPlan> prets = Plan2;
     prets[1].saisie.fraisDossier = "1500";

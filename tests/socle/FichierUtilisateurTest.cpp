@@ -9,74 +9,67 @@
 #include <sys/stat.h>
 
 using namespace amortix;
-using namespace Qt::StringLiterals;
 
 namespace {
 
 // A read as it ended: there or not, its size, why not read.
 QString Lit(const QString& chemin) {
     const FichierLu lu = LitFichierUtilisateur(chemin, 1024);
-    const QString debut = "Le fichier « " + chemin + " » n'a pas pu être lu : ";
-    const QString etat = lu.present ? "présent " : "absent ";
-    const QString raison = lu.erreur ? QString(lu.erreur->description).remove(debut) : "";
-    return etat + QString::number(lu.octets.size()) + " " + raison;
+    QString raison = lu.erreur ? lu.erreur->description : "";
+    raison.remove("Le fichier « " + chemin + " » n'a pas pu être lu : ");
+    return (lu.present ? "présent " : "absent ") + QString::number(lu.octets.size()) + " " + raison;
 }
 
-QString Ligne(const std::optional<Erreur>& erreur) {
-    return erreur ? erreur->ligne() : "aucune erreur";
+// A write's error line, the part that names the file cut.
+QString Ligne(const std::optional<Erreur>& erreur, const QString& chemin = {}) {
+    return erreur ? erreur->ligne().remove("Le fichier « " + chemin + " » n'a pas pu être écrit : ") : "rien";
 }
 
 } // namespace
 
-// Whatever stands at the path, reading ends at once (never a device without end) and says why.
+// Whatever is at the path, even an endless device, the read stops at once and says why.
 TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
     QTemporaryDir d;
-    const auto chemin = [&d](const char* nom) { return d.filePath(nom); };
+    const auto lit = [&d](const char* nom) { return Lit(d.filePath(nom)); };
     const QByteArray kio(1024, 'a');
-    ASSERT_TRUE(QFile::link("/dev/zero", chemin("zero")));
+    ASSERT_TRUE(QFile::link("/dev/zero", d.filePath("zero")));
     ASSERT_TRUE(QDir(d.path()).mkdir("dossier"));
-    ASSERT_TRUE(Ecrit(chemin("gros"), kio + 'a'));
-    ASSERT_TRUE(Ecrit(chemin("juste"), kio));
-    ASSERT_TRUE(Ecrit(chemin("vide"), ""));
+    ASSERT_TRUE(Ecrit(d.filePath("gros"), kio + 'a'));
+    ASSERT_TRUE(Ecrit(d.filePath("juste"), kio));
+    ASSERT_TRUE(Ecrit(d.filePath("vide"), ""));
     const QString taille = QLocale().formattedDataSize(1024);
-    const auto lit = [&](const char* nom) { return Lit(chemin(nom)); };
-    EXPECT_EQ(lit("zero"), u"présent 0 c'est un périphérique, pas un fichier ordinaire."_s);
-    EXPECT_EQ(lit("dossier"), u"présent 0 c'est un dossier, pas un fichier."_s);
+    EXPECT_EQ(lit("zero"), "présent 0 c'est un périphérique, pas un fichier ordinaire.");
+    EXPECT_EQ(lit("dossier"), "présent 0 c'est un dossier, pas un fichier.");
     EXPECT_EQ(lit("gros"), "présent 0 il dépasse " + taille + ", bien plus qu'un tel fichier ne compte.");
-    EXPECT_EQ(lit("absent"), u"absent 0 fichier ou dossier introuvable."_s);
-    EXPECT_EQ(lit("vide"), u"présent 0 "_s);
-    EXPECT_EQ(LitFichierUtilisateur(chemin("juste"), 1024).octets, kio);
+    EXPECT_EQ(lit("absent"), "absent 0 fichier ou dossier introuvable.");
+    EXPECT_EQ(lit("vide"), "présent 0 ");
+    EXPECT_EQ(LitFichierUtilisateur(d.filePath("juste"), 1024).octets, kio);
 }
 
-// What is not a regular file is never replaced; a writer giving up leaves the old file; no temporary left.
+// What is not a regular file is never replaced; a writer giving up leaves the old file, no temporary.
 TEST(FichierUtilisateur, EcritureRefuseeOuAbandonnee) {
     QTemporaryDir d;
     const QString pret = d.filePath("pret.amx"), tube = d.filePath("tube");
     ASSERT_EQ(::mkfifo(qPrintable(tube), 0600), 0);
     ASSERT_TRUE(Ecrit(pret, "ancien"));
-    const auto refus = [](const QString& chemin, const char* nature) {
-        return Erreur{ErreurOuverture, "Le fichier « " + chemin + " » n'a pas pu être écrit : " + nature +
-                                           " ; il est laissé tel quel."}
-            .ligne();
-    };
-    EXPECT_EQ(Ligne(EcritFichierUtilisateur(tube, "contenu")),
-              refus(tube, "c'est un tube nommé, pas un fichier ordinaire"));
-    EXPECT_EQ(Ligne(EcritFichierUtilisateur(d.path(), "contenu")),
-              refus(d.path(), "c'est un dossier, pas un fichier"));
+    const QString laisse = " ; il est laissé tel quel.";
+    EXPECT_EQ(Ligne(EcritFichierUtilisateur(tube, "x"), tube),
+              "Erreur 5 : c'est un tube nommé, pas un fichier ordinaire" + laisse);
+    EXPECT_EQ(Ligne(EcritFichierUtilisateur(d.path(), "x"), d.path()),
+              "Erreur 5 : c'est un dossier, pas un fichier" + laisse);
     const auto abandon = [](QIODevice& destination) -> std::optional<Erreur> {
         destination.write("nouveau, à moitié");
         return Erreur{42, "abandon"};
     };
-    EXPECT_EQ(Ligne(EcritFichierUtilisateur(pret, abandon)), u"Erreur 42 : abandon"_s);
+    EXPECT_EQ(Ligne(EcritFichierUtilisateur(pret, abandon)), "Erreur 42 : abandon");
     EXPECT_EQ(Contenu(pret), "ancien");
     const auto tous = QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot;
     EXPECT_EQ(QDir(d.path()).entryList(tous), (QStringList{"pret.amx", "tube"}));
 }
 
 TEST(ErreursSysteme, EnFrancais) {
-    EXPECT_EQ(DescriptionErreurSysteme(ENOSPC), u"plus d'espace disponible sur le disque"_s);
-    EXPECT_EQ(EnFrancais("Permission denied"), u"permission refusée"_s);
-    const QString erofs = QString::fromLocal8Bit(std::strerror(EROFS));
-    EXPECT_EQ(EnFrancais(erofs), u"le disque est en lecture seule"_s);
-    EXPECT_EQ(EnFrancais("déjà en français"), u"déjà en français"_s);
+    EXPECT_EQ(DescriptionErreurSysteme(ENOSPC), "plus d'espace disponible sur le disque");
+    EXPECT_EQ(EnFrancais("Permission denied"), "permission refusée");
+    EXPECT_EQ(EnFrancais(QString::fromLocal8Bit(std::strerror(EROFS))), "le disque est en lecture seule");
+    EXPECT_EQ(EnFrancais("déjà en français"), "déjà en français");
 }

@@ -11,8 +11,7 @@ const QByteArray neuf = "100000,00\r\n240\r\n0\r\n3,00\r\n30,00\r\n"
                         "0,00\r\n31\r\n1\r\n2027\r\n";
 
 SaisieEmprunt Lue(const QByteArray& octets) {
-    const auto lecture = AnalyseDocument(octets, ConventionsFrancaises());
-    return std::get<SaisieEmprunt>(lecture);
+    return std::get<SaisieEmprunt>(AnalyseDocument(octets, ConventionsFrancaises()));
 }
 
 ModalitesEmprunt Modalites(const QByteArray& octets) {
@@ -28,14 +27,13 @@ QByteArray Octets(const ModalitesEmprunt& m) {
 
 } // namespace
 
-// A loan as typed today is its nine lines; an insurance rate, a
-// deferral and a plan's smoothing follow them, one line each.
+// Nine lines, then one each for an insurance rate, a deferral, a plan's smoothing.
 TEST(DocumentModalites, LesLignesApresLaNeuvieme) {
     EXPECT_EQ(Octets({}), neuf);
     ModalitesEmprunt restant, initial, lisse;
     restant.assurance = ModeAssurance::TauxCapitalRestant;
     initial.assurance = ModeAssurance::TauxCapitalInitial;
-    // Moves, not assign(const char*): GCC 12 at -O3 warns -Wrestrict there (GCC bug 105329).
+    // Moves: GCC 12 at -O3 warns -Wrestrict on assigning a literal (bug 105329).
     restant.tauxAssurance = initial.tauxAssurance = std::string("0,36");
     restant.differe = ModeDiffere::Total;
     restant.periodesDiffere = std::string("12");
@@ -52,8 +50,7 @@ TEST(DocumentModalites, LesLignesApresLaNeuvieme) {
     }
 }
 
-// Lines after the ninth that are not all ours belong to someone else:
-// the loan is its first nine lines.
+// Lines past the ninth that are not all ours: the loan is its first nine.
 TEST(DocumentModalites, DesLignesEtrangeresLaissentLesNeufPremieres) {
     for (const char* suite : {
              "x\r\ny\r\n",

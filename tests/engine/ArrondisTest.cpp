@@ -6,7 +6,7 @@
 
 using namespace amortix;
 
-// Round2 takes an exact half to the even cent, Fmt2 away from zero; Fmt2's text reads back as its value.
+// Round2 takes a half cent to even, Fmt2 away from zero; Fmt2's text reads back.
 TEST(Arrondis, LesDeuxArrondisDifferentSurLesMoities) {
     const auto fr = ConventionsFrancaises();
     const struct {
@@ -34,7 +34,7 @@ TEST(Arrondis, LesDeuxArrondisDifferentSurLesMoities) {
     EXPECT_EQ(ArrondiAffiche(0.05855, 4), 0.0586);
 }
 
-// Every cent and half-cent up to 100 000,00 rounds as its text says, whichever way its binary leans.
+// Each cent and half cent to 100 000,00 rounds as written, however its binary leans.
 TEST(Arrondis, MoitiesDeCentimeJusquaCentMille) {
     for (long long c = 0; c < 10'000'000; c += 7) {
         const double d = static_cast<double>(c);

@@ -22,7 +22,7 @@ std::string Court(const char* motif) {
 
 } // namespace
 
-// The first day comes back in long months, the last day stands in in short ones; nothing after 9999.
+// The first day returns in long months, the last stands in; nothing after 9999.
 TEST(Dates, LeJourDeLaPremiereEcheanceEtLaFinDuCalendrier) {
     EXPECT_EQ(Apres(2007y / 1 / 31, 1), "28/02/2007");
     EXPECT_EQ(Apres(2007y / 1 / 31, 2), "31/03/2007");
@@ -32,7 +32,7 @@ TEST(Dates, LeJourDeLaPremiereEcheanceEtLaFinDuCalendrier) {
     EXPECT_EQ(Apres(9999y / 12 / 1, 1), "aucune");
     EXPECT_EQ(Apres(2000y / 1 / 31, 95999), "31/12/9999");
     EXPECT_EQ(Apres(2000y / 1 / 1, 1LL << 40), "aucune");
-    // Short formats: a four-digit year; the day, month and year only.
+    // Short formats: a four-digit year; only the day, month and year.
     EXPECT_EQ(Court("yyyy. MM. dd."), "2007. 03. 05.");
     EXPECT_EQ(Court("dddd, d/M/yyyy"), "5/3/2007");
     EXPECT_EQ(Court("d 'de' MMM 'de' yyyy"), "5 de 03 de 2007");

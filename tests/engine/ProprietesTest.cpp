@@ -13,7 +13,7 @@ using namespace std::chrono;
 
 namespace {
 
-const ConventionsLocales fr = ConventionsFrancaises();
+const auto fr = ConventionsFrancaises();
 
 auto Valeur = [](const std::string& t) { return *LitDecimal(t, fr); };
 auto Centimes = [](const std::string& t) { return std::llround(Valeur(t) * 100); };
@@ -24,12 +24,12 @@ ParametresEmprunt Tire(std::mt19937& g, int dureeMax) {
     std::uniform_int_distribution<int> cent(1, 9900), n(1, dureeMax), f(0, 3);
     const double m = static_cast<double>(cts(g)) / 100.0, r = cent(g) / 100.0 / 100.0;
     const int duree = n(g);
-    return {m, r, 0.0, 0.0, duree, Frequences[static_cast<std::size_t>(f(g))], {}};
+    return {m, r, 0.0, 0.0, duree, Frequences[f(g)], {}};
 }
 
 } // namespace
 
-// Any loan and frequency, first paid on the 28th to the 31st or on February's last day.
+// Any loan, first paid on the 28th to the 31st or on February's last day.
 TEST(Proprietes, EcheanciersAuHasard) {
     std::mt19937 g(99);
     std::uniform_int_distribution<int> jour(28, 31), an(1996, 2040), mois(1, 12), x(0, 9999);
@@ -48,7 +48,7 @@ TEST(Proprietes, EcheanciersAuHasard) {
         p.premiereEcheance = {a, m, d};
         const auto t = CalculeTableau(p, fr);
         const int k = MoisParPeriode(p.frequence);
-        SCOPED_TRACE(testing::Message() << p.montant << " à " << p.tauxAnnuel << ", " << p.duree);
+        SCOPED_TRACE(essai);
         const double i = p.tauxAnnuel / PeriodesParAn(p.frequence);
         const double q = std::pow(1.0 + i, p.duree);
         if (!std::isfinite(q * (p.montant * i))) {
@@ -56,7 +56,7 @@ TEST(Proprietes, EcheanciersAuHasard) {
             continue;
         }
         ASSERT_EQ(t.lignes.size(), static_cast<std::size_t>(p.duree));
-        // Cent roundings grow to 0,01 × ((1 + i)^n − 1) / i: past the last capital, the rest may cross 0.
+        // Roundings add up to 0,01 × ((1 + i)^n − 1) / i: past P / (1 + i), R may cross 0.
         const double P = p.montant * i * q / (q - 1.0);
         const bool sain = i == 0.0 || 0.01 * (q - 1.0) / i < P / (1.0 + i);
         sains += sain;
@@ -72,9 +72,9 @@ TEST(Proprietes, EcheanciersAuHasard) {
             }
             const std::string& s = l[Date];
             const int mo = std::stoi(s.substr(3, 2)), y = std::stoi(s.substr(6));
-            const year_month_day date{year{y}, month(mo), day(std::stoi(s))};
-            const day fin = year_month_day_last{date.year(), month_day_last{date.month()}}.day();
-            ASSERT_EQ(unsigned(date.day()), unsigned(std::min(d, fin))) << s;
+            const unsigned j = unsigned(std::stoi(s));
+            const day fin = year_month_day_last{year{y}, month_day_last{month(mo)}}.day();
+            ASSERT_EQ(j, unsigned(std::min(d, fin))) << s;
             ASSERT_EQ(y * 12LL + mo - rang0, k) << s;
             rang0 = y * 12LL + mo;
         }
@@ -85,7 +85,7 @@ TEST(Proprietes, EcheanciersAuHasard) {
         EXPECT_EQ(t.lignes.back()[CapitalRestant], "0,00");
         EXPECT_EQ(Centimes(c.total), paye - M + frais);
         EXPECT_EQ(Centimes(c.interets) + Centimes(c.assurance) + frais, Centimes(c.total));
-        // At 0 % M / n may end in a half cent: the amount rounds it up, the capital to even.
+        // At 0 % half a cent of M / n: up in the amount, to even in the capital.
         if (p.tauxAnnuel != 0.0) {
             EXPECT_EQ(Centimes(c.interets), interets);
         }
@@ -94,7 +94,7 @@ TEST(Proprietes, EcheanciersAuHasard) {
     EXPECT_GT(sains, 300);
 }
 
-// A payment and two of the loan's values give back the third; none repays in under one period.
+// The payment and two values give back the third; none repays in under a period.
 TEST(Proprietes, LesQuatreSolveursSeRetrouvent) {
     std::mt19937 g(2026);
     for (int essai = 0; essai < 600; ++essai) {
@@ -102,7 +102,7 @@ TEST(Proprietes, LesQuatreSolveursSeRetrouvent) {
         const double m = e.montant, r = e.tauxAnnuel;
         const int n = e.duree, k = PeriodesParAn(e.frequence);
         const Frequence f = e.frequence;
-        SCOPED_TRACE(testing::Message() << m << " à " << r << ", " << n << " k " << k);
+        SCOPED_TRACE(essai);
         const auto P = [&](double montant, double taux, std::int32_t duree) {
             const double q = std::pow(1 + taux / k, duree);
             return ArrondiAffiche(montant * taux / k * q / (q - 1), 2);

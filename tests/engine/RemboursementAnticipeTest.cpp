@@ -39,7 +39,7 @@ std::string Joint(const auto& textes) {
     return j;
 }
 
-// R_N, X, penalty, last payment, T, interest and insurance saved, net.
+// R_N, X, penalty, last row, T, savings: interest, insurance, net.
 std::string Resume(const RemboursementAnticipe& r) {
     return Joint(ValeursResumeRemboursement(r));
 }
@@ -49,7 +49,7 @@ std::string Derniere(const RemboursementOuMotif& r) {
     return a && !a->lignes.empty() ? Joint(a->lignes.back().textes) : Motif(r);
 }
 
-std::string Penalite(const ParametresEmprunt& e, int N, std::optional<double> x, Indemnite i) {
+std::string Penalite(const auto& e, int N, std::optional<double> x, Indemnite i) {
     const auto r = Rembourse(e, N, x, i);
     const auto* a = std::get_if<RemboursementAnticipe>(&r);
     return a ? a->textes.indemnite : Motif(r);
@@ -61,13 +61,13 @@ long long Centimes(const std::string& texte) {
 
 } // namespace
 
-// 100 000 at 4 % over 240 months, insurance 20, fees 500: 27 152,64 of interest after row 60.
+// 100 000 at 4 % over 240 months, insurance 20, fees 500: 27 152,64 interest after row 60.
 TEST(RemboursementAnticipe, VingtMilleAvecLEcheance60) {
     const auto c = CalculeEmprunt({"100000", "240", "4", "20", "500", Mois, 2007y / 1 / 31}, false, fr);
     const auto apres = [&](DemandeRemboursement d) {
         return std::get<RemboursementAnticipe>(CalculeRemboursementAnticipe(c, d, fr));
     };
-    // Six months' interest, under 3 % × R_60 = 2 457,71; 54 × 20 of insurance saved.
+    // Six months' interest, under 3 % × R_60 = 2 457,71; 54 × 20 insurance saved.
     auto r = apres({60, 20000, Duree, Immo});
     EXPECT_EQ(Resume(r), "81923,77 20000,00 400,00 186 le 30/06/2022 625,98 13239,47 1080,00 13919,47");
     EXPECT_NEAR(r.nouvelleEcheance, 625.9803292994, 1e-9);
@@ -82,7 +82,7 @@ TEST(RemboursementAnticipe, VingtMilleAvecLEcheance60) {
     EXPECT_EQ(Joint(r.lignes[0].textes), "61 31/01/2012 478,04 206,41 20,00 251,63 61672,14");
 }
 
-// Ends where the payment shown clears the rest, or at row n above T.
+// Ends where T clears the rest, or at row n above T.
 TEST(RemboursementAnticipe, ReduireLaDureeFinitAuBonRang) {
     EXPECT_EQ(Derniere(Rembourse(Emprunt(4000, 0, 6), 1, 666.65)),
               "5 31/05/2007 666,67 0,00 0,00 666,67 0,00");
@@ -90,13 +90,13 @@ TEST(RemboursementAnticipe, ReduireLaDureeFinitAuBonRang) {
               "12 31/12/2007 860,69 4,28 0,00 856,41 0,00");
 }
 
-// 10 000 at 10 % over 2 years: R_1 = 5 238,10. At 1 000 000 the rule alone decides.
+// 10 000 at 10 % over 2 years: R_1 = 5 238,10. At 1 000 000 only the rule decides.
 TEST(RemboursementAnticipe, Indemnites) {
     const auto dix = Emprunt(10000, 10, 2, Ans);
-    // Six months' interest: 100,005 to the even cent; 160, above 3 % × R_1.
+    // Six months' interest: 100,005 to even; 160, above 3 % × R_1.
     EXPECT_EQ(Penalite(dix, 1, 2000.10, Immo), "100,00");
     EXPECT_EQ(Penalite(dix, 1, 3200, Immo), "157,14");
-    // Nothing up to 10 000; 1 %, 0,5 % from 12 months (4 quarters) before the end.
+    // None up to 10 000; 1 %, 0,5 % from 12 months (4 quarters) before the end.
     const auto m = Emprunt(1e6, 4, 240);
     EXPECT_EQ(Penalite(m, 60, 10000, Conso), "0,00");
     EXPECT_EQ(Penalite(m, 60, 10000.01, Conso), "100,00");
@@ -139,7 +139,7 @@ TEST(RemboursementAnticipe, Refus) {
     EXPECT_EQ(Motif(CalculeRemboursementAnticipe(cent, {1, 10, Duree, {}}, fr)), incomplet);
 }
 
-// The new rows repay R_N − X on the old rows' numbers and dates, by row n; all saves all.
+// New rows repay R_N − X on the old numbers and dates by row n; all saves all.
 TEST(RemboursementAnticipe, InvariantsSurDesEmpruntsAuHasard) {
     std::mt19937 g(20261207);
     const auto de = [&](auto a, auto b) { return std::uniform_int_distribution(a, b)(g); };
@@ -148,12 +148,12 @@ TEST(RemboursementAnticipe, InvariantsSurDesEmpruntsAuHasard) {
         const Frequence f = Frequences[de(0, 3)];
         const double taux = essai % 8 == 0 ? 0.0 : de(0, 2000) / 100.0;
         const double m = de(1000'00, 1'000'000'00) / 100.0;
-        const std::int32_t n = de(2, 30) * PeriodesParAn(f);
+        const int n = de(2, 30) * PeriodesParAn(f);
         const double a = essai % 2 == 0 ? 0.0 : de(0, 10000) / 100.0;
         const auto e = Emprunt(m, taux, n, f, a);
-        const auto tableau = CalculeTableau(e, fr);
-        ASSERT_TRUE(tableau.complet());
-        const auto& avant = tableau.lignes;
+        const auto t = CalculeTableau(e, fr);
+        ASSERT_TRUE(t.complet());
+        const auto& avant = t.lignes;
         const auto N = de(1, n - 1);
         const auto R = Centimes(avant[N - 1][CapitalRestant]);
         if (R <= 0)
@@ -162,8 +162,8 @@ TEST(RemboursementAnticipe, InvariantsSurDesEmpruntsAuHasard) {
         const long long x = de(0, 3) == 0 ? R : de(1LL, R);
         const auto choix = essai % 3 == 0 ? Duree : Echeance;
         const double X = static_cast<double>(x) / 100.0;
-        SCOPED_TRACE(testing::Message() << "essai " << essai << ", X " << X << " en " << N);
-        const auto res = CalculeRemboursementAnticipe(e, tableau, {N, X, choix, {}}, fr);
+        SCOPED_TRACE(essai);
+        const auto res = CalculeRemboursementAnticipe(e, t, {N, X, choix, {}}, fr);
         ASSERT_EQ(Motif(res), "accepté");
         const auto& r = std::get<RemboursementAnticipe>(res);
         const auto& l = r.lignes;
@@ -175,7 +175,7 @@ TEST(RemboursementAnticipe, InvariantsSurDesEmpruntsAuHasard) {
         }
         EXPECT_EQ(capital, R - x);
         const auto fin = r.numeroDerniere;
-        EXPECT_EQ(fin, N + static_cast<std::int32_t>(l.size()));
+        EXPECT_EQ(fin, N + std::ssize(l));
         if (x == R) {
             EXPECT_EQ(l.size(), 0u);
             long long interets = 0;

@@ -26,7 +26,7 @@ std::string Reajuste(const std::string& proche, const char* de, const char* a) {
 } // namespace
 
 // 100 % a year is the bound; 21 months (502,82) beat 22 (481,14), 1 beats 2 (5037,53), 43 quarters 44;
-// at 0 % the amount is shared out, as in a spreadsheet.
+// at 0 % the amount shared out, as in a spreadsheet.
 TEST(SolveursValeurManquante, ValeursExactesLesPlusProchesOuImpossibles) {
     struct Cas {
         ResultatSolveur r;
@@ -59,11 +59,11 @@ TEST(SolveursValeurManquante, ValeursExactesLesPlusProchesOuImpossibles) {
               Reajuste(d + "3 mois.", "3000,00", "3333,33")}})
         EXPECT_EQ(std::tuple(c.r.reussi, c.r.champs, c.r.message), std::tuple(true, c.champs, c.message));
     EXPECT_EQ(Taux(10000, 12, 860.66).tours, 13);
-    // Three decimals never match; a long search for a tiny rate ends.
+    // Three decimals never match; a tiny rate's long search ends.
     EXPECT_TRUE(Taux(10000, 12, 860.665).message.has_value());
     EXPECT_GT(std::stoll(*Duree(1000000, 0.0001, 8.34).champs[1]), 100000);
 
-    // No period; a payment under the amount shared out; a quarter's interest of 1 250; over the amount; 0.
+    // No period; under M / n; a quarter's interest of 1 250; over M; 0.
     std::vector<bool> reussis;
     for (const ResultatSolveur& r :
          {Calcul_Mensualite(10000, 0, 0.06, mois, fr), Taux(10000, 12, 800), Taux(10000, 0, 860.66),
@@ -78,14 +78,14 @@ TEST(SolveursValeurManquante, ValeursExactesLesPlusProchesOuImpossibles) {
         Duree(m, r, p);
 }
 
-// The bisection finds what a plain upward scan finds, the closer of two durations on a miss.
+// The bisection finds what an upward scan finds: on a miss, the closer duration.
 TEST(SolveursValeurManquante, LaDureeEgaleCelleDuParcoursPasAPas) {
     std::mt19937 g(7);
     std::uniform_real_distribution<double> montant(1000, 500000), taux(0.001, 0.2), part(0.0005, 0.5);
     for (int essai = 0; essai < 300; ++essai) {
         const double m = std::round(montant(g)), r = std::round(taux(g) * 10000) / 10000;
         const double p = std::round(m * part(g) * 100) / 100;
-        const auto f = Frequences[static_cast<std::size_t>(essai % 4)];
+        const auto f = Frequences[essai % 4];
         const double i = r / PeriodesParAn(f);
         auto P = [&](std::int32_t n) {
             const double q = std::pow(1 + i, n);
@@ -98,12 +98,12 @@ TEST(SolveursValeurManquante, LaDureeEgaleCelleDuParcoursPasAPas) {
             ++n;
         if (P(n) != p && p - P(n) >= P(n - 1) - p)
             --n;
-        SCOPED_TRACE(testing::Message() << m << " " << r << " " << p << " essai " << essai);
+        SCOPED_TRACE(essai);
         EXPECT_EQ(std::stoi(Duree(m, r, p, f).champs[1].value()), n);
     }
 }
 
-// The fields rewritten as read, then the solver; a failed one leaves its field empty.
+// Fields rewritten as read, then the solver; a failed one leaves its field empty.
 TEST(CalculValeurManquante, ZonesVidesNormalisationPuisSolveur) {
     using Textes = std::array<std::string, 4>;
     struct Cas {

@@ -60,7 +60,7 @@ std::string Seul(const std::string& taeg) {
 
 } // namespace
 
-// Published offers, each rate confirmed apart by bisection to 50 digits.
+// Published offers, each rate bisected apart to 50 digits.
 TEST(TauxAnnuelEffectifGlobal, OffresPubliees) {
     // 100 000 at 2 % over 180 months, insurance 43,32, fees 2 690.
     std::vector<double> publiees(179, 686.83);
@@ -108,20 +108,20 @@ TEST(TauxAnnuelEffectifGlobal, CasLimites) {
     EXPECT_EQ(T({.montants = {1010}, .k = 0}), sans);
 }
 
-// The nominal rate compounded, raised by fees and insurance, a root within 1e-12.
+// The nominal rate compounded, raised by fees and insurance; a root to 1e-12.
 TEST(TauxAnnuelEffectifGlobal, EmpruntsAuHasard) {
     std::mt19937 g(315);
     const auto de = [&](int a, int b) { return std::uniform_int_distribution(a, b)(g); };
     int ecartes = 0;
     for (int essai = 0; essai < 400; ++essai) {
-        const Frequence f = Frequences[static_cast<std::size_t>(essai % 4)];
+        const Frequence f = Frequences[essai % 4];
         const int k = PeriodesParAn(f);
         const std::int32_t n = de(1, 40 * k);
         const double taux = de(1, 9900) / 100.0;
         const double m = de(10000'00, 1'000'000'00) / 100.0;
-        SCOPED_TRACE(testing::Message() << "essai " << essai);
+        SCOPED_TRACE(essai);
         const auto nets = Listes(m, taux, n, 0.0, f);
-        // Decades at usurious rates may turn the last payment negative.
+        // Decades at usurious rates may make the last payment negative.
         if (nets.back() <= 0.0) {
             ++ecartes;
             continue;

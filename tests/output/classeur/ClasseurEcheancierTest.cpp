@@ -95,10 +95,7 @@ TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
                           {"G7", "597.96 | #,##0.00 | Arial 10 gras"},
                           {"A9", "«TABLEAU D'AMORTISSEMENT» | Arial 10 gras | centre/-"}};
     // Each label right-aligned, its value in bold beside it.
-    struct L {
-        QString nom;
-        const char *libelle, *nombre;
-    };
+    using L = std::tuple<QString, const char*, const char*>;
     for (const auto& [nom, libelle, nombre] :
          {L{"C3", "Montant du crédit :", "10000 | #,##0.00"}, L{"C4", "Amortissement (en mois) :", "12 | 0"},
           L{"C5", "Taux d'intérêt :", "0.06 | 0.00%"},
@@ -131,9 +128,9 @@ TEST(ClasseurEcheancier, AutresLocaleFrequencesEtLongueurs) {
     ContenuEcheancier contenu = ContenuDuCalcul(e);
     const Classeur c(contenu, false, en);
     ASSERT_EQ(c.issue, u"réussi"_s);
-    const QStringList vues{c.cellule("D3"), c.valeur("C4").toString(), c.cellule("D6")};
-    EXPECT_EQ(vues, (QStringList{"2500.5 | #,##0.00 | Arial 10 gras",
-                                 "Amortissement (en trimestres) :", "0 | #,##0.00 | Arial 10 gras"}));
+    EXPECT_EQ(c.valeur("D3").toDouble(), 2500.5);
+    EXPECT_EQ(c.valeur("C4").toString(), u"Amortissement (en trimestres) :"_s);
+    EXPECT_EQ(c.valeur("D6").toDouble(-1), 0); // no insurance
     VerifieLignes(c, e, "."_L1);
     contenu.saisie.frequence = Frequence::Ans;
     EXPECT_EQ(Classeur(contenu, false, en).valeur("C4").toString(), u"Amortissement (en années) :"_s);
@@ -180,7 +177,7 @@ TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
         setenv("LOCPATH", qPrintable(locales.path()), 1);
     }
     if (!std::setlocale(LC_NUMERIC, nom))
-        GTEST_SKIP() << "pas de locale fr_FR.UTF-8 (paquet locales absent)";
+        GTEST_SKIP() << "pas de locale " << nom;
     const Classeur c(ContenuDuCalcul(exemple), true);
     std::setlocale(LC_NUMERIC, "C");
     ASSERT_EQ(c.issue, u"réussi"_s);
@@ -191,7 +188,7 @@ TEST(ClasseurEcheancier, LaLocaleNumeriqueDuCNeFuitPasDansLeClasseur) {
 TEST(ClasseurEcheancier, AnciensDossiersTemporaires) {
     QTemporaryDir temporaire;
     const QDir racine(temporaire.path());
-    const QDateTime maintenant = QDateTime::currentDateTime();
+    const auto maintenant = QDateTime::currentDateTime();
     const auto dossier = [&](const QString& nom, const QString& fichier, int jours) {
         racine.mkdir(nom);
         QFile(racine.filePath(nom + "/" + fichier)).open(QIODevice::WriteOnly);

@@ -10,9 +10,8 @@ using namespace amortix;
 using namespace std::chrono;
 
 // The worked plan: a 0 % loan of 40 000 over 240 months smoothed by
-// 160 000 at 3,5 % over 300. The window's figures and costs on the
-// first page with the chart, then every period, its heading on each
-// page; A4 upright.
+// 160 000 at 3,5 % over 300. Its figures, costs and chart first, then
+// every period, its heading on each page; A4 upright.
 TEST(PlanPdf, ChiffresCoutsGraphiqueEtEcheances) {
     const auto debut = 2007y / January / 31;
     const std::vector<PretDuPlan> prets = {
@@ -21,8 +20,7 @@ TEST(PlanPdf, ChiffresCoutsGraphiqueEtEcheances) {
     const auto calcul = CalculePlan(prets, 0, true, ConventionsFrancaises());
     const QTemporaryDir dossier;
     const QString pdf = dossier.filePath("plan.pdf");
-    const auto& plan = std::get<PlanFinancement>(calcul);
-    ASSERT_EQ(EnregistrePlanPdf(pdf, plan, QLocale()), std::nullopt);
+    ASSERT_EQ(EnregistrePlanPdf(pdf, std::get<PlanFinancement>(calcul), QLocale()), std::nullopt);
     const QStringList lignes = poppler::Lignes(pdf);
     for (const char* ligne : {
              "Échéance totale, hors assurance : 944,87",
@@ -41,9 +39,8 @@ TEST(PlanPdf, ChiffresCoutsGraphiqueEtEcheances) {
     ASSERT_EQ(pages.size(), 7u);
     EXPECT_EQ(lignes.count("N° Date banque.amx ptz.amx Total"), 6);
     EXPECT_EQ(pages[1].mots.front().texte, "N°");
-    const auto vingtiemes = [](double mm) { return std::round(mm / 25.4 * 72); };
-    EXPECT_EQ(std::round(pages[0].largeur / 20), vingtiemes(210));
-    EXPECT_EQ(std::round(pages[0].hauteur / 20), vingtiemes(297));
+    EXPECT_EQ(std::round(pages[0].largeur / 20), 595); // 210 × 297 mm in points
+    EXPECT_EQ(std::round(pages[0].hauteur / 20), 842);
 }
 
 // The chart is Qt Charts, which stands on Qt Widgets.

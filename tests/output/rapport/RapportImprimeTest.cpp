@@ -13,7 +13,7 @@
 using namespace amortix;
 using namespace Qt::StringLiterals;
 using namespace std::chrono;
-using poppler::Mot;
+using namespace amortix::poppler;
 
 namespace {
 
@@ -42,7 +42,7 @@ struct RapportImprimeTest : ::testing::Test {
 };
 
 // Words in lines, top to bottom, each left to right.
-std::vector<std::vector<Mot>> LignesDeMots(const poppler::Page& page) {
+std::vector<std::vector<Mot>> LignesDeMots(const Page& page) {
     std::map<long, std::vector<Mot>> lignes;
     for (const Mot& mot : page.mots)
         lignes[std::lround(mot.haut)].push_back(mot);
@@ -79,7 +79,7 @@ TEST_F(RapportImprimeTest, TextesDansLOrdre) {
     rapport.contenu.saisie.frequence = Frequence::Trimestres;
     const QString pdf = dossier.filePath("rapport.pdf");
     ASSERT_FALSE(EnregistreRapportPdf(pdf, rapport));
-    const QStringList lignes = poppler::Lignes(pdf);
+    const QStringList lignes = Lignes(pdf);
     ASSERT_EQ(lignes.size(), 23); // the others are the window's
     EXPECT_EQ(lignes[2], u"Amortissement : 12 trimestres"_s);
     EXPECT_EQ(lignes[3], u"Taux d'intérêt : 6,00 %"_s);
@@ -88,7 +88,7 @@ TEST_F(RapportImprimeTest, TextesDansLOrdre) {
     const QString polices = Sortie("pdffonts", {pdf});
     for (const char* police : {"LiberationSans", "LiberationSans-Bold"})
         EXPECT_TRUE(polices.contains(QRegularExpression("\\n" + QString(police) + " .* yes "))) << police;
-    const poppler::Page page = poppler::Pages(pdf).at(0);
+    const Page page = Pages(pdf).at(0);
     const auto mot = [&](const char* t) { return *std::ranges::find(page.mots, t, &Mot::texte); };
     const auto haut = [&](const char* t) { return mot(t).haut; };
     const auto hauteur = [&](const char* t) { return mot(t).bas - haut(t); };
@@ -111,7 +111,7 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
     rapport.contenu = ContenuDuCalcul(calcul);
     rapport.contenu.lignes = lignes;
     const QString pdf = petitePage("petite.pdf");
-    const std::vector<poppler::Page> pages = poppler::Pages(pdf);
+    const std::vector<Page> pages = Pages(pdf);
     ASSERT_GE(pages.size(), 3u);
     // The heading row opens the second page, at y = 0.
     const auto entete = LignesDeMots(pages[1]).front();
@@ -153,11 +153,11 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
         EXPECT_NEAR(haut(i + 1) - zero, pas, 0.5); // under the headings
     }
     // Drawn at 288 dpi, 5 twips a pixel.
-    const QImage premiere = poppler::Image(pdf, 1, 288);
+    const QImage premiere = Image(pdf, 1, 288);
     const Trait sous = Traits(premiere).at(0); // none throws, and fails
     EXPECT_EQ(sous.fin, premiere.width());
     EXPECT_NEAR(sous.haut * 5, Ligne, 10);
-    const auto traits = Traits(poppler::Image(pdf, 2, 288));
+    const auto traits = Traits(Image(pdf, 2, 288));
     ASSERT_EQ(std::ssize(traits), std::ranges::count(rangees, 1u, &Rangee::page) + 1);
     for (std::size_t k = 0; k < traits.size(); ++k) {
         const double milieu = (traits[k].haut + traits[k].bas + 1) / 2.0 * 5;
@@ -169,8 +169,8 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
 // The logo ends 500 twips from the edge; a big one fits a third of the page by 3 cm.
 TEST_F(RapportImprimeTest, Logo) {
     const QString sans = petitePage("sans-logo.pdf");
-    EXPECT_EQ(poppler::NombreImages(sans), 0);
-    const auto mots = poppler::Pages(sans).at(0).mots;
+    EXPECT_EQ(NombreImages(sans), 0);
+    const auto mots = Pages(sans).at(0).mots;
     struct Cas {
         QSize pixels;
         int largeurLogo; // 0: the picture's own
@@ -180,15 +180,15 @@ TEST_F(RapportImprimeTest, Logo) {
     for (const Cas& cas :
          {Cas{{40, 30}, 0, {10900, 460, 600, 450}}, Cas{{40, 30}, 1500, {10000, 460, 600, 450}},
           Cas{{1600, 800}, 0, {8098, 460, 3402, 1701}}, Cas{{2400, 150}, 0, {7500, 460, 4000, 250}}}) {
-        SCOPED_TRACE(testing::Message() << cas.pixels.width() << " " << cas.largeurLogo);
+        SCOPED_TRACE(cas.place.left());
         QImage rouge(cas.pixels, QImage::Format_RGB32);
         rouge.fill(Qt::red);
         rapport = ComposeRapport(rapport.contenu, Entete, false, QPixmap::fromImage(rouge));
         if (cas.largeurLogo)
             rapport.largeurLogo = cas.largeurLogo;
         const QString avec = petitePage("logo.pdf");
-        EXPECT_EQ(poppler::NombreImages(avec), 1);
-        const QImage page = poppler::Image(avec, 1, 144); // 10 twips a pixel
+        EXPECT_EQ(NombreImages(avec), 1);
+        const QImage page = Image(avec, 1, 144); // 10 twips a pixel
         QRect peint;
         for (int y = 0; y < page.height(); ++y)
             for (int x = 0; x < page.width(); ++x)
@@ -198,7 +198,7 @@ TEST_F(RapportImprimeTest, Logo) {
         EXPECT_NEAR(peint.top(), cas.place.top(), 10);
         EXPECT_NEAR(peint.width(), cas.place.width(), 20);
         EXPECT_NEAR(peint.height(), cas.place.height(), 20);
-        EXPECT_EQ(poppler::Pages(avec).at(0).mots, mots);
+        EXPECT_EQ(Pages(avec).at(0).mots, mots);
     }
 }
 

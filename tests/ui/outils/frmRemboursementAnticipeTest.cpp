@@ -2,7 +2,6 @@
 
 #include "CalculEmprunt.h"
 #include "ControlesEmprunt.h"
-#include "ConventionsSysteme.h"
 #include "DialogueModal.h"
 
 #include <QChartView>
@@ -11,6 +10,7 @@
 #include <QXYSeries>
 
 using namespace amortix;
+using namespace std::chrono;
 using Message = InteractionsScriptees::Message;
 using enum IconeMessage;
 
@@ -21,8 +21,8 @@ namespace {
 struct Fenetre {
     InteractionsScriptees interactions;
     frmRemboursementAnticipe d{
-        CalculeEmprunt({"100000", "240", "4", "20", "500", Frequence::Mois, VersDateStd(QDate(2007, 1, 31))},
-                       false, ConventionsDe(QLocale())),
+        CalculeEmprunt({"100000", "240", "4", "20", "500", Frequence::Mois, 2007y / 1 / 31}, false,
+                       ConventionsFrancaises()),
         interactions};
     QSpinBox* numero = Controle<QSpinBox>(d, "spnNumeroEcheance");
     QLineEdit* montant = Controle<QLineEdit>(d, "txtMontantRembourse");
@@ -60,7 +60,7 @@ class frmRemboursementAnticipeTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void init() { QLocale::setDefault(QLocale("fr_FR")); }
 
     // All repaid saves the interest past 60 and 180 × 20 of insurance.
     void exempleChiffre_data() {
@@ -111,7 +111,6 @@ private slots:
         QCOMPARE(w.interactions.dernier(), info("L'indemnité saisie doit être un montant positif ou nul."));
         QCOMPARE(w.resume(), resume);
         QCOMPARE(w.apres(), courbe);
-        QCOMPARE(w.liste->rowCount(), 126);
         QCOMPARE(Rangee(*w.liste, 0).section(' ', 0, 1), "61 31/01/2012");
     }
 
@@ -119,14 +118,14 @@ private slots:
     void saisiesEtClavier() {
         Fenetre w;
         QVERIFY(w.active);
-        const auto date = [&w] { return Controle<QLabel>(w.d, "lblDateEcheance")->text(); };
-        const auto focus = [] { return QApplication::focusWidget(); };
+        const auto* date = Controle<QLabel>(w.d, "lblDateEcheance");
+        const auto focus = [] { return qApp->focusWidget(); };
         QCOMPARE(w.numero->minimum(), 1);
         QCOMPARE(w.numero->maximum(), 239);
-        QCOMPARE(date(), "du 31/01/2007");
+        QCOMPARE(date->text(), "du 31/01/2007");
         w.numero->selectAll();
         QTest::keyClicks(w.numero, "60");
-        QCOMPARE(date(), "du 31/12/2011");
+        QCOMPARE(date->text(), "du 31/12/2011");
         QCOMPARE(w.indemnite->isEnabled(), false);
         QTest::keyClick(focus(), Qt::Key_T, Qt::AltModifier);
         QTRY_COMPARE(w.montant->isEnabled(), false); // clicks after a while

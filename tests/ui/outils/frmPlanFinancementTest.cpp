@@ -18,7 +18,6 @@ using Dialogue = InteractionsScriptees::Dialogue;
 
 namespace {
 
-// What the plan window showed.
 struct Vu {
     QStringList prets;
     QString lissage, palier, motif;
@@ -48,14 +47,14 @@ class frmPlanFinancementTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void init() { QLocale::setDefault(QLocale("fr_FR")); }
 
     // The longer of the two loans is smoothed, its level paid every period.
     void lissageDepuisLaFenetrePrincipale() {
         PosteOuvert w;
         w.calcule("160000", "300", "3,5");
         const QString ptz = w.chemin("ptz.amx");
-        const SaisieEmprunt pretAZero = {"40000", "240", "0", "", "", Frequence::Mois, 2007y / January / 31};
+        const SaisieEmprunt pretAZero = {"40000", "240", "0", "", "", Frequence::Mois, 2007y / 1 / 31};
         QCOMPARE(EnregistreDocument(ptz, pretAZero), std::nullopt);
         w.interactions.listesFichiers.push_back({ptz});
         const QString classeur = w.chemin("plan.xlsx");

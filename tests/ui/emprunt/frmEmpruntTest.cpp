@@ -55,7 +55,7 @@ private slots:
     void localeAmericaine();
 };
 
-// Opens empty, laid out in twips; only the list grows; the size kept; Qt in French.
+// Laid out in twips; only the list grows with the window.
 void frmEmpruntTest::presentation() {
     Poste w;
     frmEmprunt& f = w.ouvre();
@@ -100,7 +100,7 @@ void frmEmpruntTest::presentation() {
     QCOMPARE(qApp->translate("QFileDialog", "Look in:"), "Voir dans :");
 }
 
-// The worked example shown, copied; each computation reads the TEG's method anew.
+// Each computation reads the TEG's method anew.
 void frmEmpruntTest::exempleCalcule() {
     PosteOuvert w;
     const ControlesEmprunt c = w.c();
@@ -126,7 +126,7 @@ void frmEmpruntTest::exempleCalcule() {
     QCOMPARE(w.interactions.dernier(), details);
     QCOMPARE(QApplication::focusWidget(), c.cmdCalculer);
 
-    // All copied by the keys, two rows by the menu in order, under the header.
+    // Copies carry the header; selected rows in their order.
     QTreeView* liste = c.lvwListe;
     liste->setFocus();
     QTest::keyClick(liste, Qt::Key_A, Qt::ControlModifier);
@@ -165,7 +165,7 @@ void frmEmpruntTest::exempleCalcule() {
     }
 }
 
-// Any input edited clears the results; Enter in a field computes.
+// Enter in a field computes.
 void frmEmpruntTest::uneSaisieEfface_data() {
     QTest::addColumn<QString>("touches");
     for (const char* champ : {"txtMontant", "txtMensualite", "txtTaux", "txtAssurance", "txtFraisDossier"})
@@ -190,7 +190,7 @@ void frmEmpruntTest::uneSaisieEfface() {
     QCOMPARE_GT(w.lignes(), 0);
 }
 
-// Either key types the locale's separator, not in the duration; a date typed replaces the shown one.
+// Either key types the locale's separator, except in the duration.
 void frmEmpruntTest::clavier() {
     PosteOuvert w;
     const ControlesEmprunt c = w.c();
@@ -225,7 +225,7 @@ void frmEmpruntTest::clavier() {
     QCOMPARE(QApplication::focusWidget(), c.txtTaux);
 }
 
-// Incomplete, not numbers or no periods: the box, nothing listed, fields rewritten once all read.
+// Fields are rewritten only once all are read.
 void frmEmpruntTest::refus_data() {
     QTest::addColumn<Saisie>("saisie");
     QTest::newRow("montant vide") << Saisie{.montant = "", .relu = ""};
@@ -244,7 +244,7 @@ void frmEmpruntTest::refus() {
     QCOMPARE(w.f->aucunCalcul(), true);
 }
 
-// No effective rate: the rest stays; too many months: stopped after 9999, no costs.
+// Dates stop at 9999; with no effective rate the rest is still shown.
 void frmEmpruntTest::limites() {
     PosteOuvert w;
     w.calcule("1000", "3", "0");

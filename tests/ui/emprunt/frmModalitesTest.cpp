@@ -44,7 +44,7 @@ private slots:
     void remboursementApresLeDiffere();
 };
 
-// A smoothed loan's smoothing is not shown here and stays as it came.
+// The smoothing is not shown here.
 void frmModalitesTest::gardeLeLissage() {
     InteractionsScriptees interactions;
     ModalitesEmprunt lisse;
@@ -55,7 +55,7 @@ void frmModalitesTest::gardeLeLissage() {
     QCOMPARE(QString::fromStdString(d.modalites().lissage), "166,67*239;165,87");
 }
 
-// After "Assurance" in tab order; open while refused; then the field locked, deferred rows first.
+// Open while refused; the insurance field then locked.
 void frmModalitesTest::choisiDansSaFenetre() {
     PosteOuvert w;
     const ControlesEmprunt c = w.c();
@@ -91,7 +91,7 @@ void frmModalitesTest::choisiDansSaFenetre() {
     QCOMPARE(c.lblCoutAssurance->text(), "4332,40");
 }
 
-// Saved after the nine lines, read back; a deferral as long as the loan refused.
+// Saved after the nine lines of older versions.
 void frmModalitesTest::documentEtRefus() {
     PosteOuvert w;
     SaisieEmprunt saisie = Saisie;

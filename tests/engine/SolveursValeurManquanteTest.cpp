@@ -27,7 +27,7 @@ std::string Reajuste(const std::string& proche, const char* de, const char* a) {
 
 // 100 % a year is the bound; 21 months (502,82) beat 22 (481,14), 1 beats 2 (5037,53), 43 quarters 44;
 // at 0 % the amount shared out, as in a spreadsheet.
-TEST(SolveursValeurManquante, ValeursExactesLesPlusProchesOuImpossibles) {
+TEST(SolveursValeurManquante, ExactesProchesOuImpossibles) {
     struct Cas {
         ResultatSolveur r;
         std::array<std::optional<std::string>, 4> champs;
@@ -79,9 +79,9 @@ TEST(SolveursValeurManquante, ValeursExactesLesPlusProchesOuImpossibles) {
 }
 
 // The bisection finds what an upward scan finds: on a miss, the closer duration.
-TEST(SolveursValeurManquante, LaDureeEgaleCelleDuParcoursPasAPas) {
+TEST(SolveursValeurManquante, DureeDuParcoursPasAPas) {
     std::mt19937 g(7);
-    std::uniform_real_distribution<double> montant(1000, 500000), taux(0.001, 0.2), part(0.0005, 0.5);
+    std::uniform_real_distribution<> montant(1000, 500000), taux(0.001, 0.2), part(0.0005, 0.5);
     for (int essai = 0; essai < 300; ++essai) {
         const double m = std::round(montant(g)), r = std::round(taux(g) * 10000) / 10000;
         const double p = std::round(m * part(g) * 100) / 100;
@@ -104,7 +104,7 @@ TEST(SolveursValeurManquante, LaDureeEgaleCelleDuParcoursPasAPas) {
 }
 
 // Fields rewritten as read, then the solver; a failed one leaves its field empty.
-TEST(CalculValeurManquante, ZonesVidesNormalisationPuisSolveur) {
+TEST(CalculValeurManquante, NormalisePuisResout) {
     using Textes = std::array<std::string, 4>;
     struct Cas {
         Textes saisies;

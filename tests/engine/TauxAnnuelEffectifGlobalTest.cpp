@@ -16,8 +16,7 @@ namespace {
 const auto fr = ConventionsFrancaises();
 
 // The payments as listed, read back.
-std::vector<double> Listes(double m, double taux, std::int32_t n, double a = 0,
-                           Frequence f = Frequence::Mois) {
+std::vector<double> Listes(double m, double taux, int n, double a = 0, Frequence f = Frequence::Mois) {
     std::vector<double> v;
     const ParametresEmprunt e{m, taux / 100, a, 0, n, f, 2024y / 3 / 5};
     for (const LigneTableau& l : CalculeTableau(e, fr).lignes)
@@ -45,7 +44,7 @@ double Valeur(const TauxOuMotif& t) {
 }
 
 // The three rates shown, and why one is missing.
-std::string Textes(const TauxAnnuelsEffectifs& taux, const ConventionsLocales& c = fr) {
+std::string Textes(const auto& taux, const ConventionsLocales& c = fr) {
     const auto t = FormateTAEG(taux, c);
     std::string s;
     for (const auto& r : {t.taeg, t.taegHorsAssurance, t.taea})

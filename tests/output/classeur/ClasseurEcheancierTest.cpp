@@ -22,12 +22,12 @@ namespace {
 using Cellules = std::map<QString, QString>;
 const QString Entete = "Agence du Centre";
 const ConventionsLocales fr = ConventionsFrancaises();
-const auto janvier2007 = 2007y / January / 31;
+const auto debut = 2007y / January / 31;
 
-// 10 000 at 6 % over 12 months, 10 of insurance a payment, 150 of fees: 860,66 + 10, the last
-// 860,70 + 10; interest 327,96.
+// 10 000 at 6 % over 12 months, 10 insurance a payment, 150 fees: 860,66 + 10, the last 860,70
+// + 10; interest 327,96.
 const EmpruntCalcule exemple =
-    CalculeEmprunt({"10000", "12", "6", "10", "150,00", Frequence::Mois, janvier2007}, true, fr);
+    CalculeEmprunt({"10000", "12", "6", "10", "150,00", Frequence::Mois, debut}, true, fr);
 
 QString Issue(const std::optional<EchecClasseur>& e) {
     return e ? e->etape + " | " + e->erreur.ligne() : u"réussi"_s;
@@ -41,8 +41,8 @@ struct Classeur {
     Classeur(const ContenuEcheancier& contenu, bool teg, const ConventionsLocales& c = fr)
         : issue(Issue(EcritClasseur(contenu, Entete, teg, c, chemin))), lu(LitClasseur(chemin)),
           cellules(lu["cellules"].toObject()) {}
-    QString cellule(const QString& nom) const { return DecritCellule(cellules[nom].toObject()); }
-    QJsonValue valeur(const QString& nom) const { return cellules[nom].toObject()["valeur"]; }
+    QString cellule(const QString& n) const { return DecritCellule(cellules[n].toObject()); }
+    QJsonValue valeur(const QString& n) const { return cellules[n].toObject()["valeur"]; }
 };
 
 // Widths of 4, 10.5, 11, 12.5, 12 and 14 digits: trunc((round(7w) + 5) / 7 × 256) / 256.
@@ -89,11 +89,11 @@ void VerifieLignes(const Classeur& c, const EmpruntCalcule& e, QLatin1String sep
 TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
     const Classeur c(ContenuDuCalcul(exemple), true);
     ASSERT_EQ(c.issue, u"réussi"_s);
-    Cellules attendues = {{"A1", "«Agence du Centre» | Arial 10 gras italique | centre/-"},
-                          {"E5", "« TEG: 11,5962 %» | Arial 8 | -/centre"},
-                          {"F3", "«Coût du crédit» | Arial 10 souligné | centre/-"},
-                          {"G7", "597.96 | #,##0.00 | Arial 10 gras"},
-                          {"A9", "«TABLEAU D'AMORTISSEMENT» | Arial 10 gras | centre/-"}};
+    Cellules voulues = {{"A1", "«Agence du Centre» | Arial 10 gras italique | centre/-"},
+                        {"E5", "« TEG: 11,5962 %» | Arial 8 | -/centre"},
+                        {"F3", "«Coût du crédit» | Arial 10 souligné | centre/-"},
+                        {"G7", "597.96 | #,##0.00 | Arial 10 gras"},
+                        {"A9", "«TABLEAU D'AMORTISSEMENT» | Arial 10 gras | centre/-"}};
     // Each label right-aligned, its value in bold beside it.
     using L = std::tuple<QString, const char*, const char*>;
     for (const auto& [nom, libelle, nombre] :
@@ -102,20 +102,20 @@ TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
           L{"C6", "Assurance (fixe par éch.) :", "10 | #,##0.00"},
           L{"C7", "Frais de dossier :", "150 | #,##0.00"}, L{"F4", "Intérêts :", "327.96 | #,##0.00"},
           L{"F5", "Assurance :", "120 | #,##0.00"}, L{"F6", "Frais de dossier :", "150 | #,##0.00"}}) {
-        attendues[nom] = u"«%1» | Arial 10 | droite/-"_s.arg(libelle);
-        attendues[QChar(nom[0].unicode() + 1) + nom.mid(1)] = nombre + " | Arial 10 gras"_L1;
+        voulues[nom] = u"«%1» | Arial 10 | droite/-"_s.arg(libelle);
+        voulues[QChar(nom[0].unicode() + 1) + nom.mid(1)] = nombre + " | Arial 10 gras"_L1;
     }
-    attendues["G6"] += " | traits -/-/fin/-"; // the rule above the total
+    voulues["G6"] += " | traits -/-/fin/-"; // the rule above the total
     const char* entetes[] = {"N°",        "Date",           "Montant échéance",  "Intérêts",
                              "Assurance", "Capital amorti", "Capital restant dû"};
     for (int j = 0; j < 7; ++j)
-        attendues[QChar('A' + j) + "10"_L1] =
+        voulues[QChar('A' + j) + "10"_L1] =
             u"«%1» | Arial 10 gras | centre/centre renvoi | cadre fin"_s.arg(entetes[j]);
     Cellules vues;
     for (const QString& nom : c.cellules.keys())
         if (nom.mid(1).toInt() <= 10)
             vues[nom] = c.cellule(nom);
-    EXPECT_EQ(vues, attendues);
+    EXPECT_EQ(vues, voulues);
     VerifieLignes(c, exemple, ","_L1);
     EXPECT_EQ(c.valeur("C22").toDouble(), 870.70); // the last payment
 }
@@ -124,7 +124,7 @@ TEST(ClasseurEcheancier, ExempleEnFrancaisAvecLeTEG) {
 TEST(ClasseurEcheancier, AutresLocaleFrequencesEtLongueurs) {
     const ConventionsLocales en = ConventionsAmericaines();
     const EmpruntCalcule e =
-        CalculeEmprunt({"2500.5", "1", "5", "", "", Frequence::Trimestres, janvier2007}, false, en);
+        CalculeEmprunt({"2500.5", "1", "5", "", "", Frequence::Trimestres, debut}, false, en);
     ContenuEcheancier contenu = ContenuDuCalcul(e);
     const Classeur c(contenu, false, en);
     ASSERT_EQ(c.issue, u"réussi"_s);

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""lit-classeur.py CLASSEUR.xlsx [FEUILLE]: what the tests check of a sheet (0: the first),
-as JSON, read by openpyxl, a reader independent of the writer"""
+"""lit-classeur.py CLASSEUR.xlsx [FEUILLE]: what the tests check of a sheet, as JSON, read by
+openpyxl, a reader independent of the writer"""
 import json
 import sys
 import zipfile
@@ -14,15 +14,15 @@ def mot(x):
     return MOTS.get(x, x)
 
 
-def trait(cote):
-    if cote is None or cote.style is None:
+def trait(c):
+    if c is None or c.style is None:
         return "-"
-    auto = cote.color is None or getattr(cote.color, "auto", False)
-    return mot(cote.style) if auto else cote.style + " (couleur)"
+    auto = c.color is None or getattr(c.color, "auto", False)
+    return mot(c.style) if auto else c.style + " (couleur)"
 
 
 def decrit(o, v=None):
-    """One line of what a new cell lacks, e.g. `10000 | #,##0.00 | Arial 10 gras`."""
+    """One line of what a new cell lacks: `10000 | #,##0.00 | Arial 10 gras`."""
     p = [] if v is None else ["«%s»" % v if isinstance(v, str) else "%.15g" % v]
     p += [o.number_format] * (o.number_format != "General")
     f, a, b = o.font, o.alignment, o.border
@@ -37,25 +37,25 @@ def decrit(o, v=None):
 
 def main(chemin, indice=0):
     livre = openpyxl.load_workbook(chemin)
-    f = livre.worksheets[indice]
-    with zipfile.ZipFile(chemin) as archive:
-        calibri = b"Calibri" in archive.read("xl/styles.xml")
-    print(json.dumps({
-        "feuilles": livre.sheetnames,
-        "titresLignes": f.print_title_rows,
-        "titresColonnes": f.print_title_cols,
-        "fusions": sorted(str(p) for p in f.merged_cells.ranges),
-        "largeurs": {k: d.width for k, d in f.column_dimensions.items() if d.customWidth},
-        "lignes": {str(n): {"hauteur": d.ht, "style": decrit(d) if d.s else None}
-                   for n, d in f.row_dimensions.items()},
-        "hauteurParDefaut": f.sheet_format.defaultRowHeight,
-        "policeParDefaut": livre._fonts[0].name,
-        "stylesCalibri": calibri,
-        "derniereLigne": f.max_row,
-        "cellules": {c.coordinate: {"valeur": c.value, "description": decrit(c, c.value)}
-                     for r in f.iter_rows() for c in r if c.value is not None or c.has_style},
-    }, ensure_ascii=False))
+    f = livre.worksheets[int(indice)]
+    with zipfile.ZipFile(chemin) as z:
+        calibri = b"Calibri" in z.read("xl/styles.xml")
+    print(json.dumps(dict(
+        feuilles=livre.sheetnames,
+        titresLignes=f.print_title_rows,
+        titresColonnes=f.print_title_cols,
+        fusions=sorted(str(p) for p in f.merged_cells.ranges),
+        largeurs={k: d.width for k, d in f.column_dimensions.items() if d.customWidth},
+        lignes={str(n): dict(hauteur=d.ht, style=decrit(d) if d.s else None)
+                for n, d in f.row_dimensions.items()},
+        hauteurParDefaut=f.sheet_format.defaultRowHeight,
+        policeParDefaut=livre._fonts[0].name,
+        stylesCalibri=calibri,
+        derniereLigne=f.max_row,
+        cellules={c.coordinate: dict(valeur=c.value, description=decrit(c, c.value))
+                  for r in f.iter_rows() for c in r if c.value is not None or c.has_style},
+    ), ensure_ascii=False))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 0)
+    main(*sys.argv[1:])

@@ -13,10 +13,12 @@ using namespace std::chrono;
 
 namespace {
 
+const ConventionsLocales fr = ConventionsFrancaises();
+
 // The bank's mortgage, a document that could not be read, two consumer credits.
 std::vector<OffreNommee> Offres() {
     const auto offre = [](const char* nom, const SaisieEmprunt& saisie) {
-        return CalculeOffre(nom, saisie, true, ConventionsFrancaises());
+        return CalculeOffre(nom, saisie, true, fr);
     };
     const auto debut = 2007y / January / 31;
     const auto mois = Frequence::Mois;
@@ -59,7 +61,7 @@ TEST(ComparaisonPdf, TauxDUsureSousLeTableau) {
     offres.erase(offres.begin() + 1);
     const TableUsure t2026{.debut = 2026y / January / 1,
                            .plafonds = {4.12, 4.59, 5.13, 4.99, 6.15, 23.56, 15.87, 8.67}};
-    VerifieUsureDesOffres(offres, t2026, NatureCredit::Immobilier, ConventionsFrancaises());
+    VerifieUsureDesOffres(offres, t2026, NatureCredit::Immobilier, fr);
     const QTemporaryDir dossier;
     const QString pdf = dossier.filePath("comparaison.pdf");
     const QString avis = "Les taux datent de 2026.";

@@ -14,16 +14,18 @@ using namespace amortix;
 using namespace Qt::StringLiterals;
 using namespace std::chrono;
 using namespace amortix::poppler;
+using Mots = std::vector<Mot>;
 
 namespace {
 
 constexpr int Pas = 1350;     // from one column to the next, in twips
 constexpr double Ligne = 230; // Arial 10 with its leading
 const QString Entete = "Prêts de l'Agence du Centre";
+const ConventionsLocales fr = ConventionsFrancaises();
 
 // The worked example: 10 000 at 6 % over 12 months from 31/01/2007.
-const EmpruntCalcule exemple = CalculeEmprunt(
-    {"10000", "12", "6", "", "", Frequence::Mois, 2007y / January / 31}, true, ConventionsFrancaises());
+const EmpruntCalcule exemple =
+    CalculeEmprunt({"10000", "12", "6", "", "", Frequence::Mois, 2007y / January / 31}, true, fr);
 
 struct RapportImprimeTest : ::testing::Test {
     QTemporaryDir dossier;
@@ -42,11 +44,11 @@ struct RapportImprimeTest : ::testing::Test {
 };
 
 // Words in lines, top to bottom, each left to right.
-std::vector<std::vector<Mot>> LignesDeMots(const Page& page) {
-    std::map<long, std::vector<Mot>> lignes;
+std::vector<Mots> LignesDeMots(const Page& page) {
+    std::map<long, Mots> lignes;
     for (const Mot& mot : page.mots)
         lignes[std::lround(mot.haut)].push_back(mot);
-    std::vector<std::vector<Mot>> resultat;
+    std::vector<Mots> resultat;
     for (auto& [haut, mots] : lignes)
         std::ranges::sort(resultat.emplace_back(std::move(mots)), {}, &Mot::gauche);
     return resultat;
@@ -102,8 +104,7 @@ TEST_F(RapportImprimeTest, TextesDansLOrdre) {
 // Rows numbered 1 to n, right-aligned; headings atop each page; a new page under 500 twips.
 TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
     const EmpruntCalcule calcul =
-        CalculeEmprunt({"100000", "100", "4,5", "15", "300", Frequence::Mois, 2020y / March / 31}, true,
-                       ConventionsFrancaises());
+        CalculeEmprunt({"100000", "100", "4,5", "15", "300", Frequence::Mois, 2020y / March / 31}, true, fr);
     std::vector<LigneTableau> lignes = calcul.tableau.lignes;
     // Not assign(const char*): GCC 12 warns -Wrestrict at -O3.
     for (LigneTableau& ligne : lignes)
@@ -120,7 +121,7 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
     const double zero = entete[0].haut;
     struct Rangee {
         std::size_t page;
-        std::vector<Mot> cellules;
+        Mots cellules;
     };
     std::vector<Rangee> rangees;
     for (std::size_t p = 0; p < pages.size(); ++p)
@@ -140,7 +141,7 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
             EXPECT_NEAR(r.cellules[j].droite, rangees[0].cellules[j].droite, 0.01) << j;
             gauche = std::min(gauche, r.cellules[j].gauche);
         }
-        EXPECT_NEAR(gauche, static_cast<double>(j * Pas), 0.5) << j;
+        EXPECT_NEAR(gauche, double(j * Pas), 0.5) << j;
     }
     const auto haut = [&](std::size_t i) { return rangees[i].cellules[0].haut; };
     const double pas = haut(1) - haut(0);
@@ -162,7 +163,7 @@ TEST_F(RapportImprimeTest, ColonnesPagesEtTraits) {
     for (std::size_t k = 0; k < traits.size(); ++k) {
         const double milieu = (traits[k].haut + traits[k].bas + 1) / 2.0 * 5;
         EXPECT_NEAR(traits[k].fin, 9450.0 / 5, 1) << k;
-        EXPECT_NEAR(milieu, static_cast<double>(k + 1) * pas, 10) << k;
+        EXPECT_NEAR(milieu, double(k + 1) * pas, 10) << k;
     }
 }
 

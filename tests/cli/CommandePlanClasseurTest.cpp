@@ -21,7 +21,7 @@ std::string Valeur(const QJsonObject& feuille, const char* nom) {
 
 } // namespace
 
-// The worked plan as a workbook: the smoothed loan's schedule, then the periods as `plan` prints them.
+// The smoothed loan's schedule, then the periods as `plan` prints them.
 TEST(CommandePlanClasseur, LePretLisseEtLePlan) {
     QTemporaryDir dossier;
     const auto [ptz, banque] = EcritDocumentsDuPlan(dossier);

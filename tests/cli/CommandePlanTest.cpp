@@ -6,7 +6,7 @@
 using namespace amortix;
 using namespace amortix::sortiecli;
 
-// The 0 % loan of 40 000 smoothed by the main loan: the level, its rows, each period's total.
+// The 0 % loan smoothed by the main one.
 TEST(CommandePlan, PalierEtPeriodes) {
     QTemporaryDir d;
     const auto [ptz, banque] = EcritDocumentsDuPlan(d);
@@ -24,7 +24,7 @@ TEST(CommandePlan, PalierEtPeriodes) {
     EXPECT_EQ(Execute({"plan", "--smooth", ptz, banque}).erreurs,
               "amortix-cli : Le prêt « banque.amx » dure plus longtemps "
               "que le prêt de lissage « ptz.amx ».\n");
-    const QString abime = EcritDansLeDossier(d, "abime.amx", "x");
+    const QString abime = Fichier(d, "abime.amx", "x");
     const std::string illisible = Execute({"plan", "--smooth", banque, abime}).erreurs;
     EXPECT_EQ(illisible.substr(0, 54), "amortix-cli : « abime.amx » : le document n'a pas pu");
     EXPECT_EQ(Execute({"plan", banque, ptz}).statut, StatutUsage);

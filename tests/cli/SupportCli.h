@@ -1,6 +1,6 @@
 #pragma once
 
-// What the CLI tests share: a run, what it printed, their files, the plan's two documents.
+// The CLI tests' helpers: runs, what they printed, files.
 #include "CommandesCli.h"
 #include "Fichiers.h"
 
@@ -53,7 +53,7 @@ inline std::string Champ(const std::string& json, const std::string& cle) {
 
 } // namespace sortiecli
 
-inline QString EcritDansLeDossier(const QTemporaryDir& d, const char* nom, const QByteArray& octets) {
+inline QString Fichier(const QTemporaryDir& d, const char* nom, const QByteArray& octets) {
     QString chemin = d.filePath(nom);
     if (!Ecrit(chemin, octets))
         ADD_FAILURE() << "écriture de " << nom;
@@ -67,8 +67,8 @@ struct DocumentsDuPlan {
 // 40 000 at 0 % over 240 months and 160 000 at 3,5 % over 300, from 31/01/2007.
 inline DocumentsDuPlan EcritDocumentsDuPlan(const QTemporaryDir& dossier) {
     const QByteArray fin = "0\r\n0\r\n31\r\n1\r\n2007\r\n";
-    return {EcritDansLeDossier(dossier, "ptz.amx", "40000\r\n240\r\n0\r\n0\r\n" + fin),
-            EcritDansLeDossier(dossier, "banque.amx", "160000\r\n300\r\n0\r\n3,5\r\n" + fin)};
+    return {Fichier(dossier, "ptz.amx", "40000\r\n240\r\n0\r\n0\r\n" + fin),
+            Fichier(dossier, "banque.amx", "160000\r\n300\r\n0\r\n3,5\r\n" + fin)};
 }
 
 } // namespace amortix

@@ -12,12 +12,12 @@ using namespace amortix;
 
 namespace {
 
-// A read as it ended: there or not, its size, why not read.
+// A read as it ended: there (oui) or not, its size, why not read.
 QString Lit(const QString& chemin) {
     const FichierLu lu = LitFichierUtilisateur(chemin, 1024);
     QString raison = lu.erreur ? lu.erreur->description : "";
     raison.remove("Le fichier « " + chemin + " » n'a pas pu être lu : ");
-    return (lu.present ? "présent " : "absent ") + QString::number(lu.octets.size()) + " " + raison;
+    return (lu.present ? "oui " : "non ") + QString::number(lu.octets.size()) + " " + raison;
 }
 
 // A write's error line, the part that names the file cut.
@@ -38,15 +38,15 @@ TEST(FichierUtilisateur, LectureDesFichiersQuiNenSontPas) {
     ASSERT_TRUE(Ecrit(d.filePath("juste"), kio));
     ASSERT_TRUE(Ecrit(d.filePath("vide"), ""));
     const QString taille = QLocale().formattedDataSize(1024);
-    EXPECT_EQ(lit("zero"), "présent 0 c'est un périphérique, pas un fichier ordinaire.");
-    EXPECT_EQ(lit("dossier"), "présent 0 c'est un dossier, pas un fichier.");
-    EXPECT_EQ(lit("gros"), "présent 0 il dépasse " + taille + ", bien plus qu'un tel fichier ne compte.");
-    EXPECT_EQ(lit("absent"), "absent 0 fichier ou dossier introuvable.");
-    EXPECT_EQ(lit("vide"), "présent 0 ");
+    EXPECT_EQ(lit("zero"), "oui 0 c'est un périphérique, pas un fichier ordinaire.");
+    EXPECT_EQ(lit("dossier"), "oui 0 c'est un dossier, pas un fichier.");
+    EXPECT_EQ(lit("gros"), "oui 0 il dépasse " + taille + ", bien plus qu'un tel fichier ne compte.");
+    EXPECT_EQ(lit("absent"), "non 0 fichier ou dossier introuvable.");
+    EXPECT_EQ(lit("vide"), "oui 0 ");
     EXPECT_EQ(LitFichierUtilisateur(d.filePath("juste"), 1024).octets, kio);
 }
 
-// What is not a regular file is never replaced; a writer giving up leaves the old file, no temporary.
+// Only a regular file is replaced; a writer giving up leaves it as it was, no temporary.
 TEST(FichierUtilisateur, EcritureRefuseeOuAbandonnee) {
     QTemporaryDir d;
     const QString pret = d.filePath("pret.amx"), tube = d.filePath("tube");

@@ -7,8 +7,7 @@
 
 using namespace amortix;
 
-// A document read from a file answers as every reader does: the error's
-// number and its reason.
+// Read from a file, a document's error is numbered as every reader's.
 TEST(LectureDocument, ErreurNumeroteeEtRaison) {
     const ConventionsLocales fr = ConventionsFrancaises();
     QTemporaryDir d;

@@ -14,9 +14,7 @@ TEST(TauxUsureEnregistres, TableFournie) {
     EXPECT_EQ(table.debut, 2026y / January / 1);
     // Housing under 10 years, 10 to 20, 20 and more, variable rate,
     // bridging; consumer credit to 3 000, 3 000 to 6 000, over 6 000.
-    const std::array<double, NombreCategoriesUsure> plafonds{4.12, 4.59,  5.13,  4.99,
-                                                             6.15, 23.56, 15.87, 8.67};
-    EXPECT_EQ(table.plafonds, plafonds);
+    EXPECT_EQ(table.plafonds, (std::array{4.12, 4.59, 5.13, 4.99, 6.15, 23.56, 15.87, 8.67}));
 }
 
 TEST(TauxUsureEnregistres, TableDuDossierDesReglages) {

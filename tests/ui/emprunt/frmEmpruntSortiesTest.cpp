@@ -59,7 +59,6 @@ const QString Echec482 = "Erreur 482\r\nL'impression n'a pas pu commencer.\r\n\r
 std::function<std::unique_ptr<QPrinter>()> Pdf(const QString& chemin) {
     return [chemin] {
         auto page = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        page->setOutputFormat(QPrinter::PdfFormat);
         page->setOutputFileName(chemin);
         return page;
     };
@@ -116,9 +115,8 @@ void frmEmpruntSortiesTest::exportVersUnTableur() {
     QCOMPARE(in.documents.size(), 0u);
     QCOMPARE(in.lancements.size(), 1u);
     QCOMPARE(in.lancements[0].programme, "/usr/bin/soffice");
-    const QStringList arguments = in.lancements[0].arguments;
-    const QString classeur = arguments.value(2);
-    QCOMPARE(arguments, (QStringList{"--calc", "-n", classeur}));
+    const QString classeur = in.lancements[0].arguments.value(2);
+    QCOMPARE(in.lancements[0].arguments, (QStringList{"--calc", "-n", classeur}));
     QCOMPARE(QFileInfo(classeur).dir().dirName().left(8), "amortix-");
     QCOMPARE(w.curseurs, QStringList{Attente});
     QCOMPARE(Curseur(), "aucun");
@@ -184,7 +182,7 @@ void frmEmpruntSortiesTest::exporterVersUnClasseur() {
 
     w.c().lblCoutTotal->setText("327,96");
     auto* modele = w.f->findChild<ModeleEcheancier*>();
-    std::vector<LigneTableau> lignes = modele->lignes();
+    auto lignes = modele->lignes();
     lignes[3][Colonne::CapitalRestant] = "n/a";
     modele->remplace(lignes);
     QString curseur;

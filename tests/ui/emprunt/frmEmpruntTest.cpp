@@ -1,6 +1,5 @@
 #include "ControlesEmprunt.h"
 #include "ConventionsSysteme.h"
-#include "DocumentEmprunt.h"
 #include "TraductionsQt.h"
 
 #include <QClipboard>
@@ -165,7 +164,6 @@ void frmEmpruntTest::exempleCalcule() {
     }
 }
 
-// Enter in a field computes.
 void frmEmpruntTest::uneSaisieEfface_data() {
     QTest::addColumn<QString>("touches");
     for (const char* champ : {"txtMontant", "txtMensualite", "txtTaux", "txtAssurance", "txtFraisDossier"})
@@ -257,7 +255,6 @@ void frmEmpruntTest::limites() {
     QCOMPARE(w.f->modeleListe()->texte(95999, 1), "31/12/9999");
 }
 
-// In a point locale, with the year on four digits.
 void frmEmpruntTest::localeAmericaine() {
     QLocale::setDefault(QLocale("en_US"));
     PosteOuvert w;

@@ -62,7 +62,7 @@ void frmModalitesTest::choisiDansSaFenetre() {
     auto* bouton = Controle<QPushButton>(*w.f, "cmdModalites");
     QCOMPARE(c.txtAssurance->nextInFocusChain(), bouton);
     w.calcule("100000", "240", "3");
-    QStringList refus; // each text said, and whether the dialog stayed open
+    QStringList refus; // each text, and whether the dialog stayed open
     RepondAuDialogue<frmModalites>([&](frmModalites& d) {
         auto* ok = Controle<QPushButton>(d, "cmdOK");
         const auto refuse = [&] {
